@@ -1,0 +1,14 @@
+#pragma once
+// The data files are single-byte text in the Windows-1252 code page; the window shows Unicode.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace vantor {
+
+QString FromBytes(std::string_view bytes);
+// Characters outside the code page become '?'.
+std::string ToBytes(const QString& text);
+
+}  // namespace vantor

@@ -1,0 +1,110 @@
+#include "app/ListModel.h"
+
+#include "app/Bytes.h"
+
+namespace vantor {
+
+ListModel::ListModel(ListKind kind, QObject* parent) : QAbstractTableModel(parent), columns_(Columns(kind)) {}
+
+int ListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+static Qt::Alignment ToQt(Align a)
+{
+    switch (a) {
+    case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Centre: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Align::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QVariant ListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
+    const ListRow& row = rows_[static_cast<size_t>(index.row())];
+    const size_t c = static_cast<size_t>(index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        if (role == Qt::ToolTipRole && columns_[c].Kind != ColumnKind::Caption &&
+            columns_[c].Kind != ColumnKind::Text)
+            return {};
+        return c < row.Cells.size() ? FromBytes(row.Cells[c]) : QString();
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(ToQt(columns_[c].Alignment));
+    default:
+        return {};
+    }
+}
+
+QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+    if (role == Qt::DisplayRole) return QString::fromLatin1(columns_[static_cast<size_t>(section)].Caption);
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQt(columns_[static_cast<size_t>(section)].Alignment));
+    return {};
+}
+
+void ListModel::Append(ListRow&& row)
+{
+    if (updating_ > 0) {
+        rows_.push_back(std::move(row));
+        return;
+    }
+    const int at = rowCount();
+    beginInsertRows(QModelIndex(), at, at);
+    rows_.push_back(std::move(row));
+    endInsertRows();
+}
+
+void ListModel::Clear()
+{
+    if (updating_ > 0) {
+        rows_.clear();
+        return;
+    }
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+void ListModel::Reorder(const std::vector<size_t>& order)
+{
+    if (order.size() != rows_.size()) return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<ListRow> sorted;
+    sorted.reserve(rows_.size());
+    std::vector<int> newPosition(rows_.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        sorted.push_back(std::move(rows_[order[i]]));
+        newPosition[order[i]] = static_cast<int>(i);
+    }
+    rows_ = std::move(sorted);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& old : before)
+        after.append(index(newPosition[static_cast<size_t>(old.row())], old.column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void ListModel::BeginUpdate()
+{
+    if (updating_++ == 0) beginResetModel();
+}
+
+void ListModel::EndUpdate()
+{
+    if (--updating_ == 0) endResetModel();
+}
+
+}  // namespace vantor

@@ -1,0 +1,55 @@
+#pragma once
+// A list of the window (armour, weapons, other items, spells) as a table model over its rows.
+
+#include "lists/ListRows.h"
+
+#include <QAbstractTableModel>
+#include <vector>
+
+namespace vantor {
+
+class ListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    ListModel(ListKind kind, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    const std::vector<ColumnDef>& ColumnDefs() const { return columns_; }
+    const std::vector<ListRow>& Rows() const { return rows_; }
+    const ListRow& Row(int i) const { return rows_[static_cast<size_t>(i)]; }
+
+    // Adds a row at the end.
+    void Append(ListRow&& row);
+    // Removes every row.
+    void Clear();
+    // Puts the rows in the given order (element i names the row that goes to position i);
+    // selections and other kept positions follow their rows.
+    void Reorder(const std::vector<size_t>& order);
+
+    // While updating, rows are added without telling the views row by row; they catch up at the end.
+    void BeginUpdate();
+    void EndUpdate();
+
+private:
+    std::vector<ColumnDef> columns_;
+    std::vector<ListRow> rows_;
+    int updating_ = 0;
+};
+
+// Suspends a list's repainting for a refill, and resumes it however the refill ends.
+class ListUpdate {
+public:
+    explicit ListUpdate(ListModel& model) : model_(model) { model_.BeginUpdate(); }
+    ~ListUpdate() { model_.EndUpdate(); }
+    ListUpdate(const ListUpdate&) = delete;
+    ListUpdate& operator=(const ListUpdate&) = delete;
+
+private:
+    ListModel& model_;
+};
+
+}  // namespace vantor

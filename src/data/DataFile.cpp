@@ -1,0 +1,83 @@
+#include "data/DataFile.h"
+
+#include "data/Errors.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+namespace vantor {
+namespace fs = std::filesystem;
+
+static bool SameIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+std::string FindDataFile(const std::string& dir, const std::string& name)
+{
+    std::error_code ec;
+    const fs::path exact = fs::path(dir) / name;
+    if (fs::is_regular_file(exact, ec)) return exact.string();
+    std::vector<std::string> matches;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (SameIgnoringAsciiCase(entry, name) && fs::is_regular_file(it->path(), ec))
+            matches.push_back(it->path().string());
+    }
+    if (matches.empty()) return {};
+    return *std::min_element(matches.begin(), matches.end());
+}
+
+static std::string ReadWholeFile(const std::string& path)
+{
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) throw EInOutError("Cannot open file \"" + path + "\". " + std::strerror(errno));
+    std::string content;
+    char buffer[1 << 16];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) content.append(buffer, n);
+    const bool failed = std::ferror(f) != 0;
+    const int err = errno;
+    std::fclose(f);
+    if (failed) throw EInOutError("Cannot read file \"" + path + "\". " + std::strerror(err));
+    return content;
+}
+
+void ReadLines(const std::string& path, const Pump& pump,
+               const std::function<void(std::string_view)>& readLine)
+{
+    const std::string content = ReadWholeFile(path);
+    const std::string_view all(content);
+    size_t pos = 0;
+    long long lineNumber = 0;
+    while (pos < all.size()) {
+        if (pump) pump();
+        size_t end = all.find('\n', pos);
+        const size_t next = end == std::string_view::npos ? all.size() : end + 1;
+        if (end == std::string_view::npos) end = all.size();
+        std::string_view line = all.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        ++lineNumber;
+        try {
+            readLine(line);
+        } catch (EConvertError& e) {
+            e.File = fs::path(path).filename().string();
+            e.Line = lineNumber;
+            throw;
+        }
+        pos = next;
+    }
+}
+
+}  // namespace vantor

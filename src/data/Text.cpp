@@ -1,0 +1,124 @@
+#include "data/Text.h"
+
+#include "data/Errors.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+namespace vantor {
+
+std::string_view Trim(std::string_view s)
+{
+    size_t b = 0, e = s.size();
+    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
+    return s.substr(b, e - b);
+}
+
+std::string_view TrimSpaces(std::string_view s)
+{
+    size_t b = 0, e = s.size();
+    while (b < e && s[b] == ' ') ++b;
+    while (e > b && s[e - 1] == ' ') --e;
+    return s.substr(b, e - b);
+}
+
+bool TryStrToInt(std::string_view s, int32_t& out)
+{
+    size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    if (i == s.size()) return false;
+    // Accumulate as a negative number so that -2147483648 fits.
+    int64_t v = 0;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c < '0' || c > '9') return false;
+        v = v * 10 - (c - '0');
+        if (v < INT32_MIN) return false;
+    }
+    if (!negative) {
+        if (-v > INT32_MAX) return false;
+        v = -v;
+    }
+    out = static_cast<int32_t>(v);
+    return true;
+}
+
+int32_t StrToInt(std::string_view s)
+{
+    int32_t v = 0;
+    if (!TryStrToInt(s, v)) throw EConvertError::ForText(std::string(s));
+    return v;
+}
+
+std::string Format(const char* fmt, ...)
+{
+    char small[256];
+    va_list ap;
+    va_start(ap, fmt);
+    va_list copy;
+    va_copy(copy, ap);
+    const int n = std::vsnprintf(small, sizeof small, fmt, ap);
+    va_end(ap);
+    std::string out;
+    if (n < 0) {
+        va_end(copy);
+        return out;
+    }
+    if (static_cast<size_t>(n) < sizeof small) {
+        out.assign(small, static_cast<size_t>(n));
+    } else {
+        std::vector<char> big(static_cast<size_t>(n) + 1);
+        std::vsnprintf(big.data(), big.size(), fmt, copy);
+        out.assign(big.data(), static_cast<size_t>(n));
+    }
+    va_end(copy);
+    return out;
+}
+
+std::string IntToStr(long long v)
+{
+    return Format("%lld", v);
+}
+
+// Puts decimalSep in place of the decimal point that printf wrote, whatever the C locale's is.
+static std::string WithSeparator(std::string s, char decimalSep)
+{
+    for (char& c : s)
+        if (c == '.' || c == ',') c = decimalSep;
+    return s;
+}
+
+std::string FormatReal(double v, char decimalSep)
+{
+    if (v == 0) v = 0;  // no "-0"
+    return WithSeparator(Format("%.15g", v), decimalSep);
+}
+
+std::string FormatRatio(double v, char decimalSep)
+{
+    return WithSeparator(Format("%10.2f", v), decimalSep);
+}
+
+bool ReplaceFirst(std::string& s, std::string_view what, std::string_view with)
+{
+    const size_t p = s.find(what);
+    if (p == std::string::npos) return false;
+    s.replace(p, what.size(), with);
+    return true;
+}
+
+std::string AsciiUpper(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+}  // namespace vantor

@@ -1,0 +1,42 @@
+#pragma once
+// Small text helpers shared by the readers and the description builders.
+// Texts are byte strings as read from the 8-bit data files.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vantor {
+
+// Removes leading and trailing blanks and control characters (every byte <= ' ').
+std::string_view Trim(std::string_view s);
+
+// Removes leading and trailing spaces only.
+std::string_view TrimSpaces(std::string_view s);
+
+// Strict conversion of a whole field to a signed 32-bit integer: optional sign, decimal digits,
+// nothing else. Throws EConvertError naming the text.
+int32_t StrToInt(std::string_view s);
+
+// The same test without throwing.
+bool TryStrToInt(std::string_view s, int32_t& out);
+
+// printf-style formatting into a std::string.
+std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// Decimal text of an integer.
+std::string IntToStr(long long v);
+
+// Shortest form with up to 15 significant digits and no trailing zeros; decimalSep replaces '.'.
+std::string FormatReal(double v, char decimalSep);
+
+// "%10.2f" with decimalSep in place of '.'.
+std::string FormatRatio(double v, char decimalSep);
+
+// Replaces the first occurrence of what in s by with; returns whether it did.
+bool ReplaceFirst(std::string& s, std::string_view what, std::string_view with);
+
+// Upper-cases the ASCII letters a..z only; every other byte stays as it is.
+std::string AsciiUpper(std::string_view s);
+
+}  // namespace vantor

@@ -1,0 +1,154 @@
+#include "filters/Sorting.h"
+
+#include "data/Text.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace vantor {
+namespace {
+
+int Fold(unsigned char c)
+{
+    return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
+}
+
+int Sign(long double d)
+{
+    return d < 0 ? -1 : (d > 0 ? 1 : 0);
+}
+
+bool IsNumberKind(ColumnKind k)
+{
+    return k == ColumnKind::Whole || k == ColumnKind::Decimal || k == ColumnKind::LeadingNumber;
+}
+
+long double NumberKey(ColumnKind kind, std::string_view cell)
+{
+    switch (kind) {
+    case ColumnKind::Whole: return WholeKey(cell);
+    case ColumnKind::LeadingNumber: return LeadingNumberKey(cell);
+    default: return DecimalKey(cell);
+    }
+}
+
+// The ascending answer for column c of kind k.
+int AscendingText(const ListRow& a, const ListRow& b, size_t c, ColumnKind k)
+{
+    const std::string_view captionA = a.Cells.empty() ? std::string_view() : a.Cells[0];
+    const std::string_view captionB = b.Cells.empty() ? std::string_view() : b.Cells[0];
+    if (k == ColumnKind::Caption) return CompareText(captionA, captionB);
+    const std::string_view cellA = c < a.Cells.size() ? std::string_view(a.Cells[c]) : std::string_view();
+    const std::string_view cellB = c < b.Cells.size() ? std::string_view(b.Cells[c]) : std::string_view();
+    const int r = CompareText(cellA, cellB);
+    return r != 0 ? r : CompareText(captionA, captionB);
+}
+
+std::string_view CellOf(const ListRow& row, size_t c)
+{
+    return c < row.Cells.size() ? std::string_view(row.Cells[c]) : std::string_view();
+}
+
+}  // namespace
+
+int CompareText(std::string_view a, std::string_view b)
+{
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const int d = Fold(static_cast<unsigned char>(a[i])) - Fold(static_cast<unsigned char>(b[i]));
+        if (d != 0) return d;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+void HeaderClick(int32_t& sortColumn, bool& descending, int32_t clicked)
+{
+    if (clicked == sortColumn) {
+        descending = !descending;
+    } else {
+        descending = false;
+        sortColumn = clicked;
+    }
+}
+
+long long WholeKey(std::string_view cell)
+{
+    int32_t v = 0;
+    return TryStrToInt(Trim(cell), v) ? v : 0;
+}
+
+long long LeadingNumberKey(std::string_view cell)
+{
+    // The cell reads minimum "-" maximum; a negative minimum keeps its own sign, so "-5-10" has
+    // the key -5.
+    const size_t dash = cell.find('-', 1);
+    return WholeKey(dash == std::string_view::npos ? cell : cell.substr(0, dash));
+}
+
+long double DecimalKey(std::string_view cell)
+{
+    // Cells hold digits with one decimal separator, whichever the system uses.
+    cell = Trim(cell);
+    size_t i = 0;
+    bool negative = false;
+    if (i < cell.size() && (cell[i] == '-' || cell[i] == '+')) negative = cell[i++] == '-';
+    long double v = 0, scale = 0;
+    for (; i < cell.size(); ++i) {
+        const char ch = cell[i];
+        if (ch >= '0' && ch <= '9') {
+            if (scale == 0) {
+                v = v * 10 + (ch - '0');
+            } else {
+                v += (ch - '0') * scale;
+                scale /= 10;
+            }
+        } else if (scale == 0 && (ch == '.' || ch == ',')) {
+            scale = 0.1L;
+        } else {
+            break;
+        }
+    }
+    return negative ? -v : v;
+}
+
+int CompareRows(const ListRow& a, const ListRow& b, const std::vector<ColumnDef>& columns,
+                const SortState& state, bool loading)
+{
+    if (loading || state.Column < 0 || static_cast<size_t>(state.Column) >= columns.size()) return 0;
+    const size_t c = static_cast<size_t>(state.Column);
+    const ColumnKind kind = columns[c].Kind;
+    int r;
+    if (IsNumberKind(kind))
+        r = Sign(NumberKey(kind, CellOf(a, c)) - NumberKey(kind, CellOf(b, c)));
+    else
+        r = AscendingText(a, b, c, kind);
+    return state.Descending ? -r : r;
+}
+
+std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vector<ColumnDef>& columns,
+                              const SortState& state, bool loading)
+{
+    std::vector<size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    if (loading || state.Column < 0 || static_cast<size_t>(state.Column) >= columns.size())
+        return order;
+    const size_t c = static_cast<size_t>(state.Column);
+    const ColumnKind kind = columns[c].Kind;
+    if (IsNumberKind(kind)) {
+        // Convert every cell once, then order by the keys.
+        std::vector<long double> keys(rows.size());
+        for (size_t i = 0; i < rows.size(); ++i) keys[i] = NumberKey(kind, CellOf(rows[i], c));
+        if (state.Descending)
+            std::stable_sort(order.begin(), order.end(), [&](size_t x, size_t y) { return keys[x] > keys[y]; });
+        else
+            std::stable_sort(order.begin(), order.end(), [&](size_t x, size_t y) { return keys[x] < keys[y]; });
+    } else {
+        std::stable_sort(order.begin(), order.end(), [&](size_t x, size_t y) {
+            return CompareRows(rows[x], rows[y], columns, state, false) < 0;
+        });
+    }
+    return order;
+}
+
+}  // namespace vantor

@@ -1,0 +1,39 @@
+#pragma once
+// Sorting the lists by a column, on the texts shown in the cells.
+
+#include "lists/ListRows.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace vantor {
+
+// Byte-wise comparison with only the ASCII letters a..z folded to upper case: the first differing
+// byte decides (the difference of the folded bytes); else the shorter text comes first.
+int CompareText(std::string_view a, std::string_view b);
+
+struct SortState {
+    int32_t Column = 0;
+    bool Descending = false;
+};
+
+// A header click: the same column again reverses the order; another column sorts ascending.
+void HeaderClick(int32_t& sortColumn, bool& descending, int32_t clicked);
+
+// The compare answer for two rows of a list with the given columns: negative puts a first.
+// While loading every pair is equal. A column the list does not have compares equal.
+int CompareRows(const ListRow& a, const ListRow& b, const std::vector<ColumnDef>& columns,
+                const SortState& state, bool loading);
+
+// The order of rows sorted by state: element i is the index of the row that goes to position i.
+// Equal rows keep their present order.
+std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vector<ColumnDef>& columns,
+                              const SortState& state, bool loading);
+
+// The number keys the sort uses for a cell of the number kinds (an empty cell is 0).
+long long WholeKey(std::string_view cell);
+long long LeadingNumberKey(std::string_view cell);
+long double DecimalKey(std::string_view cell);
+
+}  // namespace vantor
