@@ -1,0 +1,281 @@
+#include "TestFiles.h"
+
+#include "data/Errors.h"
+#include "data/ItemFile.h"
+#include "data/SpellFile.h"
+#include "lists/ItemText.h"
+#include "lists/LoadRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+using namespace vantor;
+using testfiles::ItemLine;
+using testfiles::SpellLine;
+using testfiles::TempDir;
+
+namespace {
+
+using Fields = std::vector<std::pair<int, std::string>>;
+
+// Fields of ability slot i (1-based): code and value.
+Fields Ability(int slot, int code, int value)
+{
+    return {{5 + slot, std::to_string(code)}, {47 + slot, std::to_string(value)}};
+}
+
+Fields operator+(Fields a, const Fields& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// The Special text of an item line, read with the given spells.
+std::string SpecialOf(const std::string& line, SpellList& spells)
+{
+    SpellDescriber describer(spells);
+    TItem item = ParseItemLine(line);
+    DescribeItem(item, describer);
+    return item.Special;
+}
+
+std::string SpecialOf(const std::string& line)
+{
+    SpellList none;
+    return SpecialOf(line, none);
+}
+
+std::string ConversionMessage(const std::string& line)
+{
+    try {
+        ParseItemLine(line);
+    } catch (const EConvertError& e) {
+        return e.what();
+    }
+    return "accepted";
+}
+
+}  // namespace
+
+TEST(ItemRecord, FieldsLandInTheirPlaces)
+{
+    const TItem it = ParseItemLine(ItemLine(" \" Long Sword \" ", {{1, "77"}, {3, "4"}, {4, "120"}, {5, "1"},
+                                                                  {16, "-16"}, {17, "17"}, {18, "8"}, {27, "12"},
+                                                                  {28, "3"}, {29, "12"}, {30, "25"}, {31, "44"},
+                                                                  {41, "2"}, {42, "9"}, {43, "11"}, {44, "-3"},
+                                                                  {45, "10"}, {46, "40"}, {47, "100"}, {58, "58"},
+                                                                  {59, "-59"}}));
+    EXPECT_EQ(it.Number, 77);
+    EXPECT_EQ(it.Name, "Long Sword");
+    EXPECT_EQ(it.Limit, 4);
+    EXPECT_EQ(it.Weight, 120);
+    EXPECT_EQ(it.ItemType, 1);
+    EXPECT_EQ(it.Spare16, -16);
+    EXPECT_EQ(it.Spare17, 17);
+    EXPECT_EQ(it.ClassOnly[0], 8);
+    EXPECT_EQ(it.ClassOnly[9], 12);
+    EXPECT_EQ(it.MinDamage, 3);
+    EXPECT_EQ(it.MaxDamage, 12);
+    EXPECT_DOUBLE_EQ(it.ArmourClass, 2.5);
+    EXPECT_EQ(it.Negates[0], 44);
+    EXPECT_EQ(it.WeaponType, 2);
+    EXPECT_EQ(it.ArmourType, 9);
+    EXPECT_EQ(it.WornSlot, 11);
+    EXPECT_EQ(it.Accuracy, -3);
+    EXPECT_DOUBLE_EQ(it.DamageResist, 1.0);
+    EXPECT_EQ(it.StrengthReq, 40);
+    EXPECT_EQ(it.Speed, 100);
+    EXPECT_EQ(it.Spare58, 58);
+    EXPECT_EQ(it.Spare59, -59);
+    EXPECT_TRUE(it.SpareText.empty());
+}
+
+TEST(ItemRecord, AbilitiesSetRecordFields)
+{
+    const TItem it = ParseItemLine(ItemLine("x", Ability(1, 96, 5) + Ability(2, 58, 6) + Ability(3, 36, 7) +
+                                                     Ability(4, 27, 8) + Ability(5, 34, 9) + Ability(6, 4, 10) +
+                                                     Ability(7, 59, 11) + Ability(8, 135, 12) +
+                                                     Ability(9, 116, 13) + Ability(10, 142, 14)));
+    EXPECT_EQ(it.EncumbranceBonus, 5);
+    EXPECT_EQ(it.Crits, 6);
+    EXPECT_EQ(it.MagicRes, 7);
+    EXPECT_EQ(it.Stealth, 8);
+    EXPECT_EQ(it.Dodge, 9);
+    EXPECT_EQ(it.MaxDamageBonus, 10);
+    EXPECT_EQ(it.ClassOk[6], 11);
+    EXPECT_EQ(it.ClassOk[0], 0);
+    EXPECT_EQ(it.MinLevel, 12);
+    EXPECT_EQ(it.BSAccuracy, 13);
+    EXPECT_EQ(it.HitMagic, 14);
+    const TItem magical = ParseItemLine(ItemLine("x", Ability(1, 28, 3) + Ability(2, 28, 5)));
+    EXPECT_EQ(magical.Magical, 5);  // the later slot wins
+}
+
+TEST(ItemRecord, DamageResistanceAddsUpExactly)
+{
+    EXPECT_DOUBLE_EQ(ParseItemLine(ItemLine("x", Fields{{45, "10"}} + Ability(1, 7, 5))).DamageResist, 1.5);
+    // 1 + 2 - 3 tenths is exactly nothing.
+    EXPECT_EQ(ParseItemLine(ItemLine("x", Fields{{45, "1"}} + Ability(1, 7, 2) + Ability(2, 7, -3))).DamageResist, 0.0);
+    // Extreme values neither overflow nor lose the sum.
+    EXPECT_DOUBLE_EQ(ParseItemLine(ItemLine("x", Fields{{45, "2147483647"}} + Ability(1, 7, 2147483647) +
+                                                     Ability(2, 7, 2147483647)))
+                         .DamageResist,
+                     3.0 * 2147483647 / 10.0);
+}
+
+TEST(ItemRecord, WornSlotThirteenIsFingers)
+{
+    EXPECT_EQ(ParseItemLine(ItemLine("x", {{43, "13"}})).WornSlot, 4);
+    EXPECT_EQ(ParseItemLine(ItemLine("x", {{43, "12"}})).WornSlot, 12);
+}
+
+TEST(ItemRecord, BadLinesRaiseTheConversionError)
+{
+    const std::string good = ItemLine("x");
+    EXPECT_EQ(ConversionMessage(""), "'' is not a valid integer value");
+    EXPECT_EQ(ConversionMessage(good.substr(0, good.rfind(','))), "'' is not a valid integer value");  // 58 fields
+    EXPECT_NO_THROW(ParseItemLine(good + ",junk,more"));                                               // 60+ fields
+    EXPECT_EQ(ConversionMessage(ItemLine("x", {{4, "\"5\""}})), "'\"5\"' is not a valid integer value");
+    EXPECT_EQ(ConversionMessage(ItemLine("x", {{30, "2147483648"}})), "'2147483648' is not a valid integer value");
+    EXPECT_EQ(ConversionMessage(ItemLine("x", {{30, "-2147483649"}})), "'-2147483649' is not a valid integer value");
+    EXPECT_EQ(ConversionMessage(ItemLine("Sword, Long")), "'Long' is not a valid integer value");
+    EXPECT_EQ(ConversionMessage(ItemLine("x", {{12, "1.5"}})), "'1.5' is not a valid integer value");
+}
+
+TEST(ItemText, AbilityPartsFollowTheirRules)
+{
+    const struct {
+        Fields fields;
+        const char* special;
+    } cases[] = {
+        {{}, "None"},
+        {Ability(1, 22, 5) + Ability(2, 97, 0) + Ability(3, 36, 10) + Fields{{18, "8"}}, "Accuracy +5, Good, M.R. +10, Thief Only"},
+        {Ability(1, 97, 3), "Good +3"},
+        {Ability(1, 98, 0) + Ability(2, 100, 0) + Ability(3, 112, 0) + Ability(4, 113, 0), "Evil, Loyal, Neutral, Not Neutral"},
+        {Ability(1, 119, 0) + Ability(2, 138, 0), "Delete @ Cleanup, Room Visible"},
+        {Ability(1, 28, 3) + Ability(2, 86, -2) + Ability(3, 142, 4), "Magical 3, Quality -2, HitMagic 4"},
+        {Ability(1, 34, 0) + Ability(2, 96, -5) + Ability(3, 123, 2) + Ability(4, 145, 1), "Dodge 0, Encumberance -5, HP Regen +2, Mana Regen +1"},
+        {Ability(1, 59, 1), "ClassOk Warrior"},
+        {Ability(1, 59, 99), "ClassOk Class 99"},
+        {Ability(1, 116, 5) + Ability(2, 135, 10), "None"},
+        {Ability(1, 7, 5), "DR +5"},
+        {Ability(1, 200, -1), "?200 -1"},
+        {Ability(1, 114, 25) + Ability(2, 43, 12), "Casts Spell 12 25%"},
+        {Ability(1, 43, 12) + Ability(2, 114, 25), "Casts Spell 12 "},
+        {Fields{{18, "8"}, {19, "99"}, {31, "12"}, {32, "5"}}, "Thief Only, Class 99 Only, Negate's 12, Negate's 5"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SpecialOf(ItemLine("x", c.fields)), c.special) << c.special;
+}
+
+TEST(ItemText, SpellsAreNamedWhenLoaded)
+{
+    SpellList spells;
+    Read1Spell(SpellLine(12, "Fire Bolt", {{3, "50"}, {6, "10"}, {7, "20"}, {26, "1"}}), spells);
+    EXPECT_EQ(SpecialOf(ItemLine("x", Ability(1, 114, 25) + Ability(2, 43, 12) + Fields{{31, "12"}, {32, "7"}}), spells),
+              "Casts Spell (Fire Bolt Damage (No AC) 10 to 20) 25%, Negate's Fire Bolt (12), Negate's 7");
+}
+
+TEST(ItemFile, ReadsItemsOrItemsnew)
+{
+    const std::string a = ItemLine("Alpha") + "\n", b = ItemLine("Beta") + "\n";
+    {
+        TempDir dir;
+        dir.Write("Itemsnew.txt", b);
+        ItemList items;
+        ReadItemData(dir.Path(), items, nullptr, nullptr);
+        ASSERT_EQ(items.size(), 1u);
+        EXPECT_EQ(items[0].Name, "Beta");
+        dir.Write("Items.txt", a);
+        items.clear();
+        ReadItemData(dir.Path(), items, nullptr, nullptr);
+        ASSERT_EQ(items.size(), 1u);
+        EXPECT_EQ(items[0].Name, "Alpha");
+    }
+    {
+        TempDir dir;  // another letter case is found too
+        dir.Write("ITEMS.TXT", a);
+        ItemList items;
+        ReadItemData(dir.Path(), items, nullptr, nullptr);
+        EXPECT_EQ(items.size(), 1u);
+    }
+    {
+        TempDir dir;  // nothing there: nothing read, no error
+        ItemList items;
+        EXPECT_NO_THROW(ReadItemData(dir.Path(), items, nullptr, nullptr));
+        EXPECT_TRUE(items.empty());
+    }
+}
+
+TEST(ItemFile, LineEndsAndDroppedNames)
+{
+    TempDir dir;
+    dir.Write("Items.txt", ItemLine("One") + "\r\n" + ItemLine("Testsdf") + "\n" + ItemLine("SDF Stone") + "\r\n" +
+                               ItemLine("Last"));
+    ItemList items;
+    int pumped = 0;
+    ReadItemData(dir.Path(), items, nullptr, [&] { ++pumped; });
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0].Name, "One");
+    EXPECT_EQ(items[1].Name, "SDF Stone");
+    EXPECT_EQ(items[2].Name, "Last");
+    EXPECT_EQ(pumped, 4);
+}
+
+TEST(ItemFile, BadLineStopsWithFileAndLineAndKeepsEarlierItems)
+{
+    const struct {
+        std::string content;
+        long long line;
+        const char* message;
+    } cases[] = {
+        {ItemLine("A") + "\n\n" + ItemLine("B") + "\n", 2, "'' is not a valid integer value"},
+        {ItemLine("A") + "\r\n" + ItemLine("B", {{5, "x"}}) + "\r\n", 2, "'x' is not a valid integer value"},
+        {ItemLine("A") + "\n" + ItemLine("B") + "\n" + ItemLine("C", {{59, ""}}), 3, "'' is not a valid integer value"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        dir.Write("Items.txt", c.content);
+        ItemList items;
+        try {
+            ReadItemData(dir.Path(), items, nullptr, nullptr);
+            ADD_FAILURE() << "no error";
+        } catch (const EConvertError& e) {
+            EXPECT_STREQ(e.what(), c.message);
+            EXPECT_EQ(e.File, "Items.txt");
+            EXPECT_EQ(e.Line, c.line);
+        }
+        EXPECT_EQ(items.size(), static_cast<size_t>(c.line - 1));
+    }
+}
+
+TEST(ItemFile, UnreadableFileIsAnInputOutputError)
+{
+    TempDir dir;
+    dir.Write("Items.txt", "");
+    std::filesystem::remove(dir.Path() + "/Items.txt");
+    std::filesystem::create_directory(dir.Path() + "/Items.txt");  // exists, but is no file
+    ItemList items;
+    EXPECT_NO_THROW(ReadItemData(dir.Path(), items, nullptr, nullptr));  // a folder is not a data file
+    if (geteuid() != 0) {
+        TempDir locked;
+        locked.Write("Items.txt", ItemLine("A"));
+        std::filesystem::permissions(locked.Path() + "/Items.txt", std::filesystem::perms::none);
+        EXPECT_THROW(ReadItemData(locked.Path(), items, nullptr, nullptr), EInOutError);
+    }
+}
+
+TEST(LoadRecords, SpellsAreDescribedBeforeItemsNameThem)
+{
+    TempDir dir;
+    dir.Write("spells.txt", SpellLine(12, "Fire Bolt", {{3, "50"}, {6, "10"}, {7, "20"}, {26, "1"}}) + "\n");
+    dir.Write("Items.txt", ItemLine("Wand", Ability(1, 43, 12)) + "\n");
+    SpellList spells;
+    ItemList items;
+    LoadRecords(dir.Path(), spells, items, nullptr);
+    ASSERT_EQ(spells.size(), 1u);
+    EXPECT_EQ(spells[0].Basics, "Damage (No AC) 10 to 20");
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].Special, "Casts Spell (Fire Bolt Damage (No AC) 10 to 20) ");
+}
