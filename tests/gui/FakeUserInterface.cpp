@@ -1,0 +1,1 @@
+#include "FakeUserInterface.h"

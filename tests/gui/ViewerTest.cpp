@@ -1,0 +1,474 @@
+// The main window, driven offscreen by its control names.
+#include "FakeUserInterface.h"
+#include "domain/TestFiles.h"
+
+#include "app/Viewer.h"
+#include "data/CodeTables.h"
+#include "data/Errors.h"
+#include "lists/LoadRecords.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+#include <clocale>
+#include <memory>
+
+using namespace vantor;
+using testfiles::ItemLine;
+using testfiles::SpellLine;
+using testfiles::TempDir;
+
+namespace {
+
+using Fields = std::vector<std::pair<int, std::string>>;
+
+Fields Ability(int slot, int code, int value)
+{
+    return {{5 + slot, std::to_string(code)}, {47 + slot, std::to_string(value)}};
+}
+
+Fields operator+(Fields a, const Fields& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// A small hand-made database.
+void WriteHandMadeData(const TempDir& dir)
+{
+    std::string items;
+    const auto add = [&](const std::string& line) { items += line + "\r\n"; };
+    add(ItemLine("Brass Ring", Fields{{5, "0"}, {4, "5"}, {43, "4"}, {42, "0"}, {30, "5"}} + Ability(1, 22, 5)));
+    add(ItemLine("bronze helm", {{5, "0"}, {4, "20"}, {43, "2"}, {42, "9"}, {30, "25"}, {44, "3"}}));
+    add(ItemLine("Amber Boots", {{5, "0"}, {4, "12"}, {43, "5"}, {42, "3"}, {30, "10"}, {3, "2"}}));
+    add(ItemLine("Drifting Shard", {{5, "0"}, {43, "0"}}));
+    add(ItemLine("Zephyr Cloak", {{5, "0"}, {4, "8"}, {43, "7"}, {42, "3"}}));
+    add(ItemLine("Long Sword", {{5, "1"}, {28, "3"}, {29, "12"}, {47, "100"}, {41, "2"}, {4, "30"}}));
+    add(ItemLine("Bowstring Blade", Fields{{5, "1"}, {28, "10"}, {29, "30"}, {47, "100"}, {41, "3"}} + Ability(1, 58, 10)));
+    add(ItemLine("Axe", {{5, "1"}, {28, "9"}, {29, "30"}, {47, "90"}, {41, "1"}}));
+    add(ItemLine("Heavy Barrel", {{5, "5"}, {4, "9799"}}));
+    add(ItemLine("Anvil", {{5, "3"}, {4, "9800"}}));
+    add(ItemLine("Apple", {{5, "4"}, {4, "1"}}));
+    dir.Write("Items.txt", items);
+    dir.Write("spells.txt", SpellLine(12, "Fire Bolt",
+                                      {{3, "50"}, {4, "200"}, {6, "10"}, {7, "20"}, {26, "1"}, {42, "1"}, {43, "5"},
+                                       {12, "1"}, {10, "1"}, {14, "2"}, {11, "12"}}) +
+                                "\n" + SpellLine(20, "Arc Ward", {{10, "0"}, {11, "5"}}) + "\n");
+    dir.Write("spellsVtab0.txt", SpellLine(30, "Gale Aura", {{10, "2"}, {11, "30"}}) + "\n");
+}
+
+QString Cell(const QTreeView* list, int row, int column)
+{
+    return list->model()->index(row, column).data().toString();
+}
+
+QStringList Column(const QTreeView* list, int column)
+{
+    QStringList out;
+    for (int r = 0; r < list->model()->rowCount(); ++r) out << Cell(list, r, column);
+    return out;
+}
+
+void ClickHeader(QTreeView* list, int column)
+{
+    QHeaderView* h = list->header();
+    const QPoint at(h->sectionViewportPosition(column) + h->sectionSize(column) / 2, h->height() / 2);
+    QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, at);
+}
+
+}  // namespace
+
+class ViewerTest : public QObject {
+    Q_OBJECT
+
+    // A window on the data of dir, shown and through its first activation.
+    std::unique_ptr<TViewer> Open(const QString& dir)
+    {
+        auto v = std::make_unique<TViewer>(ui, dir);
+        v->show();
+        QEvent activate(QEvent::WindowActivate);  // the first activation runs the load
+        QApplication::sendEvent(v.get(), &activate);
+        return v;
+    }
+    template <class T>
+    T* Find(TViewer& v, const char* name)
+    {
+        T* w = v.findChild<T*>(name);
+        if (!w) qFatal("no control %s", name);
+        return w;
+    }
+
+    FakeUserInterface ui;
+
+private slots:
+    void init() { ui = FakeUserInterface(); }
+
+    void frameAndTopPanel()
+    {
+        TempDir dir;
+        auto v = Open(QString::fromStdString(dir.Path()));
+        QCOMPARE(v->windowTitle(), QString("Vantor Viewer"));
+        QCOMPARE(v->minimumSize(), QSize(710, 560));
+        QCOMPARE(v->size(), QSize(710, 560));
+        // The top panel, left to right, with captions, texts and hints.
+        QCOMPARE(Find<QLabel>(*v, "lblA")->text(), QString("I am a level"));
+        QCOMPARE(Find<QLineEdit>(*v, "edtAlvl")->text(), QString("65"));
+        QCOMPARE(Find<QLineEdit>(*v, "edtAlvl")->toolTip(), QString("Enter your level here"));
+        QCOMPARE(Find<QLineEdit>(*v, "edtStrength")->text(), QString("100"));
+        QCOMPARE(Find<QLineEdit>(*v, "edtStrength")->toolTip(), QString("How much strength does your character have?"));
+        QCOMPARE(Find<QLabel>(*v, "Label29")->toolTip(), QString("Put your character strength here"));
+        QCOMPARE(Find<QCheckBox>(*v, "chkGood")->text(), QString("Good?"));
+        QCOMPARE(Find<QCheckBox>(*v, "chkNeutral")->toolTip(), QString("Neutral items?"));
+        QVERIFY(!Find<QCheckBox>(*v, "chkEvil")->isChecked());
+        QCOMPARE(Find<QPushButton>(*v, "btnFilterAll")->text(), QString("Filter all"));
+        QVERIFY(!Find<QPushButton>(*v, "Load")->isVisible());
+        QCOMPARE(Find<QPushButton>(*v, "Exit")->text(), QString("E&xit"));
+        QVERIFY(v->cbxAClass->toolTip().isEmpty());
+        const QWidget* order[] = {v->lblA, v->edtAlvl, v->cbxAClass, v->Label29, v->edtStrength, v->chkGood,
+                                  v->chkNeutral, v->chkEvil, v->btnFilterAll, v->Exit};
+        for (size_t i = 1; i < std::size(order); ++i) QVERIFY(order[i - 1]->x() < order[i]->x());
+        QVERIFY(v->Exit->geometry().right() > v->width() - 20);  // kept at the right edge
+        // Tab order follows the same sequence.
+        QWidget* w = v->edtAlvl;
+        for (QWidget* next : std::initializer_list<QWidget*>{v->cbxAClass, v->edtStrength, v->chkGood, v->chkNeutral,
+                                                             v->chkEvil, v->btnFilterAll, v->Exit}) {
+            do w = w->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus || !w->isVisible());
+            QCOMPARE(w, next);
+        }
+        // The class list: sorted, "(any)" selected, read by code.
+        QCOMPARE(v->cbxAClass->count(), 16);
+        QCOMPARE(v->cbxAClass->currentText(), QString("(any)"));
+        QCOMPARE(v->cbxAClass->maxVisibleItems(), 16);
+        for (int i = 2; i < v->cbxAClass->count(); ++i)
+            QVERIFY(v->cbxAClass->itemText(i - 1) < v->cbxAClass->itemText(i));
+        v->cbxAClass->setCurrentIndex(v->cbxAClass->findText("Thief"));
+        QCOMPARE(SelectedCode(*v->cbxAClass), 8);
+        QCOMPARE(v->cbxWornW->currentText(), QString("(none)"));
+        QCOMPARE(v->cbxMag->currentText(), QString("(magical level)"));
+        QCOMPARE(v->cbxMag2->count(), 7);
+        QCOMPARE(v->OpenDialog1.Filter, QString("Equiment files (*.kreq)|*.kreq"));
+        QCOMPARE(v->SaveDialog1.Filter, QString("Equiment files (*.kreq)|*.kreq"));
+    }
+
+    void pagesAndMnemonics()
+    {
+        TempDir dir;
+        auto v = std::make_unique<TViewer>(ui, QString::fromStdString(dir.Path()));
+        const QStringList captions = {"&Armor", "&Weapons", "&Spells", "&Other", "&Equipment", "&Utilities",
+                                      "&Mana Blessing", "&Memo"};
+        QCOMPARE(v->TDisplay->count(), 8);
+        for (int i = 0; i < 8; ++i) QCOMPARE(v->TDisplay->tabText(i), captions[i]);
+        QCOMPARE(v->TDisplay->currentIndex(), 0);
+        QVERIFY(v->TDisplay->isTabVisible(7));  // until the first load ends
+        v->show();
+        v->Events().Run([&] { v->FormActivate(); });
+        QVERIFY(!v->TDisplay->isTabVisible(7));
+        // Every tab is visible at the minimum size.
+        const QTabBar* bar = v->TDisplay->tabBar();
+        for (int i = 0; i < 7; ++i) QVERIFY(bar->tabRect(i).right() <= bar->width());
+        QVERIFY(bar->tabRect(6).right() <= v->width());
+        v->activateWindow();
+        QApplication::setActiveWindow(v.get());
+        QTest::keyClick(v.get(), Qt::Key_W, Qt::AltModifier);
+        QCOMPARE(v->TDisplay->currentIndex(), 1);
+        QTest::keyClick(v.get(), Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(v->TDisplay->currentIndex(), 0);
+    }
+
+    void loadsSampleDataInEveryList()
+    {
+        auto v = Open(VANTOR_SAMPLE_DIR);
+        QVERIFY(ui.Errors.isEmpty());
+        QVERIFY(!v->Loading);
+        SpellList spells;
+        ItemList items;
+        LoadRecords(VANTOR_SAMPLE_DIR, spells, items, nullptr);
+        QCOMPARE(v->Items.size(), items.size());
+        QCOMPARE(v->Spells.size(), spells.size());
+        size_t armour = 0, weapons = 0, other = 0;
+        for (const TItem& it : items) {
+            armour += it.ItemType == 0 && it.WornSlot > 0;
+            weapons += it.ItemType == 1;
+            other += it.ItemType > 1 && it.Weight < 9800;
+        }
+        QCOMPARE(static_cast<size_t>(v->lstArmor->model()->rowCount()), armour);
+        QCOMPARE(static_cast<size_t>(v->lstWeapons->model()->rowCount()), weapons);
+        QCOMPARE(static_cast<size_t>(v->lstOther->model()->rowCount()), other);
+        QCOMPARE(static_cast<size_t>(v->lstDisplaySpell->model()->rowCount()), spells.size());
+        // Armour and weapons sorted by name, spells and other items in file order.
+        const auto sortedByName = [](const QStringList& names) {
+            for (int i = 1; i < names.size(); ++i)
+                if (CompareText(names[i - 1].toStdString(), names[i].toStdString()) > 0) return false;
+            return true;
+        };
+        QVERIFY(sortedByName(Column(v->lstArmor, 0)));
+        QVERIFY(sortedByName(Column(v->lstWeapons, 0)));
+        QCOMPARE(Cell(v->lstDisplaySpell, 0, 0), QString::fromStdString(spells[0].Name));
+        QVERIFY(!sortedByName(Column(v->lstDisplaySpell, 0)));
+        QCOMPARE(v->ArmorSortColumn, 0);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(v->findChild<QDialog*>("frmLoad") == nullptr);
+        // A second activation loads nothing.
+        const TItem* first = &v->Items[0];
+        v->FormActivate();
+        QCOMPARE(&v->Items[0], first);
+    }
+
+    void cellsOfHandMadeData()
+    {
+        TempDir dir;
+        WriteHandMadeData(dir);
+        auto v = Open(QString::fromStdString(dir.Path()));
+        const char dp = v->DecimalSep;
+        const auto real = [dp](const char* s) { return QString(s).replace('.', QChar(dp)); };
+        QCOMPARE(Column(v->lstArmor, 0), QStringList({"Amber Boots", "Brass Ring", "bronze helm", "Zephyr Cloak"}));
+        QCOMPARE(Cell(v->lstArmor, 1, 1), QString("None"));
+        QCOMPARE(Cell(v->lstArmor, 1, 2), real("0.5"));
+        QCOMPARE(Cell(v->lstArmor, 1, 5), QString(""));
+        QCOMPARE(Cell(v->lstArmor, 1, 8), QString("Fingers"));
+        QCOMPARE(Cell(v->lstArmor, 1, 10), real("     10.00"));
+        QCOMPARE(Cell(v->lstArmor, 2, 1), QString("Plate"));
+        QCOMPARE(Cell(v->lstArmor, 2, 5), QString("3"));
+        QCOMPARE(Cell(v->lstArmor, 0, 7), QString("2"));
+        QCOMPARE(Cell(v->lstArmor, 3, 10), real("   9999.00"));
+        QCOMPARE(Cell(v->lstArmor, 3, 6), QString(""));
+        QCOMPARE(v->lstArmor->model()->index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
+                 Qt::AlignRight);
+        QCOMPARE(v->lstArmor->model()->headerData(10, Qt::Horizontal).toString(), QString("Enc:AC Ratio"));
+        QCOMPARE(Column(v->lstWeapons, 0), QStringList({"Axe", "Bowstring Blade", "Long Sword"}));
+        QCOMPARE(Cell(v->lstWeapons, 1, 1), QString("10-30"));
+        QCOMPARE(Cell(v->lstWeapons, 1, 10), real("     -5.00"));
+        QCOMPARE(Cell(v->lstWeapons, 2, 4), real("0/0"));
+        QCOMPARE(Cell(v->lstWeapons, 2, 11), QString("One-handed Edged"));
+        QCOMPARE(Column(v->lstOther, 0), QStringList({"Heavy Barrel", "Apple"}));
+        QCOMPARE(Cell(v->lstOther, 0, 3), QString("0"));
+        QCOMPARE(Cell(v->lstOther, 1, 4), QString("None"));
+        QCOMPARE(Column(v->lstDisplaySpell, 0), QStringList({"Fire Bolt", "Arc Ward", "Gale Aura"}));
+        QCOMPARE(Cell(v->lstDisplaySpell, 0, 2), QString("Mage 2"));
+        QCOMPARE(Cell(v->lstDisplaySpell, 1, 2), QString("None"));
+        QCOMPARE(Cell(v->lstDisplaySpell, 2, 9), QString("30"));
+        QCOMPARE(Cell(v->lstDisplaySpell, 0, 6), QString("Combat"));
+    }
+
+    void selectionShowsTexts()
+    {
+        TempDir dir;
+        WriteHandMadeData(dir);
+        auto v = Open(QString::fromStdString(dir.Path()));
+        QCOMPARE(v->mmAsp->toPlainText(), QString());
+        auto* sel = v->lstArmor->selectionModel();
+        sel->select(v->lstArmor->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QCOMPARE(v->mmAsp->toPlainText(), QString("Accuracy +5"));
+        sel->select(v->lstArmor->model()->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QCOMPARE(v->mmAsp->toPlainText(), QString("None"));
+        // Clicking from one row to another leaves the second row's text.
+        const QRect r = v->lstArmor->visualRect(v->lstArmor->model()->index(1, 0));
+        QTest::mouseClick(v->lstArmor->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(v->mmAsp->toPlainText(), QString("Accuracy +5"));
+        // A cleared selection shows the row that lost it.
+        sel->select(v->lstArmor->model()->index(2, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        sel->clearSelection();
+        QCOMPARE(v->mmAsp->toPlainText(), QString("None"));
+        auto* wsel = v->lstWeapons->selectionModel();
+        wsel->select(v->lstWeapons->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QCOMPARE(v->mmWsp->toPlainText(), QString("Crits +10"));
+        auto* ssel = v->lstDisplaySpell->selectionModel();
+        ssel->select(v->lstDisplaySpell->model()->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QCOMPARE(v->mmSNotes->toPlainText(),
+                 QString("Damage (No AC)\nMin: 10 + level/5\n(Total:20 at level 50)\nMax: 20 + level\n"
+                         "(Total:70 at level 50)\nEnergy = 200"));
+        ssel->select(v->lstDisplaySpell->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QCOMPARE(v->mmSNotes->toPlainText(), QString());
+        QVERIFY(v->mmAsp->isReadOnly() && v->mmWsp->isReadOnly() && v->mmSNotes->isReadOnly());
+    }
+
+    void headerClicksSort()
+    {
+        TempDir dir;
+        WriteHandMadeData(dir);
+        auto v = Open(QString::fromStdString(dir.Path()));
+        // Armour Type: ties broken by name in the same direction.
+        ClickHeader(v->lstArmor, 1);
+        QCOMPARE(Column(v->lstArmor, 0), QStringList({"Amber Boots", "Zephyr Cloak", "Brass Ring", "bronze helm"}));
+        ClickHeader(v->lstArmor, 1);
+        QVERIFY(v->ArmorSortDescending);
+        QCOMPARE(Column(v->lstArmor, 0), QStringList({"bronze helm", "Brass Ring", "Zephyr Cloak", "Amber Boots"}));
+        // Another column always starts ascending; empty Acc cells count as 0.
+        ClickHeader(v->lstArmor, 5);
+        QVERIFY(!v->ArmorSortDescending);
+        QCOMPARE(Column(v->lstArmor, 5), QStringList({"", "", "", "3"}));
+        // Weapons by damage: the minimum decides.
+        ClickHeader(v->lstWeapons, 1);
+        QCOMPARE(Column(v->lstWeapons, 0), QStringList({"Long Sword", "Axe", "Bowstring Blade"}));
+        // Spells come in file order; the first Name click sorts descending.
+        ClickHeader(v->lstDisplaySpell, 0);
+        QCOMPARE(Column(v->lstDisplaySpell, 0), QStringList({"Gale Aura", "Fire Bolt", "Arc Ward"}));
+        ClickHeader(v->lstDisplaySpell, 0);
+        QCOMPARE(Column(v->lstDisplaySpell, 0), QStringList({"Arc Ward", "Fire Bolt", "Gale Aura"}));
+        ClickHeader(v->lstDisplaySpell, 5);
+        QCOMPARE(Column(v->lstDisplaySpell, 5), QStringList({"5", "12", "30"}));
+        ClickHeader(v->lstOther, 0);
+        QCOMPARE(Column(v->lstOther, 0), QStringList({"Heavy Barrel", "Apple"}));
+        ClickHeader(v->lstOther, 2);
+        QCOMPARE(Column(v->lstOther, 0), QStringList({"Apple", "Heavy Barrel"}));
+        // The selected row stays selected through a sort.
+        v->lstArmor->selectionModel()->select(v->lstArmor->model()->index(0, 0),
+                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        const QString selected = Cell(v->lstArmor, 0, 0);
+        ClickHeader(v->lstArmor, 0);
+        ClickHeader(v->lstArmor, 0);
+        const QModelIndexList rows = v->lstArmor->selectionModel()->selectedRows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].data().toString(), selected);
+    }
+
+    void findAndNext()
+    {
+        TempDir dir;
+        WriteHandMadeData(dir);
+        auto v = Open(QString::fromStdString(dir.Path()));
+        v->edtFind->setText("RING");
+        v->btnFFA->click();
+        QCOMPARE(v->FindIndex, 1);
+        QCOMPARE(v->lstArmor->selectionModel()->selectedRows().value(0).row(), 1);
+        QCOMPARE(v->mmAsp->toPlainText(), QString("Accuracy +5"));
+        v->btnFind->click();  // no further hit: nothing happens, no message
+        QCOMPARE(v->FindIndex, 1);
+        QVERIFY(ui.Errors.isEmpty());
+        // "Next" on the weapons tab goes on from row 2.
+        v->TDisplay->setCurrentIndex(1);
+        v->edtFind2->setText("o");
+        v->btnFind2->click();
+        QCOMPARE(v->FindIndex, 2);
+        QCOMPARE(v->lstWeapons->selectionModel()->selectedRows().value(0).row(), 2);
+        v->btnFFW->click();
+        QCOMPARE(v->FindIndex, 1);
+        v->btnFind2->click();
+        QCOMPARE(v->FindIndex, 2);
+        // Nothing found: the error box, and the selection stays.
+        v->edtFind2->setText("dragon");
+        v->btnFFW->click();
+        QCOMPARE(ui.Errors, QStringList({"Not found."}));
+        QCOMPARE(v->FindIndex, -1);
+        QCOMPARE(v->lstWeapons->selectionModel()->selectedRows().value(0).row(), 2);
+        v->edtFind2->clear();
+        v->btnFFW->click();
+        QCOMPARE(ui.Errors.size(), 2);
+        // Enter in the search box runs the Find of the page on show, focus stays in the box.
+        v->TDisplay->setCurrentIndex(2);
+        v->activateWindow();
+        QApplication::setActiveWindow(v.get());
+        v->edtFind3->setFocus();
+        v->edtFind3->setText("ward");
+        QTest::keyClick(v->edtFind3, Qt::Key_Return);
+        QCOMPARE(v->FindIndex, 1);
+        QCOMPARE(v->mmSNotes->toPlainText(), QString());
+        QCOMPARE(v->lstDisplaySpell->selectionModel()->selectedRows().value(0).row(), 1);
+        QCOMPARE(QApplication::focusWidget(), v->edtFind3);
+    }
+
+    void findOnEmptyList()
+    {
+        TempDir dir;
+        auto v = Open(QString::fromStdString(dir.Path()));
+        v->edtFind->setText("a");
+        v->btnFFA->click();
+        QCOMPARE(ui.Errors, QStringList({"Not found."}));
+    }
+
+    void badLineStopsTheLoad()
+    {
+        TempDir dir;
+        WriteHandMadeData(dir);
+        dir.Write("Items.txt", ItemLine("Good Helm", {{43, "2"}}) + "\n" + ItemLine("Bad Helm", {{4, "heavy"}}) + "\n");
+        auto v = Open(QString::fromStdString(dir.Path()));
+        QCOMPARE(ui.Errors, QStringList({"'heavy' is not a valid integer value"}));
+        QVERIFY(ui.Details.value(0).contains("Items.txt"));
+        QVERIFY(ui.Details.value(0).contains("line 2"));
+        QCOMPARE(v->Items.size(), size_t{1});
+        QCOMPARE(v->Spells.size(), size_t{3});
+        for (QTreeView* list : {v->lstArmor, v->lstWeapons, v->lstOther, v->lstDisplaySpell})
+            QCOMPARE(list->model()->rowCount(), 0);
+        QVERIFY(v->Loading);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(v->findChild<QDialog*>("frmLoad") == nullptr);
+        QVERIFY(v->TDisplay->isTabVisible(7));
+        ClickHeader(v->lstArmor, 0);  // does nothing harmful
+        QCOMPARE(ui.Errors.size(), 1);
+    }
+
+    void noDataFiles()
+    {
+        TempDir dir;
+        auto v = Open(QString::fromStdString(dir.Path()));
+        QVERIFY(ui.Errors.isEmpty());
+        QVERIFY(ui.Messages.isEmpty());
+        QVERIFY(!v->Loading);
+        for (QTreeView* list : {v->lstArmor, v->lstWeapons, v->lstOther, v->lstDisplaySpell})
+            QCOMPARE(list->model()->rowCount(), 0);
+    }
+
+    void dataDirectoryIsTheProgramsOwn()
+    {
+        TViewer v(ui);
+        QCOMPARE(v.DataDir, QCoreApplication::applicationDirPath() + "/");
+    }
+
+    void escapeExits()
+    {
+        TempDir dir;
+        auto v = Open(QString::fromStdString(dir.Path()));
+        v->activateWindow();
+        QApplication::setActiveWindow(v.get());
+        QVERIFY(v->isVisible());
+        QTest::keyClick(v.get(), Qt::Key_Escape);
+        QVERIFY(!v->isVisible());
+    }
+
+    void nestedErrorsEndTheOuterHandler()
+    {
+        QStringList shown;
+        EventGuard guard([&](std::exception_ptr e) {
+            try {
+                std::rethrow_exception(e);
+            } catch (const std::exception& x) {
+                shown << x.what();
+            }
+        });
+        bool outerWentOn = false;
+        guard.Run([&] {
+            guard.Run([] { throw EConvertError::ForText("x"); });  // a handler run by a write
+            guard.RaisePending();                                  // the writer raises it again
+            outerWentOn = true;
+        });
+        QVERIFY(!outerWentOn);
+        QCOMPARE(shown, QStringList({"'x' is not a valid integer value"}));
+        guard.Run([] {});
+        QCOMPARE(shown.size(), 1);
+        // An inner error that no writer raised is still shown once the outer handler ends.
+        guard.Run([&] { guard.Run([] { throw EInOutError("disk"); }); });
+        QCOMPARE(shown, QStringList({"'x' is not a valid integer value", "disk"}));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationDisplayName("Vantor Viewer");
+    ViewerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ViewerTest.moc"

@@ -1,0 +1,31 @@
+#pragma once
+// Answers the window's boxes, dialogs and clipboard in tests, and remembers what it was asked.
+
+#include "app/UserInterface.h"
+
+#include <QStringList>
+
+class FakeUserInterface : public vantor::IUserInterface {
+public:
+    void ShowMessage(QWidget*, const QString& text) override { Messages << text; }
+    void ShowError(QWidget*, const QString& text, const QString& detail) override
+    {
+        Errors << text;
+        Details << detail;
+    }
+    QString OpenFileName(QWidget*, const QString& filter, const QString&) override
+    {
+        Filters << filter;
+        return OpenAnswer;
+    }
+    QString SaveFileName(QWidget*, const QString& filter, const QString&) override
+    {
+        Filters << filter;
+        return SaveAnswer;
+    }
+    bool ClipboardHasText() override { return !Clipboard.isEmpty(); }
+    QString ClipboardText() override { return Clipboard; }
+
+    QStringList Messages, Errors, Details, Filters;
+    QString OpenAnswer, SaveAnswer, Clipboard;
+};

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what building and testing the viewer needs on Debian 12.
+set -euo pipefail
+packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"

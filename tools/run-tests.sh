@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is needed, then builds and runs every test twice: in the normal build and in the
+# AddressSanitizer + UndefinedBehaviorSanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+for preset in debug asan; do
+  echo "== $preset build =="
+  cmake --preset "$preset" -DVANTOR_BUILD_TESTS=ON
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
