@@ -186,8 +186,8 @@ QTreeView* TViewer::MakeList(const char* name, ListModel* model)
     v->header()->setSectionsMovable(false);
     v->header()->setSortIndicatorShown(false);
     v->header()->setStretchLastSection(false);
-    v->header()->setDefaultSectionSize(62);
-    v->setColumnWidth(0, 190);
+    v->header()->setDefaultSectionSize(58);
+    v->setColumnWidth(0, 170);
     // The selected row stays marked when the list loses the focus.
     QPalette p = v->palette();
     p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
@@ -223,8 +223,9 @@ void TViewer::AddListWithMemo(QVBoxLayout* layout, QTreeView* list, QPlainTextEd
     split->setChildrenCollapsible(false);
     split->addWidget(list);
     split->addWidget(memo);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 1);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 0);
+    split->setSizes(o == Qt::Vertical ? QList<int>{380, 80} : QList<int>{470, 220});
     layout->addWidget(split, 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/Errors.h"
 
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -83,7 +84,9 @@ std::string Format(const char* fmt, ...)
 
 std::string IntToStr(long long v)
 {
-    return Format("%lld", v);
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+    return std::string(buffer, end);
 }
 
 // Puts decimalSep in place of the decimal point that printf wrote, whatever the C locale's is.

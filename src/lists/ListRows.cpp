@@ -109,7 +109,7 @@ bool MakeSpellRow(const std::string& kind, const TSpell& spell, ListRow& row)
     row.Item = nullptr;
     row.Spell = &spell;
     std::string casterClass = GetCasterType(spell.CasterType);
-    if (spell.CasterType != 0) casterClass += " " + IntToStr(spell.MagicLevel);
+    if (spell.CasterType != 0) casterClass += Format(" %d", spell.MagicLevel);
     row.Cells = {spell.Name,
                  spell.Code,
                  casterClass,

@@ -75,7 +75,9 @@ constexpr long long kMaxRangeNames = 256;
 std::string PlusMinusZero(int64_t n)
 {
     if (n == 0) return "0";
-    return n > 0 ? "+" + IntToStr(n) : IntToStr(n);
+    std::string text = IntToStr(n);
+    if (n > 0) text.insert(text.begin(), '+');
+    return text;
 }
 
 std::string AddCommaSpace(const std::string& text, const std::string& mode)
@@ -149,7 +151,7 @@ SpellDescriber::Summary SpellDescriber::Summarise(TSpell& spell, int depth)
             clause = GetFlagName(c);
             if (c != 108) {
                 if (spell.MinValue == spell.MaxValue && spell.MaxValue != 0) {
-                    clause += " " + IntToStr(spell.MaxValue);
+                    clause += Format(" %d", spell.MaxValue);
                 } else if (spell.MinValue == 0 && spell.MaxValue == 0) {
                     if (spell.MaxLevelStep == 0) spell.MaxLevelStep = 1;
                     const long long top = RoundToEven(static_cast<double>(spell.MaxIncrement) /

@@ -1,0 +1,64 @@
+#pragma once
+// Timing helpers for the benchmarks: best of several runs, peak memory, a scratch folder of
+// generated data.
+
+#include "SampleData.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+
+namespace bench {
+
+template <class F>
+double BestSeconds(int runs, F&& f)
+{
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        const auto t0 = std::chrono::steady_clock::now();
+        f();
+        const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        if (s < best) best = s;
+    }
+    return best;
+}
+
+inline double PeakMiB()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss / 1024.0;
+}
+
+// Generated exports of 100,000 items and 20,000 spells in a scratch folder, removed at the end.
+class LargeData {
+public:
+    LargeData()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vantor-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) std::exit(1);
+        dir_ = pattern;
+        vantorgen::SampleSizes sizes;
+        sizes.Items = 100000;
+        sizes.Spells = 19000;
+        sizes.ExtraSpells = 1000;
+        if (!vantorgen::WriteSampleData(dir_, sizes, 42)) std::exit(1);
+    }
+    ~LargeData() { std::filesystem::remove_all(dir_); }
+    const std::string& Dir() const { return dir_; }
+    double MegaBytes() const
+    {
+        double bytes = 0;
+        for (const char* f : {"/Items.txt", "/spells.txt", "/spellsVtab0.txt"})
+            bytes += static_cast<double>(std::filesystem::file_size(dir_ + f));
+        return bytes / 1e6;
+    }
+
+private:
+    std::string dir_;
+};
+
+}  // namespace bench
