@@ -15,22 +15,12 @@ using namespace vantor;
 using testfiles::ItemLine;
 using testfiles::SpellLine;
 using testfiles::TempDir;
+using testfiles::Fields;
+using testfiles::Ability;
+using testfiles::operator+;
 
 namespace {
 
-using Fields = std::vector<std::pair<int, std::string>>;
-
-// Fields of ability slot i (1-based): code and value.
-Fields Ability(int slot, int code, int value)
-{
-    return {{5 + slot, std::to_string(code)}, {47 + slot, std::to_string(value)}};
-}
-
-Fields operator+(Fields a, const Fields& b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 // The Special text of an item line, read with the given spells.
 std::string SpecialOf(const std::string& line, SpellList& spells)

@@ -36,6 +36,17 @@ static std::string Build(std::vector<std::string> f, const std::vector<std::pair
     return line;
 }
 
+Fields Ability(int slot, int code, int value)
+{
+    return {{5 + slot, std::to_string(code)}, {47 + slot, std::to_string(value)}};
+}
+
+Fields operator+(Fields a, const Fields& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 std::string ItemLine(const std::string& name, const std::vector<std::pair<int, std::string>>& fields)
 {
     std::vector<std::string> f(59, "0");

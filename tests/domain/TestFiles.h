@@ -21,6 +21,12 @@ private:
     std::string path_;
 };
 
+using Fields = std::vector<std::pair<int, std::string>>;
+
+// The item line fields of ability slot i (1-based): its code and its value.
+Fields Ability(int slot, int code, int value);
+Fields operator+(Fields a, const Fields& b);
+
 // An item line: 59 fields, all "0" but the name, with the given fields (1-based) replaced.
 std::string ItemLine(const std::string& name, const std::vector<std::pair<int, std::string>>& fields = {});
 // A spell line: 43 fields, all "0" but name and code, with the given fields replaced.

@@ -27,21 +27,12 @@ using namespace vantor;
 using testfiles::ItemLine;
 using testfiles::SpellLine;
 using testfiles::TempDir;
+using testfiles::Fields;
+using testfiles::Ability;
+using testfiles::operator+;
 
 namespace {
 
-using Fields = std::vector<std::pair<int, std::string>>;
-
-Fields Ability(int slot, int code, int value)
-{
-    return {{5 + slot, std::to_string(code)}, {47 + slot, std::to_string(value)}};
-}
-
-Fields operator+(Fields a, const Fields& b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 // A small hand-made database.
 void WriteHandMadeData(const TempDir& dir)
