@@ -253,6 +253,7 @@ void TViewer::BuildPages()
     // Armour and weapons: filters and search on top, the list, the item's text underneath.
     QVBoxLayout* armour = BuildSearchStrip(TabSheet1, pnlArmorFilter, edtFind, btnFFA, btnFind);
     lstArmor = MakeList("lstArmor", ArmorRows = new ListModel(ListKind::Armor, this));
+    lstArmor->setColumnWidth(1, 74);
     mmAsp = MakeMemo(TabSheet1, "mmAsp");
     AddListWithMemo(armour, lstArmor, mmAsp, Qt::Vertical);
     QVBoxLayout* weapons = BuildSearchStrip(TabSheet2, pnlWeaponFilter, edtFind2, btnFFW, btnFind2);
