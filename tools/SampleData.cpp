@@ -125,12 +125,10 @@ struct ItemSpec {
     }
 };
 
-std::string SpellName(Random& r, int number)
+// Ordinary names hold no digit 1 and no "sdf": the reader drops such spells.
+std::string SpellName(Random& r)
 {
-    std::string name = std::string(r.Pick(kSpellRoots)) + " " + r.Pick(kSpellKinds);
-    // Keep the digit 1 out of ordinary names: a name holding it is dropped by the reader.
-    (void)number;
-    return name;
+    return std::string(r.Pick(kSpellRoots)) + " " + r.Pick(kSpellKinds);
 }
 
 std::string SpellCode(Random& r)
@@ -144,7 +142,7 @@ SpellSpec RandomSpell(Random& r, int number, int spellCount)
 {
     SpellSpec s;
     s.Number = number;
-    s.Name = SpellName(r, number);
+    s.Name = SpellName(r);
     s.LevelCap = r.Chance(10) ? (r.Chance(50) ? 0 : 120) : r.Between(1, 99);
     s.Energy = r.Chance(60) ? r.Between(1, 12) * 50 : 0;
     s.Level = r.Between(1, 75);

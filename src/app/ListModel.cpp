@@ -29,20 +29,14 @@ static Qt::Alignment ToQt(Align a)
 QVariant ListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
-    const ListRow& row = rows_[static_cast<size_t>(index.row())];
+    const ColumnDef& column = columns_[static_cast<size_t>(index.column())];
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQt(column.Alignment));
+    // Text columns also show their cell as a tool tip, for texts wider than the column.
+    const bool textColumn = column.Kind == ColumnKind::Caption || column.Kind == ColumnKind::Text;
+    if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && textColumn)) return {};
+    const std::vector<std::string>& cells = rows_[static_cast<size_t>(index.row())].Cells;
     const size_t c = static_cast<size_t>(index.column());
-    switch (role) {
-    case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-        if (role == Qt::ToolTipRole && columns_[c].Kind != ColumnKind::Caption &&
-            columns_[c].Kind != ColumnKind::Text)
-            return {};
-        return c < row.Cells.size() ? FromBytes(row.Cells[c]) : QString();
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(ToQt(columns_[c].Alignment));
-    default:
-        return {};
-    }
+    return c < cells.size() ? FromBytes(cells[c]) : QString();
 }
 
 QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const

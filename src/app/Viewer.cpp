@@ -163,8 +163,8 @@ void TViewer::BuildTopPanel()
     row->addStretch(1);
     row->addWidget(Exit);
 
-    connect(Load, &QPushButton::clicked, this, [this] { Handle([this] { LoadClick(); }); });
-    connect(Exit, &QPushButton::clicked, this, [this] { Handle([this] { ExitClick(); }); });
+    OnClick(Load, &TViewer::LoadClick);
+    OnClick(Exit, &TViewer::ExitClick);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, Exit, &QPushButton::click);
 }
@@ -311,50 +311,47 @@ void TViewer::BuildPages()
 
     OpenDialog1.Filter = SaveDialog1.Filter = "Equiment files (*.kreq)|*.kreq";
 
-    // Header clicks and selections.
-    const struct {
-        QTreeView* list;
-        void (TViewer::*click)(int);
-    } clicks[] = {{lstArmor, &TViewer::lstArmorColumnClick},
-                  {lstWeapons, &TViewer::lstWeaponsColumnClick},
-                  {lstDisplaySpell, &TViewer::lstDisplaySpellColumnClick},
-                  {lstOther, &TViewer::lstOtherColumnClick}};
-    for (const auto& c : clicks) {
-        const auto handler = c.click;
-        connect(c.list->header(), &QHeaderView::sectionClicked, this,
-                [this, handler](int column) { Handle([this, handler, column] { (this->*handler)(column); }); });
-    }
-    const struct {
-        QTreeView* list;
-        void (TViewer::*select)(int);
-    } selects[] = {{lstArmor, &TViewer::lstArmorSelectItem},
-                   {lstWeapons, &TViewer::lstWeaponsSelectItem},
-                   {lstDisplaySpell, &TViewer::lstDisplaySpellSelectItem}};
-    for (const auto& s : selects) {
-        const auto handler = s.select;
-        connect(s.list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                [this, handler](const QItemSelection& selected, const QItemSelection& deselected) {
-                    // The row that gained the selection, or else the one that lost it.
-                    const QItemSelection& changed = selected.isEmpty() ? deselected : selected;
-                    if (changed.isEmpty() || changed.indexes().isEmpty()) return;
-                    const int row = changed.indexes().first().row();
-                    Handle([this, handler, row] { (this->*handler)(row); });
-                });
-    }
-    const struct {
-        QPushButton* button;
-        void (TViewer::*click)();
-    } buttons[] = {{btnFFA, &TViewer::btnFFAClick},       {btnFind, &TViewer::btnFindClick},
-                   {btnFFW, &TViewer::btnFFWClick},       {btnFind2, &TViewer::btnFind2Click},
-                   {btnFFSpell, &TViewer::btnFFSpellClick}, {btnFind3, &TViewer::btnFind3Click}};
-    for (const auto& b : buttons) {
-        const auto handler = b.click;
-        connect(b.button, &QPushButton::clicked, this, [this, handler] { Handle([this, handler] { (this->*handler)(); }); });
-    }
+    // Header clicks, selections and the search buttons.
+    OnColumnClick(lstArmor, &TViewer::lstArmorColumnClick);
+    OnColumnClick(lstWeapons, &TViewer::lstWeaponsColumnClick);
+    OnColumnClick(lstDisplaySpell, &TViewer::lstDisplaySpellColumnClick);
+    OnColumnClick(lstOther, &TViewer::lstOtherColumnClick);
+    OnSelectItem(lstArmor, &TViewer::lstArmorSelectItem);
+    OnSelectItem(lstWeapons, &TViewer::lstWeaponsSelectItem);
+    OnSelectItem(lstDisplaySpell, &TViewer::lstDisplaySpellSelectItem);
+    OnClick(btnFFA, &TViewer::btnFFAClick);
+    OnClick(btnFind, &TViewer::btnFindClick);
+    OnClick(btnFFW, &TViewer::btnFFWClick);
+    OnClick(btnFind2, &TViewer::btnFind2Click);
+    OnClick(btnFFSpell, &TViewer::btnFFSpellClick);
+    OnClick(btnFind3, &TViewer::btnFind3Click);
 
     // Tab order: the top panel left to right, then the pages.
     QWidget* order[] = {edtAlvl, cbxAClass, edtStrength, chkGood, chkNeutral, chkEvil, btnFilterAll, Exit, TDisplay};
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+void TViewer::OnClick(QAbstractButton* button, void (TViewer::*handler)())
+{
+    connect(button, &QAbstractButton::clicked, this, [this, handler] { Handle([this, handler] { (this->*handler)(); }); });
+}
+
+void TViewer::OnColumnClick(QTreeView* list, void (TViewer::*handler)(int))
+{
+    connect(list->header(), &QHeaderView::sectionClicked, this,
+            [this, handler](int column) { Handle([this, handler, column] { (this->*handler)(column); }); });
+}
+
+void TViewer::OnSelectItem(QTreeView* list, void (TViewer::*handler)(int))
+{
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, handler](const QItemSelection& selected, const QItemSelection& deselected) {
+                // The row that gained the selection, or else the one that lost it.
+                const QModelIndexList changed = (selected.isEmpty() ? deselected : selected).indexes();
+                if (changed.isEmpty()) return;
+                const int row = changed.first().row();
+                Handle([this, handler, row] { (this->*handler)(row); });
+            });
 }
 
 void TViewer::FormCreate()
@@ -364,8 +361,6 @@ void TViewer::FormCreate()
     FindIndex = -1;
     ArmorSortColumn = 999;
     Loading = true;
-    Items.clear();
-    Spells.Clear();
     DecimalSep = SystemDecimalSeparator();
     FillCoded(*cbxMag, MagicLevelEntries());
     FillCoded(*cbxMag2, MagicLevelEntries());

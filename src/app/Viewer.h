@@ -5,12 +5,14 @@
 #include "app/EventGuard.h"
 #include "app/ListModel.h"
 #include "app/UserInterface.h"
+#include "data/CodeTables.h"
 #include "data/GameData.h"
 #include "filters/Sorting.h"
 
 #include <QComboBox>
 #include <QMainWindow>
 
+class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -179,6 +181,10 @@ private:
     void ShowItemText(ListModel& model, QPlainTextEdit& memo, int row);
     void FindNext(QTreeView& list, ListModel& model, QLineEdit& box);
     void ShowError(std::exception_ptr error);
+    // Connect a control's event to its handler, run through the error guard.
+    void OnClick(QAbstractButton* button, void (TViewer::*handler)());
+    void OnColumnClick(QTreeView* list, void (TViewer::*handler)(int));
+    void OnSelectItem(QTreeView* list, void (TViewer::*handler)(int));
     // Runs a handler of a window event through the error guard.
     template <class F>
     void Handle(F&& f) { events_.Run(std::forward<F>(f)); }
@@ -189,7 +195,7 @@ private:
 };
 
 // Fills a drop-down list with coded entries, sorted by text, and selects the first.
-void FillCoded(QComboBox& box, const std::vector<struct CodedEntry>& entries);
+void FillCoded(QComboBox& box, const std::vector<CodedEntry>& entries);
 // The code of the selected entry of a coded list (0 when nothing is selected).
 int32_t SelectedCode(const QComboBox& box);
 

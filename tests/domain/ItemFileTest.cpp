@@ -39,12 +39,8 @@ std::string SpecialOf(const std::string& line)
 
 std::string ConversionMessage(const std::string& line)
 {
-    try {
-        ParseItemLine(line);
-    } catch (const EConvertError& e) {
-        return e.what();
-    }
-    return "accepted";
+    const auto error = testfiles::ConversionError([&] { ParseItemLine(line); });
+    return error ? error->what() : "accepted";
 }
 
 }  // namespace
@@ -228,14 +224,11 @@ TEST(ItemFile, BadLineStopsWithFileAndLineAndKeepsEarlierItems)
         TempDir dir;
         dir.Write("Items.txt", c.content);
         ItemList items;
-        try {
-            ReadItemData(dir.Path(), items, nullptr, nullptr);
-            ADD_FAILURE() << "no error";
-        } catch (const EConvertError& e) {
-            EXPECT_STREQ(e.what(), c.message);
-            EXPECT_EQ(e.File, "Items.txt");
-            EXPECT_EQ(e.Line, c.line);
-        }
+        const auto error = testfiles::ConversionError([&] { ReadItemData(dir.Path(), items, nullptr, nullptr); });
+        ASSERT_TRUE(error);
+        EXPECT_STREQ(error->what(), c.message);
+        EXPECT_EQ(error->File, "Items.txt");
+        EXPECT_EQ(error->Line, c.line);
         EXPECT_EQ(items.size(), static_cast<size_t>(c.line - 1));
     }
 }

@@ -62,12 +62,9 @@ TEST(SpellRecord, BadLinesRaiseTheConversionError)
     EXPECT_THROW(ParseSpellLine(""), EConvertError);
     EXPECT_THROW(ParseSpellLine(good.substr(0, good.rfind(','))), EConvertError);  // 42 fields
     EXPECT_NO_THROW(ParseSpellLine(good + ",extra"));
-    try {
-        ParseSpellLine(SpellLine(1, "a", {{11, "lots"}}));
-        ADD_FAILURE();
-    } catch (const EConvertError& e) {
-        EXPECT_STREQ(e.what(), "'lots' is not a valid integer value");
-    }
+    const auto error = testfiles::ConversionError([] { ParseSpellLine(SpellLine(1, "a", {{11, "lots"}})); });
+    ASSERT_TRUE(error);
+    EXPECT_STREQ(error->what(), "'lots' is not a valid integer value");
 }
 
 TEST(SpellFile, BothFilesInOrderFirstNumberWins)
@@ -94,13 +91,10 @@ TEST(SpellFile, FailureInTheFirstFileStopsBeforeTheSecond)
     dir.Write("spells.txt", SpellLine(5, "Frost Touch") + "\n" + SpellLine(6, "Bad", {{3, "x"}}) + "\n");
     dir.Write("spellsVtab0.txt", SpellLine(9, "Hush Chant") + "\n");
     SpellList spells;
-    try {
-        ReadSpellData(dir.Path(), spells, nullptr);
-        ADD_FAILURE();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.File, "spells.txt");
-        EXPECT_EQ(e.Line, 2);
-    }
+    const auto error = testfiles::ConversionError([&] { ReadSpellData(dir.Path(), spells, nullptr); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->File, "spells.txt");
+    EXPECT_EQ(error->Line, 2);
     ASSERT_EQ(spells.size(), 1u);
     EXPECT_EQ(spells[0].Name, "Frost Touch");
 }

@@ -1,7 +1,10 @@
 #pragma once
 // Scratch folders and data lines for the tests.
 
+#include "data/Errors.h"
+
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,5 +35,17 @@ std::string ItemLine(const std::string& name, const std::vector<std::pair<int, s
 // A spell line: 43 fields, all "0" but name and code, with the given fields replaced.
 std::string SpellLine(int number, const std::string& name,
                       const std::vector<std::pair<int, std::string>>& fields = {});
+
+// The conversion error that f raises, or nothing when it raises none.
+template <class F>
+std::optional<vantor::EConvertError> ConversionError(F&& f)
+{
+    try {
+        f();
+    } catch (const vantor::EConvertError& e) {
+        return e;
+    }
+    return std::nullopt;
+}
 
 }  // namespace testfiles
