@@ -3,6 +3,7 @@
 #include "data/Errors.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -27,26 +28,24 @@ std::string_view TrimSpaces(std::string_view s)
 
 bool TryStrToInt(std::string_view s, int32_t& out)
 {
+    if (s.size() == 1 && s[0] >= '0' && s[0] <= '9') {  // most fields of an export are one digit
+        out = s[0] - '0';
+        return true;
+    }
     size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
+    const bool negative = !s.empty() && s[0] == '-';
+    if (!s.empty() && (s[0] == '-' || s[0] == '+')) i = 1;
     if (i == s.size()) return false;
-    // Accumulate as a negative number so that -2147483648 fits.
-    int64_t v = 0;
+    while (i + 1 < s.size() && s[i] == '0') ++i;  // leading zeros
+    if (s.size() - i > 10) return false;          // more digits than any 32-bit value has
+    uint64_t v = 0;                               // ten digits cannot overflow this
     for (; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c < '0' || c > '9') return false;
-        v = v * 10 - (c - '0');
-        if (v < INT32_MIN) return false;
+        const unsigned d = static_cast<unsigned char>(s[i]) - '0';
+        if (d > 9) return false;
+        v = v * 10 + d;
     }
-    if (!negative) {
-        if (-v > INT32_MAX) return false;
-        v = -v;
-    }
-    out = static_cast<int32_t>(v);
+    if (v > (negative ? 2147483648ull : 2147483647ull)) return false;
+    out = negative ? static_cast<int32_t>(-static_cast<int64_t>(v)) : static_cast<int32_t>(v);
     return true;
 }
 

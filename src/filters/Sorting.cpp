@@ -32,21 +32,34 @@ long double NumberKey(ColumnKind kind, std::string_view cell)
     }
 }
 
-// The ascending answer for column c of kind k.
-int AscendingText(const ListRow& a, const ListRow& b, size_t c, ColumnKind k)
+std::string_view CellOf(const ListRow& row, size_t c)
 {
-    const std::string_view captionA = a.Cells.empty() ? std::string_view() : a.Cells[0];
-    const std::string_view captionB = b.Cells.empty() ? std::string_view() : b.Cells[0];
-    if (k == ColumnKind::Caption) return CompareText(captionA, captionB);
-    const std::string_view cellA = c < a.Cells.size() ? std::string_view(a.Cells[c]) : std::string_view();
-    const std::string_view cellB = c < b.Cells.size() ? std::string_view(b.Cells[c]) : std::string_view();
+    return c < row.Cells.size() ? std::string_view(row.Cells[c]) : std::string_view();
+}
+
+// The ascending answer of the text kinds: the cells decide, the captions break a tie. (For the
+// caption column the cell is the caption itself.)
+int AscendingText(std::string_view cellA, std::string_view captionA, std::string_view cellB,
+                  std::string_view captionB)
+{
     const int r = CompareText(cellA, cellB);
     return r != 0 ? r : CompareText(captionA, captionB);
 }
 
-std::string_view CellOf(const ListRow& row, size_t c)
+bool HasColumn(const std::vector<ColumnDef>& columns, const SortState& state)
 {
-    return c < row.Cells.size() ? std::string_view(row.Cells[c]) : std::string_view();
+    return state.Column >= 0 && static_cast<size_t>(state.Column) < columns.size();
+}
+
+// Sorts keyed entries (each with its row index) stably by less, and gives the row order.
+template <class Entry, class Less>
+std::vector<size_t> OrderBy(std::vector<Entry>& entries, Less less)
+{
+    std::stable_sort(entries.begin(), entries.end(), less);
+    std::vector<size_t> order;
+    order.reserve(entries.size());
+    for (const Entry& e : entries) order.push_back(e.Row);
+    return order;
 }
 
 }  // namespace
@@ -115,40 +128,47 @@ long double DecimalKey(std::string_view cell)
 int CompareRows(const ListRow& a, const ListRow& b, const std::vector<ColumnDef>& columns,
                 const SortState& state, bool loading)
 {
-    if (loading || state.Column < 0 || static_cast<size_t>(state.Column) >= columns.size()) return 0;
+    if (loading || !HasColumn(columns, state)) return 0;
     const size_t c = static_cast<size_t>(state.Column);
     const ColumnKind kind = columns[c].Kind;
-    int r;
-    if (IsNumberKind(kind))
-        r = Sign(NumberKey(kind, CellOf(a, c)) - NumberKey(kind, CellOf(b, c)));
-    else
-        r = AscendingText(a, b, c, kind);
+    const int r = IsNumberKind(kind) ? Sign(NumberKey(kind, CellOf(a, c)) - NumberKey(kind, CellOf(b, c)))
+                                     : AscendingText(CellOf(a, c), CellOf(a, 0), CellOf(b, c), CellOf(b, 0));
     return state.Descending ? -r : r;
 }
 
 std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vector<ColumnDef>& columns,
                               const SortState& state, bool loading)
 {
-    std::vector<size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), size_t{0});
-    if (loading || state.Column < 0 || static_cast<size_t>(state.Column) >= columns.size())
+    if (loading || !HasColumn(columns, state)) {
+        std::vector<size_t> order(rows.size());
+        std::iota(order.begin(), order.end(), size_t{0});
         return order;
+    }
+    // Each row's key is taken once; the sort then compares keys only.
     const size_t c = static_cast<size_t>(state.Column);
     const ColumnKind kind = columns[c].Kind;
+    const bool desc = state.Descending;
     if (IsNumberKind(kind)) {
-        // Convert every cell once, then order by the keys.
-        std::vector<long double> keys(rows.size());
-        for (size_t i = 0; i < rows.size(); ++i) keys[i] = NumberKey(kind, CellOf(rows[i], c));
-        if (state.Descending)
-            std::stable_sort(order.begin(), order.end(), [&](size_t x, size_t y) { return keys[x] > keys[y]; });
-        else
-            std::stable_sort(order.begin(), order.end(), [&](size_t x, size_t y) { return keys[x] < keys[y]; });
-    } else {
-        std::stable_sort(order.begin(), order.end(), [&](size_t x, size_t y) {
-            return CompareRows(rows[x], rows[y], columns, state, false) < 0;
-        });
+        struct Entry {
+            long double Key;
+            size_t Row;
+        };
+        std::vector<Entry> entries;
+        entries.reserve(rows.size());
+        for (size_t i = 0; i < rows.size(); ++i) entries.push_back({NumberKey(kind, CellOf(rows[i], c)), i});
+        return OrderBy(entries, [desc](const Entry& x, const Entry& y) { return desc ? x.Key > y.Key : x.Key < y.Key; });
     }
-    return order;
+    struct Entry {
+        std::string_view Cell, Caption;
+        size_t Row;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) entries.push_back({CellOf(rows[i], c), CellOf(rows[i], 0), i});
+    return OrderBy(entries, [desc](const Entry& x, const Entry& y) {
+        const int r = AscendingText(x.Cell, x.Caption, y.Cell, y.Caption);
+        return desc ? r > 0 : r < 0;
+    });
 }
 
 }  // namespace vantor

@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include "data/Errors.h"
 #include "data/Fields.h"
 #include "data/Text.h"
@@ -27,12 +29,9 @@ TEST(GetNumber, RejectsMinusSignsAndOverflowNamingTheBuffer)
                  {"99999999999", "'099999999999' is not a valid integer value"},
                  {"2147483648", "'02147483648' is not a valid integer value"}};
     for (const auto& c : cases) {
-        try {
-            GetNumber(c.text);
-            ADD_FAILURE() << c.text << " was accepted";
-        } catch (const EConvertError& e) {
-            EXPECT_STREQ(e.what(), c.message);
-        }
+        const auto error = testfiles::ConversionError([&] { GetNumber(c.text); });
+        ASSERT_TRUE(error) << c.text << " was accepted";
+        EXPECT_STREQ(error->what(), c.message);
     }
 }
 
@@ -43,7 +42,14 @@ TEST(StrToInt, AcceptsSignedDecimalsOnly)
     EXPECT_EQ(v, INT32_MIN);
     EXPECT_TRUE(TryStrToInt("+12", v));
     EXPECT_EQ(v, 12);
-    for (const char* bad : {"", "-", "+", "2147483648", "-2147483649", "1 2", "\"5\"", "0x1F", "$1F", "1e3", "12a"})
+    EXPECT_TRUE(TryStrToInt("-000000000002147483648", v));
+    EXPECT_EQ(v, INT32_MIN);
+    EXPECT_TRUE(TryStrToInt("0", v));
+    EXPECT_EQ(v, 0);
+    EXPECT_TRUE(TryStrToInt("-0", v));
+    EXPECT_EQ(v, 0);
+    for (const char* bad : {"", "-", "+", "+-1", "--1", "2147483648", "-2147483649", "9999999999", "12345678901",
+                            "1 2", "\"5\"", "0x1F", "$1F", "1e3", "12a", "-+1"})
         EXPECT_FALSE(TryStrToInt(bad, v)) << bad;
 }
 
