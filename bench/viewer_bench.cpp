@@ -3,17 +3,56 @@
 // armour list beside a plain std::sort of the same rows with the same comparison.
 #include "BenchUtil.h"
 
+#include "app/EquipmentPage.h"
+#include "app/ListPage.h"
 #include "app/UserInterface.h"
 #include "app/Viewer.h"
+#include "filters/Sorting.h"
 #include "lists/LoadRecords.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
+#include <QRegularExpression>
+#include <QTreeView>
 
 #include <algorithm>
 #include <clocale>
 
 using namespace vantor;
+
+// The equipment planner: filling the seventeen slot lists after the load, beside a plain pass
+// that picks the same records out of the item list; and a pick in a slot with all sixteen chosen
+// (totals, summary, category), beside a plain pass that adds up the same sixteen records.
+static void EquipmentBench(TViewer& viewer, double windowLoad)
+{
+    auto& equipment = *dynamic_cast<EquipmentPage*>(viewer.findChild<QWidget*>("Equipment"));
+    std::vector<const TItem*> picked;
+    const double plainFill = bench::BestSeconds(5, [&] {
+        picked.clear();
+        for (const TItem& item : viewer.Items)
+            if (item.ItemType == 0 || item.ItemType == 1) picked.push_back(&item);
+    });
+    const double fill = bench::BestSeconds(5, [&] { viewer.Events().Run([&] { equipment.btnLeqtabClick(); }); });
+    std::printf("\nslot lists filled (%zu records): %.1f ms, plain pass %.2f ms (ratio %.1f); "
+                "%.1f%% of the window load\n",
+                picked.size(), fill * 1e3, plainFill * 1e3, fill / plainFill, 100 * fill / windowLoad);
+
+    for (QComboBox* box : equipment.findChildren<QComboBox*>(QRegularExpression("^cbx"))) {
+        if (box->objectName() == "cbxUWeapon" || box->count() < 2) continue;
+        box->setCurrentIndex(box->count() / 2);
+    }
+    const double pick = bench::BestSeconds(20, [&] { viewer.Events().Run([&] { equipment.cbxHeadChange(); }); });
+    const std::vector<const TItem*> some(picked.begin(), picked.begin() + std::min<size_t>(16, picked.size()));
+    volatile long long sink = 0;
+    const double plainSum = bench::BestSeconds(20, [&] {
+        long long sum = 0;
+        for (const TItem* item : some) sum += item->Weight + item->Accuracy + item->Stealth + item->Abilities[0];
+        sink = sum;
+    });
+    std::printf("a pick with 16 slots chosen: %.3f ms (a frame is 16 ms), plain sum of 16 records %.5f ms\n",
+                pick * 1e3, plainSum * 1e3);
+}
 
 int main(int argc, char** argv)
 {
@@ -32,22 +71,25 @@ int main(int argc, char** argv)
     viewer.show();
     viewer.FirstActivation = false;  // load by hand below
     const double window = bench::BestSeconds(3, [&] { viewer.Events().Run([&] { viewer.LoadClick(); }); });
-    std::printf("armour %d, weapons %d, other %d, spells %d rows\n", viewer.ArmorRows->rowCount(),
-                viewer.WeaponRows->rowCount(), viewer.OtherRows->rowCount(), viewer.SpellRows->rowCount());
+    const auto page = [&](const char* name) { return dynamic_cast<ListPage*>(viewer.findChild<QWidget*>(name)); };
+    ListPage& armour = *page("TabSheet1");
+    std::printf("armour %d, weapons %d, other %d, spells %d rows\n", armour.Rows().rowCount(),
+                page("TabSheet2")->Rows().rowCount(), page("Other")->Rows().rowCount(),
+                page("TabSheet4")->Rows().rowCount());
     std::printf("domain load alone:              %8.1f ms\n", domain * 1e3);
     std::printf("window load, lists filled+sorted: %6.1f ms  (ratio %.2f)\n", window * 1e3, window / domain);
 
-    std::printf("\narmour header clicks (%d rows), best of 6 each:\n", viewer.ArmorRows->rowCount());
+    std::printf("\narmour header clicks (%d rows), best of 6 each:\n", armour.Rows().rowCount());
     std::printf("%-14s %10s %12s %7s\n", "column", "click ms", "std::sort ms", "ratio");
-    const auto& columns = viewer.ArmorRows->ColumnDefs();
+    const auto& columns = armour.Rows().ColumnDefs();
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-        viewer.lstArmorColumnClick(c);  // make c the sort column; the timed clicks then alternate direction
+        armour.ColumnClick(c);  // make c the sort column; the timed clicks then alternate direction
         double click = 1e300, plain = 1e300;
         for (int run = 0; run < 6; ++run) {
             // The plain sort gets the same rows in the same order, with the state the click will set.
-            std::vector<ListRow> rows = viewer.ArmorRows->Rows();
+            std::vector<ListRow> rows = armour.Rows().Rows();
             const SortState state{c, !viewer.ArmorSortDescending};
-            click = std::min(click, bench::BestSeconds(1, [&] { viewer.lstArmorColumnClick(c); }));
+            click = std::min(click, bench::BestSeconds(1, [&] { armour.ColumnClick(c); }));
             plain = std::min(plain, bench::BestSeconds(1, [&] {
                 std::sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
                     return CompareRows(a, b, columns, state, false) < 0;
@@ -57,6 +99,7 @@ int main(int argc, char** argv)
         std::printf("%-14s %10.2f %12.2f %7.2f\n", columns[static_cast<size_t>(c)].Caption, click * 1e3, plain * 1e3,
                     click / plain);
     }
+    EquipmentBench(viewer, window);
     std::printf("peak memory: %.1f MiB\n", bench::PeakMiB());
     return 0;
 }

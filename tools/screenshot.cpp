@@ -7,6 +7,7 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTreeView>
 
 #include <clocale>
@@ -27,8 +28,8 @@ int main(int argc, char** argv)
     viewer.show();
     viewer.Events().Run([&] { viewer.FormActivate(); });
     // Show an item with something to say.
-    viewer.edtFind->setText("Warding");
-    viewer.Events().Run([&] { viewer.btnFFAClick(); });
+    viewer.findChild<QLineEdit*>("edtFind")->setText("Warding");
+    viewer.findChild<QPushButton*>("btnFFA")->click();
     QApplication::processEvents();
     if (!viewer.grab().save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);

@@ -3,9 +3,19 @@
 // handler and is shown once, in the standard error box. When a handler runs nested inside another
 // (because the outer one wrote into a control), an error in the inner one also ends the outer one:
 // the inner run records it, the writer raises it again, and only the outermost run shows it.
+//
+// Handlers are connected to their controls here, and code writes into a control that has a
+// handler only through the writers here, so that no write can forget to raise a nested error.
 
 #include <exception>
 #include <functional>
+
+class QAbstractButton;
+class QComboBox;
+class QHeaderView;
+class QItemSelectionModel;
+class QLineEdit;
+class QString;
 
 namespace vantor {
 
@@ -17,11 +27,25 @@ public:
     // Runs handler; no exception leaves this call.
     void Run(const std::function<void()>& handler);
 
-    // Raises again an error that a nested handler recorded. Call after every write into a
-    // control whose change handler may have run.
+    // Raises again an error that a nested handler recorded. The writers below call it after
+    // every write.
     void RaisePending();
 
     bool Running() const { return depth_ > 0; }
+
+    // Writers: set a box's text (its change handler runs when the text changes) or a check box's
+    // state (its handler runs when the state changes); an error of that handler ends the caller.
+    void SetText(QLineEdit& box, const QString& text);
+    void SetChecked(QAbstractButton& box, bool checked);
+
+    // Connections, each running its handler through Run.
+    void OnClick(QAbstractButton* button, std::function<void()> handler);     // a button pressed
+    void OnToggle(QAbstractButton* box, std::function<void()> handler);       // state changed, by anyone
+    void OnTextChange(QLineEdit* box, std::function<void()> handler);         // text changed, by anyone
+    void OnPick(QComboBox* box, std::function<void()> handler);               // picked by the user only
+    void OnColumnClick(QHeaderView* header, std::function<void(int)> handler);
+    // The row that gained the selection, or else the one that lost it.
+    void OnSelectRow(QItemSelectionModel* selection, std::function<void(int)> handler);
 
 private:
     Shower show_;

@@ -1,30 +1,28 @@
 #pragma once
-// The main window: the top panel with the character profile, the eight pages, the lists, and the
-// start-up load.
+// The main window: the top panel with the character profile, the pages, and the start-up load.
+// The frame is the only code that knows more than one page; it wires what one page hands on to
+// another.
 
 #include "app/EventGuard.h"
-#include "app/ListModel.h"
 #include "app/UserInterface.h"
 #include "data/CodeTables.h"
 #include "data/GameData.h"
-#include "filters/Sorting.h"
 
 #include <QComboBox>
 #include <QMainWindow>
 
-class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class QTreeView;
-class QVBoxLayout;
 
 namespace vantor {
 
-struct TItem;
+class EquipmentPage;
+class ListPage;
+class UtilitiesPage;
 
 // An open or save dialog of the window: its filter text and initial folder.
 struct FileDialogSettings {
@@ -53,31 +51,6 @@ public:
     void DisplaySubAll(const std::string& kind, const TItem& item);
     void DisplaySubSpell(const std::string& kind, const TSpell& spell);
     void DisplayItemData();
-
-    // Header clicks.
-    void lstArmorColumnClick(int column);
-    void lstWeaponsColumnClick(int column);
-    void lstDisplaySpellColumnClick(int column);
-    void lstOtherColumnClick(int column);
-
-    // Selection events: row is the row that gained or, with no row selected, lost the selection.
-    void lstArmorSelectItem(int row);
-    void lstWeaponsSelectItem(int row);
-    void lstDisplaySpellSelectItem(int row);
-
-    // Find and Next.
-    void btnFFAClick();
-    void btnFindClick();
-    void btnFFWClick();
-    void btnFind2Click();
-    void btnFFSpellClick();
-    void btnFind3Click();
-
-    // Sorts a list by its sort state.
-    void SortArmor();
-    void SortWeapons();
-    void SortSpells();
-    void SortOther();
 
     // State.
     QString DataDir;
@@ -112,46 +85,9 @@ public:
 
     // Pages.
     QTabWidget* TDisplay;
-    QWidget* TabSheet1;
-    QWidget* TabSheet2;
-    QWidget* TabSheet4;
-    QWidget* Other;
-    QWidget* Equipment;
-    QWidget* tbUtil;
     QWidget* TabSheet5;
     QWidget* TabSheet3;
     QPlainTextEdit* mm;
-
-    // Armour page.
-    QTreeView* lstArmor;
-    ListModel* ArmorRows;
-    QPlainTextEdit* mmAsp;
-    QWidget* pnlArmorFilter;  // the armour filter controls go here
-    QLineEdit* edtFind;
-    QPushButton* btnFFA;
-    QPushButton* btnFind;
-
-    // Weapons page.
-    QTreeView* lstWeapons;
-    ListModel* WeaponRows;
-    QPlainTextEdit* mmWsp;
-    QWidget* pnlWeaponFilter;
-    QLineEdit* edtFind2;
-    QPushButton* btnFFW;
-    QPushButton* btnFind2;
-
-    // Spells page.
-    QTreeView* lstDisplaySpell;
-    ListModel* SpellRows;
-    QPlainTextEdit* mmSNotes;
-    QWidget* pnlSpellFilter;
-    QLineEdit* edtFind3;
-    QPushButton* btnFFSpell;
-    QPushButton* btnFind3;
-
-    // Other page.
-    QTreeView* lstOther;
-    ListModel* OtherRows;
 
     FileDialogSettings OpenDialog1;
     FileDialogSettings SaveDialog1;
@@ -172,26 +108,18 @@ private:
     void FormCreate();
     void BuildTopPanel();
     void BuildPages();
-    // The page's layout with its strip of filter controls and search box on top.
-    QVBoxLayout* BuildSearchStrip(QWidget* page, QWidget*& filterPanel, QLineEdit*& find, QPushButton*& first,
-                                  QPushButton*& next);
-    void AddListWithMemo(QVBoxLayout* layout, QTreeView* list, QPlainTextEdit* memo, Qt::Orientation o);
-    QTreeView* MakeList(const char* name, ListModel* model);
-    void SortList(ListModel& model, int32_t column, bool descending);
-    void ShowItemText(ListModel& model, QPlainTextEdit& memo, int row);
-    void FindNext(QTreeView& list, ListModel& model, QLineEdit& box);
+    ListPage* PageOfKind(const std::string& kind) const;
     void ShowError(std::exception_ptr error);
-    // Connect a control's event to its handler, run through the error guard.
-    void OnClick(QAbstractButton* button, void (TViewer::*handler)());
-    void OnColumnClick(QTreeView* list, void (TViewer::*handler)(int));
-    void OnSelectItem(QTreeView* list, void (TViewer::*handler)(int));
-    // Runs a handler of a window event through the error guard.
-    template <class F>
-    void Handle(F&& f) { events_.Run(std::forward<F>(f)); }
     QPushButton* FindButtonOfCurrentPage() const;
 
     IUserInterface& ui_;
     EventGuard events_;
+    ListPage* armorPage_;
+    ListPage* weaponsPage_;
+    ListPage* spellsPage_;
+    ListPage* otherPage_;
+    EquipmentPage* equipmentPage_;
+    UtilitiesPage* utilitiesPage_;
 };
 
 // Fills a drop-down list with coded entries, sorted by text, and selects the first.

@@ -23,4 +23,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// 32-bit arithmetic that leaves the signed 32-bit range: "Integer overflow".
+class EIntOverflow : public std::runtime_error {
+public:
+    EIntOverflow() : std::runtime_error("Integer overflow") {}
+};
+
+// An integer division by zero: "Division by zero".
+class EDivByZero : public std::runtime_error {
+public:
+    EDivByZero() : std::runtime_error("Division by zero") {}
+};
+
 }  // namespace vantor

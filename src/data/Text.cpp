@@ -2,6 +2,7 @@
 
 #include "data/Errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdarg>
@@ -32,6 +33,7 @@ bool TryStrToInt(std::string_view s, int32_t& out)
         out = s[0] - '0';
         return true;
     }
+    while (!s.empty() && (s[0] == ' ' || s[0] == '\t')) s.remove_prefix(1);  // leading blanks
     size_t i = 0;
     const bool negative = !s.empty() && s[0] == '-';
     if (!s.empty() && (s[0] == '-' || s[0] == '+')) i = 1;
@@ -121,6 +123,22 @@ std::string AsciiUpper(std::string_view s)
     for (char& c : out)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return out;
+}
+
+static int Fold(unsigned char c)
+{
+    return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
+}
+
+int CompareText(std::string_view a, std::string_view b)
+{
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const int d = Fold(static_cast<unsigned char>(a[i])) - Fold(static_cast<unsigned char>(b[i]));
+        if (d != 0) return d;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
 }
 
 }  // namespace vantor

@@ -14,8 +14,8 @@ std::string_view Trim(std::string_view s);
 // Removes leading and trailing spaces only.
 std::string_view TrimSpaces(std::string_view s);
 
-// Strict conversion of a whole field to a signed 32-bit integer: optional sign, decimal digits,
-// nothing else. Throws EConvertError naming the text.
+// Strict conversion of a whole field to a signed 32-bit integer: optional leading blanks, optional
+// sign, decimal digits, nothing else. Throws EConvertError naming the text.
 int32_t StrToInt(std::string_view s);
 
 // The same test without throwing.
@@ -35,6 +35,10 @@ std::string FormatRatio(double v, char decimalSep);
 
 // Replaces the first occurrence of what in s by with; returns whether it did.
 bool ReplaceFirst(std::string& s, std::string_view what, std::string_view with);
+
+// Byte-wise comparison with only the ASCII letters a..z folded to upper case: the first differing
+// byte decides (the difference of the folded bytes); else the shorter text comes first.
+int CompareText(std::string_view a, std::string_view b);
 
 // Upper-cases the ASCII letters a..z only; every other byte stays as it is.
 std::string AsciiUpper(std::string_view s);

@@ -8,11 +8,6 @@
 namespace vantor {
 namespace {
 
-int Fold(unsigned char c)
-{
-    return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
-}
-
 int Sign(long double d)
 {
     return d < 0 ? -1 : (d > 0 ? 1 : 0);
@@ -63,17 +58,6 @@ std::vector<size_t> OrderBy(std::vector<Entry>& entries, Less less)
 }
 
 }  // namespace
-
-int CompareText(std::string_view a, std::string_view b)
-{
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const int d = Fold(static_cast<unsigned char>(a[i])) - Fold(static_cast<unsigned char>(b[i]));
-        if (d != 0) return d;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
 
 void HeaderClick(int32_t& sortColumn, bool& descending, int32_t clicked)
 {

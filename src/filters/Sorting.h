@@ -1,6 +1,7 @@
 #pragma once
 // Sorting the lists by a column, on the texts shown in the cells.
 
+#include "data/Text.h"
 #include "lists/ListRows.h"
 
 #include <cstdint>
@@ -8,10 +9,6 @@
 #include <vector>
 
 namespace vantor {
-
-// Byte-wise comparison with only the ASCII letters a..z folded to upper case: the first differing
-// byte decides (the difference of the folded bytes); else the shorter text comes first.
-int CompareText(std::string_view a, std::string_view b);
 
 struct SortState {
     int32_t Column = 0;

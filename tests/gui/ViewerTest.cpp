@@ -5,6 +5,7 @@
 #include "app/Viewer.h"
 #include "data/CodeTables.h"
 #include "data/Errors.h"
+#include "data/Text.h"
 #include "lists/LoadRecords.h"
 
 #include <QApplication>
@@ -33,6 +34,14 @@ using testfiles::operator+;
 
 namespace {
 
+// A control of the window by its name.
+template <class T>
+T* Ctl(TViewer& v, const char* name)
+{
+    T* w = v.findChild<T*>(name);
+    if (!w) qFatal("no control %s", name);
+    return w;
+}
 
 // A small hand-made database.
 void WriteHandMadeData(const TempDir& dir)
@@ -193,20 +202,20 @@ private slots:
             weapons += it.ItemType == 1;
             other += it.ItemType > 1 && it.Weight < 9800;
         }
-        QCOMPARE(static_cast<size_t>(v->lstArmor->model()->rowCount()), armour);
-        QCOMPARE(static_cast<size_t>(v->lstWeapons->model()->rowCount()), weapons);
-        QCOMPARE(static_cast<size_t>(v->lstOther->model()->rowCount()), other);
-        QCOMPARE(static_cast<size_t>(v->lstDisplaySpell->model()->rowCount()), spells.size());
+        QCOMPARE(static_cast<size_t>(Ctl<QTreeView>(*v, "lstArmor")->model()->rowCount()), armour);
+        QCOMPARE(static_cast<size_t>(Ctl<QTreeView>(*v, "lstWeapons")->model()->rowCount()), weapons);
+        QCOMPARE(static_cast<size_t>(Ctl<QTreeView>(*v, "lstOther")->model()->rowCount()), other);
+        QCOMPARE(static_cast<size_t>(Ctl<QTreeView>(*v, "lstDisplaySpell")->model()->rowCount()), spells.size());
         // Armour and weapons sorted by name, spells and other items in file order.
         const auto sortedByName = [](const QStringList& names) {
             for (int i = 1; i < names.size(); ++i)
                 if (CompareText(names[i - 1].toStdString(), names[i].toStdString()) > 0) return false;
             return true;
         };
-        QVERIFY(sortedByName(Column(v->lstArmor, 0)));
-        QVERIFY(sortedByName(Column(v->lstWeapons, 0)));
-        QCOMPARE(Cell(v->lstDisplaySpell, 0, 0), QString::fromStdString(spells[0].Name));
-        QVERIFY(!sortedByName(Column(v->lstDisplaySpell, 0)));
+        QVERIFY(sortedByName(Column(Ctl<QTreeView>(*v, "lstArmor"), 0)));
+        QVERIFY(sortedByName(Column(Ctl<QTreeView>(*v, "lstWeapons"), 0)));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0, 0), QString::fromStdString(spells[0].Name));
+        QVERIFY(!sortedByName(Column(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0)));
         QCOMPARE(v->ArmorSortColumn, 0);
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QVERIFY(v->findChild<QDialog*>("frmLoad") == nullptr);
@@ -223,33 +232,33 @@ private slots:
         auto v = Open(QString::fromStdString(dir.Path()));
         const char dp = v->DecimalSep;
         const auto real = [dp](const char* s) { return QString(s).replace('.', QChar(dp)); };
-        QCOMPARE(Column(v->lstArmor, 0), QStringList({"Amber Boots", "Brass Ring", "bronze helm", "Zephyr Cloak"}));
-        QCOMPARE(Cell(v->lstArmor, 1, 1), QString("None"));
-        QCOMPARE(Cell(v->lstArmor, 1, 2), real("0.5"));
-        QCOMPARE(Cell(v->lstArmor, 1, 5), QString(""));
-        QCOMPARE(Cell(v->lstArmor, 1, 8), QString("Fingers"));
-        QCOMPARE(Cell(v->lstArmor, 1, 10), real("     10.00"));
-        QCOMPARE(Cell(v->lstArmor, 2, 1), QString("Plate"));
-        QCOMPARE(Cell(v->lstArmor, 2, 5), QString("3"));
-        QCOMPARE(Cell(v->lstArmor, 0, 7), QString("2"));
-        QCOMPARE(Cell(v->lstArmor, 3, 10), real("   9999.00"));
-        QCOMPARE(Cell(v->lstArmor, 3, 6), QString(""));
-        QCOMPARE(v->lstArmor->model()->index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0), QStringList({"Amber Boots", "Brass Ring", "bronze helm", "Zephyr Cloak"}));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 1, 1), QString("None"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 1, 2), real("0.5"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 1, 5), QString(""));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 1, 8), QString("Fingers"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 1, 10), real("     10.00"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 2, 1), QString("Plate"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 2, 5), QString("3"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 0, 7), QString("2"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 3, 10), real("   9999.00"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 3, 6), QString(""));
+        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->model()->index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
                  Qt::AlignRight);
-        QCOMPARE(v->lstArmor->model()->headerData(10, Qt::Horizontal).toString(), QString("Enc:AC Ratio"));
-        QCOMPARE(Column(v->lstWeapons, 0), QStringList({"Axe", "Bowstring Blade", "Long Sword"}));
-        QCOMPARE(Cell(v->lstWeapons, 1, 1), QString("10-30"));
-        QCOMPARE(Cell(v->lstWeapons, 1, 10), real("     -5.00"));
-        QCOMPARE(Cell(v->lstWeapons, 2, 4), real("0/0"));
-        QCOMPARE(Cell(v->lstWeapons, 2, 11), QString("One-handed Edged"));
-        QCOMPARE(Column(v->lstOther, 0), QStringList({"Heavy Barrel", "Apple"}));
-        QCOMPARE(Cell(v->lstOther, 0, 3), QString("0"));
-        QCOMPARE(Cell(v->lstOther, 1, 4), QString("None"));
-        QCOMPARE(Column(v->lstDisplaySpell, 0), QStringList({"Fire Bolt", "Arc Ward", "Gale Aura"}));
-        QCOMPARE(Cell(v->lstDisplaySpell, 0, 2), QString("Mage 2"));
-        QCOMPARE(Cell(v->lstDisplaySpell, 1, 2), QString("None"));
-        QCOMPARE(Cell(v->lstDisplaySpell, 2, 9), QString("30"));
-        QCOMPARE(Cell(v->lstDisplaySpell, 0, 6), QString("Combat"));
+        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->model()->headerData(10, Qt::Horizontal).toString(), QString("Enc:AC Ratio"));
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstWeapons"), 0), QStringList({"Axe", "Bowstring Blade", "Long Sword"}));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstWeapons"), 1, 1), QString("10-30"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstWeapons"), 1, 10), real("     -5.00"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstWeapons"), 2, 4), real("0/0"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstWeapons"), 2, 11), QString("One-handed Edged"));
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstOther"), 0), QStringList({"Heavy Barrel", "Apple"}));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstOther"), 0, 3), QString("0"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstOther"), 1, 4), QString("None"));
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0), QStringList({"Fire Bolt", "Arc Ward", "Gale Aura"}));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0, 2), QString("Mage 2"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstDisplaySpell"), 1, 2), QString("None"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstDisplaySpell"), 2, 9), QString("30"));
+        QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0, 6), QString("Combat"));
     }
 
     void selectionShowsTexts()
@@ -257,31 +266,31 @@ private slots:
         TempDir dir;
         WriteHandMadeData(dir);
         auto v = Open(QString::fromStdString(dir.Path()));
-        QCOMPARE(v->mmAsp->toPlainText(), QString());
-        auto* sel = v->lstArmor->selectionModel();
-        sel->select(v->lstArmor->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        QCOMPARE(v->mmAsp->toPlainText(), QString("Accuracy +5"));
-        sel->select(v->lstArmor->model()->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        QCOMPARE(v->mmAsp->toPlainText(), QString("None"));
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmAsp")->toPlainText(), QString());
+        auto* sel = Ctl<QTreeView>(*v, "lstArmor")->selectionModel();
+        sel->select(Ctl<QTreeView>(*v, "lstArmor")->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmAsp")->toPlainText(), QString("Accuracy +5"));
+        sel->select(Ctl<QTreeView>(*v, "lstArmor")->model()->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmAsp")->toPlainText(), QString("None"));
         // Clicking from one row to another leaves the second row's text.
-        const QRect r = v->lstArmor->visualRect(v->lstArmor->model()->index(1, 0));
-        QTest::mouseClick(v->lstArmor->viewport(), Qt::LeftButton, {}, r.center());
-        QCOMPARE(v->mmAsp->toPlainText(), QString("Accuracy +5"));
+        const QRect r = Ctl<QTreeView>(*v, "lstArmor")->visualRect(Ctl<QTreeView>(*v, "lstArmor")->model()->index(1, 0));
+        QTest::mouseClick(Ctl<QTreeView>(*v, "lstArmor")->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmAsp")->toPlainText(), QString("Accuracy +5"));
         // A cleared selection shows the row that lost it.
-        sel->select(v->lstArmor->model()->index(2, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        sel->select(Ctl<QTreeView>(*v, "lstArmor")->model()->index(2, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         sel->clearSelection();
-        QCOMPARE(v->mmAsp->toPlainText(), QString("None"));
-        auto* wsel = v->lstWeapons->selectionModel();
-        wsel->select(v->lstWeapons->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        QCOMPARE(v->mmWsp->toPlainText(), QString("Crits +10"));
-        auto* ssel = v->lstDisplaySpell->selectionModel();
-        ssel->select(v->lstDisplaySpell->model()->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        QCOMPARE(v->mmSNotes->toPlainText(),
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmAsp")->toPlainText(), QString("None"));
+        auto* wsel = Ctl<QTreeView>(*v, "lstWeapons")->selectionModel();
+        wsel->select(Ctl<QTreeView>(*v, "lstWeapons")->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmWsp")->toPlainText(), QString("Crits +10"));
+        auto* ssel = Ctl<QTreeView>(*v, "lstDisplaySpell")->selectionModel();
+        ssel->select(Ctl<QTreeView>(*v, "lstDisplaySpell")->model()->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmSNotes")->toPlainText(),
                  QString("Damage (No AC)\nMin: 10 + level/5\n(Total:20 at level 50)\nMax: 20 + level\n"
                          "(Total:70 at level 50)\nEnergy = 200"));
-        ssel->select(v->lstDisplaySpell->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        QCOMPARE(v->mmSNotes->toPlainText(), QString());
-        QVERIFY(v->mmAsp->isReadOnly() && v->mmWsp->isReadOnly() && v->mmSNotes->isReadOnly());
+        ssel->select(Ctl<QTreeView>(*v, "lstDisplaySpell")->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmSNotes")->toPlainText(), QString());
+        QVERIFY(Ctl<QPlainTextEdit>(*v, "mmAsp")->isReadOnly() && Ctl<QPlainTextEdit>(*v, "mmWsp")->isReadOnly() && Ctl<QPlainTextEdit>(*v, "mmSNotes")->isReadOnly());
     }
 
     void headerClicksSort()
@@ -290,36 +299,36 @@ private slots:
         WriteHandMadeData(dir);
         auto v = Open(QString::fromStdString(dir.Path()));
         // Armour Type: ties broken by name in the same direction.
-        ClickHeader(v->lstArmor, 1);
-        QCOMPARE(Column(v->lstArmor, 0), QStringList({"Amber Boots", "Zephyr Cloak", "Brass Ring", "bronze helm"}));
-        ClickHeader(v->lstArmor, 1);
+        ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 1);
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0), QStringList({"Amber Boots", "Zephyr Cloak", "Brass Ring", "bronze helm"}));
+        ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 1);
         QVERIFY(v->ArmorSortDescending);
-        QCOMPARE(Column(v->lstArmor, 0), QStringList({"bronze helm", "Brass Ring", "Zephyr Cloak", "Amber Boots"}));
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0), QStringList({"bronze helm", "Brass Ring", "Zephyr Cloak", "Amber Boots"}));
         // Another column always starts ascending; empty Acc cells count as 0.
-        ClickHeader(v->lstArmor, 5);
+        ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 5);
         QVERIFY(!v->ArmorSortDescending);
-        QCOMPARE(Column(v->lstArmor, 5), QStringList({"", "", "", "3"}));
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 5), QStringList({"", "", "", "3"}));
         // Weapons by damage: the minimum decides.
-        ClickHeader(v->lstWeapons, 1);
-        QCOMPARE(Column(v->lstWeapons, 0), QStringList({"Long Sword", "Axe", "Bowstring Blade"}));
+        ClickHeader(Ctl<QTreeView>(*v, "lstWeapons"), 1);
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstWeapons"), 0), QStringList({"Long Sword", "Axe", "Bowstring Blade"}));
         // Spells come in file order; the first Name click sorts descending.
-        ClickHeader(v->lstDisplaySpell, 0);
-        QCOMPARE(Column(v->lstDisplaySpell, 0), QStringList({"Gale Aura", "Fire Bolt", "Arc Ward"}));
-        ClickHeader(v->lstDisplaySpell, 0);
-        QCOMPARE(Column(v->lstDisplaySpell, 0), QStringList({"Arc Ward", "Fire Bolt", "Gale Aura"}));
-        ClickHeader(v->lstDisplaySpell, 5);
-        QCOMPARE(Column(v->lstDisplaySpell, 5), QStringList({"5", "12", "30"}));
-        ClickHeader(v->lstOther, 0);
-        QCOMPARE(Column(v->lstOther, 0), QStringList({"Heavy Barrel", "Apple"}));
-        ClickHeader(v->lstOther, 2);
-        QCOMPARE(Column(v->lstOther, 0), QStringList({"Apple", "Heavy Barrel"}));
+        ClickHeader(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0);
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0), QStringList({"Gale Aura", "Fire Bolt", "Arc Ward"}));
+        ClickHeader(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0);
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0), QStringList({"Arc Ward", "Fire Bolt", "Gale Aura"}));
+        ClickHeader(Ctl<QTreeView>(*v, "lstDisplaySpell"), 5);
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstDisplaySpell"), 5), QStringList({"5", "12", "30"}));
+        ClickHeader(Ctl<QTreeView>(*v, "lstOther"), 0);
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstOther"), 0), QStringList({"Heavy Barrel", "Apple"}));
+        ClickHeader(Ctl<QTreeView>(*v, "lstOther"), 2);
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstOther"), 0), QStringList({"Apple", "Heavy Barrel"}));
         // The selected row stays selected through a sort.
-        v->lstArmor->selectionModel()->select(v->lstArmor->model()->index(0, 0),
+        Ctl<QTreeView>(*v, "lstArmor")->selectionModel()->select(Ctl<QTreeView>(*v, "lstArmor")->model()->index(0, 0),
                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        const QString selected = Cell(v->lstArmor, 0, 0);
-        ClickHeader(v->lstArmor, 0);
-        ClickHeader(v->lstArmor, 0);
-        const QModelIndexList rows = v->lstArmor->selectionModel()->selectedRows();
+        const QString selected = Cell(Ctl<QTreeView>(*v, "lstArmor"), 0, 0);
+        ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 0);
+        ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 0);
+        const QModelIndexList rows = Ctl<QTreeView>(*v, "lstArmor")->selectionModel()->selectedRows();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0].data().toString(), selected);
     }
@@ -329,52 +338,52 @@ private slots:
         TempDir dir;
         WriteHandMadeData(dir);
         auto v = Open(QString::fromStdString(dir.Path()));
-        v->edtFind->setText("RING");
-        v->btnFFA->click();
+        Ctl<QLineEdit>(*v, "edtFind")->setText("RING");
+        Ctl<QPushButton>(*v, "btnFFA")->click();
         QCOMPARE(v->FindIndex, 1);
-        QCOMPARE(v->lstArmor->selectionModel()->selectedRows().value(0).row(), 1);
-        QCOMPARE(v->mmAsp->toPlainText(), QString("Accuracy +5"));
-        v->btnFind->click();  // no further hit: nothing happens, no message
+        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->selectionModel()->selectedRows().value(0).row(), 1);
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmAsp")->toPlainText(), QString("Accuracy +5"));
+        Ctl<QPushButton>(*v, "btnFind")->click();  // no further hit: nothing happens, no message
         QCOMPARE(v->FindIndex, 1);
         QVERIFY(ui.Errors.isEmpty());
         // "Next" on the weapons tab goes on from row 2.
         v->TDisplay->setCurrentIndex(1);
-        v->edtFind2->setText("o");
-        v->btnFind2->click();
+        Ctl<QLineEdit>(*v, "edtFind2")->setText("o");
+        Ctl<QPushButton>(*v, "btnFind2")->click();
         QCOMPARE(v->FindIndex, 2);
-        QCOMPARE(v->lstWeapons->selectionModel()->selectedRows().value(0).row(), 2);
-        v->btnFFW->click();
+        QCOMPARE(Ctl<QTreeView>(*v, "lstWeapons")->selectionModel()->selectedRows().value(0).row(), 2);
+        Ctl<QPushButton>(*v, "btnFFW")->click();
         QCOMPARE(v->FindIndex, 1);
-        v->btnFind2->click();
+        Ctl<QPushButton>(*v, "btnFind2")->click();
         QCOMPARE(v->FindIndex, 2);
         // Nothing found: the error box, and the selection stays.
-        v->edtFind2->setText("dragon");
-        v->btnFFW->click();
+        Ctl<QLineEdit>(*v, "edtFind2")->setText("dragon");
+        Ctl<QPushButton>(*v, "btnFFW")->click();
         QCOMPARE(ui.Errors, QStringList({"Not found."}));
         QCOMPARE(v->FindIndex, -1);
-        QCOMPARE(v->lstWeapons->selectionModel()->selectedRows().value(0).row(), 2);
-        v->edtFind2->clear();
-        v->btnFFW->click();
+        QCOMPARE(Ctl<QTreeView>(*v, "lstWeapons")->selectionModel()->selectedRows().value(0).row(), 2);
+        Ctl<QLineEdit>(*v, "edtFind2")->clear();
+        Ctl<QPushButton>(*v, "btnFFW")->click();
         QCOMPARE(ui.Errors.size(), 2);
         // Enter in the search box runs the Find of the page on show, focus stays in the box.
         v->TDisplay->setCurrentIndex(2);
         v->activateWindow();
         QApplication::setActiveWindow(v.get());
-        v->edtFind3->setFocus();
-        v->edtFind3->setText("ward");
-        QTest::keyClick(v->edtFind3, Qt::Key_Return);
+        Ctl<QLineEdit>(*v, "edtFind3")->setFocus();
+        Ctl<QLineEdit>(*v, "edtFind3")->setText("ward");
+        QTest::keyClick(Ctl<QLineEdit>(*v, "edtFind3"), Qt::Key_Return);
         QCOMPARE(v->FindIndex, 1);
-        QCOMPARE(v->mmSNotes->toPlainText(), QString());
-        QCOMPARE(v->lstDisplaySpell->selectionModel()->selectedRows().value(0).row(), 1);
-        QCOMPARE(QApplication::focusWidget(), v->edtFind3);
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmSNotes")->toPlainText(), QString());
+        QCOMPARE(Ctl<QTreeView>(*v, "lstDisplaySpell")->selectionModel()->selectedRows().value(0).row(), 1);
+        QCOMPARE(QApplication::focusWidget(), Ctl<QLineEdit>(*v, "edtFind3"));
     }
 
     void findOnEmptyList()
     {
         TempDir dir;
         auto v = Open(QString::fromStdString(dir.Path()));
-        v->edtFind->setText("a");
-        v->btnFFA->click();
+        Ctl<QLineEdit>(*v, "edtFind")->setText("a");
+        Ctl<QPushButton>(*v, "btnFFA")->click();
         QCOMPARE(ui.Errors, QStringList({"Not found."}));
     }
 
@@ -389,13 +398,13 @@ private slots:
         QVERIFY(ui.Details.value(0).contains("line 2"));
         QCOMPARE(v->Items.size(), size_t{1});
         QCOMPARE(v->Spells.size(), size_t{3});
-        for (QTreeView* list : {v->lstArmor, v->lstWeapons, v->lstOther, v->lstDisplaySpell})
+        for (QTreeView* list : {Ctl<QTreeView>(*v, "lstArmor"), Ctl<QTreeView>(*v, "lstWeapons"), Ctl<QTreeView>(*v, "lstOther"), Ctl<QTreeView>(*v, "lstDisplaySpell")})
             QCOMPARE(list->model()->rowCount(), 0);
         QVERIFY(v->Loading);
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QVERIFY(v->findChild<QDialog*>("frmLoad") == nullptr);
         QVERIFY(v->TDisplay->isTabVisible(7));
-        ClickHeader(v->lstArmor, 0);  // does nothing harmful
+        ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 0);  // does nothing harmful
         QCOMPARE(ui.Errors.size(), 1);
     }
 
@@ -406,7 +415,7 @@ private slots:
         QVERIFY(ui.Errors.isEmpty());
         QVERIFY(ui.Messages.isEmpty());
         QVERIFY(!v->Loading);
-        for (QTreeView* list : {v->lstArmor, v->lstWeapons, v->lstOther, v->lstDisplaySpell})
+        for (QTreeView* list : {Ctl<QTreeView>(*v, "lstArmor"), Ctl<QTreeView>(*v, "lstWeapons"), Ctl<QTreeView>(*v, "lstOther"), Ctl<QTreeView>(*v, "lstDisplaySpell")})
             QCOMPARE(list->model()->rowCount(), 0);
     }
 

@@ -1,0 +1,303 @@
+#include "app/EquipmentPage.h"
+
+#include "app/Bytes.h"
+#include "app/EventGuard.h"
+#include "app/SlotListModel.h"
+#include "app/UserInterface.h"
+#include "app/Widgets.h"
+#include "data/Errors.h"
+#include "data/Text.h"
+#include "data/TypedNumber.h"
+#include "equipment/Encumbrance.h"
+#include "equipment/Paste.h"
+#include "equipment/Totals.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vantor {
+namespace {
+
+QLineEdit* MakeReadout(QWidget* parent, const char* name, const QString& text, bool shaded)
+{
+    QLineEdit* e = MakeEdit(parent, name, text);
+    e->setReadOnly(true);
+    e->setFixedWidth(64);
+    if (shaded) {
+        QPalette p = e->palette();
+        p.setColor(QPalette::Base, p.color(QPalette::Button));
+        e->setPalette(p);
+    }
+    return e;
+}
+
+QColor CategoryColour(EncumbranceCategory c)
+{
+    switch (c) {
+    case EncumbranceCategory::Heavy: return QColor(255, 0, 0);
+    case EncumbranceCategory::Medium: return QColor(255, 255, 0);
+    case EncumbranceCategory::Light: return QColor(0, 128, 0);
+    default: return Qt::white;
+    }
+}
+
+void SetBackground(QLineEdit& box, const QColor& colour)
+{
+    QPalette p = box.palette();
+    p.setColor(QPalette::Base, colour);
+    box.setPalette(p);
+}
+
+}  // namespace
+
+EquipmentPage::EquipmentPage(const ItemList& items, IUserInterface& ui, EventGuard& events, Links links,
+                             QWidget* parent)
+    : QWidget(parent), items_(items), ui_(ui), events_(events), links_(std::move(links)),
+      decimalSep_(SystemDecimalSeparator())
+{
+    setObjectName("Equipment");
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto* slotPanel = new QWidget(this);
+    BuildSlots(slotPanel);
+    layout->addWidget(slotPanel, 1);
+    layout->addWidget(BuildReadouts());
+
+    for (QComboBox* box : slotBoxes_) events_.OnPick(box, [this] { cbxHeadChange(); });
+    events_.OnTextChange(edtEenc, [this] { cbxHeadChange(); });
+    events_.OnTextChange(edtMiscAC, [this] { cbxHeadChange(); });
+    events_.OnTextChange(edtEncM, [this] { edtStrengthChange(); });
+    events_.OnTextChange(edtEnc, [this] { edtMEncChange(); });
+    events_.OnTextChange(edtMEnc, [this] { edtMEncChange(); });
+    events_.OnClick(btnreseteq, [this] { btnreseteqClick(); });
+    events_.OnClick(btnCCB, [this] { btnCCBClick(); });
+    events_.OnClick(btnLeqtab, [this] { btnLeqtabClick(); });
+
+    // Tab order: the slots top to bottom, then the buttons, the inputs and the summary.
+    QWidget* previous = slotBoxes_.back();
+    for (QWidget* w : std::initializer_list<QWidget*>{btnEqFilter, btnreseteq, chkRAll, btnSave, btnLoad, btnCCB,
+                                                      edtEncM, edtEenc, edtMiscAC, mmoAttribSummary}) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void EquipmentPage::BuildSlots(QWidget* panel)
+{
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
+    for (int s = 0; s < kSlotCount; ++s) {
+        const SlotInfo& info = SlotTable()[static_cast<size_t>(s)];
+        auto* model = slotRows_[static_cast<size_t>(s)] = new SlotListModel(lists_[static_cast<size_t>(s)], this);
+        QComboBox* box = slotBoxes_[static_cast<size_t>(s)] = MakeSlotBox(panel, info.Name, model);
+        QLabel* label = MakeLabel(panel, "", info.Caption);
+        label->setBuddy(box);
+        grid->addWidget(label, s, 0);
+        grid->addWidget(box, s, 1);
+        if (s > 0) setTabOrder(slotBoxes_[static_cast<size_t>(s - 1)], box);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(kSlotCount, 1);
+}
+
+QWidget* EquipmentPage::BuildReadouts()
+{
+    auto* panel = new QWidget(this);
+    panel->setFixedWidth(320);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto* buttons = new QGridLayout;
+    btnEqFilter = MakeButton(panel, "btnEqFilter", "&Filter");
+    btnreseteq = MakeButton(panel, "btnreseteq", "Reset");
+    chkRAll = new QCheckBox("All?", panel);
+    chkRAll->setObjectName("chkRAll");
+    btnSave = MakeButton(panel, "btnSave", "&Save Eq");
+    btnLoad = MakeButton(panel, "btnLoad", "Loa&d Eq");
+    btnCCB = MakeButton(panel, "btnCCB", "&Paste Eq", "Copy your equipment into the clipboard and press this button.");
+    btnLeqtab = MakeButton(panel, "btnLeqtab", "Load");
+    btnLeqtab->setVisible(false);
+    buttons->addWidget(btnEqFilter, 0, 0);
+    buttons->addWidget(btnreseteq, 0, 1);
+    buttons->addWidget(chkRAll, 0, 2);
+    buttons->addWidget(btnSave, 1, 0);
+    buttons->addWidget(btnLoad, 1, 1);
+    buttons->addWidget(btnCCB, 1, 2);
+    column->addLayout(buttons);
+
+    // The readouts in two columns of caption and box.
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
+    edtAC = MakeReadout(panel, "edtAC", QString(), true);
+    edtDR = MakeReadout(panel, "edtDR", QString(), true);
+    edtEnc = MakeReadout(panel, "edtEnc", "0", false);
+    SetBackground(*edtEnc, Qt::white);
+    edtMEnc = MakeReadout(panel, "edtMEnc", QString(), true);
+    edtAcc = MakeReadout(panel, "edtAcc", QString(), false);
+    edtCrit = MakeReadout(panel, "edtCrit", QString(), false);
+    edtStealth = MakeReadout(panel, "edtStealth", QString(), false);
+    edtMR = MakeReadout(panel, "edtMR", QString(), false);
+    edtDodge = MakeReadout(panel, "edtDodge", QString(), false);
+    edtMaxDmg = MakeReadout(panel, "edtMaxDmg", QString(), false);
+    Label77 = MakeLabel(panel, "Label77", "None");
+    const auto place = [&](int row, int col, const char* caption, QWidget* w) {
+        grid->addWidget(MakeLabel(panel, "", caption), row, col);
+        grid->addWidget(w, row, col + 1);
+    };
+    place(0, 0, "AC", edtAC);
+    place(0, 2, "DR", edtDR);
+    place(1, 0, "Enc", edtEnc);
+    grid->addWidget(Label77, 1, 2, 1, 2);
+    place(2, 0, "Max Enc", edtMEnc);
+    place(3, 0, "+Accuracy", edtAcc);
+    place(3, 2, "+Critical Hit", edtCrit);
+    place(4, 0, "+Stealth", edtStealth);
+    place(4, 2, "+MR", edtMR);
+    place(5, 0, "+Dodge", edtDodge);
+    place(5, 2, "+Max Dmg", edtMaxDmg);
+
+    // The limits of the encumbrance categories, top to bottom.
+    lbllightenc = MakeLabel(panel, "lbllightenc", "####");
+    lblmedenc = MakeLabel(panel, "lblmedenc", "####");
+    lblheavyenc = MakeLabel(panel, "lblheavyenc", "####");
+    place(6, 0, "None Enc Limit", lbllightenc);
+    place(7, 0, "Light Enc Limit", lblmedenc);
+    place(8, 0, "Medium Enc Limit", lblheavyenc);
+
+    // What the player types.
+    edtEncM = MakeEdit(panel, "edtEncM", "0", "i.e. If you are wearing the emerald-studded bracelet you'd put a 5 here.");
+    edtEenc = MakeEdit(panel, "edtEenc", "0", "Like keys and ropes.");
+    edtMiscAC = MakeEdit(panel, "edtMiscAC", "1", "Put in the number for ac that you have naked.");
+    const struct {
+        const char* Caption;
+        const char* Hint;
+        QLineEdit* Box;
+    } inputs[] = {{"Enc Modifiers %", "i.e. for emerald-studded bracelet put 5 or dwarf put 20", edtEncM},
+                  {"Misc. Enc", "Extra keys or magma amulets.", edtEenc},
+                  {"Misc. AC", "Ice scorceress Quest or Mod2 Quest.", edtMiscAC}};
+    int row = 9;
+    for (const auto& in : inputs) {
+        QLabel* label = MakeLabel(panel, "", in.Caption, in.Hint);
+        label->setBuddy(in.Box);
+        in.Box->setFixedWidth(64);
+        grid->addWidget(label, row, 0, 1, 2);
+        grid->addWidget(in.Box, row++, 2);
+    }
+    grid->setColumnStretch(4, 1);
+    column->addLayout(grid);
+
+    mmoAttribSummary = new QPlainTextEdit(panel);
+    mmoAttribSummary->setObjectName("mmoAttribSummary");
+    column->addWidget(mmoAttribSummary, 1);
+    return panel;
+}
+
+void EquipmentPage::btnLeqtabClick()
+{
+    SlotList swing;
+    for (SlotListModel* m : slotRows_) m->BeginRefill();
+    FillSlotLists(items_, {}, lists_, &swing);
+    for (SlotListModel* m : slotRows_) m->EndRefill();
+    links_.SwingWeaponsFilled(std::move(swing));
+    for (QComboBox* box : slotBoxes_) box->setCurrentIndex(0);
+}
+
+void EquipmentPage::btnreseteqClick()
+{
+    if (chkRAll->isChecked()) {
+        for (QComboBox* box : slotBoxes_) box->setCurrentIndex(0);
+        events_.SetText(*edtMEnc, "0");
+        events_.SetText(*edtEenc, "0");
+        events_.SetText(*edtEncM, "0");
+        links_.SetStrength("100");
+        events_.SetText(*edtMiscAC, "1");
+        // The maximum follows the restored strength and modifier even when neither text changed.
+        edtStrengthChange();
+    }
+    links_.ClearAlignment();
+    for (QLineEdit* box : {edtAC, edtDR, edtAcc, edtStealth, edtEnc, edtCrit, edtMR, edtDodge})
+        events_.SetText(*box, QString());
+}
+
+void EquipmentPage::cbxHeadChange()
+{
+    ChosenItems chosen{};
+    for (int s = 0; s < kSlotCount; ++s)
+        chosen[static_cast<size_t>(s)] = SelectedRecord(*SlotBox(static_cast<Slot>(s)), lists_[static_cast<size_t>(s)]);
+    // Everything is worked out before anything is shown, so that an overflow leaves the readouts.
+    const EquipmentTotals t = AddUpEquipment(chosen, ToBytes(edtEenc->text()), ToBytes(edtMiscAC->text()));
+    const std::string summary = AbilitySummary(t);
+
+    for (int s = 0; s < kSlotCount; ++s) {
+        const TItem* item = chosen[static_cast<size_t>(s)];
+        SlotBox(static_cast<Slot>(s))->setToolTip(item ? FromBytes(SlotHint(*item)) : QString());
+    }
+    links_.WeaponChosen(ToBytes(SlotBox(Weapon)->currentText()));
+    mmoAttribSummary->setPlainText(FromBytes(summary));
+    const std::pair<QLineEdit*, QString> results[] = {
+        {edtAC, FromBytes(FormatReal(t.ArmourClass, decimalSep_))},
+        {edtDR, FromBytes(FormatReal(t.DamageResist, decimalSep_))},
+        {edtAcc, QString::number(t.Accuracy)},
+        {edtStealth, QString::number(t.Stealth)},
+        {edtEnc, QString::number(t.Encumbrance)},
+        {edtEncM, QString::number(t.EncumbranceBonus)},
+        {edtCrit, QString::number(t.Crits)},
+        {edtMR, QString::number(t.MagicRes)},
+        {edtDodge, QString::number(t.Dodge)},
+        {edtMaxDmg, QString::number(t.MaxDamageBonus)},
+    };
+    for (const auto& [box, text] : results) events_.SetText(*box, text);
+}
+
+void EquipmentPage::edtStrengthChange()
+{
+    QString maximum = "0";  // what cannot be read or worked out counts as nothing carried
+    try {
+        maximum = QString::number(
+            MaxEncumbrance(GetNumber(ToBytes(links_.StrengthText())), GetNumber(ToBytes(edtEncM->text()))));
+    } catch (const std::runtime_error&) {
+    }
+    events_.SetText(*edtMEnc, maximum);
+}
+
+void EquipmentPage::edtMEncChange()
+{
+    SetBackground(*edtEnc, Qt::white);
+    Label77->setText("None");
+    try {
+        const EncumbranceLimits limits = LimitsOf(GetNumber(ToBytes(edtMEnc->text())));
+        lbllightenc->setText(QString::number(limits.None));
+        lblmedenc->setText(QString::number(limits.Light));
+        lblheavyenc->setText(QString::number(limits.Medium));
+        const EncumbranceCategory c = CategoryOf(GetNumber(ToBytes(edtEnc->text())), limits);
+        Label77->setText(CategoryName(c));
+        SetBackground(*edtEnc, CategoryColour(c));
+    } catch (const EConvertError&) {
+        for (QLabel* l : {lbllightenc, lblmedenc, lblheavyenc}) l->setText("???");
+        return;
+    }
+    links_.EncumbranceShown(edtMEnc->text(), edtEnc->text());
+}
+
+void EquipmentPage::btnCCBClick()
+{
+    if (!ui_.ClipboardHasText()) {
+        ui_.ShowMessage(this, "There is no text on the Clipboard");
+    } else {
+        const PasteResult pasted = PasteEquipment(ToBytes(ui_.ClipboardText()), lists_);
+        if (pasted.Status == PasteStatus::NotEquipment) ui_.ShowMessage(this, "Copy a valid KR players equipment first!");
+        for (int s = 0; s < kSlotCount; ++s)
+            if (const auto& pick = pasted.Picks[static_cast<size_t>(s)]) SlotBox(static_cast<Slot>(s))->setCurrentIndex(*pick);
+    }
+    cbxHeadChange();
+}
+
+}  // namespace vantor

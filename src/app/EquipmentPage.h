@@ -1,0 +1,94 @@
+#pragma once
+// The "&Equipment" page: one item per body slot, what the set adds up to, how heavy it is against
+// what the character can carry, and the set pasted from the game's listing.
+
+#include "equipment/SlotLists.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string_view>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vantor {
+
+class EventGuard;
+class IUserInterface;
+class SlotListModel;
+
+class EquipmentPage : public QWidget {
+public:
+    // What the page needs from the rest of the window; each is a plain call.
+    struct Links {
+        std::function<QString()> StrengthText;                  // the top panel's "Str"
+        std::function<void(const QString&)> SetStrength;         // writes it; its change handler runs
+        std::function<void()> ClearAlignment;                    // unticks Good?, Neutral?, Evil?
+        std::function<void(SlotList&&)> SwingWeaponsFilled;      // every weapon, for the swing calculator
+        std::function<void(std::string_view)> WeaponChosen;      // the weapon slot's name, to the same
+        std::function<void(const QString& maxEnc, const QString& enc)> EncumbranceShown;  // to the same
+    };
+
+    EquipmentPage(const ItemList& items, IUserInterface& ui, EventGuard& events, Links links, QWidget* parent);
+
+    // Fills every slot list (and the swing calculator's weapons) from all items, "*None*" chosen.
+    void btnLeqtabClick();
+    // "Reset": empties the readouts and the alignment; with "All?" also the slots and the inputs.
+    void btnreseteqClick();
+    // The totals, the summary and each slot's hint, from the chosen items.
+    void cbxHeadChange();
+    // The most the character can carry, from "Str" and "Enc Modifiers %".
+    void edtStrengthChange();
+    // The three limits and the category of the load.
+    void edtMEncChange();
+    // "&Paste Eq": the set named in the game's listing on the clipboard.
+    void btnCCBClick();
+
+private:
+    void BuildSlots(QWidget* panel);
+    QWidget* BuildReadouts();
+    QComboBox* SlotBox(Slot s) const { return slotBoxes_[static_cast<size_t>(s)]; }
+
+    const ItemList& items_;
+    IUserInterface& ui_;
+    EventGuard& events_;
+    Links links_;
+    char decimalSep_;
+    SlotLists lists_;
+    std::array<SlotListModel*, kSlotCount> slotRows_{};
+    std::array<QComboBox*, kSlotCount> slotBoxes_{};
+
+    QLineEdit* edtAC;
+    QLineEdit* edtDR;
+    QLineEdit* edtEnc;
+    QLineEdit* edtMEnc;
+    QLineEdit* edtAcc;
+    QLineEdit* edtCrit;
+    QLineEdit* edtStealth;
+    QLineEdit* edtMR;
+    QLineEdit* edtDodge;
+    QLineEdit* edtMaxDmg;
+    QLabel* Label77;
+    QLabel* lbllightenc;
+    QLabel* lblmedenc;
+    QLabel* lblheavyenc;
+    QLineEdit* edtEncM;
+    QLineEdit* edtEenc;
+    QLineEdit* edtMiscAC;
+    QPlainTextEdit* mmoAttribSummary;
+    QPushButton* btnEqFilter;
+    QPushButton* btnreseteq;
+    QCheckBox* chkRAll;
+    QPushButton* btnSave;
+    QPushButton* btnLoad;
+    QPushButton* btnCCB;
+    QPushButton* btnLeqtab;
+};
+
+}  // namespace vantor

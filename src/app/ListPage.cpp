@@ -1,0 +1,140 @@
+#include "app/ListPage.h"
+
+#include "app/Bytes.h"
+#include "app/EventGuard.h"
+#include "app/Widgets.h"
+#include "filters/Find.h"
+#include "filters/Sorting.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace vantor {
+
+ListPage::ListPage(ListKind kind, const ListPageNames& names, EventGuard& events, const Links& links,
+                   QWidget* parent)
+    : QWidget(parent), kind_(kind), links_(links), rows_(new ListModel(kind, this))
+{
+    setObjectName(names.Page);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    if (names.Find) {
+        auto* strip = new QHBoxLayout;
+        filterPanel_ = new QWidget(this);
+        filterPanel_->setObjectName(names.FilterPanel);
+        auto* filterRow = new QHBoxLayout(filterPanel_);
+        filterRow->setContentsMargins(0, 0, 0, 0);
+        strip->addWidget(filterPanel_, 1);
+        find_ = MakeEdit(this, names.Find, QString());
+        find_->setFixedWidth(120);
+        findFirst_ = MakeButton(this, names.FindFirst, "&Find");
+        findNext_ = MakeButton(this, names.FindNext, "&Next");
+        strip->addWidget(find_);
+        strip->addWidget(findFirst_);
+        strip->addWidget(findNext_);
+        layout->addLayout(strip);
+        events.OnClick(findFirst_, [this] { FindFirstClick(); });
+        events.OnClick(findNext_, [this] { FindNextClick(); });
+    }
+    list_ = MakeList(names.List);
+    if (names.Memo) {
+        // Items show their text underneath, spells to the right.
+        const Qt::Orientation side = kind == ListKind::Spells ? Qt::Horizontal : Qt::Vertical;
+        memo_ = MakeMemo(this, names.Memo);
+        auto* split = new QSplitter(side, this);
+        split->setChildrenCollapsible(false);
+        split->addWidget(list_);
+        split->addWidget(memo_);
+        split->setStretchFactor(0, 1);
+        split->setStretchFactor(1, 0);
+        split->setSizes(side == Qt::Vertical ? QList<int>{380, 80} : QList<int>{470, 220});
+        layout->addWidget(split, 1);
+        events.OnSelectRow(list_->selectionModel(), [this](int row) { SelectItem(row); });
+    } else {
+        layout->addWidget(list_);
+    }
+    events.OnColumnClick(list_->header(), [this](int column) { ColumnClick(column); });
+}
+
+QTreeView* ListPage::MakeList(const char* name)
+{
+    auto* v = new QTreeView(this);
+    v->setObjectName(name);
+    v->setModel(rows_);
+    v->setRootIsDecorated(false);
+    v->setUniformRowHeights(true);
+    v->setItemsExpandable(false);
+    v->setAllColumnsShowFocus(true);
+    v->setSelectionBehavior(QAbstractItemView::SelectRows);
+    v->setSelectionMode(QAbstractItemView::SingleSelection);
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->setSortingEnabled(false);
+    v->header()->setSectionsClickable(true);
+    v->header()->setSectionsMovable(false);
+    v->header()->setSortIndicatorShown(false);
+    v->header()->setStretchLastSection(false);
+    v->header()->setDefaultSectionSize(58);
+    v->setColumnWidth(0, 170);
+    // The selected row stays marked when the list loses the focus.
+    QPalette p = v->palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
+    v->setPalette(p);
+    return v;
+}
+
+void ListPage::Sort()
+{
+    rows_->Reorder(SortOrder(rows_->Rows(), rows_->ColumnDefs(),
+                             SortState{*links_.SortColumn, *links_.SortDescending}, *links_.Loading));
+}
+
+void ListPage::ColumnClick(int column)
+{
+    HeaderClick(*links_.SortColumn, *links_.SortDescending, column);
+    Sort();
+}
+
+void ListPage::SelectItem(int row)
+{
+    memo_->clear();
+    if (row < 0 || row >= rows_->rowCount()) return;
+    const ListRow& r = rows_->Row(row);
+    if (r.Item) {
+        memo_->setPlainText(FromBytes(r.Item->Special));
+    } else if (r.Spell) {
+        QStringList lines;
+        for (const std::string& line : SpellNoteLines(r.Spell->Notes)) lines << FromBytes(line);
+        memo_->setPlainText(lines.join('\n'));
+    }
+}
+
+void ListPage::FindFirstClick()
+{
+    *links_.FindIndex = -1;
+    FindNextClick();
+}
+
+void ListPage::FindNextClick()
+{
+    int32_t& findIndex = *links_.FindIndex;
+    const int hit = FindRow(rows_->Rows(), ToBytes(find_->text()), findIndex + 1);
+    if (hit >= 0) {
+        findIndex = hit;
+        const QModelIndex index = rows_->index(hit, 0);
+        list_->scrollTo(index, QAbstractItemView::EnsureVisible);
+        list_->selectionModel()->setCurrentIndex(index,
+                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    if (findIndex == -1) throw std::runtime_error("Not found.");  // shown in the error box
+}
+
+}  // namespace vantor

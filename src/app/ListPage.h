@@ -1,0 +1,76 @@
+#pragma once
+// A page that shows one of the four lists (armour, weapons, spells, other items): the list with
+// its header sorting, the text of the selected record, and, on the first three, a strip with the
+// page's filter controls and the search box.
+
+#include "app/ListModel.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeView;
+
+namespace vantor {
+
+class EventGuard;
+
+// The objectNames of a list page's controls; a page without search or memo leaves those empty.
+struct ListPageNames {
+    const char* Page;
+    const char* List;
+    const char* Memo;
+    const char* FilterPanel;
+    const char* Find;       // the search text
+    const char* FindFirst;  // "&Find": from the top
+    const char* FindNext;   // "&Next": on from the last hit
+};
+
+class ListPage : public QWidget {
+public:
+    // The window's state that the list pages share or keep per list.
+    struct Links {
+        int32_t* FindIndex;     // row of the last search hit, shared by the pages; -1 for none
+        const bool* Loading;    // while a load runs every pair of rows compares equal
+        int32_t* SortColumn;    // this list's sort state
+        bool* SortDescending;
+    };
+
+    ListPage(ListKind kind, const ListPageNames& names, EventGuard& events, const Links& links,
+             QWidget* parent);
+
+    ListModel& Rows() { return *rows_; }
+    QTreeView* List() const { return list_; }
+    // The filter controls of the page go into this strip, left of the search box.
+    QWidget* FilterPanel() const { return filterPanel_; }
+    // "&Find" of the page, which Enter runs; nullptr on a page without search.
+    QPushButton* FindButton() const { return findFirst_; }
+
+    // Puts the rows in the order of the list's sort state.
+    void Sort();
+
+    // Handlers: a header click (lstArmorColumnClick and its kin), a row gaining or losing the
+    // selection (lstArmorSelectItem ...), "&Find" (btnFFAClick ...) and "&Next" (btnFindClick ...).
+    void ColumnClick(int column);
+    void SelectItem(int row);
+    void FindFirstClick();
+    void FindNextClick();
+
+private:
+    QTreeView* MakeList(const char* name);
+
+    ListKind kind_;
+    Links links_;
+    ListModel* rows_;
+    QTreeView* list_;
+    QPlainTextEdit* memo_ = nullptr;
+    QWidget* filterPanel_ = nullptr;
+    QLineEdit* find_ = nullptr;
+    QPushButton* findFirst_ = nullptr;
+    QPushButton* findNext_ = nullptr;
+};
+
+}  // namespace vantor

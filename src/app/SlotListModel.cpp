@@ -1,0 +1,42 @@
+#include "app/SlotListModel.h"
+
+#include "app/Bytes.h"
+
+#include <QComboBox>
+#include <QListView>
+
+namespace vantor {
+
+int SlotListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : list_.size();
+}
+
+QVariant SlotListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+    return FromBytes(list_.Text(index.row()));
+}
+
+QComboBox* MakeSlotBox(QWidget* parent, const char* name, SlotListModel* model)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(false);
+    box->setMaxVisibleItems(15);
+    // Thousands of entries: equal row heights, and no measuring of every name for the width.
+    auto* view = new QListView(box);
+    view->setUniformItemSizes(true);
+    box->setView(view);
+    box->setModel(model);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(10);
+    return box;
+}
+
+const TItem* SelectedRecord(const QComboBox& box, const SlotList& list)
+{
+    return box.currentIndex() > 0 ? list.Record(box.currentIndex()) : nullptr;
+}
+
+}  // namespace vantor

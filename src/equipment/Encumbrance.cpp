@@ -1,0 +1,41 @@
+#include "equipment/Encumbrance.h"
+
+#include "data/Checked.h"
+
+namespace vantor {
+
+int32_t MaxEncumbrance(int32_t strength, int32_t modifierPercent)
+{
+    int32_t base = CheckedMul(strength, 48);
+    if (strength > 100) base = CheckedAdd(base, CheckedMul(CheckedSub(strength, 100), 36));
+    return CheckedDiv(CheckedMul(base, CheckedAdd(modifierPercent, 100)), 100);
+}
+
+EncumbranceLimits LimitsOf(int32_t maxEncumbrance)
+{
+    // In 64 bits the products cannot overflow, and each share of a 32-bit maximum fits 32 bits.
+    const auto share = [maxEncumbrance](int64_t percent) {
+        return static_cast<int32_t>(int64_t{maxEncumbrance} * percent / 100);
+    };
+    return {share(17), share(34), share(67)};
+}
+
+EncumbranceCategory CategoryOf(int32_t load, const EncumbranceLimits& limits)
+{
+    if (load > limits.Medium) return EncumbranceCategory::Heavy;
+    if (load > limits.Light) return EncumbranceCategory::Medium;
+    if (load > limits.None) return EncumbranceCategory::Light;
+    return EncumbranceCategory::None;
+}
+
+const char* CategoryName(EncumbranceCategory c)
+{
+    switch (c) {
+    case EncumbranceCategory::Heavy: return "Heavy";
+    case EncumbranceCategory::Medium: return "Medium";
+    case EncumbranceCategory::Light: return "Light";
+    default: return "None";
+    }
+}
+
+}  // namespace vantor
