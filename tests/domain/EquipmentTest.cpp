@@ -1,0 +1,266 @@
+// The equipment planner's rules: which slot takes which item, the totals and summary, the
+// encumbrance limits and categories, and choosing a set from the game's listing.
+#include "data/Checked.h"
+#include "data/Errors.h"
+#include "equipment/Encumbrance.h"
+#include "equipment/Paste.h"
+#include "equipment/SlotLists.h"
+#include "equipment/Totals.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <set>
+
+using namespace vantor;
+
+namespace {
+
+TItem Armour(const std::string& name, int32_t worn, int32_t number = 0)
+{
+    TItem item;
+    item.Name = name;
+    item.WornSlot = worn;
+    item.Number = number;
+    return item;
+}
+
+TItem WithType(TItem item, int32_t type)
+{
+    item.ItemType = type;
+    return item;
+}
+
+std::vector<std::string> Texts(const SlotList& list)
+{
+    std::vector<std::string> out;
+    for (int i = 0; i < list.size(); ++i) out.emplace_back(list.Text(i));
+    return out;
+}
+
+}  // namespace
+
+TEST(CheckedArithmetic, RaisesAtTheEdgesOfTheRange)
+{
+    EXPECT_EQ(CheckedAdd(INT32_MAX - 1, 1), INT32_MAX);
+    EXPECT_THROW(CheckedAdd(INT32_MAX, 1), EIntOverflow);
+    EXPECT_THROW(CheckedAdd(INT32_MIN, -1), EIntOverflow);
+    EXPECT_THROW(CheckedSub(INT32_MIN, 1), EIntOverflow);
+    EXPECT_EQ(CheckedMul(46340, 46340), 2147395600);
+    EXPECT_THROW(CheckedMul(46341, 46341), EIntOverflow);
+    EXPECT_EQ(CheckedDiv(-7, 2), -3);  // truncates toward zero
+    EXPECT_THROW(CheckedDiv(1, 0), EDivByZero);
+    EXPECT_THROW(CheckedDiv(INT32_MIN, -1), EIntOverflow);
+    try {
+        CheckedDiv(0, 0);
+    } catch (const EDivByZero& e) {
+        EXPECT_STREQ(e.what(), "Division by zero");
+    }
+    try {
+        CheckedAdd(INT32_MAX, INT32_MAX);
+    } catch (const EIntOverflow& e) {
+        EXPECT_STREQ(e.what(), "Integer overflow");
+    }
+}
+
+TEST(SlotRules, EachItemGoesWhereItIsWorn)
+{
+    const struct {
+        int32_t Type, Worn;
+        std::set<Slot> Slots;
+    } cases[] = {
+        {0, 2, {Head}},     {0, 8, {Neck}},       {0, 7, {Back}},      {0, 15, {Ears}},   {0, 11, {Torso}},
+        {0, 6, {Arms}},     {0, 3, {Gloves}},     {0, 4, {Finger1, Finger2}},          {0, 13, {Finger1, Finger2}},
+        {0, 14, {Wrist}},   {0, 10, {Waist}},     {0, 9, {Legs}},      {0, 5, {Feet}},    {0, 12, {Offhand}},
+        {0, 16, {Worn}},    {0, 0, {}},           {0, 1, {}},          {0, 17, {}},       {1, 2, {Weapon}},
+        {1, 0, {Weapon}},   {2, 2, {}},           {-1, 2, {}},
+    };
+    for (const auto& c : cases) {
+        const TItem item = WithType(Armour("x", c.Worn), c.Type);
+        std::set<Slot> got;
+        for (int s = 0; s < kSlotCount; ++s)
+            if (SlotReceives(static_cast<Slot>(s), item)) got.insert(static_cast<Slot>(s));
+        EXPECT_EQ(got, c.Slots) << "type " << c.Type << " worn " << c.Worn;
+    }
+    EXPECT_STREQ(SlotTable()[Offhand].Name, "cbxOffhand");
+    EXPECT_STREQ(SlotTable()[Offhand].Caption, "Off-Hand");
+}
+
+TEST(SlotRules, FillSortsByNameKeepsNoneFirstAndFiltersByUse)
+{
+    ItemList items;
+    items.push_back(Armour("zinc cap", 2, 1));
+    items.push_back(Armour("Iron Cap", 2, 2));
+    items.push_back(Armour("iron cap", 2, 3));  // same name folded: kept in file order
+    items.push_back(Armour("Brass Ring", 4, 4));
+    items.push_back(WithType(Armour("Axe", 0, 5), 1));
+    items.push_back(WithType(Armour("Apple", 2, 6), 4));
+    SlotLists lists;
+    SlotList swing;
+    FillSlotLists(items, {}, lists, &swing);
+    EXPECT_EQ(Texts(lists[Head]), (std::vector<std::string>{"*None*", "Iron Cap", "iron cap", "zinc cap"}));
+    EXPECT_EQ(lists[Head].Record(2)->Number, 3);
+    EXPECT_EQ(lists[Head].Record(0), nullptr);
+    EXPECT_EQ(lists[Head].Record(99), nullptr);
+    EXPECT_EQ(Texts(lists[Finger1]), Texts(lists[Finger2]));
+    EXPECT_EQ(Texts(lists[Weapon]), (std::vector<std::string>{"*None*", "Axe"}));
+    EXPECT_EQ(Texts(swing), Texts(lists[Weapon]));
+    EXPECT_EQ(Texts(lists[Feet]), std::vector<std::string>{"*None*"});
+    EXPECT_EQ(lists[Head].FindText("IRON CAP"), 1);
+    EXPECT_EQ(lists[Head].FindText("copper cap"), -1);
+
+    // A usability test narrows the slots; an earlier fill leaves nothing behind.
+    FillSlotLists(items, [](const TItem& i) { return i.Number != 2 && i.Number != 5; }, lists, nullptr);
+    EXPECT_EQ(Texts(lists[Head]), (std::vector<std::string>{"*None*", "iron cap", "zinc cap"}));
+    EXPECT_EQ(lists[Weapon].size(), 1);
+    EXPECT_EQ(swing.size(), 2);  // not part of that fill
+}
+
+TEST(Totals, AddUpTheChosenItemsFromTheStartValues)
+{
+    TItem helm = Armour("helm", 2);
+    helm.ArmourClass = 2.5;
+    helm.DamageResist = 0.3;
+    helm.Accuracy = 4;
+    helm.Stealth = 5;
+    helm.Weight = 30;
+    helm.EncumbranceBonus = 5;
+    helm.Crits = 1;
+    helm.MagicRes = 7;
+    helm.Dodge = -5;
+    helm.MaxDamageBonus = 2;
+    helm.Abilities = {27, 34, 28, 190, 7, 0, 201, -3, 0, 0};
+    helm.AbilityValues = {5, -5, 9, 3, 3, 1, 1, 1, 0, 0};
+    TItem boots = Armour("boots", 5);
+    boots.ArmourClass = 1;
+    boots.Weight = 10;
+    boots.Abilities = {27, 135, 0, 0, 0, 0, 0, 0, 0, 0};
+    boots.AbilityValues = {-5, 40, 0, 0, 0, 0, 0, 0, 0, 0};
+    ChosenItems chosen{};
+    chosen[Head] = &helm;
+    chosen[Feet] = &boots;
+
+    const EquipmentTotals t = AddUpEquipment(chosen, "12", "1");
+    EXPECT_DOUBLE_EQ(t.ArmourClass, 4.5);
+    EXPECT_DOUBLE_EQ(t.DamageResist, 0.3);
+    EXPECT_EQ(t.Encumbrance, 52);
+    EXPECT_EQ(t.EncumbranceBonus, 5);
+    EXPECT_EQ(t.Dodge, -5);
+    EXPECT_EQ(t.Stealth, 5);  // the field, not the ability
+    // Stealth +5 and -5 cancel; Magical and MinLevel never show; the DR ability shows as stored;
+    // a code without a name shows its number; codes outside 1..200 count for nothing.
+    EXPECT_EQ(AbilitySummary(t), "DR +3, Dodge -5, ?190 +3");
+
+    const struct {
+        const char* Enc;
+        const char* AC;
+        int32_t Encumbrance;
+        double ArmourClass;
+    } starts[] = {{"0", "1", 40, 4.5}, {" 5", "+2", 45, 5.5}, {"1.5", "1", 40, 3.5}, {"5", "x", 40, 3.5},
+                  {"", "1", 40, 3.5},  {"-7", "-1", 33, 2.5}, {"2147483648", "1", 40, 3.5}};
+    for (const auto& s : starts) {
+        const EquipmentTotals u = AddUpEquipment(chosen, s.Enc, s.AC);
+        EXPECT_EQ(u.Encumbrance, s.Encumbrance) << s.Enc << " / " << s.AC;
+        EXPECT_DOUBLE_EQ(u.ArmourClass, s.ArmourClass) << s.Enc << " / " << s.AC;
+    }
+    const EquipmentTotals none = AddUpEquipment(ChosenItems{}, "0", "1");
+    EXPECT_DOUBLE_EQ(none.ArmourClass, 1);
+    EXPECT_EQ(AbilitySummary(none), "");
+}
+
+TEST(Totals, OverflowRaisesInsteadOfWrapping)
+{
+    TItem heavy = Armour("anvil", 2);
+    heavy.Weight = INT32_MAX;
+    ChosenItems chosen{};
+    chosen[Head] = &heavy;
+    EXPECT_EQ(AddUpEquipment(chosen, "0", "1").Encumbrance, INT32_MAX);
+    EXPECT_THROW(AddUpEquipment(chosen, "1", "1"), EIntOverflow);
+    TItem lucky = Armour("charm", 16);
+    lucky.Abilities[0] = 22;
+    lucky.AbilityValues[0] = INT32_MIN;
+    chosen[Head] = nullptr;
+    chosen[Worn] = &lucky;
+    chosen[Neck] = &lucky;
+    EXPECT_THROW(AddUpEquipment(chosen, "0", "1"), EIntOverflow);
+}
+
+TEST(Totals, HintShowsOneAbilityPerLine)
+{
+    TItem item;
+    item.Special = "Accuracy +5, Stealth +2, Casts Spell (Fire, 3)";
+    EXPECT_EQ(SlotHint(item), "Accuracy +5\nStealth +2\nCasts Spell (Fire\n3)");
+    item.Special = "";
+    EXPECT_EQ(SlotHint(item), "");
+}
+
+TEST(Encumbrance, MaximumLimitsAndCategories)
+{
+    EXPECT_EQ(MaxEncumbrance(100, 0), 4800);
+    EXPECT_EQ(MaxEncumbrance(150, 5), 9450);
+    EXPECT_EQ(MaxEncumbrance(101, 0), 84 * 101 - 3600);
+    EXPECT_EQ(MaxEncumbrance(0, 0), 0);
+    EXPECT_EQ(MaxEncumbrance(100, 20), 5760);
+    EXPECT_THROW(MaxEncumbrance(30000000, 0), EIntOverflow);
+    EXPECT_THROW(MaxEncumbrance(100, INT32_MAX), EIntOverflow);
+    EXPECT_THROW(MaxEncumbrance(1000000, 0), EIntOverflow);  // the product before the division
+
+    const EncumbranceLimits l = LimitsOf(4800);
+    EXPECT_EQ(l.None, 816);
+    EXPECT_EQ(l.Light, 1632);
+    EXPECT_EQ(l.Medium, 3216);
+    const EncumbranceLimits top = LimitsOf(INT32_MAX);
+    EXPECT_EQ(top.Medium, static_cast<int32_t>(int64_t{INT32_MAX} * 67 / 100));
+    const struct {
+        int32_t Load;
+        const char* Category;
+    } loads[] = {{0, "None"},     {816, "None"},     {817, "Light"}, {1632, "Light"},
+                 {1633, "Medium"}, {3216, "Medium"}, {3217, "Heavy"}, {INT32_MAX, "Heavy"}};
+    for (const auto& c : loads) EXPECT_STREQ(CategoryName(CategoryOf(c.Load, l)), c.Category) << c.Load;
+    EXPECT_STREQ(CategoryName(CategoryOf(0, LimitsOf(0))), "None");
+}
+
+TEST(Paste, MatchesTheLongestNameAndCutsItOut)
+{
+    ItemList items;
+    for (const auto& [name, worn] : std::vector<std::pair<std::string, int>>{
+             {"leather cap", 2}, {"cap", 2}, {"silver ring", 4}, {"gold ring", 4}, {"jade ring", 4}, {"Buckler", 12},
+             {"short sword", 0}, {"sword", 0}, {"Buckler", 0}, {"great helm", 2}})
+        items.push_back(WithType(Armour(name, worn), worn == 0 ? 1 : 0));
+    SlotLists lists;
+    FillSlotLists(items, [](const TItem& i) { return i.Name != "great helm"; }, lists, nullptr);
+    const auto pick = [&](const PasteResult& r, Slot s) -> std::string {
+        return r.Picks[s] ? std::string(lists[s].Text(*r.Picks[s])) : "(kept)";
+    };
+    const struct {
+        const char* Text;
+        Slot In;
+        const char* Expected;
+    } cases[] = {
+        {"leather cap (Head)", Head, "leather cap"},                  // not the shorter "cap" inside it
+        {"cap (Head)", Head, "cap"},
+        {"silver ring (Finger)\nsilver ring (Finger)", Finger2, "silver ring"},  // worn twice
+        {"silver ring (Finger)", Finger2, "*None*"},                  // once: the second finger gets nothing
+        {"jade ring (Finger) gold ring (Finger)", Finger1, "gold ring"},  // same length: earlier in the list
+        {"jade ring (Finger) gold ring (Finger)", Finger2, "jade ring"},
+        {"leather cap (head)", Head, "(kept)"},                       // markers match in exact case only
+        {"great helm (Head)", Head, "*None*"},                        // not in the slot's list
+        {"Buckler (Off-Hand) (Weapon Hand)", Weapon, "*None*"},      // cut out for the off-hand
+        {"Buckler (Off-Hand) short sword (Weapon Hand)", Weapon, "short sword"},
+        {"(x) nothing here", Head, "(kept)"},
+    };
+    for (const auto& c : cases) {
+        const PasteResult r = PasteEquipment(c.Text, lists);
+        EXPECT_EQ(r.Status, PasteStatus::Served) << c.Text;
+        EXPECT_EQ(pick(r, c.In), c.Expected) << c.Text;
+    }
+    for (const char* notListing : {"leather cap", "leather cap (Head", "leather cap Head)", ""})
+        EXPECT_EQ(PasteEquipment(notListing, lists).Status, PasteStatus::NotEquipment) << notListing;
+
+    std::string text = "a cap and a leather cap";
+    EXPECT_EQ(lists[Head].Text(MatchPastedItem(text, lists[Head])), "leather cap");
+    EXPECT_EQ(text, "a cap and a ");
+    EXPECT_EQ(lists[Head].Text(MatchPastedItem(text, lists[Head])), "cap");
+    EXPECT_EQ(text, "a  and a ");
+    EXPECT_EQ(MatchPastedItem(text, lists[Head]), 0);
+}
