@@ -168,9 +168,12 @@ QWidget* EquipmentPage::BuildReadouts()
     lbllightenc = MakeLabel(panel, "lbllightenc", "####");
     lblmedenc = MakeLabel(panel, "lblmedenc", "####");
     lblheavyenc = MakeLabel(panel, "lblheavyenc", "####");
-    place(6, 0, "None Enc Limit", lbllightenc);
-    place(7, 0, "Light Enc Limit", lblmedenc);
-    place(8, 0, "Medium Enc Limit", lblheavyenc);
+    int row = 6;
+    for (const auto& [caption, label] : {std::pair{"None Enc Limit", lbllightenc}, std::pair{"Light Enc Limit", lblmedenc},
+                                         std::pair{"Medium Enc Limit", lblheavyenc}}) {
+        grid->addWidget(MakeLabel(panel, "", caption), row, 0, 1, 2);
+        grid->addWidget(label, row++, 2);
+    }
 
     // What the player types.
     edtEncM = MakeEdit(panel, "edtEncM", "0", "i.e. If you are wearing the emerald-studded bracelet you'd put a 5 here.");
@@ -183,7 +186,6 @@ QWidget* EquipmentPage::BuildReadouts()
     } inputs[] = {{"Enc Modifiers %", "i.e. for emerald-studded bracelet put 5 or dwarf put 20", edtEncM},
                   {"Misc. Enc", "Extra keys or magma amulets.", edtEenc},
                   {"Misc. AC", "Ice scorceress Quest or Mod2 Quest.", edtMiscAC}};
-    int row = 9;
     for (const auto& in : inputs) {
         QLabel* label = MakeLabel(panel, "", in.Caption, in.Hint);
         label->setBuddy(in.Box);

@@ -1,5 +1,5 @@
 // The main window, driven offscreen by its control names.
-#include "FakeUserInterface.h"
+#include "GuiTest.h"
 #include "domain/TestFiles.h"
 
 #include "app/Viewer.h"
@@ -34,14 +34,6 @@ using testfiles::operator+;
 
 namespace {
 
-// A control of the window by its name.
-template <class T>
-T* Ctl(TViewer& v, const char* name)
-{
-    T* w = v.findChild<T*>(name);
-    if (!w) qFatal("no control %s", name);
-    return w;
-}
 
 // A small hand-made database.
 void WriteHandMadeData(const TempDir& dir)
@@ -92,14 +84,7 @@ class ViewerTest : public QObject {
     Q_OBJECT
 
     // A window on the data of dir, shown and through its first activation.
-    std::unique_ptr<TViewer> Open(const QString& dir)
-    {
-        auto v = std::make_unique<TViewer>(ui, dir);
-        v->show();
-        QEvent activate(QEvent::WindowActivate);  // the first activation runs the load
-        QApplication::sendEvent(v.get(), &activate);
-        return v;
-    }
+    std::unique_ptr<TViewer> Open(const QString& dir) { return OpenViewer(ui, dir); }
     template <class T>
     T* Find(TViewer& v, const char* name)
     {
@@ -462,11 +447,8 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
+int RunViewerTest(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    QApplication::setApplicationDisplayName("Vantor Viewer");
     ViewerTest test;
     return QTest::qExec(&test, argc, argv);
 }

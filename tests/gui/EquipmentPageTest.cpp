@@ -1,0 +1,326 @@
+// The equipment planner on the real window: picks, readouts, limits and colours, Reset, paste.
+#include "GuiTest.h"
+#include "domain/TestFiles.h"
+
+#include "data/Errors.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+
+using namespace vantor;
+using testfiles::Ability;
+using testfiles::Fields;
+using testfiles::ItemLine;
+using testfiles::TempDir;
+using testfiles::operator+;
+
+namespace {
+
+const char* const kSlotNames[] = {"cbxHead",  "cbxNeck",  "cbxBack",  "cbxEars",    "cbxTorso",  "cbxArms",
+                                  "cbxGloves", "cbxFinger1", "cbxFinger2", "cbxWrist", "cbxWaist", "cbxLegs",
+                                  "cbxFeet",  "cbxOffhand", "cbxWeapon", "cbxWorn"};
+
+// Items for every kind of slot; fields: 1 number, 4 weight, 5 type, 30 AC in tenths, 43 worn, 44 accuracy.
+std::string EquipmentItems()
+{
+    const auto armour = [](int number, const char* name, int worn, int weight, Fields more = {}) {
+        return ItemLine(name, Fields{{1, std::to_string(number)}, {4, std::to_string(weight)}, {43, std::to_string(worn)}} +
+                                  more) + "\r\n";
+    };
+    return armour(101, "Bronze Helm", 2, 20, Fields{{30, "25"}, {44, "3"}} + Ability(1, 27, 5) + Ability(2, 22, 3)) +
+           armour(102, "Iron Helm", 2, 30) + armour(103, "Brass Ring", 4, 5, {{44, "1"}}) +
+           armour(104, "Silver Ring", 13, 5) +
+           armour(105, "Shadow Cloak", 7, 40, Ability(1, 27, -5) + Ability(2, 7, 3) + Ability(3, 96, 10)) +
+           armour(106, "Tower Shield", 12, 100) + armour(107, "Plate Boots", 5, 3000) +
+           armour(108, "Lead Crown", 2, 2147483000) + armour(109, "Drifting Shard", 0, 1) +
+           armour(201, "Long Sword", 0, 30, {{5, "1"}}) + armour(202, "Short Sword", 9, 20, {{5, "1"}}) +
+           armour(301, "Apple", 2, 1, {{5, "4"}});
+}
+
+QStringList Entries(const QComboBox* box)
+{
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
+    return out;
+}
+
+// Picks an entry as the user does, with the keyboard on the closed list.
+void Pick(QComboBox* box, const QString& text)
+{
+    const int i = box->findText(text);
+    QVERIFY2(i >= 0, qPrintable(text));
+    box->setCurrentIndex(i > 0 ? i - 1 : 1);
+    QTest::keyClick(box, i > 0 ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(box->currentIndex(), i);
+}
+
+}  // namespace
+
+class EquipmentPageTest : public QObject {
+    Q_OBJECT
+
+    FakeUserInterface ui;
+    TempDir dir;
+    std::unique_ptr<TViewer> v;
+
+    QComboBox* Box(const char* name) { return Ctl<QComboBox>(*v, name); }
+    QLineEdit* Edit(const char* name) { return Ctl<QLineEdit>(*v, name); }
+    QString Text(const char* name) { return Edit(name)->text(); }
+    QString Caption(const char* name) { return Ctl<QLabel>(*v, name)->text(); }
+    QColor EncColour() { return Edit("edtEnc")->palette().color(QPalette::Base); }
+
+private slots:
+    void init()
+    {
+        ui = FakeUserInterface();
+        dir.Write("Items.txt", EquipmentItems());
+        v = OpenViewer(ui, QString::fromStdString(dir.Path()));
+        v->TDisplay->setCurrentWidget(Ctl<QWidget>(*v, "Equipment"));
+    }
+    void cleanup() { v.reset(); }
+
+    void slotsAfterStartup()
+    {
+        QVERIFY(ui.Errors.isEmpty());
+        for (size_t i = 1; i < std::size(kSlotNames); ++i) {
+            QVERIFY(Box(kSlotNames[i - 1])->y() < Box(kSlotNames[i])->y());
+            QWidget* next = Box(kSlotNames[i - 1])->nextInFocusChain();
+            while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
+            QCOMPARE(next, Box(kSlotNames[i]));
+        }
+        for (const char* name : kSlotNames) QCOMPARE(Box(name)->currentText(), QString("*None*"));
+        QCOMPARE(Entries(Box("cbxHead")), QStringList({"*None*", "Bronze Helm", "Iron Helm", "Lead Crown"}));
+        QCOMPARE(Entries(Box("cbxFinger1")), QStringList({"*None*", "Brass Ring", "Silver Ring"}));
+        QCOMPARE(Entries(Box("cbxFinger2")), Entries(Box("cbxFinger1")));
+        QCOMPARE(Entries(Box("cbxWeapon")), QStringList({"*None*", "Long Sword", "Short Sword"}));
+        QCOMPARE(Entries(Box("cbxUWeapon")), Entries(Box("cbxWeapon")));
+        QCOMPARE(Entries(Box("cbxOffhand")), QStringList({"*None*", "Tower Shield"}));
+        QCOMPARE(Entries(Box("cbxWorn")), QStringList({"*None*"}));
+        QCOMPARE(Box("cbxHead")->maxVisibleItems(), 15);
+        QVERIFY(!Box("cbxHead")->isEditable());
+        // The readouts before any pick; the start-up load worked out the maximum once.
+        for (const char* name : {"edtAC", "edtDR", "edtAcc", "edtCrit", "edtStealth", "edtMR", "edtDodge", "edtMaxDmg"})
+            QCOMPARE(Text(name), QString());
+        QCOMPARE(Text("edtEnc"), QString("0"));
+        QCOMPARE(Text("edtMEnc"), QString("4800"));
+        QCOMPARE(Caption("lbllightenc") + " " + Caption("lblmedenc") + " " + Caption("lblheavyenc"),
+                 QString("816 1632 3216"));
+        QCOMPARE(Caption("Label77"), QString("None"));
+        QCOMPARE(EncColour(), QColor(Qt::white));
+        QCOMPARE(Text("edtUMenc") + " " + Text("edtUenc"), QString("4800 0"));
+        for (const char* name : {"edtAC", "edtDR", "edtEnc", "edtMEnc", "edtAcc", "edtMaxDmg"}) QVERIFY(Edit(name)->isReadOnly());
+        QCOMPARE(Edit("edtAC")->palette().color(QPalette::Base), Edit("edtAC")->palette().color(QPalette::Button));
+        QCOMPARE(Text("edtEncM") + " " + Text("edtEenc") + " " + Text("edtMiscAC"), QString("0 0 1"));
+        QCOMPARE(Edit("edtEenc")->toolTip(), QString("Like keys and ropes."));
+        QCOMPARE(Edit("edtUMenc")->toolTip(), QString("Maximum encumberance from Eq tab."));
+        QCOMPARE(Ctl<QPushButton>(*v, "btnCCB")->toolTip(),
+                 QString("Copy your equipment into the clipboard and press this button."));
+        QVERIFY(!Ctl<QPushButton>(*v, "btnLeqtab")->isVisible());
+        QCOMPARE(Ctl<QPushButton>(*v, "btnLoad")->text(), QString("Loa&d Eq"));
+        QVERIFY(!Ctl<QCheckBox>(*v, "chkRAll")->isChecked());
+    }
+
+    void pickRunsTheTotals()
+    {
+        Box("cbxHead")->setCurrentIndex(1);  // a selection by code runs nothing
+        QCOMPARE(Text("edtAC"), QString());
+        Pick(Box("cbxHead"), "Bronze Helm");
+        Pick(Box("cbxFinger1"), "Brass Ring");
+        Pick(Box("cbxFinger2"), "Brass Ring");
+        Pick(Box("cbxBack"), "Shadow Cloak");
+        Pick(Box("cbxWeapon"), "Long Sword");
+        const char dp = v->DecimalSep;
+        QCOMPARE(Text("edtAC"), QString("3.5").replace('.', QChar(dp)));
+        QCOMPARE(Text("edtDR"), QString("0.3").replace('.', QChar(dp)));
+        QCOMPARE(Text("edtAcc"), QString("5"));
+        QCOMPARE(Text("edtStealth"), QString("0"));
+        QCOMPARE(Text("edtEnc"), QString("100"));
+        QCOMPARE(Text("edtEncM"), QString("10"));
+        QCOMPARE(Text("edtMEnc"), QString("5280"));  // the modifier counts at once
+        QCOMPARE(Caption("lblheavyenc"), QString("3537"));
+        QCOMPARE(Text("edtMaxDmg"), QString("0"));
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmoAttribSummary")->toPlainText(), QString("DR +3, Accuracy +3, Encumberance +10"));
+        QCOMPARE(Text("edtUMenc") + " " + Text("edtUenc"), QString("5280 100"));
+        QCOMPARE(Box("cbxUWeapon")->currentText(), QString("Long Sword"));
+        const QString special = QString::fromStdString(v->Items[0].Special);
+        QVERIFY(special.contains(", "));
+        QCOMPARE(Box("cbxHead")->toolTip(), QString(special).replace(", ", "\n"));
+        // Back to "*None*": the hint goes with the item, the weapon with it.
+        Pick(Box("cbxHead"), "*None*");
+        Pick(Box("cbxWeapon"), "*None*");
+        QCOMPARE(Box("cbxHead")->toolTip(), QString());
+        QCOMPARE(Text("edtAC"), QString("1"));
+        QCOMPARE(Box("cbxUWeapon")->currentText(), QString("*None*"));
+    }
+
+    void encumbranceLimitsAndCategories()
+    {
+        const struct {
+            const char* MiscEnc;
+            const char* Category;
+            QColor Colour;
+        } loads[] = {{"816", "None", Qt::white},         {"817", "Light", QColor(0, 128, 0)},
+                     {"1632", "Light", QColor(0, 128, 0)}, {"1633", "Medium", QColor(255, 255, 0)},
+                     {"3217", "Heavy", QColor(255, 0, 0)}, {"0", "None", Qt::white}};
+        for (const auto& l : loads) {
+            Edit("edtEenc")->setText(l.MiscEnc);
+            QCOMPARE(Text("edtEnc"), QString(l.MiscEnc));
+            QCOMPARE(Caption("Label77"), QString(l.Category));
+            QCOMPARE(EncColour(), l.Colour);
+        }
+        // Strength and modifier: a minus sign or an overflow means nothing can be carried.
+        const struct {
+            const char* Strength;
+            const char* Modifier;
+            const char* Maximum;
+        } strengths[] = {{"150", "5", "9450"}, {"-5", "0", "0"}, {"15 str", "0", "720"}, {"99999999", "0", "0"},
+                         {"100", "0", "4800"}};
+        for (const auto& s : strengths) {
+            Edit("edtEncM")->setText(s.Modifier);
+            v->edtStrength->setText(s.Strength);
+            QCOMPARE(Text("edtMEnc"), QString(s.Maximum));
+        }
+        // A negative load cannot be read back: the limits say so, the swing boxes keep their texts.
+        Edit("edtEenc")->setText("-20");
+        QCOMPARE(Text("edtEnc"), QString("-20"));
+        QCOMPARE(Caption("lbllightenc") + Caption("lblmedenc") + Caption("lblheavyenc"), QString("?????????"));
+        QCOMPARE(Caption("Label77"), QString("None"));
+        QCOMPARE(Text("edtUenc"), QString("0"));
+        // Not a whole number: the totals start from nothing, without a message.
+        Edit("edtMiscAC")->setText("1.5");
+        QCOMPARE(Text("edtAC"), QString("0"));
+        QCOMPARE(Text("edtEnc"), QString("0"));
+        QVERIFY(ui.Errors.isEmpty() && ui.Messages.isEmpty());
+    }
+
+    void overflowLeavesTheReadouts()
+    {
+        Pick(Box("cbxHead"), "Lead Crown");
+        QCOMPARE(Text("edtEnc"), QString("2147483000"));
+        Pick(Box("cbxFeet"), "Plate Boots");
+        QCOMPARE(ui.Errors, QStringList({"Integer overflow"}));
+        QCOMPARE(Text("edtEnc"), QString("2147483000"));
+        QCOMPARE(Caption("Label77"), QString("Heavy"));
+    }
+
+    void resetWithAndWithoutAll()
+    {
+        Pick(Box("cbxHead"), "Bronze Helm");
+        Edit("edtEenc")->setText("7");
+        v->edtStrength->setText("150");
+        v->chkGood->setChecked(true);
+        const QString maxDmg = Text("edtMaxDmg"), summary = Ctl<QPlainTextEdit>(*v, "mmoAttribSummary")->toPlainText();
+        Ctl<QPushButton>(*v, "btnreseteq")->click();
+        QVERIFY(!v->chkGood->isChecked());
+        for (const char* name : {"edtAC", "edtDR", "edtAcc", "edtStealth", "edtEnc", "edtCrit", "edtMR", "edtDodge"})
+            QCOMPARE(Text(name), QString());
+        QCOMPARE(Caption("Label77"), QString("None"));  // the empty load reads as 0
+        QCOMPARE(Box("cbxHead")->currentText(), QString("Bronze Helm"));
+        QCOMPARE(Text("edtEenc") + " " + v->edtStrength->text(), QString("7 150"));
+        QCOMPARE(Text("edtMaxDmg"), maxDmg);
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmoAttribSummary")->toPlainText(), summary);
+
+        // With "All?": the slots, the inputs and the strength too; the maximum follows the strength.
+        Pick(Box("cbxWeapon"), "Long Sword");
+        Ctl<QCheckBox>(*v, "chkRAll")->setChecked(true);
+        Ctl<QPushButton>(*v, "btnreseteq")->click();
+        for (const char* name : kSlotNames) QCOMPARE(Box(name)->currentText(), QString("*None*"));
+        QCOMPARE(Box("cbxUWeapon")->currentText(), QString("*None*"));  // the totals ran over the empty slots
+        QCOMPARE(Text("edtEenc") + Text("edtEncM") + Text("edtMiscAC") + v->edtStrength->text(), QString("001100"));
+        QCOMPARE(Text("edtMEnc"), QString("4800"));
+        QCOMPARE(Caption("lbllightenc") + " " + Caption("lblheavyenc"), QString("816 3216"));
+        QCOMPARE(Text("edtEncM"), QString("0"));
+        // Again, with nothing left to change: the maximum still shows, not 0.
+        Ctl<QPushButton>(*v, "btnreseteq")->click();
+        QCOMPARE(Text("edtMEnc"), QString("4800"));
+        QCOMPARE(Caption("lblmedenc"), QString("1632"));
+        QVERIFY(ui.Errors.isEmpty());
+    }
+
+    void pasteFromTheGame()
+    {
+        Pick(Box("cbxOffhand"), "Tower Shield");
+        ui.Clipboard = "You are wearing:\n  Bronze Helm (Head)\n  Silver Ring (Finger)\n  Silver Ring (Finger)\n"
+                       "  Iron Helm (Worn)\n  Short Sword (Weapon Hand)\n";
+        Ctl<QPushButton>(*v, "btnCCB")->click();
+        QVERIFY(ui.Messages.isEmpty());
+        QCOMPARE(Box("cbxHead")->currentText(), QString("Bronze Helm"));
+        QCOMPARE(Box("cbxFinger1")->currentText(), QString("Silver Ring"));
+        QCOMPARE(Box("cbxFinger2")->currentText(), QString("Silver Ring"));
+        QCOMPARE(Box("cbxWorn")->currentText(), QString("*None*"));  // nothing of that list is named
+        QCOMPARE(Box("cbxWeapon")->currentText(), QString("Short Sword"));
+        QCOMPARE(Box("cbxOffhand")->currentText(), QString("Tower Shield"));  // its location is not named
+        QCOMPARE(Text("edtEnc"), QString("150"));
+        QCOMPARE(Box("cbxUWeapon")->currentText(), QString("Short Sword"));
+
+        // Not a listing, or nothing at all: a message, the slots stay, the totals run anyway.
+        const struct {
+            const char* Clipboard;
+            const char* Message;
+        } refusals[] = {{"Bronze Helm", "Copy a valid KR players equipment first!"},
+                        {"", "There is no text on the Clipboard"}};
+        for (const auto& r : refusals) {
+            ui.Messages.clear();
+            ui.Clipboard = r.Clipboard;
+            Edit("edtEenc")->blockSignals(true);
+            Edit("edtEenc")->setText("5");
+            Edit("edtEenc")->blockSignals(false);
+            Ctl<QPushButton>(*v, "btnCCB")->click();
+            QCOMPARE(ui.Messages, QStringList({r.Message}));
+            QCOMPARE(Box("cbxHead")->currentText(), QString("Bronze Helm"));
+            QCOMPARE(Text("edtEnc"), QString("155"));
+            Edit("edtEenc")->setText("0");
+        }
+        QVERIFY(ui.Errors.isEmpty());
+    }
+
+    void dataFolderWithAnAccentedName()
+    {
+        const std::string folder = dir.Path() + "/jos\xc3\xa9";
+        std::filesystem::create_directory(folder);
+        dir.Write("jos\xc3\xa9/Items.txt", EquipmentItems());
+        auto w = OpenViewer(ui, QString::fromUtf8(folder.c_str()));
+        QVERIFY(ui.Errors.isEmpty());
+        QCOMPARE(w->Items.size(), size_t{12});
+        QCOMPARE(Ctl<QComboBox>(*w, "cbxHead")->count(), 4);
+        // A file error names the file as the file system does.
+        w->Events().Run([&] { throw EInOutError("Cannot open file \"" + folder + "/Items.txt\"."); });
+        QCOMPARE(ui.Errors.value(0), QString::fromUtf8("Cannot open file \"%1/Items.txt\".").arg(QString::fromUtf8(folder.c_str())));
+    }
+
+    void writerEndsTheHandlerThatWrote()
+    {
+        // A write whose own handler fails stops the writing handler there.
+        QLineEdit box;
+        v->Events().OnTextChange(&box, [] { throw EConvertError::ForText("-"); });
+        bool wentOn = false;
+        v->Events().Run([&] {
+            v->Events().SetText(box, "x");
+            wentOn = true;
+        });
+        QVERIFY(!wentOn);
+        QCOMPARE(ui.Errors, QStringList({"'-' is not a valid integer value"}));
+        // Writing the same text again runs nothing.
+        v->Events().Run([&] {
+            v->Events().SetText(box, "x");
+            wentOn = true;
+        });
+        QVERIFY(wentOn);
+        QCOMPARE(ui.Errors.size(), 1);
+    }
+};
+
+int RunEquipmentPageTest(int argc, char** argv)
+{
+    EquipmentPageTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "EquipmentPageTest.moc"
