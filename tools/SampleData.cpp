@@ -59,7 +59,7 @@ std::string Join(const std::vector<std::string>& fields)
 
 std::string N(long long v) { return std::to_string(v); }
 
-struct SpellSpec {
+struct SpellRecipe {
     int Number = 0;
     std::string Name;
     int LevelCap = 50, Energy = 0, Level = 1, MinValue = 0, MaxValue = 0, SpellType = 0;
@@ -87,7 +87,7 @@ struct SpellSpec {
     }
 };
 
-struct ItemSpec {
+struct ItemRecipe {
     int Number = 0;
     std::string Name;
     int Limit = 0, Weight = 0, ItemType = 0;
@@ -138,9 +138,9 @@ std::string SpellCode(Random& r)
     return code;
 }
 
-SpellSpec RandomSpell(Random& r, int number, int spellCount)
+SpellRecipe RandomSpell(Random& r, int number, int spellCount)
 {
-    SpellSpec s;
+    SpellRecipe s;
     s.Number = number;
     s.Name = SpellName(r);
     s.LevelCap = r.Chance(10) ? (r.Chance(50) ? 0 : 120) : r.Between(1, 99);
@@ -184,11 +184,11 @@ SpellSpec RandomSpell(Random& r, int number, int spellCount)
 }
 
 // Hand-made spells that show every rule of the descriptions; numbers 1..20.
-std::vector<SpellSpec> ShowcaseSpells()
+std::vector<SpellRecipe> ShowcaseSpells()
 {
-    std::vector<SpellSpec> v;
-    auto make = [&](int number, const std::string& name) -> SpellSpec& {
-        SpellSpec s;
+    std::vector<SpellRecipe> v;
+    auto make = [&](int number, const std::string& name) -> SpellRecipe& {
+        SpellRecipe s;
         s.Number = number;
         s.Name = name;
         s.Code = "sc" + std::string(1, static_cast<char>('a' + number % 26));
@@ -197,56 +197,56 @@ std::vector<SpellSpec> ShowcaseSpells()
         v.push_back(s);
         return v.back();
     };
-    {   // the bolt of the worked example
-        SpellSpec& s = make(12, "Fire Bolt");
+    {   // the fire bolt example
+        SpellRecipe& s = make(12, "Fire Bolt");
         s.LevelCap = 50; s.Abilities[0] = 1; s.MinValue = 10; s.MinIncrement = 1; s.MinLevelStep = 5;
         s.MaxValue = 20; s.MaxIncrement = 1; s.Energy = 200; s.Mana = 12; s.Level = 5; s.Targets = 4;
         s.Element = 1; s.Code = "fbol";
     }
     {   // a lasting blessing with a duration that grows per ten levels
-        SpellSpec& s = make(13, "Stone Skin");
+        SpellRecipe& s = make(13, "Stone Skin");
         s.LevelCap = 60; s.Abilities[0] = 2; s.Values[0] = 3; s.Abilities[1] = 7; s.Values[1] = 2;
         s.Duration = 3; s.DurationIncrement = 1; s.DurationLevelStep = 10; s.CasterType = 2;
         s.MagicLevel = 0; s.Mana = 20; s.Targets = 1; s.Code = "skin"; s.Element = 4;
     }
     {   // cast-end chance before an end cast
-        SpellSpec& s = make(14, "Ember Chain");
+        SpellRecipe& s = make(14, "Ember Chain");
         s.LevelCap = 40; s.Abilities[0] = 1; s.MinValue = 5; s.MaxValue = 9; s.Abilities[1] = 164;
         s.Values[1] = 50; s.Abilities[2] = 151; s.Values[2] = 12; s.Targets = 4; s.Code = "echn";
     }
     {   // end cast before the chance: no percentage shown
-        SpellSpec& s = make(15, "Late Spark");
+        SpellRecipe& s = make(15, "Late Spark");
         s.Abilities[0] = 151; s.Values[0] = 12; s.Abilities[1] = 164; s.Values[1] = 30; s.Code = "lspk";
     }
     {   // an end cast over a range of spell numbers
-        SpellSpec& s = make(16, "Cascade Ward");
+        SpellRecipe& s = make(16, "Cascade Ward");
         s.Abilities[0] = 151; s.MinValue = 12; s.MaxValue = 14; s.Code = "casc"; s.Targets = 13;
         s.Duration = 5; s.DurationIncrement = 12;
     }
     {   // two spells that end-cast each other
-        SpellSpec& a = make(17, "Mirror Echo");
+        SpellRecipe& a = make(17, "Mirror Echo");
         a.Abilities[0] = 18; a.MinValue = 4; a.MaxValue = 8; a.Abilities[1] = 151; a.Values[1] = 18;
         a.Code = "mech";
-        SpellSpec& b = make(18, "Echo Mirror");
+        SpellRecipe& b = make(18, "Echo Mirror");
         b.Abilities[0] = 18; b.MinValue = 2; b.MaxValue = 2; b.Abilities[1] = 151; b.Values[1] = 17;
         b.Code = "emir";
     }
     {   // name-only abilities, accuracy and a level cap outside 1..99
-        SpellSpec& s = make(19, "Living Grace");
+        SpellRecipe& s = make(19, "Living Grace");
         s.LevelCap = 0; s.Abilities[0] = 108; s.Abilities[1] = 22; s.Values[1] = 5; s.MinValue = 5;
         s.MaxValue = 5; s.Abilities[2] = 97; s.Values[2] = 1; s.Abilities[3] = 115; s.Values[3] = 7;
         s.Abilities[4] = 122; s.Values[4] = 13; s.Code = "lgrc"; s.Targets = 0; s.Duration = 10;
         s.DurationIncrement = 1; s.Mana = 8; s.CasterType = 3;
     }
     {   // a damage spell whose range grows with the level from zero
-        SpellSpec& s = make(20, "Growing Thorns");
+        SpellRecipe& s = make(20, "Growing Thorns");
         s.LevelCap = 120; s.Abilities[0] = 17; s.MaxIncrement = 2; s.MaxLevelStep = 0; s.Code = "gthr";
         s.SpellType = 3; s.Element = 6; s.QuoteNumbers = true;
     }
     {   // dropped by the reader: "sdf" and the digit 1 in the name
         make(21, "Asdf Test");
         make(22, "Old Ward 1");
-        SpellSpec& q = make(23, "\"Quoted Hush\"");
+        SpellRecipe& q = make(23, "\"Quoted Hush\"");
         q.Abilities[0] = 76; q.MinValue = 1; q.MaxValue = 1;
     }
     return v;
@@ -270,9 +270,9 @@ std::string ItemName(Random& r, int type)
     return name;
 }
 
-ItemSpec RandomItem(Random& r, int number, int spellCount)
+ItemRecipe RandomItem(Random& r, int number, int spellCount)
 {
-    ItemSpec it;
+    ItemRecipe it;
     it.Number = number;
     const int roll = r.Below(100);
     it.ItemType = roll < 45 ? 0 : roll < 75 ? 1 : r.Between(2, 10);
@@ -315,11 +315,11 @@ ItemSpec RandomItem(Random& r, int number, int spellCount)
 }
 
 // Hand-made items that show every rule of the ability texts and lists.
-std::vector<ItemSpec> ShowcaseItems()
+std::vector<ItemRecipe> ShowcaseItems()
 {
-    std::vector<ItemSpec> v;
-    auto make = [&](const std::string& name, int type) -> ItemSpec& {
-        ItemSpec it;
+    std::vector<ItemRecipe> v;
+    auto make = [&](const std::string& name, int type) -> ItemRecipe& {
+        ItemRecipe it;
         it.Number = 1 + static_cast<int>(v.size());
         it.Name = name;
         it.ItemType = type;
@@ -328,51 +328,51 @@ std::vector<ItemSpec> ShowcaseItems()
         return v.back();
     };
     {
-        ItemSpec& it = make("Thief's Ring of Warding", 0);
+        ItemRecipe& it = make("Thief's Ring of Warding", 0);
         it.Add(22, 5); it.Add(97, 0); it.Add(36, 10); it.ClassOnly[0] = 8; it.WornSlot = 4; it.ArmourType = 0;
     }
     {
-        ItemSpec& it = make("Ember Wand Circlet", 0);
+        ItemRecipe& it = make("Ember Wand Circlet", 0);
         it.Add(114, 25); it.Add(43, 12); it.WornSlot = 2; it.AcTenths = 15; it.ArmourType = 3;
     }
     {
-        ItemSpec& it = make("Careless Caster's Band", 0);
+        ItemRecipe& it = make("Careless Caster's Band", 0);
         it.Add(43, 14); it.Add(114, 40); it.WornSlot = 13; it.AcTenths = 5;
     }
     {
-        ItemSpec& it = make(" \"Long Sword\" ", 1);
+        ItemRecipe& it = make(" \"Long Sword\" ", 1);
         it.MinDamage = 3; it.MaxDamage = 12; it.Speed = 100; it.StrengthReq = 40; it.WeaponType = 2;
     }
     {
-        ItemSpec& it = make("Keen Duelling Blade", 1);
+        ItemRecipe& it = make("Keen Duelling Blade", 1);
         it.MinDamage = 10; it.MaxDamage = 30; it.Speed = 100; it.Add(58, 10); it.WeaponType = 3;
     }
     {
-        ItemSpec& it = make("Broken Practice Club", 1);
+        ItemRecipe& it = make("Broken Practice Club", 1);
         it.WeaponType = 0; it.Speed = 90;
     }
     {
-        ItemSpec& it = make("Plate of the Just", 0);
+        ItemRecipe& it = make("Plate of the Just", 0);
         it.Add(97, 3); it.Add(28, 3); it.Add(7, 5); it.Add(135, 30); it.Add(59, 1); it.DrTenths = 10;
         it.AcTenths = 25; it.Weight = 10; it.ArmourType = 9; it.WornSlot = 11; it.Negates[0] = 13;
         it.Negates[1] = 999;
     }
     {
-        ItemSpec& it = make("Balanced Charm", 0);
+        ItemRecipe& it = make("Balanced Charm", 0);
         it.Add(7, 2); it.Add(7, -3); it.DrTenths = 1; it.WornSlot = 8;
     }
     make("Unwearable Shard", 0);
     {
-        ItemSpec& it = make("Anvil of the Deep", 3);
+        ItemRecipe& it = make("Anvil of the Deep", 3);
         it.Weight = 9800;
     }
     {
-        ItemSpec& it = make("Heavy Barrel", 3);
+        ItemRecipe& it = make("Heavy Barrel", 3);
         it.Weight = 9799;
     }
     make("Testsdf Dagger", 1);
     {
-        ItemSpec& it = make("SDF Marker Stone", 10);
+        ItemRecipe& it = make("SDF Marker Stone", 10);
         it.Limit = 2;
     }
     return v;
@@ -383,19 +383,19 @@ std::vector<ItemSpec> ShowcaseItems()
 bool WriteSampleData(const std::string& dir, const SampleSizes& sizes, uint64_t seed)
 {
     Random r(seed);
-    const std::vector<SpellSpec> showcase = ShowcaseSpells();
+    const std::vector<SpellRecipe> showcase = ShowcaseSpells();
     std::vector<std::string> spellLines, extraLines, itemLines;
     const int totalSpells = sizes.Spells + sizes.ExtraSpells;
-    for (const SpellSpec& s : showcase) spellLines.push_back(s.Line());
+    for (const SpellRecipe& s : showcase) spellLines.push_back(s.Line());
     for (int n = 100; static_cast<int>(spellLines.size()) < sizes.Spells; ++n)
         spellLines.push_back(RandomSpell(r, n, totalSpells + 100).Line());
     for (int i = 0; i < sizes.ExtraSpells; ++i) {
         // The second file repeats one number of the first: look-ups find the first file's spell.
-        SpellSpec s = RandomSpell(r, i == 0 ? 12 : 100 + sizes.Spells + i, totalSpells + 100);
+        SpellRecipe s = RandomSpell(r, i == 0 ? 12 : 100 + sizes.Spells + i, totalSpells + 100);
         if (i == 0) s.Name = "Fire Bolt Echo";
         extraLines.push_back(s.Line());
     }
-    for (const ItemSpec& it : ShowcaseItems()) itemLines.push_back(it.Line());
+    for (const ItemRecipe& it : ShowcaseItems()) itemLines.push_back(it.Line());
     for (int n = 1000; static_cast<int>(itemLines.size()) < sizes.Items; ++n)
         itemLines.push_back(RandomItem(r, n, totalSpells + 100).Line());
     return WriteLines(dir + "/spells.txt", spellLines) && WriteLines(dir + "/spellsVtab0.txt", extraLines) &&
