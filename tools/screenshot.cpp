@@ -1,22 +1,32 @@
-// Renders the main window on the bundled sample data to a PNG, for the README:
-//   vantor-screenshot OUT.png [DATA_DIR]
+// Renders the main window on the bundled sample data to PNG files, for the README:
+//   vantor-screenshot OUT_DIR [DATA_DIR]
+// writes OUT_DIR/screenshot.png (the armour list) and OUT_DIR/equipment.png (a planned set).
+#include "app/EquipmentPage.h"
 #include "app/UserInterface.h"
 #include "app/Viewer.h"
 
 #include <QApplication>
-#include <QItemSelectionModel>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTreeView>
+#include <QTabWidget>
 
 #include <clocale>
 #include <cstdio>
 
+static bool Save(vantor::TViewer& viewer, const QString& path)
+{
+    QApplication::processEvents();
+    if (viewer.grab().save(path)) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [DATA_DIR]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT_DIR [DATA_DIR]\n", argv[0]);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -27,13 +37,18 @@ int main(int argc, char** argv)
     vantor::TViewer viewer(ui, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
     viewer.show();
     viewer.Events().Run([&] { viewer.FormActivate(); });
-    // Show an item with something to say.
+    const QString out = QString::fromLocal8Bit(argv[1]) + '/';
+
+    // An item with something to say.
     viewer.findChild<QLineEdit*>("edtFind")->setText("Warding");
     viewer.findChild<QPushButton*>("btnFFA")->click();
-    QApplication::processEvents();
-    if (!viewer.grab().save(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    if (!Save(viewer, out + "screenshot.png")) return 1;
+
+    // A set: the third entry of every slot, and the totals it gives.
+    auto* equipment = dynamic_cast<vantor::EquipmentPage*>(viewer.findChild<QWidget*>("Equipment"));
+    viewer.TDisplay->setCurrentWidget(equipment);
+    for (QComboBox* box : equipment->findChildren<QComboBox*>())
+        if (box->count() > 3) box->setCurrentIndex(3);
+    viewer.Events().Run([&] { equipment->cbxHeadChange(); });
+    return Save(viewer, out + "equipment.png") ? 0 : 1;
 }

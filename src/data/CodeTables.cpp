@@ -83,7 +83,9 @@ std::string LookUp(const std::array<const char*, N>& table, int32_t first, int32
 {
     const int64_t i = static_cast<int64_t>(code) - first;
     if (i >= 0 && i < static_cast<int64_t>(N)) return table[static_cast<size_t>(i)];
-    return fallback + IntToStr(code);
+    std::string text = fallback;  // appended rather than "+": g++ 12 warns falsely on the inlined insert
+    text += IntToStr(code);
+    return text;
 }
 
 }  // namespace

@@ -28,6 +28,19 @@ bool SlotReceives(Slot slot, const TItem& item)
     return item.WornSlot == kWornCode[slot];
 }
 
+// The first eight bytes of a name, letters a..z folded to upper case, the first byte highest; a
+// shorter name is padded with zero bytes. Keys that differ order names as CompareText does.
+static uint64_t NameKey(std::string_view name)
+{
+    uint64_t key = 0;
+    for (size_t i = 0; i < 8; ++i) {
+        unsigned char c = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
+        if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
+        key = key << 8 | c;
+    }
+    return key;
+}
+
 void SlotList::AddNone()
 {
     entries_.assign(1, nullptr);
@@ -36,12 +49,6 @@ void SlotList::AddNone()
 void SlotList::AddFormated(const TItem& item)
 {
     entries_.push_back(&item);
-}
-
-void SlotList::SortByName()
-{
-    std::stable_sort(entries_.begin() + 1, entries_.end(),
-                     [](const TItem* a, const TItem* b) { return CompareText(a->Name, b->Name) < 0; });
 }
 
 const TItem* SlotList::Record(int i) const
@@ -66,16 +73,30 @@ int SlotList::FindText(std::string_view name) const
 void FillSlotLists(const ItemList& items, const std::function<bool(const TItem&)>& usable, SlotLists& lists,
                    SlotList* swing)
 {
-    for (SlotList& list : lists) list.AddNone();
-    if (swing) swing->AddNone();
+    // Each list is sorted on its own (small sorts stay in the cache), by the first eight folded
+    // bytes of the names as one number, which decides most comparisons without reaching into the
+    // records; equal keys fall back to the whole names, and equal names keep file order.
+    struct Candidate {
+        uint64_t Key;
+        const TItem* Item;
+    };
+    std::array<std::vector<Candidate>, kSlotCount + 1> sorted;  // the last one is the swing list
     for (const TItem& item : items) {
         if ((item.ItemType != 0 && item.ItemType != 1) || (usable && !usable(item))) continue;
+        const Candidate c{NameKey(item.Name), &item};
         for (int s = 0; s < kSlotCount; ++s)
-            if (SlotReceives(static_cast<Slot>(s), item)) lists[static_cast<size_t>(s)].AddFormated(item);
-        if (swing && SlotReceives(Weapon, item)) swing->AddFormated(item);
+            if (SlotReceives(static_cast<Slot>(s), item)) sorted[static_cast<size_t>(s)].push_back(c);
+        if (swing && SlotReceives(Weapon, item)) sorted[kSlotCount].push_back(c);
     }
-    for (SlotList& list : lists) list.SortByName();
-    if (swing) swing->SortByName();
+    for (size_t s = 0; s <= kSlotCount; ++s) {
+        SlotList* list = s < kSlotCount ? &lists[s] : swing;
+        if (!list) continue;
+        std::stable_sort(sorted[s].begin(), sorted[s].end(), [](const Candidate& a, const Candidate& b) {
+            return a.Key != b.Key ? a.Key < b.Key : CompareText(a.Item->Name, b.Item->Name) < 0;
+        });
+        list->AddNone();
+        for (const Candidate& c : sorted[s]) list->AddFormated(*c.Item);
+    }
 }
 
 }  // namespace vantor

@@ -34,10 +34,8 @@ public:
     SlotList() { AddNone(); }
     // Empties the list to the single entry "*None*".
     void AddNone();
-    // Adds an entry for item; SortByName puts the entries in order once a fill is done.
+    // Adds an entry for item at the end.
     void AddFormated(const TItem& item);
-    // Orders the items by name (letter case folded, ties in the order added); "*None*" stays first.
-    void SortByName();
 
     int size() const { return static_cast<int>(entries_.size()); }
     // The record of entry i; nullptr for "*None*" or an index outside the list.
@@ -54,8 +52,9 @@ private:
 using SlotLists = std::array<SlotList, kSlotCount>;
 
 // Refills every slot list from the items that usable accepts (every item when usable is empty),
-// in file order, each item tested against every slot's rule; both finger lists get the rings.
-// When swing is given it is refilled with the weapons too. Each list ends sorted by name.
+// each item tested against every slot's rule; both finger lists get the rings. When swing is
+// given it is refilled with the weapons too. Each list holds "*None*" and then its items by name,
+// letter case folded, items of the same name in file order.
 void FillSlotLists(const ItemList& items, const std::function<bool(const TItem&)>& usable, SlotLists& lists,
                    SlotList* swing);
 

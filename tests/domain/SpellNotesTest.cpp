@@ -308,7 +308,7 @@ TEST(SpellSummary, DeepChainsStopAtTheDepthLimitAndCachedTextsMatchFreshOnes)
     // 1 -> 2 -> 3 -> ... -> 8, each quoting the next.
     SpellList spells;
     for (int n = 1; n <= 8; ++n) {
-        TSpell s = Named(n, "S" + std::string(1, static_cast<char>('a' + n)));
+        TSpell s = Named(n, std::string{'S', static_cast<char>('a' + n)});
         s.Abilities[0] = 46;
         s.AbilityValues[0] = n;
         if (n < 8) {
