@@ -17,6 +17,10 @@ enum Slot : int {
     Wrist, Waist, Legs, Feet, Offhand, Weapon, Worn, kSlotCount
 };
 
+// The order in which the totals add the slots up and a set file lists them.
+constexpr Slot kListingOrder[kSlotCount] = {Head, Neck, Back, Torso, Ears, Arms, Gloves, Finger1,
+                                            Finger2, Wrist, Waist, Legs, Feet, Offhand, Weapon, Worn};
+
 struct SlotInfo {
     const char* Name;     // the list's name ("cbxHead"), also its key in set files
     const char* Caption;  // the label beside it ("Head")

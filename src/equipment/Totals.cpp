@@ -9,10 +9,6 @@
 namespace vantor {
 namespace {
 
-// The order in which the slots are added up.
-constexpr Slot kAddOrder[kSlotCount] = {Head, Neck, Back, Torso, Ears, Arms, Gloves, Finger1,
-                                        Finger2, Wrist, Waist, Legs, Feet, Offhand, Weapon, Worn};
-
 constexpr int32_t kNotSummarised[] = {28, 43, 86, 100, 114, 121, 135, 137, 181, 182, 183, 184};
 
 void AddItem(EquipmentTotals& t, const TItem& item)
@@ -45,7 +41,7 @@ EquipmentTotals AddUpEquipment(const ChosenItems& chosen, std::string_view miscE
         t.Encumbrance = enc;
         t.ArmourClass = ac;
     }
-    for (const Slot s : kAddOrder)
+    for (const Slot s : kListingOrder)
         if (const TItem* item = chosen[static_cast<size_t>(s)]) AddItem(t, *item);
     return t;
 }

@@ -33,7 +33,7 @@ TSpell Named(int32_t number, const std::string& name)
 
 }  // namespace
 
-TEST(SpellNotes, WorkedExample)
+TEST(SpellNotes, FireBoltExample)
 {
     SpellList spells;
     spells.Add(FireBolt());
