@@ -6,6 +6,7 @@
 #include "app/UserInterface.h"
 #include "app/Widgets.h"
 #include "data/Errors.h"
+#include "equipment/SetFile.h"
 #include "data/Text.h"
 #include "data/TypedNumber.h"
 #include "equipment/Encumbrance.h"
@@ -13,6 +14,9 @@
 #include "equipment/Totals.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -79,6 +83,9 @@ EquipmentPage::EquipmentPage(const ItemList& items, IUserInterface& ui, EventGua
     events_.OnClick(btnreseteq, [this] { btnreseteqClick(); });
     events_.OnClick(btnCCB, [this] { btnCCBClick(); });
     events_.OnClick(btnLeqtab, [this] { btnLeqtabClick(); });
+    events_.OnClick(btnEqFilter, [this] { btnEqFilterClick(); });
+    events_.OnClick(btnSave, [this] { btnSaveClick(); });
+    events_.OnClick(btnLoad, [this] { btnLoadClick(); });
 
     // Tab order: the slots top to bottom, then the buttons, the inputs and the summary.
     QWidget* previous = slotBoxes_.back();
@@ -202,14 +209,27 @@ QWidget* EquipmentPage::BuildReadouts()
     return panel;
 }
 
+void EquipmentPage::FillSlots(const std::function<bool(const TItem&)>& usable, SlotList* swing)
+{
+    for (SlotListModel* m : slotRows_) m->BeginRefill();
+    FillSlotLists(items_, usable, lists_, swing);
+    for (SlotListModel* m : slotRows_) m->EndRefill();
+    for (QComboBox* box : slotBoxes_) box->setCurrentIndex(0);
+}
+
 void EquipmentPage::btnLeqtabClick()
 {
     SlotList swing;
-    for (SlotListModel* m : slotRows_) m->BeginRefill();
-    FillSlotLists(items_, {}, lists_, &swing);
-    for (SlotListModel* m : slotRows_) m->EndRefill();
+    FillSlots({}, &swing);
     links_.SwingWeaponsFilled(std::move(swing));
-    for (QComboBox* box : slotBoxes_) box->setCurrentIndex(0);
+}
+
+void EquipmentPage::btnEqFilterClick()
+{
+    WaitCursor cursor;
+    const Profile profile = links_.CurrentProfile();
+    profile.Level();  // a level that cannot be read leaves the lists as they are
+    FillSlots([&profile](const TItem& item) { return MetClassFilter(item, profile); }, nullptr);
 }
 
 void EquipmentPage::btnreseteqClick()
@@ -300,6 +320,96 @@ void EquipmentPage::btnCCBClick()
             if (const auto& pick = pasted.Picks[static_cast<size_t>(s)]) SlotBox(static_cast<Slot>(s))->setCurrentIndex(*pick);
     }
     cbxHeadChange();
+}
+
+namespace {
+
+// A file error naming the file as the file system does.
+[[noreturn]] void FileError(const char* what, const QString& path, const QString& why)
+{
+    throw EInOutError(QFile::encodeName(QString("%1 \"%2\". %3").arg(what, path, why)).toStdString());
+}
+
+}  // namespace
+
+void EquipmentPage::btnSaveClick()
+{
+    const QString confirmed = links_.AskSetFile(true);
+    if (confirmed.isEmpty()) return;
+    const QString path = QFile::decodeName(SetFileName(QFile::encodeName(confirmed).toStdString()).c_str());
+    // The name the player confirmed is the only one the dialog may have warned about.
+    if (path != confirmed && QFileInfo::exists(path) &&
+        !ui_.Confirm(this, QString("%1 already exists.\nDo you want to replace it?").arg(path)))
+        return;
+    std::array<const TItem*, kSlotCount> chosen{};
+    for (int s = 0; s < kSlotCount; ++s)
+        chosen[static_cast<size_t>(s)] = SelectedRecord(*slotBoxes_[static_cast<size_t>(s)], lists_[static_cast<size_t>(s)]);
+    SetTexts texts = links_.ProfileTexts();
+    texts.MiscEnc = ToBytes(edtEenc->text());
+    texts.EncModifier = ToBytes(edtEncM->text());
+    texts.MiscAC = ToBytes(edtMiscAC->text());
+    const std::string content = SetFileText(chosen, texts);
+    // Written beside the old file and put in its place only when whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) FileError("Cannot create file", path, file.errorString());
+    if (file.write(content.data(), static_cast<qint64>(content.size())) != static_cast<qint64>(content.size()) ||
+        !file.commit())
+        FileError("Cannot write file", path, file.errorString());
+}
+
+void EquipmentPage::btnLoadClick()
+{
+    const QString path = links_.AskSetFile(false);
+    if (path.isEmpty() || !QFileInfo::exists(path)) return;
+    WaitCursor cursor;
+    const QFileInfo info(path);
+    if (info.isDir()) FileError("Cannot open file", path, "It is a folder.");
+    if (info.size() > static_cast<qint64>(kMaxSetFileBytes))
+        FileError("Cannot load file", path, "It is too large to be an equipment set.");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) FileError("Cannot open file", path, file.errorString());
+    const QByteArray bytes = file.read(static_cast<qint64>(kMaxSetFileBytes) + 1);
+    if (file.error() != QFileDevice::NoError) FileError("Cannot read file", path, file.errorString());
+    file.close();
+    const std::vector<std::string> lines = SplitLines(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+
+    links_.RestoreProfile(ReadSavedProfile(lines));
+    links_.FilterAll();
+    std::exception_ptr failed;
+    try {
+        for (const std::string& line : lines) ApplySavedLine(line);
+    } catch (...) {
+        failed = std::current_exception();
+    }
+    cbxHeadChange();
+    if (failed) std::rethrow_exception(failed);
+}
+
+void EquipmentPage::ApplySavedLine(const std::string& line)
+{
+    try {
+        for (const int key : KeysInLine(line)) {
+            if (key < kSlotCount) {
+                const Slot slot = static_cast<Slot>(key);
+                SlotBox(slot)->setCurrentIndex(FindItemEntry(line, slot));
+                if (slot == Weapon) links_.WeaponChosen(ToBytes(SlotBox(Weapon)->currentText()));
+                continue;
+            }
+            QLineEdit* box = key == MiscEncKey ? edtEenc : key == EncModifierKey ? edtEncM : edtMiscAC;
+            events_.SetText(*box, FromBytes(ValueOfLine(line)));
+        }
+    } catch (const EConvertError&) {
+        // A value that is not a number ends this line only.
+    }
+}
+
+int EquipmentPage::FindItemEntry(const std::string& line, Slot slot)
+{
+    const int32_t number = StrToInt(ValueOfLine(line));
+    const SlotList& list = lists_[static_cast<size_t>(slot)];
+    for (int i = 1; i < list.size(); ++i)
+        if (list.Record(i)->Number == number) return i;
+    return 0;
 }
 
 }  // namespace vantor

@@ -2,7 +2,9 @@
 // The "&Equipment" page: one item per body slot, what the set adds up to, how heavy it is against
 // what the character can carry, and the set pasted from the game's listing.
 
+#include "equipment/SetFile.h"
 #include "equipment/SlotLists.h"
+#include "filters/Profile.h"
 
 #include <QWidget>
 
@@ -33,6 +35,11 @@ public:
         std::function<void(SlotList&&)> SwingWeaponsFilled;      // every weapon, for the swing calculator
         std::function<void(std::string_view)> WeaponChosen;      // the weapon slot's name, to the same
         std::function<void(const QString& maxEnc, const QString& enc)> EncumbranceShown;  // to the same
+        std::function<Profile()> CurrentProfile;                 // the character, for the filter
+        std::function<SetTexts()> ProfileTexts;                  // the character as a set file keeps it
+        std::function<void(const SavedProfile&)> RestoreProfile; // ... and back; a bad number raises
+        std::function<void()> FilterAll;                         // "Filter all"
+        std::function<QString(bool save)> AskSetFile;            // the save or open dialog; empty: cancelled
     };
 
     EquipmentPage(const ItemList& items, IUserInterface& ui, EventGuard& events, Links links, QWidget* parent);
@@ -49,9 +56,20 @@ public:
     void edtMEncChange();
     // "&Paste Eq": the set named in the game's listing on the clipboard.
     void btnCCBClick();
+    // "&Filter": every slot list narrowed to what the character may use, "*None*" chosen.
+    void btnEqFilterClick();
+    // "&Save Eq" and "Loa&d Eq": the set, its inputs and the character in a ".kreq" file.
+    void btnSaveClick();
+    void btnLoadClick();
+    // One line of a set file: every slot or input it names takes the value after its "=".
+    void ApplySavedLine(const std::string& line);
+    // The entry of the slot's list whose item has the number after the line's "="; 0 for none.
+    int FindItemEntry(const std::string& line, Slot slot);
 
 private:
     void BuildSlots(QWidget* panel);
+    // Refills the slot lists (and the swing calculator's, when given) and chooses "*None*".
+    void FillSlots(const std::function<bool(const TItem&)>& usable, SlotList* swing);
     QWidget* BuildReadouts();
     QComboBox* SlotBox(Slot s) const { return slotBoxes_[static_cast<size_t>(s)]; }
 

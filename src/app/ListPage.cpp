@@ -6,6 +6,7 @@
 #include "filters/Find.h"
 #include "filters/Sorting.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -21,7 +22,8 @@ namespace vantor {
 
 ListPage::ListPage(ListKind kind, const ListPageNames& names, EventGuard& events, const Links& links,
                    QWidget* parent)
-    : QWidget(parent), kind_(kind), links_(links), rows_(new ListModel(kind, this))
+    : QWidget(parent), events_(events), links_(links), kind_(kind), decimalSep_(SystemDecimalSeparator()),
+      rows_(new ListModel(kind, this))
 {
     setObjectName(names.Page);
     auto* layout = new QVBoxLayout(this);
@@ -30,16 +32,25 @@ ListPage::ListPage(ListKind kind, const ListPageNames& names, EventGuard& events
         auto* strip = new QHBoxLayout;
         filterPanel_ = new QWidget(this);
         filterPanel_->setObjectName(names.FilterPanel);
-        auto* filterRow = new QHBoxLayout(filterPanel_);
-        filterRow->setContentsMargins(0, 0, 0, 0);
+        filterGrid_ = new QGridLayout(filterPanel_);
+        filterGrid_->setContentsMargins(0, 0, 0, 0);
+        filterGrid_->setVerticalSpacing(2);
         strip->addWidget(filterPanel_, 1);
+        auto* right = new QVBoxLayout;
+        auto* searchRow = new QHBoxLayout;
         find_ = MakeEdit(this, names.Find, QString());
         find_->setFixedWidth(120);
         findFirst_ = MakeButton(this, names.FindFirst, "&Find");
         findNext_ = MakeButton(this, names.FindNext, "&Next");
-        strip->addWidget(find_);
-        strip->addWidget(findFirst_);
-        strip->addWidget(findNext_);
+        searchRow->addWidget(find_);
+        searchRow->addWidget(findFirst_);
+        searchRow->addWidget(findNext_);
+        right->addLayout(searchRow);
+        buttonRow_ = new QHBoxLayout;
+        buttonRow_->addStretch(1);
+        right->addLayout(buttonRow_);
+        right->addStretch(1);
+        strip->addLayout(right);
         layout->addLayout(strip);
         events.OnClick(findFirst_, [this] { FindFirstClick(); });
         events.OnClick(findNext_, [this] { FindNextClick(); });
@@ -89,6 +100,37 @@ QTreeView* ListPage::MakeList(const char* name)
     p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
     v->setPalette(p);
     return v;
+}
+
+void ListPage::AddRow(const TItem& item)
+{
+    static const char* const kKinds[] = {"A", "W", "O"};
+    ListRow row;
+    if (kind_ != ListKind::Spells && MakeItemRow(kKinds[static_cast<int>(kind_)], item, decimalSep_, row))
+        rows_->Append(std::move(row));
+}
+
+void ListPage::AddRow(const TSpell& spell)
+{
+    ListRow row;
+    if (MakeSpellRow(kind_ == ListKind::Spells ? "S" : "", spell, row)) rows_->Append(std::move(row));
+}
+
+void ListPage::Refill(const std::function<void()>& addRows, bool sortAfterFailure)
+{
+    WaitCursor cursor;
+    std::exception_ptr failed;
+    {
+        ListUpdate update(*rows_);
+        rows_->Clear();
+        try {
+            addRows();
+        } catch (...) {
+            failed = std::current_exception();
+        }
+    }
+    if (!failed || sortAfterFailure) Sort();
+    if (failed) std::rethrow_exception(failed);
 }
 
 void ListPage::Sort()

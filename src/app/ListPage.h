@@ -4,11 +4,15 @@
 // page's filter controls and the search box.
 
 #include "app/ListModel.h"
+#include "filters/Profile.h"
 
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
+class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -37,15 +41,24 @@ public:
         const bool* Loading;    // while a load runs every pair of rows compares equal
         int32_t* SortColumn;    // this list's sort state
         bool* SortDescending;
+        const ItemList* Items;  // the loaded records
+        const SpellList* Spells;
+        std::function<Profile()> CurrentProfile;  // the character of the top panel
     };
 
     ListPage(ListKind kind, const ListPageNames& names, EventGuard& events, const Links& links,
              QWidget* parent);
 
+    // The row builders: a row for the record, when this list takes it.
+    void AddRow(const TItem& item);
+    void AddRow(const TSpell& spell);
+
     ListModel& Rows() { return *rows_; }
     QTreeView* List() const { return list_; }
-    // The filter controls of the page go into this strip, left of the search box.
-    QWidget* FilterPanel() const { return filterPanel_; }
+    // The filter controls of the page go into this grid, left of the search box; its buttons
+    // into the row under the search box.
+    QGridLayout* FilterGrid() const { return filterGrid_; }
+    QHBoxLayout* ButtonRow() const { return buttonRow_; }
     // "&Find" of the page, which Enter runs; nullptr on a page without search.
     QPushButton* FindButton() const { return findFirst_; }
 
@@ -59,15 +72,26 @@ public:
     void FindFirstClick();
     void FindNextClick();
 
+protected:
+    // Empties the list, adds the rows, then sorts it by its state, with the busy cursor and no
+    // repainting meanwhile. When adding fails the list keeps what was added; it is sorted only
+    // when sortAfterFailure says so, and the error goes on.
+    void Refill(const std::function<void()>& addRows, bool sortAfterFailure);
+
+    EventGuard& events_;
+    Links links_;
+
 private:
     QTreeView* MakeList(const char* name);
 
     ListKind kind_;
-    Links links_;
+    char decimalSep_;
     ListModel* rows_;
     QTreeView* list_;
     QPlainTextEdit* memo_ = nullptr;
     QWidget* filterPanel_ = nullptr;
+    QGridLayout* filterGrid_ = nullptr;
+    QHBoxLayout* buttonRow_ = nullptr;
     QLineEdit* find_ = nullptr;
     QPushButton* findFirst_ = nullptr;
     QPushButton* findNext_ = nullptr;

@@ -36,6 +36,11 @@ QString QtUserInterface::SaveFileName(QWidget* parent, const QString& filter, co
     return QFileDialog::getSaveFileName(parent, QString(), folder, QtFilter(filter));
 }
 
+bool QtUserInterface::Confirm(QWidget* parent, const QString& text)
+{
+    return QMessageBox::question(parent, QApplication::applicationDisplayName(), text) == QMessageBox::Yes;
+}
+
 bool QtUserInterface::ClipboardHasText()
 {
     return !QApplication::clipboard()->text().isEmpty();

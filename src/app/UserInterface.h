@@ -19,6 +19,8 @@ public:
     // "Description (*.ext)|*.ext" form.
     virtual QString OpenFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool Confirm(QWidget* parent, const QString& text) = 0;
     virtual bool ClipboardHasText() = 0;
     virtual QString ClipboardText() = 0;
 };
@@ -30,6 +32,7 @@ public:
     void ShowError(QWidget* parent, const QString& text, const QString& detail) override;
     QString OpenFileName(QWidget* parent, const QString& filter, const QString& folder) override;
     QString SaveFileName(QWidget* parent, const QString& filter, const QString& folder) override;
+    bool Confirm(QWidget* parent, const QString& text) override;
     bool ClipboardHasText() override;
     QString ClipboardText() override;
 };

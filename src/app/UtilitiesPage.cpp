@@ -22,12 +22,13 @@ UtilitiesPage::UtilitiesPage(EventGuard& events, QWidget* parent) : QWidget(pare
     weaponRows_ = new SlotListModel(weapons_, this);
     cbxUWeapon = MakeSlotBox(swings, "cbxUWeapon", weaponRows_);
     cbxUWeapon->setToolTip("Select your weapon.");
+    edtUagil = MakeEdit(swings, "edtUagil", QString());
     edtUenc = MakeEdit(swings, "edtUenc", QString(), "Encumberance from Eq tab.");
     edtUMenc = MakeEdit(swings, "edtUMenc", QString(), "Maximum encumberance from Eq tab.");
     const struct {
         const char* Caption;
         QWidget* Box;
-    } rows[] = {{"Weapon", cbxUWeapon}, {"Encumberance", edtUenc}, {"Max Enc", edtUMenc}};
+    } rows[] = {{"Agility", edtUagil}, {"Encumberance", edtUenc}, {"Max Enc", edtUMenc}, {"Weapon", cbxUWeapon}};
     int r = 0;
     for (const auto& row : rows) {
         auto* label = new QLabel(row.Caption, swings);
@@ -51,6 +52,16 @@ void UtilitiesPage::FillSwingWeapons(SlotList&& weapons)
 void UtilitiesPage::SelectSwingWeapon(std::string_view name)
 {
     cbxUWeapon->setCurrentIndex(weapons_.FindText(name));
+}
+
+QString UtilitiesPage::AgilityText() const
+{
+    return edtUagil->text();
+}
+
+void UtilitiesPage::SetAgility(const QString& text)
+{
+    events_.SetText(*edtUagil, text);
 }
 
 void UtilitiesPage::ShowEncumbrance(const QString& maxEnc, const QString& enc)

@@ -26,12 +26,16 @@ public:
     void SelectSwingWeapon(std::string_view name);
     // The maximum and current encumbrance of the planned equipment, in that order.
     void ShowEncumbrance(const QString& maxEnc, const QString& enc);
+    // The character's agility, saved and restored with equipment sets.
+    QString AgilityText() const;
+    void SetAgility(const QString& text);
 
 private:
     EventGuard& events_;
     SlotList weapons_;
     SlotListModel* weaponRows_;
     QComboBox* cbxUWeapon;
+    QLineEdit* edtUagil;
     QLineEdit* edtUenc;
     QLineEdit* edtUMenc;
 };

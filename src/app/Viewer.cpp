@@ -2,18 +2,22 @@
 
 #include "app/Bytes.h"
 #include "app/EquipmentPage.h"
+#include "app/FilterPages.h"
 #include "app/ListPage.h"
 #include "app/LoadWindow.h"
 #include "app/UtilitiesPage.h"
 #include "app/Widgets.h"
 #include "data/CodeTables.h"
 #include "data/Errors.h"
+#include "data/TypedNumber.h"
 #include "filters/Sorting.h"
 #include "lists/ItemDump.h"
+#include "equipment/SetFile.h"
 #include "lists/LoadRecords.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -33,21 +37,6 @@
 #include <algorithm>
 
 namespace vantor {
-
-void FillCoded(QComboBox& box, const std::vector<CodedEntry>& entries)
-{
-    std::vector<CodedEntry> sorted = entries;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const CodedEntry& a, const CodedEntry& b) { return CompareText(a.Text, b.Text) < 0; });
-    box.clear();
-    for (const CodedEntry& e : sorted) box.addItem(QString::fromLatin1(e.Text), e.Code);
-    box.setCurrentIndex(0);
-}
-
-int32_t SelectedCode(const QComboBox& box)
-{
-    return box.currentIndex() < 0 ? 0 : box.currentData().toInt();
-}
 
 TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
     : QMainWindow(parent), ui_(ui), events_([this](std::exception_ptr e) { ShowError(e); })
@@ -128,6 +117,11 @@ void TViewer::BuildTopPanel()
     row->addStretch(1);
     row->addWidget(Exit);
 
+    events_.OnPick(cbxAClass, [this] { cbxAClassChange(); });
+    events_.OnToggle(chkGood, [this] { chkGoodClick(); });
+    events_.OnToggle(chkNeutral, [this] { chkNeutralClick(); });
+    events_.OnToggle(chkEvil, [this] { chkEvilClick(); });
+    events_.OnClick(btnFilterAll, [this] { btnFilterAllClick(); });
     events_.OnClick(Load, [this] { LoadClick(); });
     events_.OnClick(Exit, [this] { ExitClick(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -140,21 +134,15 @@ void TViewer::BuildPages()
     TDisplay->setObjectName("TDisplay");
     TDisplay->setUsesScrollButtons(false);
     TDisplay->setElideMode(Qt::ElideNone);
-    const auto listPage = [this](ListKind kind, const ListPageNames& names, int32_t& column, bool& descending) {
-        return new ListPage(kind, names, events_, {&FindIndex, &Loading, &column, &descending}, TDisplay);
+    const auto links = [this](int32_t& column, bool& descending) {
+        return ListPage::Links{&FindIndex, &Loading, &column, &descending, &Items, &Spells,
+                               [this] { return CurrentProfile(); }};
     };
-    armorPage_ = listPage(ListKind::Armor,
-                          {"TabSheet1", "lstArmor", "mmAsp", "pnlArmorFilter", "edtFind", "btnFFA", "btnFind"},
-                          ArmorSortColumn, ArmorSortDescending);
-    weaponsPage_ = listPage(ListKind::Weapons,
-                            {"TabSheet2", "lstWeapons", "mmWsp", "pnlWeaponFilter", "edtFind2", "btnFFW", "btnFind2"},
-                            WeaponSortColumn, WeaponSortDescending);
-    spellsPage_ = listPage(ListKind::Spells,
-                           {"TabSheet4", "lstDisplaySpell", "mmSNotes", "pnlSpellFilter", "edtFind3", "btnFFSpell",
-                            "btnFind3"},
-                           SpellSortColumn, SpellSortDescending);
-    otherPage_ = listPage(ListKind::Other, {"Other", "lstOther", nullptr, nullptr, nullptr, nullptr, nullptr},
-                          OtherSortColumn, OtherSortDescending);
+    armorPage_ = new ArmorPage(events_, links(ArmorSortColumn, ArmorSortDescending), TDisplay);
+    weaponsPage_ = new WeaponsPage(events_, links(WeaponSortColumn, WeaponSortDescending), TDisplay);
+    spellsPage_ = new SpellsPage(events_, links(SpellSortColumn, SpellSortDescending), TDisplay);
+    otherPage_ = new ListPage(ListKind::Other, {"Other", "lstOther", nullptr, nullptr, nullptr, nullptr, nullptr},
+                              events_, links(OtherSortColumn, OtherSortDescending), TDisplay);
     armorPage_->List()->setColumnWidth(1, 74);
     otherPage_->List()->setColumnWidth(4, 400);
     armorPage_->findChild<QLineEdit*>("edtFind")->setToolTip("Search For");
@@ -170,6 +158,26 @@ void TViewer::BuildPages()
     equipment.EncumbranceShown = [this](const QString& maxEnc, const QString& enc) {
         utilitiesPage_->ShowEncumbrance(maxEnc, enc);
     };
+    equipment.CurrentProfile = [this] { return CurrentProfile(); };
+    equipment.ProfileTexts = [this] {
+        SetTexts t;
+        t.Strength = ToBytes(edtStrength->text());
+        t.Level = ToBytes(edtAlvl->text());
+        t.ClassName = cbxAClass->currentIndex() < 0 ? std::string() : ToBytes(cbxAClass->currentText());
+        t.Agility = ToBytes(utilitiesPage_->AgilityText());
+        t.Good = chkGood->isChecked();
+        t.Neutral = chkNeutral->isChecked();
+        t.Evil = chkEvil->isChecked();
+        return t;
+    };
+    equipment.RestoreProfile = [this](const SavedProfile& saved) { RestoreProfile(saved); };
+    equipment.FilterAll = [this] { btnFilterAllClick(); };
+    equipment.AskSetFile = [this](bool save) {
+        FileDialogSettings& dialog = save ? SaveDialog1 : OpenDialog1;
+        dialog.InitialDir = QDir::currentPath();
+        return save ? ui_.SaveFileName(this, dialog.Filter, dialog.InitialDir)
+                    : ui_.OpenFileName(this, dialog.Filter, dialog.InitialDir);
+    };
     equipmentPage_ = new EquipmentPage(Items, ui_, events_, std::move(equipment), TDisplay);
     utilitiesPage_ = new UtilitiesPage(events_, TDisplay);
     events_.OnTextChange(edtStrength, [this] { equipmentPage_->edtStrengthChange(); });
@@ -183,27 +191,6 @@ void TViewer::BuildPages()
         {otherPage_, "&Other"},        {equipmentPage_, "&Equipment"}, {utilitiesPage_, "&Utilities"},
         {TabSheet5, "&Mana Blessing"}, {TabSheet3, "&Memo"}};
     for (const auto& [page, caption] : pages) TDisplay->addTab(page, caption);
-
-    // The coded lists of the armour and weapon filters.
-    QWidget* armourFilter = armorPage_->FilterPanel();
-    cbxWornW = new QComboBox(armourFilter);
-    cbxWornW->setObjectName("cbxWornW");
-    cbxWornW->setMaxVisibleItems(15);
-    cbxWornW->setToolTip("The part of body armor is worn");
-    cbxMag = new QComboBox(armourFilter);
-    cbxMag->setObjectName("cbxMag");
-    cbxMag->setToolTip("Minimum magical/hitmagic level");
-    cbxMag->setVisible(false);
-    armourFilter->layout()->addWidget(cbxWornW);
-    armourFilter->layout()->addWidget(cbxMag);
-    static_cast<QHBoxLayout*>(armourFilter->layout())->addStretch(1);
-    QWidget* weaponFilter = weaponsPage_->FilterPanel();
-    cbxMag2 = new QComboBox(weaponFilter);
-    cbxMag2->setObjectName("cbxMag2");
-    cbxMag2->setToolTip("Minimum magical/hitmagic level");
-    weaponFilter->layout()->addWidget(cbxMag2);
-    static_cast<QHBoxLayout*>(weaponFilter->layout())->addStretch(1);
-    static_cast<QHBoxLayout*>(spellsPage_->FilterPanel()->layout())->addStretch(1);
 
     // The memo page.
     mm = MakeMemo(TabSheet3, "mm");
@@ -226,9 +213,6 @@ void TViewer::FormCreate()
     ArmorSortColumn = 999;
     Loading = true;
     DecimalSep = SystemDecimalSeparator();
-    FillCoded(*cbxMag, MagicLevelEntries());
-    FillCoded(*cbxMag2, MagicLevelEntries());
-    FillCoded(*cbxWornW, WornEntries());
     FillCoded(*cbxAClass, ClassEntries());
     TDisplay->setCurrentIndex(0);
 }
@@ -291,7 +275,8 @@ void TViewer::LoadClick()
 
 void TViewer::ClearLists()
 {
-    for (ListPage* page : {armorPage_, weaponsPage_, otherPage_, spellsPage_}) page->Rows().Clear();
+    for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_, otherPage_, spellsPage_})
+        page->Rows().Clear();
     Items.clear();
     Spells.Clear();
     mm->clear();
@@ -302,17 +287,67 @@ void TViewer::ExitClick()
     close();
 }
 
+Profile TViewer::CurrentProfile() const
+{
+    return Profile(SelectedCode(*cbxAClass), ToBytes(edtAlvl->text()), chkGood->isChecked(), chkNeutral->isChecked(),
+                   chkEvil->isChecked());
+}
+
+void TViewer::cbxAClassChange()
+{
+    const ClassPreset preset = PresetForClass(SelectedCode(*cbxAClass));
+    armorPage_->ApplyClassPreset(preset);
+    weaponsPage_->ApplyClassPreset(preset);
+    spellsPage_->ApplyClassPreset(preset);
+}
+
+void TViewer::AlignmentClick(QCheckBox* clicked)
+{
+    if (!clicked->isChecked()) return;
+    for (QCheckBox* box : {chkGood, chkNeutral, chkEvil})
+        if (box != clicked) events_.SetChecked(*box, false);
+}
+
+void TViewer::chkGoodClick() { AlignmentClick(chkGood); }
+void TViewer::chkNeutralClick() { AlignmentClick(chkNeutral); }
+void TViewer::chkEvilClick() { AlignmentClick(chkEvil); }
+
+void TViewer::btnFilterAllClick()
+{
+    equipmentPage_->btnEqFilterClick();
+    spellsPage_->btnFiltSpellsClick();
+    weaponsPage_->btnFWClick();
+    armorPage_->btnFAClick();
+}
+
+void TViewer::RestoreProfile(const SavedProfile& saved)
+{
+    if (saved.Level) events_.SetText(*edtAlvl, FromBytes(*saved.Level));
+    if (saved.ClassName) {
+        // A class the list does not know leaves the class as it was.
+        const int i = cbxAClass->findText(FromBytes(*saved.ClassName), Qt::MatchFixedString);
+        if (i >= 0) cbxAClass->setCurrentIndex(i);
+    }
+    if (saved.Strength) events_.SetText(*edtStrength, QString::number(GetNumber(*saved.Strength)));
+    if (saved.Agility) utilitiesPage_->SetAgility(QString::number(GetNumber(*saved.Agility)));
+    if (saved.Alignment) {
+        for (QCheckBox* box : {chkGood, chkNeutral, chkEvil}) events_.SetChecked(*box, false);
+        QCheckBox* tick = *saved.Alignment == "G"   ? chkGood
+                          : *saved.Alignment == "N" ? chkNeutral
+                          : *saved.Alignment == "E" ? chkEvil
+                                                    : nullptr;
+        if (tick) events_.SetChecked(*tick, true);
+    }
+}
+
 void TViewer::DisplaySubAll(const std::string& kind, const TItem& item)
 {
-    ListRow row;
-    if (!MakeItemRow(kind, item, DecimalSep, row)) return;
-    PageOfKind(kind)->Rows().Append(std::move(row));
+    PageOfKind(kind)->AddRow(item);
 }
 
 void TViewer::DisplaySubSpell(const std::string& kind, const TSpell& spell)
 {
-    ListRow row;
-    if (MakeSpellRow(kind, spell, row)) spellsPage_->Rows().Append(std::move(row));
+    PageOfKind(kind)->AddRow(spell);
 }
 
 void TViewer::DisplayWeapons()

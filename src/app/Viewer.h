@@ -7,6 +7,7 @@
 #include "app/UserInterface.h"
 #include "data/CodeTables.h"
 #include "data/GameData.h"
+#include "filters/Profile.h"
 
 #include <QComboBox>
 #include <QMainWindow>
@@ -20,9 +21,12 @@ class QTabWidget;
 
 namespace vantor {
 
+class ArmorPage;
 class EquipmentPage;
 class ListPage;
+class SpellsPage;
 class UtilitiesPage;
+class WeaponsPage;
 
 // An open or save dialog of the window: its filter text and initial folder.
 struct FileDialogSettings {
@@ -42,6 +46,16 @@ public:
     void LoadClick();
     void ClearLists();
     void ExitClick();
+
+    // The character: the class preset, the alignment boxes (at most one ticked), and every
+    // filter at once.
+    void cbxAClassChange();
+    void chkGoodClick();
+    void chkNeutralClick();
+    void chkEvilClick();
+    void btnFilterAllClick();
+    // The character as the top panel describes it now.
+    Profile CurrentProfile() const;
 
     // List fills; the row builders are the only way a row gets into a list.
     void DisplayWeapons();
@@ -92,11 +106,6 @@ public:
     FileDialogSettings OpenDialog1;
     FileDialogSettings SaveDialog1;
 
-    // The coded selection lists filled at creation; the handlers read the selected entry's code.
-    QComboBox* cbxMag;
-    QComboBox* cbxMag2;
-    QComboBox* cbxWornW;
-
     EventGuard& Events() { return events_; }
 
 protected:
@@ -109,22 +118,22 @@ private:
     void BuildTopPanel();
     void BuildPages();
     ListPage* PageOfKind(const std::string& kind) const;
+    // An alignment box was clicked: when it is now ticked, the other two are unticked.
+    void AlignmentClick(QCheckBox* clicked);
+    // Restores the character of a set file, in the order level, class, strength, agility,
+    // alignment.
+    void RestoreProfile(const struct SavedProfile& saved);
     void ShowError(std::exception_ptr error);
     QPushButton* FindButtonOfCurrentPage() const;
 
     IUserInterface& ui_;
     EventGuard events_;
-    ListPage* armorPage_;
-    ListPage* weaponsPage_;
-    ListPage* spellsPage_;
+    ArmorPage* armorPage_;
+    WeaponsPage* weaponsPage_;
+    SpellsPage* spellsPage_;
     ListPage* otherPage_;
     EquipmentPage* equipmentPage_;
     UtilitiesPage* utilitiesPage_;
 };
-
-// Fills a drop-down list with coded entries, sorted by text, and selects the first.
-void FillCoded(QComboBox& box, const std::vector<CodedEntry>& entries);
-// The code of the selected entry of a coded list (0 when nothing is selected).
-int32_t SelectedCode(const QComboBox& box);
 
 }  // namespace vantor

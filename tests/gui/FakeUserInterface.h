@@ -23,9 +23,15 @@ public:
         Filters << filter;
         return SaveAnswer;
     }
+    bool Confirm(QWidget*, const QString& text) override
+    {
+        Questions << text;
+        return ConfirmAnswer;
+    }
     bool ClipboardHasText() override { return !Clipboard.isEmpty(); }
     QString ClipboardText() override { return Clipboard; }
 
-    QStringList Messages, Errors, Details, Filters;
+    QStringList Messages, Errors, Details, Filters, Questions;
+    bool ConfirmAnswer = true;
     QString OpenAnswer, SaveAnswer, Clipboard;
 };

@@ -2,6 +2,7 @@
 #include "GuiTest.h"
 #include "domain/TestFiles.h"
 
+#include "app/FilterPages.h"
 #include "app/Viewer.h"
 #include "data/CodeTables.h"
 #include "data/Errors.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -139,9 +141,9 @@ private slots:
             QVERIFY(v->cbxAClass->itemText(i - 1) < v->cbxAClass->itemText(i));
         v->cbxAClass->setCurrentIndex(v->cbxAClass->findText("Thief"));
         QCOMPARE(SelectedCode(*v->cbxAClass), 8);
-        QCOMPARE(v->cbxWornW->currentText(), QString("(none)"));
-        QCOMPARE(v->cbxMag->currentText(), QString("(magical level)"));
-        QCOMPARE(v->cbxMag2->count(), 7);
+        QCOMPARE(Ctl<QComboBox>(*v, "cbxWornW")->currentText(), QString("(none)"));
+        QCOMPARE(Ctl<QComboBox>(*v, "cbxMag")->currentText(), QString("(magical level)"));
+        QCOMPARE(Ctl<QComboBox>(*v, "cbxMag2")->count(), 7);
         QCOMPARE(v->OpenDialog1.Filter, QString("Equiment files (*.kreq)|*.kreq"));
         QCOMPARE(v->SaveDialog1.Filter, QString("Equiment files (*.kreq)|*.kreq"));
     }

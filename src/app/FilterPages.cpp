@@ -1,0 +1,222 @@
+#include "app/FilterPages.h"
+
+#include "app/EventGuard.h"
+#include "app/Widgets.h"
+#include "data/CodeTables.h"
+#include "data/Text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace vantor {
+namespace {
+
+QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, bool checked,
+                     const QString& hint = {})
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setChecked(checked);
+    box->setToolTip(hint);
+    return box;
+}
+
+QComboBox* MakeCoded(QWidget* parent, const char* name, const std::vector<CodedEntry>& entries, const QString& hint)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setToolTip(hint);
+    FillCoded(*box, entries);
+    return box;
+}
+
+// Places the page's buttons under its search box and connects them.
+void AddButton(ListPage& page, EventGuard& events, const char* name, const QString& caption,
+               std::function<void()> handler)
+{
+    QPushButton* b = MakeButton(&page, name, caption);
+    page.ButtonRow()->addWidget(b);
+    events.OnClick(b, std::move(handler));
+}
+
+}  // namespace
+
+void FillCoded(QComboBox& box, const std::vector<CodedEntry>& entries)
+{
+    std::vector<CodedEntry> sorted = entries;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const CodedEntry& a, const CodedEntry& b) { return CompareText(a.Text, b.Text) < 0; });
+    box.clear();
+    for (const CodedEntry& e : sorted) box.addItem(QString::fromLatin1(e.Text), e.Code);
+    box.setCurrentIndex(0);
+}
+
+int32_t SelectedCode(const QComboBox& box)
+{
+    return box.currentIndex() < 0 ? 0 : box.currentData().toInt();
+}
+
+ArmorPage::ArmorPage(EventGuard& events, const Links& links, QWidget* parent)
+    : ListPage(ListKind::Armor, {"TabSheet1", "lstArmor", "mmAsp", "pnlArmorFilter", "edtFind", "btnFFA", "btnFind"},
+               events, links, parent)
+{
+    QWidget* panel = FilterGrid()->parentWidget();
+    QGridLayout* grid = FilterGrid();
+    QLabel* lblA2 = MakeLabel(panel, "lblA2", "Body Part");
+    cbxWornW = MakeCoded(panel, "cbxWornW", WornEntries(), "The part of body armor is worn");
+    cbxWornW->setMaxVisibleItems(15);
+    lblA2->setBuddy(cbxWornW);
+    cbxMag = MakeCoded(panel, "cbxMag", MagicLevelEntries(), "Minimum magical/hitmagic level");
+    cbxMag->setVisible(false);
+    chkNM = MakeCheck(panel, "chkNM", "Non Magical", false, "Include only non-magical items");
+    grid->addWidget(lblA2, 0, 0);
+    grid->addWidget(cbxWornW, 0, 1);
+    grid->addWidget(chkNM, 0, 2, 1, 2);
+    const struct {
+        QCheckBox*& Box;
+        const char* Name;
+        const char* Caption;
+    } materials[] = {{chkp, "chkp", "Plate"},  {chksc, "chksc", "Scalemail"}, {chkc, "chkc", "Chainmail"},
+                     {chkl, "chkl", "Leather"}, {chkn, "chkn", "Ninja"},      {chksi, "chksi", "Silk"},
+                     {chknone, "chknone", "None"}};
+    int i = 0;
+    for (const auto& m : materials) {
+        m.Box = MakeCheck(panel, m.Name, m.Caption, true);
+        grid->addWidget(m.Box, 1 + i / 4, i % 4);
+        ++i;
+    }
+    grid->setColumnStretch(4, 1);
+    AddButton(*this, events, "btnFA", "Filter Armor", [this] { btnFAClick(); });
+    AddButton(*this, events, "btnResetA", "&Reset", [this] { btnResetAClick(); });
+}
+
+void ArmorPage::btnFAClick()
+{
+    ArmourBoxes boxes;
+    boxes.MinMagic = SelectedCode(*cbxMag);
+    boxes.WornCode = SelectedCode(*cbxWornW);
+    boxes.NonMagical = chkNM->isChecked();
+    boxes.Plate = chkp->isChecked();
+    boxes.Scalemail = chksc->isChecked();
+    boxes.Chainmail = chkc->isChecked();
+    boxes.Leather = chkl->isChecked();
+    boxes.Ninja = chkn->isChecked();
+    boxes.Silk = chksi->isChecked();
+    boxes.None = chknone->isChecked();
+    const Profile profile = links_.CurrentProfile();
+    Refill([&] { FilterArmour(*links_.Items, profile, boxes, [this](const TItem& item) { AddRow(item); }); }, false);
+}
+
+void ArmorPage::btnResetAClick()
+{
+    Refill([this] {
+        for (const TItem& item : *links_.Items)
+            if (item.ItemType == 0) AddRow(item);
+    }, true);
+}
+
+void ArmorPage::ApplyClassPreset(const ClassPreset& p)
+{
+    const std::pair<QCheckBox*, bool> boxes[] = {{chkp, p.Plate},   {chksc, p.Scalemail}, {chkc, p.Chainmail},
+                                                 {chkl, p.Leather}, {chksi, p.Silk},      {chkn, p.Ninja},
+                                                 {chkNM, p.NonMagicalArmour}};
+    for (const auto& [box, on] : boxes) events_.SetChecked(*box, on);
+}
+
+WeaponsPage::WeaponsPage(EventGuard& events, const Links& links, QWidget* parent)
+    : ListPage(ListKind::Weapons,
+               {"TabSheet2", "lstWeapons", "mmWsp", "pnlWeaponFilter", "edtFind2", "btnFFW", "btnFind2"}, events,
+               links, parent)
+{
+    QWidget* panel = FilterGrid()->parentWidget();
+    QGridLayout* grid = FilterGrid();
+    cbxMag2 = MakeCoded(panel, "cbxMag2", MagicLevelEntries(), "Minimum magical/hitmagic level");
+    chkNMW = MakeCheck(panel, "chkNMW", "Non Magical", false, "Include only non-magical items");
+    chk1h = MakeCheck(panel, "chk1h", "1 Handed", true);
+    chk2h = MakeCheck(panel, "chk2h", "2 Handed", true);
+    chkE = MakeCheck(panel, "chkE", "Edged", true);
+    chkB = MakeCheck(panel, "chkB", "Blunt", true);
+    grid->addWidget(cbxMag2, 0, 0);
+    grid->addWidget(chkNMW, 0, 1, 1, 2);
+    grid->addWidget(MakeLabel(panel, "lblW2", "I want to use this"), 1, 0);
+    grid->addWidget(chk1h, 1, 1);
+    grid->addWidget(chk2h, 1, 2);
+    grid->addWidget(chkE, 2, 1);
+    grid->addWidget(chkB, 2, 2);
+    grid->setColumnStretch(3, 1);
+    AddButton(*this, events, "btnFW", "Filter Weapons", [this] { btnFWClick(); });
+    AddButton(*this, events, "btnResetW", "&Reset", [this] { btnResetWClick(); });
+}
+
+void WeaponsPage::btnFWClick()
+{
+    WeaponBoxes boxes;
+    boxes.MinMagic = SelectedCode(*cbxMag2);
+    boxes.NonMagical = chkNMW->isChecked();
+    boxes.OneHanded = chk1h->isChecked();
+    boxes.TwoHanded = chk2h->isChecked();
+    boxes.Edged = chkE->isChecked();
+    boxes.Blunt = chkB->isChecked();
+    const Profile profile = links_.CurrentProfile();
+    Refill([&] { FilterWeapons(*links_.Items, profile, boxes, [this](const TItem& item) { AddRow(item); }); }, true);
+}
+
+void WeaponsPage::btnResetWClick()
+{
+    Refill([this] {
+        for (const TItem& item : *links_.Items)
+            if (item.ItemType == 1) AddRow(item);
+    }, true);
+}
+
+void WeaponsPage::ApplyClassPreset(const ClassPreset& p)
+{
+    const std::pair<QCheckBox*, bool> boxes[] = {{chk1h, p.OneHanded}, {chk2h, p.TwoHanded}, {chkE, p.Edged},
+                                                 {chkB, p.Blunt},      {chkNMW, p.NonMagicalWeapons}};
+    for (const auto& [box, on] : boxes) events_.SetChecked(*box, on);
+}
+
+SpellsPage::SpellsPage(EventGuard& events, const Links& links, QWidget* parent)
+    : ListPage(ListKind::Spells,
+               {"TabSheet4", "lstDisplaySpell", "mmSNotes", "pnlSpellFilter", "edtFind3", "btnFFSpell", "btnFind3"},
+               events, links, parent)
+{
+    QWidget* panel = FilterGrid()->parentWidget();
+    chkM1 = MakeCheck(panel, "chkM1", "Magic Level 1", true);
+    chkM2 = MakeCheck(panel, "chkM2", "Magic Level 2", true);
+    chkM3 = MakeCheck(panel, "chkM3", "Magic Level 3", true);
+    FilterGrid()->addWidget(chkM1, 0, 0);
+    FilterGrid()->addWidget(chkM2, 0, 1);
+    FilterGrid()->addWidget(chkM3, 1, 0);
+    FilterGrid()->setColumnStretch(2, 1);
+    AddButton(*this, events, "btnFiltSpells", "Filter Spells", [this] { btnFiltSpellsClick(); });
+    AddButton(*this, events, "btnRspells", "&Reset", [this] { btnRspellsClick(); });
+}
+
+void SpellsPage::btnFiltSpellsClick()
+{
+    const SpellBoxes boxes{chkM1->isChecked(), chkM2->isChecked(), chkM3->isChecked()};
+    const int32_t classCode = links_.CurrentProfile().ClassCode;
+    Refill([&] { FilterSpells(*links_.Spells, classCode, boxes, [this](const TSpell& s) { AddRow(s); }); }, true);
+}
+
+void SpellsPage::btnRspellsClick()
+{
+    Refill([this] {
+        for (const TSpell& spell : *links_.Spells) AddRow(spell);
+    }, true);
+}
+
+void SpellsPage::ApplyClassPreset(const ClassPreset& p)
+{
+    const std::pair<QCheckBox*, bool> boxes[] = {{chkM1, p.MagicLevel1}, {chkM2, p.MagicLevel2}, {chkM3, p.MagicLevel3}};
+    for (const auto& [box, on] : boxes) events_.SetChecked(*box, on);
+}
+
+}  // namespace vantor
