@@ -51,16 +51,6 @@ QStringList Entries(const QComboBox* box)
     return out;
 }
 
-// Picks an entry as the user does, with the keyboard on the closed list.
-void Pick(QComboBox* box, const QString& text)
-{
-    const int i = box->findText(text);
-    QVERIFY2(i >= 0, qPrintable(text));
-    box->setCurrentIndex(i > 0 ? i - 1 : 1);
-    QTest::keyClick(box, i > 0 ? Qt::Key_Down : Qt::Key_Up);
-    QCOMPARE(box->currentIndex(), i);
-}
-
 }  // namespace
 
 class EquipmentPageTest : public QObject {

@@ -6,7 +6,9 @@
 #include "app/Viewer.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
+#include <QTest>
 
 #include <memory>
 
@@ -29,6 +31,17 @@ inline std::unique_ptr<vantor::TViewer> OpenViewer(FakeUserInterface& ui, const 
     return v;
 }
 
+// Picks an entry as the user does, with the keyboard on the closed list.
+inline void Pick(QComboBox* box, const QString& text)
+{
+    const int i = box->findText(text);
+    QVERIFY2(i >= 0, qPrintable(text));
+    box->setCurrentIndex(i > 0 ? i - 1 : 1);
+    QTest::keyClick(box, i > 0 ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(box->currentIndex(), i);
+}
+
 // Each test class of the window runs from the one main.
 int RunViewerTest(int argc, char** argv);
 int RunEquipmentPageTest(int argc, char** argv);
+int RunProfileTest(int argc, char** argv);

@@ -10,5 +10,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName("Vantor Viewer");
     int failed = RunViewerTest(argc, argv);
     failed += RunEquipmentPageTest(argc, argv);
+    failed += RunProfileTest(argc, argv);
     return failed;
 }

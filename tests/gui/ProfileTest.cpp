@@ -1,0 +1,283 @@
+// The character on the real window: class presets, alignment boxes, the four filters, "Filter
+// all", and equipment set files saved and loaded through the dialogs.
+#include "GuiTest.h"
+#include "domain/TestFiles.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+
+#include <filesystem>
+
+using namespace vantor;
+using testfiles::Ability;
+using testfiles::Fields;
+using testfiles::ItemLine;
+using testfiles::SpellLine;
+using testfiles::TempDir;
+using testfiles::operator+;
+
+namespace {
+
+// Fields: 1 number, 5 type, 41 weapon type, 42 armour type, 43 worn; ability 97 Good, 135 MinLevel,
+// 59 a class allowed.
+void WriteCharacterData(const TempDir& dir)
+{
+    const auto item = [](int number, const char* name, Fields fields) {
+        return ItemLine(name, Fields{{1, std::to_string(number)}} + fields) + "\r\n";
+    };
+    dir.Write("Items.txt", item(1, "Plate Helm", {{42, "9"}, {43, "2"}}) + item(2, "Silk Cap", {{42, "1"}, {43, "2"}}) +
+                               item(3, "Good Ring", Fields{{43, "4"}} + Ability(1, 97, 1)) +
+                               item(4, "Elder Robe", Fields{{42, "1"}, {43, "11"}} + Ability(1, 135, 80)) +
+                               item(5, "Mage Staff", Fields{{5, "1"}, {41, "1"}} + Ability(1, 59, 12)) +
+                               item(6, "War Axe", {{5, "1"}, {41, "3"}}) + item(7, "Dagger", {{5, "1"}, {41, "2"}}));
+    dir.Write("spells.txt", SpellLine(10, "Spark", {{10, "1"}, {14, "1"}}) + "\n" +
+                                SpellLine(11, "Blaze", {{10, "1"}, {14, "3"}}) + "\n" +
+                                SpellLine(12, "Heal", {{10, "2"}, {14, "1"}}) + "\n");
+}
+
+QStringList Names(const QTreeView* list)
+{
+    QStringList out;
+    for (int r = 0; r < list->model()->rowCount(); ++r) out << list->model()->index(r, 0).data().toString();
+    out.sort();
+    return out;
+}
+
+QStringList Entries(const QComboBox* box)
+{
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
+    return out;
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+}  // namespace
+
+class ProfileTest : public QObject {
+    Q_OBJECT
+
+    FakeUserInterface ui;
+    TempDir dir;
+    std::unique_ptr<TViewer> v;
+
+    QTreeView* List(const char* name) { return Ctl<QTreeView>(*v, name); }
+    QCheckBox* Check(const char* name) { return Ctl<QCheckBox>(*v, name); }
+    void Click(const char* name) { Ctl<QPushButton>(*v, name)->click(); }
+    QString Shown(const char* slot) { return Ctl<QComboBox>(*v, slot)->currentText(); }
+    QString Path(const char* name) { return QString::fromStdString(dir.Path() + "/" + name); }
+
+private slots:
+    void init()
+    {
+        ui = FakeUserInterface();
+        WriteCharacterData(dir);
+        v = OpenViewer(ui, QString::fromStdString(dir.Path()));
+    }
+    void cleanup() { v.reset(); }
+
+    void classPresetAndAlignmentBoxes()
+    {
+        Check("chknone")->setChecked(false);
+        Pick(v->cbxAClass, "Mage");
+        for (const char* off : {"chkp", "chksc", "chkc", "chkl", "chkn", "chkNM", "chk1h", "chk2h", "chkE", "chkB", "chkNMW"})
+            QVERIFY2(!Check(off)->isChecked(), off);
+        for (const char* on : {"chksi", "chkM1", "chkM2", "chkM3"}) QVERIFY2(Check(on)->isChecked(), on);
+        QVERIFY(!Check("chknone")->isChecked());  // not the preset's
+        Pick(v->cbxAClass, "Witchunter");
+        QVERIFY(Check("chkNM")->isChecked() && Check("chkNMW")->isChecked() && !Check("chkp")->isChecked());
+        QVERIFY(Check("chksc")->isChecked() && !Check("chkM1")->isChecked());
+
+        v->chkGood->setChecked(true);
+        v->chkEvil->setChecked(true);
+        QVERIFY(!v->chkGood->isChecked() && v->chkEvil->isChecked());
+        v->chkEvil->setChecked(false);
+        QVERIFY(!v->chkGood->isChecked() && !v->chkNeutral->isChecked());
+    }
+
+    void filtersRebuildTheListsFromAllRecords()
+    {
+        Pick(v->cbxAClass, "Mage");
+        Click("btnFA");
+        QCOMPARE(Names(List("lstArmor")), QStringList({"Good Ring", "Silk Cap"}));  // no plate; the robe wants level 80
+        Click("btnFW");
+        QCOMPARE(Names(List("lstWeapons")), QStringList({"Mage Staff"}));
+        Click("btnFiltSpells");
+        QCOMPARE(Names(List("lstDisplaySpell")), QStringList({"Blaze", "Spark"}));
+        Check("chkM3")->setChecked(false);
+        Click("btnFiltSpells");
+        QCOMPARE(Names(List("lstDisplaySpell")), QStringList({"Spark"}));
+        // The resets bring every record back, in the list's sort order.
+        List("lstWeapons")->header()->sectionClicked(0);
+        Click("btnResetW");
+        QCOMPARE(List("lstWeapons")->model()->index(0, 0).data().toString(), QString("War Axe"));
+        QCOMPARE(List("lstWeapons")->model()->rowCount(), 3);
+        Click("btnResetA");
+        QCOMPARE(List("lstArmor")->model()->rowCount(), 4);
+        Click("btnRspells");
+        QCOMPARE(List("lstDisplaySpell")->model()->rowCount(), 3);
+        // Alignment and level.
+        Pick(v->cbxAClass, "(any)");
+        v->edtAlvl->setText("90");
+        v->chkEvil->setChecked(true);
+        Click("btnFA");
+        QCOMPARE(Names(List("lstArmor")), QStringList({"Elder Robe", "Plate Helm", "Silk Cap"}));
+        QVERIFY(ui.Errors.isEmpty());
+    }
+
+    void filterAllAndTheEquipmentFilter()
+    {
+        Pick(Ctl<QComboBox>(*v, "cbxWeapon"), "War Axe");
+        const QString enc = Ctl<QLineEdit>(*v, "edtEnc")->text();
+        Pick(v->cbxAClass, "Mage");
+        Click("btnFilterAll");
+        QCOMPARE(Entries(Ctl<QComboBox>(*v, "cbxWeapon")), QStringList({"*None*", "Mage Staff"}));
+        QCOMPARE(Entries(Ctl<QComboBox>(*v, "cbxHead")), QStringList({"*None*", "Silk Cap"}));
+        QCOMPARE(Entries(Ctl<QComboBox>(*v, "cbxUWeapon")).size(), 4);  // the swing calculator keeps them all
+        QCOMPARE(Shown("cbxWeapon"), QString("*None*"));
+        QCOMPARE(Ctl<QLineEdit>(*v, "edtEnc")->text(), enc);  // the totals wait for the next pick
+        QCOMPARE(Names(List("lstWeapons")), QStringList({"Mage Staff"}));
+        QCOMPARE(Names(List("lstDisplaySpell")), QStringList({"Blaze", "Spark"}));
+        QCOMPARE(Names(List("lstArmor")), QStringList({"Good Ring", "Silk Cap"}));
+        Pick(Ctl<QComboBox>(*v, "cbxWeapon"), "Mage Staff");
+        QCOMPARE(Shown("cbxUWeapon"), QString("Mage Staff"));
+
+        // A level that cannot be read: one error, and no list changes at all.
+        Pick(v->cbxAClass, "(any)");
+        v->edtAlvl->setText("6-5");
+        Click("btnFilterAll");
+        QCOMPARE(ui.Errors, QStringList({"'06-5' is not a valid integer value"}));
+        QCOMPARE(Shown("cbxWeapon"), QString("Mage Staff"));
+        QCOMPARE(Entries(Ctl<QComboBox>(*v, "cbxHead")).size(), 2);
+        QCOMPARE(Names(List("lstWeapons")), QStringList({"Mage Staff"}));
+        QCOMPARE(Names(List("lstDisplaySpell")), QStringList({"Blaze", "Spark"}));
+        // Each filter alone: the armour filter reads the level first, the spell filter not at all.
+        Click("btnFA");
+        QCOMPARE(List("lstArmor")->model()->rowCount(), 0);
+        Click("btnFiltSpells");
+        QCOMPARE(List("lstDisplaySpell")->model()->rowCount(), 3);
+        QCOMPARE(ui.Errors.size(), 2);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void saveAndLoadASet()
+    {
+        Pick(Ctl<QComboBox>(*v, "cbxHead"), "Plate Helm");
+        Pick(Ctl<QComboBox>(*v, "cbxWeapon"), "War Axe");
+        Pick(v->cbxAClass, "Warrior");
+        v->chkNeutral->setChecked(true);
+        Ctl<QLineEdit>(*v, "edtUagil")->setText("50");
+        ui.SaveAnswer = " " + Path("gear.txt") + " ";
+        Click("btnSave");
+        QCOMPARE(ui.Filters.value(0), QString("Equiment files (*.kreq)|*.kreq"));
+        QCOMPARE(ReadAll(Path("gear.kreq")), QByteArray("cbxHead=1\r\ncbxWeapon=6\r\nedtEenc=0\r\nedtEncM=0\r\n"
+                                                        "edtStrength=100\r\nedtMiscAC=1\r\nLevel=65\r\nClass=Warrior\r\n"
+                                                        "Agility=50\r\nAlignment=N\r\n"));
+        QVERIFY(!QFile::exists(Path("gear.txt")));
+
+        // Another character, another set; the file brings the first back.
+        Pick(v->cbxAClass, "Mage");
+        v->edtAlvl->setText("10");
+        v->chkGood->setChecked(true);
+        Pick(Ctl<QComboBox>(*v, "cbxHead"), "Silk Cap");
+        ui.OpenAnswer = Path("gear.kreq");
+        Click("btnLoad");
+        QVERIFY(ui.Errors.isEmpty());
+        QCOMPARE(v->cbxAClass->currentText(), QString("Warrior"));
+        QCOMPARE(v->edtAlvl->text(), QString("65"));
+        QVERIFY(v->chkNeutral->isChecked() && !v->chkGood->isChecked());
+        QCOMPARE(Shown("cbxHead"), QString("Plate Helm"));
+        QCOMPARE(Shown("cbxWeapon"), QString("War Axe"));
+        QCOMPARE(Shown("cbxUWeapon"), QString("War Axe"));
+        // "Filter all" ran with the weapon boxes as the Mage preset left them: a restored class
+        // presets nothing.
+        QCOMPARE(List("lstWeapons")->model()->rowCount(), 0);
+        QVERIFY(!Check("chk1h")->isChecked());
+        QCOMPARE(Ctl<QComboBox>(*v, "cbxHead")->toolTip(), QString("None"));
+
+        // Lenient reading: any case, any order, CR-only line ends; the last of two head lines wins;
+        // a class the list lacks keeps the class; a lower-case alignment ticks nothing.
+        dir.Write("odd.kreq", "ALIGNMENT=n\rclass=Nobody\rCBXHEAD=1\rcbxhead=2\rLEVEL= 70 \rjunk\rcbxFeet=x\r"
+                              "cbxNeck=99999999999\r");
+        ui.OpenAnswer = Path("odd.kreq");
+        Click("btnLoad");
+        QVERIFY(ui.Errors.isEmpty());
+        QCOMPARE(v->cbxAClass->currentText(), QString("Warrior"));
+        QCOMPARE(v->edtAlvl->text(), QString("70"));
+        QVERIFY(!v->chkGood->isChecked() && !v->chkNeutral->isChecked() && !v->chkEvil->isChecked());
+        QCOMPARE(Shown("cbxHead"), QString("Silk Cap"));
+        QCOMPARE(Shown("cbxWeapon"), QString("*None*"));
+    }
+
+    void setFilesThatCannotBeUsed()
+    {
+        Pick(Ctl<QComboBox>(*v, "cbxHead"), "Plate Helm");
+        std::filesystem::create_directory(dir.Path() + "/folder.kreq");
+        dir.Write("big.kreq", std::string(100000, 'x'));
+        dir.Write("binary.kreq", std::string("\0\x01\xff=\n\0cbxHead=\x80", 16));
+        dir.Write("empty.kreq", "");
+        dir.Write("minus.kreq", "edtStrength=-5\r\ncbxHead=2\r\n");
+        const struct {
+            const char* File;
+            const char* Error;  // the start of the error box, or "" for none
+            const char* Head;   // the head slot afterwards
+        } cases[] = {
+            {"nothing.kreq", "", "Plate Helm"},          // no such file: nothing happens
+            {"folder.kreq", "Cannot open file", "Plate Helm"},
+            {"big.kreq", "Cannot load file", "Plate Helm"},
+            {"minus.kreq", "'0-5' is not a valid integer value", "Plate Helm"},  // stops before the filter
+            {"binary.kreq", "", "*None*"},
+            {"empty.kreq", "", "*None*"},
+        };
+        for (const auto& c : cases) {
+            ui.Errors.clear();
+            ui.OpenAnswer = Path(c.File);
+            Click("btnLoad");
+            QCOMPARE(ui.Errors.value(0).left(static_cast<int>(strlen(c.Error))), QString(c.Error));
+            QCOMPARE(ui.Errors.size(), c.Error[0] ? 1 : 0);
+            if (c.Error[0] && strncmp(c.Error, "Cannot", 6) == 0) QVERIFY(ui.Errors[0].contains(Path(c.File)));
+            QCOMPARE(Shown("cbxHead"), QString(c.Head));
+            QVERIFY(QApplication::overrideCursor() == nullptr);
+        }
+        ui.OpenAnswer.clear();  // cancelled
+        Click("btnLoad");
+
+        // A folder that cannot be written: the error names the file, nothing is left behind.
+        ui.Errors.clear();
+        ui.SaveAnswer = Path("no/such/folder/gear");
+        Click("btnSave");
+        QCOMPARE(ui.Errors.size(), 1);
+        QVERIFY(ui.Errors[0].startsWith("Cannot create file \"" + Path("no/such/folder/gear.kreq")));
+        // The ".kreq" the program added names an existing file: it asks, and "No" keeps the file.
+        dir.Write("kept.kreq", "old");
+        ui.SaveAnswer = Path("kept.txt");
+        ui.ConfirmAnswer = false;
+        Click("btnSave");
+        QCOMPARE(ui.Questions.size(), 1);
+        QCOMPARE(ReadAll(Path("kept.kreq")), QByteArray("old"));
+        ui.ConfirmAnswer = true;
+        Click("btnSave");
+        QVERIFY(!ReadAll(Path("kept.kreq")).contains("cbxHead"));  // the loads above emptied the head
+        QVERIFY(ReadAll(Path("kept.kreq")).contains("Alignment=-"));
+        // The name as confirmed in the dialog is replaced without a second question.
+        ui.SaveAnswer = Path("kept.kreq");
+        Click("btnSave");
+        QCOMPARE(ui.Questions.size(), 2);
+    }
+};
+
+int RunProfileTest(int argc, char** argv)
+{
+    ProfileTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ProfileTest.moc"
