@@ -1,73 +1,58 @@
 #include "app/UtilitiesPage.h"
 
-#include "app/EventGuard.h"
-#include "app/SlotListModel.h"
-#include "app/Widgets.h"
+#include "app/Bytes.h"
+#include "app/CalculatorBoxes.h"
+#include "app/UserInterface.h"
+#include "data/TypedNumber.h"
 
-#include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QVBoxLayout>
 
 namespace vantor {
 
-UtilitiesPage::UtilitiesPage(EventGuard& events, QWidget* parent) : QWidget(parent), events_(events)
+UtilitiesPage::UtilitiesPage(IUserInterface& ui, EventGuard& events, Links links, QWidget* parent)
+    : QWidget(parent), ui_(ui), links_(std::move(links))
 {
     setObjectName("tbUtil");
-    auto* swings = new QGroupBox("Corvath's Swing Calculator 2.1", this);
-    swings->setObjectName("GroupBox3");
-    auto* grid = new QGridLayout(swings);
-    weaponRows_ = new SlotListModel(weapons_, this);
-    cbxUWeapon = MakeSlotBox(swings, "cbxUWeapon", weaponRows_);
-    cbxUWeapon->setToolTip("Select your weapon.");
-    edtUagil = MakeEdit(swings, "edtUagil", QString());
-    edtUenc = MakeEdit(swings, "edtUenc", QString(), "Encumberance from Eq tab.");
-    edtUMenc = MakeEdit(swings, "edtUMenc", QString(), "Maximum encumberance from Eq tab.");
-    const struct {
-        const char* Caption;
-        QWidget* Box;
-    } rows[] = {{"Agility", edtUagil}, {"Encumberance", edtUenc}, {"Max Enc", edtUMenc}, {"Weapon", cbxUWeapon}};
-    int r = 0;
-    for (const auto& row : rows) {
-        auto* label = new QLabel(row.Caption, swings);
-        label->setBuddy(row.Box);
-        grid->addWidget(label, r, 0);
-        grid->addWidget(row.Box, r++, 1);
+    trueAverage_ = new TrueAverageBox(ui, events, this);
+    manaRegen_ = new ManaRegenBox(ui, events, {links_.ClassCode, links_.LevelText}, this);
+    swings_ = new SwingBox(events,
+                           {links_.StrengthText, links_.LevelText,
+                            [this](const QString& swings) { trueAverage_->SetSwings(swings); }},
+                           this);
+    // The true average and mana calculators on the left, the swing calculator on the right.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->addWidget(trueAverage_, 0, 0);
+    grid->addWidget(manaRegen_, 1, 0);
+    grid->addWidget(swings_, 0, 1, 3, 1);
+    grid->setRowStretch(2, 1);
+}
+
+void UtilitiesPage::edtAlvlChange()
+{
+    const int32_t level = GetNumber(ToBytes(links_.LevelText()));
+    if (level == 0) {
+        ui_.ShowMessage(this, "Please enter a valid level.");
+        return;
     }
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(swings);
-    layout->addStretch(1);
+    swings_->ShowLevel(QString::number(level));
+    manaRegen_->ShowLevel(QString::number(level));
 }
 
-void UtilitiesPage::FillSwingWeapons(SlotList&& weapons)
+void UtilitiesPage::btnTAResetClick() { trueAverage_->btnTAResetClick(); }
+void UtilitiesPage::btnQZSwingRClick() { swings_->btnQZSwingRClick(); }
+void UtilitiesPage::btnMRRClick() { manaRegen_->btnMRRClick(); }
+
+void UtilitiesPage::ApplyClassPreset(const ClassPreset& preset)
 {
-    weaponRows_->BeginRefill();
-    weapons_ = std::move(weapons);
-    weaponRows_->EndRefill();
-    cbxUWeapon->setCurrentIndex(0);
+    manaRegen_->ApplyClassPreset(preset);
+    swings_->ApplyClassPreset(preset);
 }
 
-void UtilitiesPage::SelectSwingWeapon(std::string_view name)
-{
-    cbxUWeapon->setCurrentIndex(weapons_.FindText(name));
-}
-
-QString UtilitiesPage::AgilityText() const
-{
-    return edtUagil->text();
-}
-
-void UtilitiesPage::SetAgility(const QString& text)
-{
-    events_.SetText(*edtUagil, text);
-}
-
-void UtilitiesPage::ShowEncumbrance(const QString& maxEnc, const QString& enc)
-{
-    events_.SetText(*edtUMenc, maxEnc);
-    events_.SetText(*edtUenc, enc);
-}
+void UtilitiesPage::FillSwingWeapons(SlotList&& weapons) { swings_->FillSwingWeapons(std::move(weapons)); }
+void UtilitiesPage::SelectSwingWeapon(std::string_view name) { swings_->SelectSwingWeapon(name); }
+void UtilitiesPage::ShowEncumbrance(const QString& maxEnc, const QString& enc) { swings_->ShowEncumbrance(maxEnc, enc); }
+QString UtilitiesPage::AgilityText() const { return swings_->AgilityText(); }
+void UtilitiesPage::SetAgility(const QString& text) { swings_->SetAgility(text); }
 
 }  // namespace vantor

@@ -1,43 +1,54 @@
 #pragma once
-// The "&Utilities" page: the calculators. The swing calculator's weapon list and its two
-// encumbrance boxes are fed by the equipment planner.
+// The "&Utilities" page: the true average, mana regeneration and swing calculators. The level box
+// of the top panel feeds the last two; the swing calculator feeds the first.
 
 #include "equipment/SlotLists.h"
+#include "filters/Profile.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <string_view>
-
-class QComboBox;
-class QLineEdit;
 
 namespace vantor {
 
 class EventGuard;
-class SlotListModel;
+class IUserInterface;
+class ManaRegenBox;
+class SwingBox;
+class TrueAverageBox;
 
 class UtilitiesPage : public QWidget {
 public:
-    UtilitiesPage(EventGuard& events, QWidget* parent);
+    struct Links {
+        std::function<int32_t()> ClassCode;      // the top panel's class
+        std::function<QString()> LevelText;      // the top panel's level, as typed
+        std::function<QString()> StrengthText;   // the top panel's "Str"
+    };
+    UtilitiesPage(IUserInterface& ui, EventGuard& events, Links links, QWidget* parent);
 
-    // The weapons the swing calculator offers, "*None*" first; selects "*None*".
+    // The level box of the top panel changed: its number goes to both calculators that use it.
+    void edtAlvlChange();
+    // The three resets, as the start-up runs them.
+    void btnTAResetClick();
+    void btnQZSwingRClick();
+    void btnMRRClick();
+    void ApplyClassPreset(const ClassPreset& preset);
+
+    // From the equipment planner.
     void FillSwingWeapons(SlotList&& weapons);
-    // Selects the first weapon of that name, letter case aside; no selection when there is none.
     void SelectSwingWeapon(std::string_view name);
-    // The maximum and current encumbrance of the planned equipment, in that order.
     void ShowEncumbrance(const QString& maxEnc, const QString& enc);
     // The character's agility, saved and restored with equipment sets.
     QString AgilityText() const;
     void SetAgility(const QString& text);
 
 private:
-    EventGuard& events_;
-    SlotList weapons_;
-    SlotListModel* weaponRows_;
-    QComboBox* cbxUWeapon;
-    QLineEdit* edtUagil;
-    QLineEdit* edtUenc;
-    QLineEdit* edtUMenc;
+    IUserInterface& ui_;
+    Links links_;
+    TrueAverageBox* trueAverage_;
+    ManaRegenBox* manaRegen_;
+    SwingBox* swings_;
 };
 
 }  // namespace vantor

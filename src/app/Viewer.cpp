@@ -5,6 +5,7 @@
 #include "app/FilterPages.h"
 #include "app/ListPage.h"
 #include "app/LoadWindow.h"
+#include "app/ManaBlessingPage.h"
 #include "app/UtilitiesPage.h"
 #include "app/Widgets.h"
 #include "data/CodeTables.h"
@@ -179,17 +180,20 @@ void TViewer::BuildPages()
                     : ui_.OpenFileName(this, dialog.Filter, dialog.InitialDir);
     };
     equipmentPage_ = new EquipmentPage(Items, ui_, events_, std::move(equipment), TDisplay);
-    utilitiesPage_ = new UtilitiesPage(events_, TDisplay);
+    utilitiesPage_ = new UtilitiesPage(ui_, events_,
+                                       {[this] { return SelectedCode(*cbxAClass); }, [this] { return edtAlvl->text(); },
+                                        [this] { return edtStrength->text(); }},
+                                       TDisplay);
     events_.OnTextChange(edtStrength, [this] { equipmentPage_->edtStrengthChange(); });
+    events_.OnTextChange(edtAlvl, [this] { utilitiesPage_->edtAlvlChange(); });
 
-    TabSheet5 = new QWidget(TDisplay);
-    TabSheet5->setObjectName("TabSheet5");
+    manaBlessingPage_ = new ManaBlessingPage(events_, {&Spells, [this] { return CurrentProfile(); }}, TDisplay);
     TabSheet3 = new QWidget(TDisplay);
     TabSheet3->setObjectName("TabSheet3");
     const std::pair<QWidget*, const char*> pages[] = {
         {armorPage_, "&Armor"},        {weaponsPage_, "&Weapons"},     {spellsPage_, "&Spells"},
         {otherPage_, "&Other"},        {equipmentPage_, "&Equipment"}, {utilitiesPage_, "&Utilities"},
-        {TabSheet5, "&Mana Blessing"}, {TabSheet3, "&Memo"}};
+        {manaBlessingPage_, "&Mana Blessing"}, {TabSheet3, "&Memo"}};
     for (const auto& [page, caption] : pages) TDisplay->addTab(page, caption);
 
     // The memo page.
@@ -239,6 +243,9 @@ void TViewer::FormActivate()
     FirstActivation = false;
     LoadClick();
     equipmentPage_->btnLeqtabClick();
+    utilitiesPage_->btnTAResetClick();
+    utilitiesPage_->btnQZSwingRClick();
+    utilitiesPage_->btnMRRClick();
 }
 
 void TViewer::LoadClick()
@@ -271,6 +278,7 @@ void TViewer::LoadClick()
     weaponsPage_->Sort();
     TDisplay->setTabVisible(TDisplay->indexOf(TabSheet3), false);
     equipmentPage_->edtStrengthChange();
+    manaBlessingPage_->btnLManaBlessClick();
 }
 
 void TViewer::ClearLists()
@@ -299,6 +307,7 @@ void TViewer::cbxAClassChange()
     armorPage_->ApplyClassPreset(preset);
     weaponsPage_->ApplyClassPreset(preset);
     spellsPage_->ApplyClassPreset(preset);
+    utilitiesPage_->ApplyClassPreset(preset);
 }
 
 void TViewer::AlignmentClick(QCheckBox* clicked)

@@ -24,6 +24,7 @@ namespace vantor {
 class ArmorPage;
 class EquipmentPage;
 class ListPage;
+class ManaBlessingPage;
 class SpellsPage;
 class UtilitiesPage;
 class WeaponsPage;
@@ -99,7 +100,6 @@ public:
 
     // Pages.
     QTabWidget* TDisplay;
-    QWidget* TabSheet5;
     QWidget* TabSheet3;
     QPlainTextEdit* mm;
 
@@ -134,6 +134,7 @@ private:
     ListPage* otherPage_;
     EquipmentPage* equipmentPage_;
     UtilitiesPage* utilitiesPage_;
+    ManaBlessingPage* manaBlessingPage_;
 };
 
 }  // namespace vantor

@@ -153,6 +153,8 @@ private slots:
         // A level that cannot be read: one error, and no list changes at all.
         Pick(v->cbxAClass, "(any)");
         v->edtAlvl->setText("6-5");
+        QCOMPARE(ui.Errors.size(), 1);  // the level box's own handler says so first
+        ui.Errors.clear();
         Click("btnFilterAll");
         QCOMPARE(ui.Errors, QStringList({"'06-5' is not a valid integer value"}));
         QCOMPARE(Shown("cbxWeapon"), QString("Mage Staff"));

@@ -1,0 +1,121 @@
+#include "app/ManaBlessingPage.h"
+
+#include "app/Bytes.h"
+#include "app/EventGuard.h"
+#include "app/Widgets.h"
+#include "calculators/Calculators.h"
+#include "data/Text.h"
+
+#include <QAbstractListModel>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vantor {
+
+// The spells the ten lists offer, "*None*" first and then by name; the lists share it.
+class SpellEntries : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(spells_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+        const TSpell* s = spells_[static_cast<size_t>(index.row())];
+        return s ? FromBytes(s->Name) : QString("*None*");
+    }
+    TSpell* Spell(int i) const { return i > 0 && i < rowCount() ? spells_[static_cast<size_t>(i)] : nullptr; }
+    // AddFormatedSpell for every spell given, the list kept in name order.
+    void Refill(std::vector<TSpell*> spells)
+    {
+        std::stable_sort(spells.begin(), spells.end(),
+                         [](const TSpell* a, const TSpell* b) { return CompareText(a->Name, b->Name) < 0; });
+        spells.insert(spells.begin(), nullptr);
+        beginResetModel();
+        spells_ = std::move(spells);
+        endResetModel();
+    }
+
+private:
+    std::vector<TSpell*> spells_{nullptr};
+};
+
+ManaBlessingPage::ManaBlessingPage(EventGuard& events, Links links, QWidget* parent)
+    : QWidget(parent), events_(events), links_(std::move(links)), decimalSep_(SystemDecimalSeparator()),
+      entries_(new SpellEntries(this))
+{
+    setObjectName("TabSheet5");
+    auto* group = new QGroupBox("Bless Spells", this);
+    group->setObjectName("GroupBox5");
+    auto* grid = new QGridLayout(group);
+    grid->setVerticalSpacing(2);
+    for (int i = 0; i < 10; ++i) {
+        const QByteArray name = "cbxBS" + QByteArray::number(i + 1);
+        auto* box = lists_[static_cast<size_t>(i)] = new QComboBox(group);
+        box->setObjectName(name.constData());
+        auto* view = new QListView(box);
+        view->setUniformItemSizes(true);
+        box->setView(view);
+        box->setModel(entries_);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(20);
+        QLabel* label = MakeLabel(group, "", QString::number(i + 1));
+        label->setBuddy(box);
+        grid->addWidget(label, i, 0);
+        grid->addWidget(box, i, 1);
+        events_.OnPick(box, [this] { cbxBS1Change(); });
+    }
+    QPushButton* filter = MakeButton(this, "btnLManaBless", "&Filter", "Select your class above.");
+    edtMtickReq = MakeEdit(this, "edtMtickReq", QString(), "Mana tick required to keep selected blesses on.");
+    edtMtickReq->setFixedWidth(100);
+    QLabel* result = MakeLabel(this, "", "Mana tick required");
+    result->setBuddy(edtMtickReq);
+    events_.OnClick(filter, [this] { btnLManaBlessClick(); });
+
+    auto* side = new QGridLayout;
+    side->addWidget(filter, 0, 0, 1, 2);
+    side->addWidget(result, 1, 0);
+    side->addWidget(edtMtickReq, 1, 1);
+    side->setRowStretch(2, 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(group, 1);
+    layout->addLayout(side);
+}
+
+void ManaBlessingPage::btnLManaBlessClick()
+{
+    const Profile profile = links_.CurrentProfile();
+    std::vector<TSpell*> offered;
+    for (TSpell& spell : *links_.Spells)
+        if (metSpellCastorFilter(spell, profile) && IsBlessing(spell)) offered.push_back(&spell);
+    entries_->Refill(std::move(offered));
+    for (QComboBox* box : lists_) box->setCurrentIndex(0);
+}
+
+void ManaBlessingPage::cbxBS1Change()
+{
+    const int32_t level = links_.CurrentProfile().Level();
+    events_.SetText(*edtMtickReq, "0");
+    double total = 0;
+    for (QComboBox* box : lists_) {
+        TSpell* spell = entries_->Spell(box->currentIndex());
+        if (!spell) continue;
+        if (spell->Duration > 0) spell->MaxDuration = BlessingDuration(*spell, level);
+        total += BlessingUpkeep(*spell, spell->MaxDuration);
+        box->setToolTip(FromBytes(spell->Notes));
+    }
+    events_.SetText(*edtMtickReq, FromBytes(FormatRatio(total, decimalSep_)));
+}
+
+}  // namespace vantor

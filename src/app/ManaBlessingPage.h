@@ -1,0 +1,42 @@
+#pragma once
+// The "&Mana Blessing" page: up to ten lasting spells, and the mana per tick that keeps them up.
+
+#include "data/GameData.h"
+#include "filters/Profile.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+
+namespace vantor {
+
+class EventGuard;
+class SpellEntries;
+
+class ManaBlessingPage : public QWidget {
+public:
+    struct Links {
+        SpellList* Spells;                        // the loaded spells; a pick stores its duration
+        std::function<Profile()> CurrentProfile;  // the character of the top panel
+    };
+    ManaBlessingPage(EventGuard& events, Links links, QWidget* parent);
+
+    // "&Filter": the ten lists offer the blessings the character casts, "*None*" chosen.
+    void btnLManaBlessClick();
+    // A pick in any list: the upkeep of all ten.
+    void cbxBS1Change();
+
+private:
+    EventGuard& events_;
+    Links links_;
+    char decimalSep_;
+    SpellEntries* entries_;  // one model for all ten lists
+    std::array<QComboBox*, 10> lists_{};
+    QLineEdit* edtMtickReq;
+};
+
+}  // namespace vantor
