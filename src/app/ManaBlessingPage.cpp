@@ -75,6 +75,8 @@ ManaBlessingPage::ManaBlessingPage(EventGuard& events, Links links, QWidget* par
         grid->addWidget(box, i, 1);
         events_.OnPick(box, [this] { cbxBS1Change(); });
     }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(10, 1);
     QPushButton* filter = MakeButton(this, "btnLManaBless", "&Filter", "Select your class above.");
     edtMtickReq = MakeEdit(this, "edtMtickReq", QString(), "Mana tick required to keep selected blesses on.");
     edtMtickReq->setFixedWidth(100);

@@ -24,7 +24,7 @@ UtilitiesPage::UtilitiesPage(IUserInterface& ui, EventGuard& events, Links links
     grid->setContentsMargins(4, 4, 4, 4);
     grid->addWidget(trueAverage_, 0, 0);
     grid->addWidget(manaRegen_, 1, 0);
-    grid->addWidget(swings_, 0, 1, 3, 1);
+    grid->addWidget(swings_, 0, 1, 2, 1);
     grid->setRowStretch(2, 1);
 }
 

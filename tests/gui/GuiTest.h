@@ -45,3 +45,4 @@ inline void Pick(QComboBox* box, const QString& text)
 int RunViewerTest(int argc, char** argv);
 int RunEquipmentPageTest(int argc, char** argv);
 int RunProfileTest(int argc, char** argv);
+int RunUtilitiesTest(int argc, char** argv);

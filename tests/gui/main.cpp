@@ -11,5 +11,6 @@ int main(int argc, char** argv)
     int failed = RunViewerTest(argc, argv);
     failed += RunEquipmentPageTest(argc, argv);
     failed += RunProfileTest(argc, argv);
+    failed += RunUtilitiesTest(argc, argv);
     return failed;
 }
