@@ -1,6 +1,7 @@
 // Renders the main window on the bundled sample data to PNG files, for the README:
 //   vantor-screenshot OUT_DIR [DATA_DIR]
-// writes OUT_DIR/screenshot.png (the armour list) and OUT_DIR/equipment.png (a planned set).
+// writes OUT_DIR/screenshot.png (the armour list), OUT_DIR/equipment.png (a planned set) and
+// OUT_DIR/utilities.png (the calculators worked out for that set).
 #include "app/EquipmentPage.h"
 #include "app/UserInterface.h"
 #include "app/Viewer.h"
@@ -50,5 +51,19 @@ int main(int argc, char** argv)
     for (QComboBox* box : equipment->findChildren<QComboBox*>())
         if (box->count() > 3) box->setCurrentIndex(3);
     viewer.Events().Run([&] { equipment->cbxHeadChange(); });
-    return Save(viewer, out + "equipment.png") ? 0 : 1;
+    if (!Save(viewer, out + "equipment.png")) return 1;
+
+    // The calculators: swings with the set's weapon, and a pasted damage summary.
+    QWidget* utilities = viewer.findChild<QWidget*>("tbUtil");
+    viewer.TDisplay->setCurrentWidget(utilities);
+    utilities->findChild<QPushButton*>("btnQZSwingcal")->click();
+    for (const auto& [box, text] : {std::pair{"edtUhper", "72"}, {"edtUhave", "24"}, {"edtUcper", "9"},
+                                    {"edtUcave", "61"}, {"edtUeper", "18"}, {"edtUeave", "16"}})
+        utilities->findChild<QLineEdit*>(box)->setText(text);
+    utilities->findChild<QPushButton*>("btnTrueAve")->click();
+    // A class with mana, so that the regeneration has something to say (and shows no message).
+    viewer.cbxAClass->setCurrentIndex(viewer.cbxAClass->findText("Mage"));
+    viewer.Events().Run([&] { viewer.cbxAClassChange(); });
+    utilities->findChild<QPushButton*>("btnMRC")->click();
+    return Save(viewer, out + "utilities.png") ? 0 : 1;
 }

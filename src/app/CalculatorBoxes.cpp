@@ -77,6 +77,7 @@ TrueAverageBox::TrueAverageBox(IUserInterface& ui, EventGuard& events, QWidget* 
     edtUswings = AddBox(grid, 3, 0, "edtUswings", "Swings?", "5");
     edtUTAcal = AddBox(grid, 4, 0, "edtUTAcal", "True Average Damage", {}, {}, "", 3);
     MakeResult(edtUTAcal);
+    edtUTAcal->setFixedWidth(130);  // room for fifteen digits
     auto* buttons = new QHBoxLayout;
     const std::pair<const char*, const char*> captions[] = {
         {"btnTrueAve", "Calculate"}, {"btnTAReset", "Reset"}, {"btnUPKR", "&Paste Dmg"}};
@@ -146,6 +147,7 @@ ManaRegenBox::ManaRegenBox(IUserInterface& ui, EventGuard& events, Links links, 
     MakeGrey(edtUMRlvl);
     MakeResult(edtUMRlvl);
     MakeResult(edtUMRcal);
+    edtUMRcal->setFixedWidth(130);
     QPushButton* calculate = MakeButton(this, "btnMRC", "Calculate");
     QPushButton* reset = MakeButton(this, "btnMRR", "Reset");
     auto* buttons = new QHBoxLayout;
