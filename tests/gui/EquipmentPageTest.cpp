@@ -44,26 +44,11 @@ std::string EquipmentItems()
            armour(301, "Apple", 2, 1, {{5, "4"}});
 }
 
-QStringList Entries(const QComboBox* box)
-{
-    QStringList out;
-    for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
-    return out;
-}
-
 }  // namespace
 
-class EquipmentPageTest : public QObject {
+class EquipmentPageTest : public QObject, WindowFixture {
     Q_OBJECT
 
-    FakeUserInterface ui;
-    TempDir dir;
-    std::unique_ptr<TViewer> v;
-
-    QComboBox* Box(const char* name) { return Ctl<QComboBox>(*v, name); }
-    QLineEdit* Edit(const char* name) { return Ctl<QLineEdit>(*v, name); }
-    QString Text(const char* name) { return Edit(name)->text(); }
-    QString Caption(const char* name) { return Ctl<QLabel>(*v, name)->text(); }
     QColor EncColour() { return Edit("edtEnc")->palette().color(QPalette::Base); }
 
 private slots:
@@ -71,7 +56,7 @@ private slots:
     {
         ui = FakeUserInterface();
         dir.Write("Items.txt", EquipmentItems());
-        v = OpenViewer(ui, QString::fromStdString(dir.Path()));
+        Open();
         v->TDisplay->setCurrentWidget(Ctl<QWidget>(*v, "Equipment"));
     }
     void cleanup() { v.reset(); }

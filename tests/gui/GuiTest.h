@@ -2,13 +2,19 @@
 // Helpers for driving the real window offscreen: open it on a folder, find its controls by name.
 
 #include "FakeUserInterface.h"
+#include "domain/TestFiles.h"
 
 #include "app/Viewer.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 
 #include <memory>
 
@@ -30,6 +36,33 @@ inline std::unique_ptr<vantor::TViewer> OpenViewer(FakeUserInterface& ui, const 
     QApplication::sendEvent(v.get(), &activate);
     return v;
 }
+
+// The texts of a drop-down list's entries.
+inline QStringList Entries(const QComboBox* box)
+{
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
+    return out;
+}
+
+// A window on data of the test's own, with its controls by name.
+class WindowFixture {
+protected:
+    FakeUserInterface ui;
+    testfiles::TempDir dir;
+    std::unique_ptr<vantor::TViewer> v;
+
+    void Open() { v = OpenViewer(ui, QString::fromStdString(dir.Path())); }
+    QComboBox* Box(const char* name) { return Ctl<QComboBox>(*v, name); }
+    QCheckBox* Check(const char* name) { return Ctl<QCheckBox>(*v, name); }
+    QLineEdit* Edit(const char* name) { return Ctl<QLineEdit>(*v, name); }
+    QTreeView* List(const char* name) { return Ctl<QTreeView>(*v, name); }
+    QString Text(const char* name) { return Edit(name)->text(); }
+    QString Caption(const char* name) { return Ctl<QLabel>(*v, name)->text(); }
+    QString Shown(const char* name) { return Box(name)->currentText(); }
+    void Type(const char* name, const QString& text) { Edit(name)->setText(text); }
+    void Click(const char* name) { Ctl<QPushButton>(*v, name)->click(); }
+};
 
 // Picks an entry as the user does, with the keyboard on the closed list.
 inline void Pick(QComboBox* box, const QString& text)

@@ -47,13 +47,6 @@ QStringList Names(const QTreeView* list)
     return out;
 }
 
-QStringList Entries(const QComboBox* box)
-{
-    QStringList out;
-    for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
-    return out;
-}
-
 QByteArray ReadAll(const QString& path)
 {
     QFile f(path);
@@ -62,17 +55,9 @@ QByteArray ReadAll(const QString& path)
 
 }  // namespace
 
-class ProfileTest : public QObject {
+class ProfileTest : public QObject, WindowFixture {
     Q_OBJECT
 
-    FakeUserInterface ui;
-    TempDir dir;
-    std::unique_ptr<TViewer> v;
-
-    QTreeView* List(const char* name) { return Ctl<QTreeView>(*v, name); }
-    QCheckBox* Check(const char* name) { return Ctl<QCheckBox>(*v, name); }
-    void Click(const char* name) { Ctl<QPushButton>(*v, name)->click(); }
-    QString Shown(const char* slot) { return Ctl<QComboBox>(*v, slot)->currentText(); }
     QString Path(const char* name) { return QString::fromStdString(dir.Path() + "/" + name); }
 
 private slots:
@@ -80,7 +65,7 @@ private slots:
     {
         ui = FakeUserInterface();
         WriteCharacterData(dir);
-        v = OpenViewer(ui, QString::fromStdString(dir.Path()));
+        Open();
     }
     void cleanup() { v.reset(); }
 

@@ -29,17 +29,9 @@ void WriteCalculatorData(const TempDir& dir)
 
 }  // namespace
 
-class UtilitiesTest : public QObject {
+class UtilitiesTest : public QObject, WindowFixture {
     Q_OBJECT
 
-    FakeUserInterface ui;
-    TempDir dir;
-    std::unique_ptr<TViewer> v;
-
-    QLineEdit* Edit(const char* name) { return Ctl<QLineEdit>(*v, name); }
-    QString Text(const char* name) { return Edit(name)->text(); }
-    void Type(const char* name, const QString& text) { Edit(name)->setText(text); }
-    void Click(const char* name) { Ctl<QPushButton>(*v, name)->click(); }
     QString Rounds()
     {
         QStringList r;
@@ -52,7 +44,7 @@ private slots:
     {
         ui = FakeUserInterface();
         WriteCalculatorData(dir);
-        v = OpenViewer(ui, QString::fromStdString(dir.Path()));
+        Open();
     }
     void cleanup() { v.reset(); }
 
