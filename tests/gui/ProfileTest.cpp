@@ -174,12 +174,14 @@ private slots:
         Pick(v->cbxAClass, "Mage");
         v->edtAlvl->setText("10");
         v->chkGood->setChecked(true);
+        Type("edtUagil", "70");
         Pick(Ctl<QComboBox>(*v, "cbxHead"), "Silk Cap");
         ui.OpenAnswer = Path("gear.kreq");
         Click("btnLoad");
         QVERIFY(ui.Errors.isEmpty());
         QCOMPARE(v->cbxAClass->currentText(), QString("Warrior"));
         QCOMPARE(v->edtAlvl->text(), QString("65"));
+        QCOMPARE(Text("edtUagil"), QString("50"));
         QVERIFY(v->chkNeutral->isChecked() && !v->chkGood->isChecked());
         QCOMPARE(Shown("cbxHead"), QString("Plate Helm"));
         QCOMPARE(Shown("cbxWeapon"), QString("War Axe"));
