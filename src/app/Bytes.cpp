@@ -25,6 +25,14 @@ QString FromBytes(std::string_view bytes)
     return out;
 }
 
+QString VisibleText(std::string_view bytes)
+{
+    QString out = FromBytes(bytes);
+    for (QChar& ch : out)
+        if (ch.unicode() < 0x20) ch = QChar(static_cast<char16_t>(0x2400 + ch.unicode()));
+    return out;
+}
+
 std::string ToBytes(const QString& text)
 {
     std::string out;

@@ -8,6 +8,9 @@
 namespace vantor {
 
 QString FromBytes(std::string_view bytes);
+// The same, with every control byte shown as its picture (U+2400 for NUL, U+2401, ...), so that a
+// message shows all of a bad field.
+QString VisibleText(std::string_view bytes);
 // Characters outside the code page become '?'.
 std::string ToBytes(const QString& text);
 

@@ -2,7 +2,7 @@
 
 namespace vantor {
 
-EConvertError::EConvertError(const std::string& text) : std::runtime_error(text) {}
+EConvertError::EConvertError(const std::string& text) : std::runtime_error(text), Text(text) {}
 
 EConvertError EConvertError::ForText(const std::string& fieldText)
 {

@@ -13,6 +13,7 @@ class EConvertError : public std::runtime_error {
 public:
     explicit EConvertError(const std::string& text);
     static EConvertError ForText(const std::string& fieldText);
+    std::string Text;  // the whole message, every byte kept (what() stops at a NUL byte)
     std::string File;
     long long Line = 0;
 };

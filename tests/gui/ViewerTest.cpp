@@ -395,6 +395,14 @@ private slots:
         QCOMPARE(ui.Errors.size(), 1);
     }
 
+    void badBytesShowInTheMessage()
+    {
+        TempDir dir;
+        dir.Write("Items.txt", ItemLine("Odd", {{4, std::string("1\0x\x01", 4)}}) + "\n");  // the field is trimmed of the last
+        auto v = Open(QString::fromStdString(dir.Path()));
+        QCOMPARE(ui.Errors, QStringList({QString::fromUtf16(u"'1\u2400x' is not a valid integer value")}));
+    }
+
     void noDataFiles()
     {
         TempDir dir;
