@@ -117,6 +117,16 @@ bool ReplaceFirst(std::string& s, std::string_view what, std::string_view with)
     return true;
 }
 
+void CapText(std::string& s, size_t limit)
+{
+    static constexpr std::string_view kMore = " ...";
+    if (s.size() <= limit || limit < kMore.size()) return;
+    size_t cut = s.rfind(' ', limit - kMore.size());
+    if (cut == std::string::npos || cut == 0) cut = limit - kMore.size();  // one long word
+    s.resize(cut);
+    s += kMore;
+}
+
 std::string AsciiUpper(std::string_view s)
 {
     std::string out(s);

@@ -33,6 +33,10 @@ std::string FormatReal(double v, char decimalSep);
 // "%10.2f" with decimalSep in place of '.'.
 std::string FormatRatio(double v, char decimalSep);
 
+// Cuts a text longer than limit bytes at the last blank that leaves room for " ..." and appends
+// " ..."; a shorter text stays as it is.
+void CapText(std::string& s, size_t limit);
+
 // Replaces the first occurrence of what in s by with; returns whether it did.
 bool ReplaceFirst(std::string& s, std::string_view what, std::string_view with);
 

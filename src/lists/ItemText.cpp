@@ -49,6 +49,7 @@ void DescribeItem(TItem& item, SpellDescriber& spells)
     for (const int32_t spell : item.Negates)
         if (spell != 0) AddPart(special, "Negate's " + spells.GetSpellName(spell));
     if (special.empty()) special = "None";
+    CapText(special, kMaxTextBytes);
 }
 
 }  // namespace vantor

@@ -137,6 +137,9 @@ SpellDescriber::Summary SpellDescriber::Summarise(TSpell& spell, int depth)
 {
     const auto hit = cache_.find(&spell);
     if (hit != cache_.end() && depth + hit->second.Height - 1 <= kMaxSummaryDepth) return hit->second;
+    std::vector<const TSpell*> chain = chain_;
+    chain.push_back(&spell);
+    if (const auto cut = cutCache_.find(chain); cut != cutCache_.end()) return cut->second;
 
     chain_.push_back(&spell);
     Summary result;
@@ -172,9 +175,13 @@ SpellDescriber::Summary SpellDescriber::Summarise(TSpell& spell, int depth)
     }
     if (spell.Duration > 0) b += Format("per/rnd for %d rounds", spell.Duration);
     b = std::string(TrimSpaces(b));
+    CapText(b, kMaxTextBytes);
     chain_.pop_back();
 
-    if (!result.Cut) cache_[&spell] = result;
+    if (result.Cut)
+        cutCache_[std::move(chain)] = result;
+    else
+        cache_[&spell] = result;
     return result;
 }
 

@@ -4,7 +4,9 @@
 
 #include "data/GameData.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -27,6 +29,9 @@ int64_t MaxDuration(const TSpell& spell, int32_t level);
 // it would quote a spell whose summary is already being built further out (a cycle), or where
 // the quotes nest deeper than this; the cut spell is then shown as "(Name ...)".
 constexpr int kMaxSummaryDepth = 4;
+
+// No summary or item text grows past this; a longer one is cut at a blank and ends in " ...".
+constexpr size_t kMaxTextBytes = 16 * 1024;
 
 class SpellDescriber {
 public:
@@ -57,6 +62,9 @@ private:
     // Summaries that were built without a cut are the same wherever they are quoted, as long as
     // they fit under the depth limit there: keep them.
     std::unordered_map<const TSpell*, Summary> cache_;
+    // A summary with a cut depends on the summaries being built around it, and on nothing else:
+    // keep those by that chain, so that no quote builds one twice.
+    std::map<std::vector<const TSpell*>, Summary> cutCache_;
     std::vector<const TSpell*> chain_;  // the summaries being built, outermost first
 };
 

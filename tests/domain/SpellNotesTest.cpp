@@ -1,4 +1,6 @@
 #include "lists/SpellNotes.h"
+#include "lists/ItemText.h"
+#include "data/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -345,4 +347,38 @@ TEST(SpellText, SmallServices)
     EXPECT_EQ(DescriptionLevel(s), 99);
     s.LevelCap = 100;
     EXPECT_EQ(DescriptionLevel(s), 75);
+}
+
+TEST(SpellSummary, QuotesOfQuotesStayBounded)
+{
+    // A end-casts B in every slot, B end-casts C, C D, D E; E has a long name. Each level would
+    // multiply the text by ten.
+    SpellList spells;
+    for (int n = 1; n <= 5; ++n) {
+        TSpell s = Named(n, n == 5 ? std::string(3000, 'E') : std::string(1, static_cast<char>('A' + n - 1)));
+        if (n < 5) {
+            s.Abilities.fill(151);
+            s.AbilityValues.fill(n + 1);
+        }
+        spells.Add(std::move(s));
+    }
+    SpellDescriber describer(spells);
+    describer.DoSpellNotes();
+    for (const TSpell& s : spells) EXPECT_LE(s.Basics.size(), kMaxTextBytes) << s.Name.substr(0, 1);
+    EXPECT_EQ(spells[0].Basics.substr(spells[0].Basics.size() - 4), " ...");
+    TItem item;
+    item.Abilities.fill(43);
+    item.AbilityValues.fill(1);
+    DescribeItem(item, describer);
+    EXPECT_LE(item.Special.size(), kMaxTextBytes);
+    EXPECT_EQ(item.Special.substr(0, 14), "Casts Spell (A");
+
+    std::string text = "one two three";
+    CapText(text, 100);
+    EXPECT_EQ(text, "one two three");
+    CapText(text, 11);
+    EXPECT_EQ(text, "one two ...");
+    text = std::string(20, 'x');
+    CapText(text, 10);
+    EXPECT_EQ(text, "xxxxxx ...");
 }
