@@ -125,6 +125,7 @@ void CapText(std::string& s, size_t limit)
     if (cut == std::string::npos || cut == 0) cut = limit - kMore.size();  // one long word
     s.resize(cut);
     s += kMore;
+    s.shrink_to_fit();
 }
 
 std::string AsciiUpper(std::string_view s)

@@ -18,7 +18,7 @@ void DescribeItem(TItem& item, SpellDescriber& spells)
     std::string& special = item.Special;
     special.clear();
     std::string spellChance;  // set by a "Spell%" ability, used by a later "Casts Spell"
-    for (int i = 0; i < kSlots; ++i) {
+    for (int i = 0; i < kSlots && special.size() <= kStopBuildingBytes; ++i) {
         const int32_t c = item.Abilities[i];
         const int32_t v = item.AbilityValues[i];
         if (c == 0 || c == 116 || c == 135) continue;

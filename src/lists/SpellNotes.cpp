@@ -172,6 +172,7 @@ SpellDescriber::Summary SpellDescriber::Summarise(TSpell& spell, int depth)
             clause = GetFlagName(c) + " " + PlusMinusZero(v);
         }
         b += AddCommaSpace(clause, "S");
+        if (b.size() > kStopBuildingBytes) break;
     }
     if (spell.Duration > 0) b += Format("per/rnd for %d rounds", spell.Duration);
     b = std::string(TrimSpaces(b));
