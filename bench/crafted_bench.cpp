@@ -32,7 +32,7 @@ void WriteCrafted(const std::string& dir, int groups)
     for (int g = 0; g < groups; ++g) {
         const int base = g * 5 + 1;
         for (int n = base; n < base + 4; ++n) {
-            std::vector<std::pair<int, std::string>> f = {{1, std::to_string(n)}, {2, "S" + std::to_string(n)}};
+            std::vector<std::pair<int, std::string>> f = {{1, std::to_string(n)}, {2, std::string(1, 'S').append(std::to_string(n))}};
             for (int slot = 0; slot < 10; ++slot) {
                 f.push_back({16 + slot, std::to_string(n + 1)});  // ability values
                 f.push_back({26 + slot, "151"});                   // End Cast
