@@ -1,6 +1,7 @@
 #pragma once
 // The "&Equipment" page: one item per body slot, what the set adds up to, how heavy it is against
-// what the character can carry, and the set pasted from the game's listing.
+// what the character can carry, the set pasted from the game's listing, the slot lists narrowed
+// to the character, and sets kept in files.
 
 #include "equipment/SetFile.h"
 #include "equipment/SlotLists.h"
