@@ -315,20 +315,13 @@ void SwingBox::cbxUWeaponChange()
                                   : QString());
 }
 
-void SwingBox::RadioClick(QRadioButton* clicked)
-{
-    if (!clicked->isChecked()) return;
-    for (QRadioButton* b : {rbUNorm, rbUspeed, rbUslow})
-        if (b != clicked) events_.SetChecked(*b, false);
-}
-
-void SwingBox::rbUNormClick() { RadioClick(rbUNorm); }
-void SwingBox::rbUspeedClick() { RadioClick(rbUspeed); }
+void SwingBox::rbUNormClick() { events_.KeepOneTicked(*rbUNorm, {rbUNorm, rbUspeed, rbUslow}); }
+void SwingBox::rbUspeedClick() { events_.KeepOneTicked(*rbUspeed, {rbUNorm, rbUspeed, rbUslow}); }
 
 void SwingBox::rbUslowClick()
 {
     if (rbUslow->isChecked()) events_.SetChecked(*chkUslow, true);
-    RadioClick(rbUslow);
+    events_.KeepOneTicked(*rbUslow, {rbUNorm, rbUspeed, rbUslow});
 }
 
 void SwingBox::FillSwingWeapons(SlotList&& weapons)

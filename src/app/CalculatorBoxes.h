@@ -98,9 +98,6 @@ public:
     void SetAgility(const QString& text);
 
 private:
-    // The radio button that was clicked, when now checked, unchecks the other two.
-    void RadioClick(QRadioButton* clicked);
-
     EventGuard& events_;
     Links links_;
     SlotList weapons_;

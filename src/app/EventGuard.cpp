@@ -48,6 +48,13 @@ void EventGuard::SetChecked(QAbstractButton& box, bool checked)
     RaisePending();
 }
 
+void EventGuard::KeepOneTicked(QAbstractButton& clicked, std::initializer_list<QAbstractButton*> group)
+{
+    if (!clicked.isChecked()) return;
+    for (QAbstractButton* box : group)
+        if (box != &clicked) SetChecked(*box, false);
+}
+
 void EventGuard::OnClick(QAbstractButton* button, std::function<void()> handler)
 {
     QObject::connect(button, &QAbstractButton::clicked, button, [this, handler] { Run(handler); });

@@ -9,6 +9,7 @@
 
 #include <exception>
 #include <functional>
+#include <initializer_list>
 
 class QAbstractButton;
 class QComboBox;
@@ -37,6 +38,8 @@ public:
     // state (its handler runs when the state changes); an error of that handler ends the caller.
     void SetText(QLineEdit& box, const QString& text);
     void SetChecked(QAbstractButton& box, bool checked);
+    // At most one of a group ticked: when clicked is now ticked, the others are unticked.
+    void KeepOneTicked(QAbstractButton& clicked, std::initializer_list<QAbstractButton*> group);
 
     // Connections, each running its handler through Run.
     void OnClick(QAbstractButton* button, std::function<void()> handler);     // a button pressed

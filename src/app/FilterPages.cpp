@@ -115,10 +115,7 @@ void ArmorPage::btnFAClick()
 
 void ArmorPage::btnResetAClick()
 {
-    Refill([this] {
-        for (const TItem& item : *links_.Items)
-            if (item.ItemType == 0) AddRow(item);
-    }, true);
+    Refill([this] { AddAllRows(); }, true);
 }
 
 void ArmorPage::ApplyClassPreset(const ClassPreset& p)
@@ -169,10 +166,7 @@ void WeaponsPage::btnFWClick()
 
 void WeaponsPage::btnResetWClick()
 {
-    Refill([this] {
-        for (const TItem& item : *links_.Items)
-            if (item.ItemType == 1) AddRow(item);
-    }, true);
+    Refill([this] { AddAllRows(); }, true);
 }
 
 void WeaponsPage::ApplyClassPreset(const ClassPreset& p)
@@ -208,9 +202,7 @@ void SpellsPage::btnFiltSpellsClick()
 
 void SpellsPage::btnRspellsClick()
 {
-    Refill([this] {
-        for (const TSpell& spell : *links_.Spells) AddRow(spell);
-    }, true);
+    Refill([this] { AddAllRows(); }, true);
 }
 
 void SpellsPage::ApplyClassPreset(const ClassPreset& p)

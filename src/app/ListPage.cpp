@@ -116,6 +116,18 @@ void ListPage::AddRow(const TSpell& spell)
     if (MakeSpellRow(kind_ == ListKind::Spells ? "S" : "", spell, row)) rows_->Append(std::move(row));
 }
 
+void ListPage::AddAllRows()
+{
+    if (kind_ == ListKind::Spells) {
+        for (const TSpell& spell : *links_.Spells) AddRow(spell);
+        return;
+    }
+    bool (*const takes)(const TItem&) =
+        kind_ == ListKind::Armor ? IsArmour : kind_ == ListKind::Weapons ? IsWeapon : IsOtherItem;
+    for (const TItem& item : *links_.Items)
+        if (takes(item)) AddRow(item);
+}
+
 void ListPage::Refill(const std::function<void()>& addRows, bool sortAfterFailure)
 {
     WaitCursor cursor;

@@ -52,6 +52,8 @@ public:
     // The row builders: a row for the record, when this list takes it.
     void AddRow(const TItem& item);
     void AddRow(const TSpell& spell);
+    // A row for every record this list shows unfiltered (the load's fill, and the resets).
+    void AddAllRows();
 
     ListModel& Rows() { return *rows_; }
     QTreeView* List() const { return list_; }

@@ -310,16 +310,9 @@ void TViewer::cbxAClassChange()
     utilitiesPage_->ApplyClassPreset(preset);
 }
 
-void TViewer::AlignmentClick(QCheckBox* clicked)
-{
-    if (!clicked->isChecked()) return;
-    for (QCheckBox* box : {chkGood, chkNeutral, chkEvil})
-        if (box != clicked) events_.SetChecked(*box, false);
-}
-
-void TViewer::chkGoodClick() { AlignmentClick(chkGood); }
-void TViewer::chkNeutralClick() { AlignmentClick(chkNeutral); }
-void TViewer::chkEvilClick() { AlignmentClick(chkEvil); }
+void TViewer::chkGoodClick() { events_.KeepOneTicked(*chkGood, {chkGood, chkNeutral, chkEvil}); }
+void TViewer::chkNeutralClick() { events_.KeepOneTicked(*chkNeutral, {chkGood, chkNeutral, chkEvil}); }
+void TViewer::chkEvilClick() { events_.KeepOneTicked(*chkEvil, {chkGood, chkNeutral, chkEvil}); }
 
 void TViewer::btnFilterAllClick()
 {
@@ -349,51 +342,20 @@ void TViewer::RestoreProfile(const SavedProfile& saved)
     }
 }
 
-void TViewer::DisplaySubAll(const std::string& kind, const TItem& item)
-{
-    PageOfKind(kind)->AddRow(item);
-}
+void TViewer::DisplayWeapons() { FillList(*weaponsPage_); }
+void TViewer::DisplayArmor() { FillList(*armorPage_); }
+void TViewer::DisplayOther() { FillList(*otherPage_); }
+void TViewer::DisplaySpells() { FillList(*spellsPage_); }
 
-void TViewer::DisplaySubSpell(const std::string& kind, const TSpell& spell)
+void TViewer::FillList(ListPage& page)
 {
-    PageOfKind(kind)->AddRow(spell);
-}
-
-void TViewer::DisplayWeapons()
-{
-    ListUpdate update(weaponsPage_->Rows());
-    for (const TItem& item : Items)
-        if (IsWeapon(item)) DisplaySubAll("W", item);
-}
-
-void TViewer::DisplayArmor()
-{
-    ListUpdate update(armorPage_->Rows());
-    for (const TItem& item : Items)
-        if (IsArmour(item)) DisplaySubAll("A", item);
-}
-
-void TViewer::DisplayOther()
-{
-    ListUpdate update(otherPage_->Rows());
-    for (const TItem& item : Items)
-        if (IsOtherItem(item)) DisplaySubAll("O", item);
-}
-
-void TViewer::DisplaySpells()
-{
-    ListUpdate update(spellsPage_->Rows());
-    for (const TSpell& spell : Spells) DisplaySubSpell("S", spell);
+    ListUpdate update(page.Rows());
+    page.AddAllRows();
 }
 
 void TViewer::DisplayItemData()
 {
     for (const TItem& item : Items) mm->appendPlainText(FromBytes(ItemDumpLine(item, DecimalSep)));
-}
-
-ListPage* TViewer::PageOfKind(const std::string& kind) const
-{
-    return kind == "A" ? armorPage_ : kind == "W" ? weaponsPage_ : kind == "S" ? spellsPage_ : otherPage_;
 }
 
 QPushButton* TViewer::FindButtonOfCurrentPage() const

@@ -58,13 +58,11 @@ public:
     // The character as the top panel describes it now.
     Profile CurrentProfile() const;
 
-    // List fills; the row builders are the only way a row gets into a list.
+    // The load's list fills; each page's row builders are the only way a row gets into a list.
     void DisplayWeapons();
     void DisplayArmor();
     void DisplayOther();
     void DisplaySpells();
-    void DisplaySubAll(const std::string& kind, const TItem& item);
-    void DisplaySubSpell(const std::string& kind, const TSpell& spell);
     void DisplayItemData();
 
     // State.
@@ -117,9 +115,7 @@ private:
     void FormCreate();
     void BuildTopPanel();
     void BuildPages();
-    ListPage* PageOfKind(const std::string& kind) const;
-    // An alignment box was clicked: when it is now ticked, the other two are unticked.
-    void AlignmentClick(QCheckBox* clicked);
+    void FillList(ListPage& page);
     // Restores the character of a set file, in the order level, class, strength, agility,
     // alignment.
     void RestoreProfile(const struct SavedProfile& saved);
