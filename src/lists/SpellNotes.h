@@ -31,7 +31,7 @@ int64_t MaxDuration(const TSpell& spell, int32_t level);
 constexpr int kMaxSummaryDepth = 4;
 
 // No summary or item text grows past this; a longer one is cut at a blank and ends in " ...".
-constexpr size_t kMaxTextBytes = 16 * 1024;
+constexpr size_t kMaxTextBytes = 4 * 1024;
 // Past this, a text being built stops taking parts: what follows would be cut off anyway (the
 // margin covers the blanks trimmed from its front).
 constexpr size_t kStopBuildingBytes = kMaxTextBytes + 64;
