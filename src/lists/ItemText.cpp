@@ -47,7 +47,8 @@ void DescribeItem(TItem& item, SpellDescriber& spells)
     for (const int32_t cls : item.ClassOnly)
         if (cls != 0) AddPart(special, GetClass(cls) + " Only");
     for (const int32_t spell : item.Negates)
-        if (spell != 0) AddPart(special, "Negate's " + spells.GetSpellName(spell));
+        if (spell != 0 && special.size() <= kStopBuildingBytes)
+            AddPart(special, "Negate's " + spells.GetSpellName(spell));
     if (special.empty()) special = "None";
     CapText(special, kMaxTextBytes);
 }

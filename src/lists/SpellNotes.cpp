@@ -190,7 +190,7 @@ std::string SpellDescriber::GetSpNotes(TSpell& spell)
 {
     const int32_t level = DescriptionLevel(spell);
     std::string s;
-    for (int i = 0; i < kSlots; ++i) {
+    for (int i = 0; i < kSlots && s.size() <= kStopBuildingBytes; ++i) {
         const int32_t c = spell.Abilities[i];
         const int32_t v = spell.AbilityValues[i];
         if (c == 0) continue;
@@ -207,11 +207,11 @@ std::string SpellDescriber::GetSpNotes(TSpell& spell)
             } else {
                 const long long first = spell.MinValue, last = spell.MaxValue;
                 if (last - first + 1 <= kMaxRangeNames) {
-                    for (long long k = first; k <= last; ++k)
+                    for (long long k = first; k <= last && s.size() <= kStopBuildingBytes; ++k)
                         s += ", " + GetSpellName(static_cast<int32_t>(k));
                 } else {
                     // An absurd range: name the first numbers, then the last one.
-                    for (long long k = first; k < first + kMaxRangeNames - 1; ++k)
+                    for (long long k = first; k < first + kMaxRangeNames - 1 && s.size() <= kStopBuildingBytes; ++k)
                         s += ", " + GetSpellName(static_cast<int32_t>(k));
                     s += ", ..., " + GetSpellName(spell.MaxValue);
                 }
@@ -247,7 +247,9 @@ std::string SpellDescriber::GetSpNotes(TSpell& spell)
     }
     if (spell.Energy > 0) s += Format(", Energy = %d", spell.Energy);
     if (s.empty()) return s;
-    return std::string(TrimSpaces(std::string_view(s).substr(1)));
+    std::string notes(TrimSpaces(std::string_view(s).substr(1)));
+    CapText(notes, kMaxTextBytes);
+    return notes;
 }
 
 void SpellDescriber::DoSpellNotes()

@@ -30,7 +30,7 @@ int64_t MaxDuration(const TSpell& spell, int32_t level);
 // the quotes nest deeper than this; the cut spell is then shown as "(Name ...)".
 constexpr int kMaxSummaryDepth = 4;
 
-// No summary or item text grows past this; a longer one is cut at a blank and ends in " ...".
+// No description, summary or item text grows past this; a longer one is cut at a blank and ends in " ...".
 constexpr size_t kMaxTextBytes = 4 * 1024;
 // Past this, a text being built stops taking parts: what follows would be cut off anyway (the
 // margin covers the blanks trimmed from its front).

@@ -364,7 +364,10 @@ TEST(SpellSummary, QuotesOfQuotesStayBounded)
     }
     SpellDescriber describer(spells);
     describer.DoSpellNotes();
-    for (const TSpell& s : spells) EXPECT_LE(s.Basics.size(), kMaxTextBytes) << s.Name.substr(0, 1);
+    for (const TSpell& s : spells) {
+        EXPECT_LE(s.Basics.size(), kMaxTextBytes) << s.Name.substr(0, 1);
+        EXPECT_LE(s.Notes.size(), kMaxTextBytes) << s.Name.substr(0, 1);  // D names E ten times
+    }
     EXPECT_EQ(spells[0].Basics.substr(spells[0].Basics.size() - 4), " ...");
     TItem item;
     item.Abilities.fill(43);
