@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what building and testing the viewer needs on Debian 12.
+# Installs what building and testing the viewer needs on Debian 12; with "fuzz", also clang and
+# its libFuzzer runtime for the fuzz targets.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev fonts-dejavu-core)
+[ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test twice: in the normal build and in the
-# AddressSanitizer + UndefinedBehaviorSanitizer build.
+# AddressSanitizer + UndefinedBehaviorSanitizer build; then runs each fuzz target for 30 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -11,3 +11,5 @@ for preset in debug asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+echo "== fuzz targets =="
+bash tools/run-fuzz.sh 30

@@ -12,6 +12,12 @@ namespace vantor {
 
 class SpellList {
 public:
+    SpellList() = default;
+    // A copy would point into the original's records.
+    SpellList(const SpellList&) = delete;
+    SpellList& operator=(const SpellList&) = delete;
+    SpellList(SpellList&&) = default;
+    SpellList& operator=(SpellList&&) = default;
     void Add(TSpell&& spell);
     void Clear();
     // The first spell whose Number is n, or nullptr.
