@@ -33,6 +33,13 @@ QString VisibleText(std::string_view bytes)
     return out;
 }
 
+QString ShownText(std::string_view bytes)
+{
+    if (bytes.size() <= kMaxShownChars) return VisibleText(bytes);
+    return VisibleText(bytes.substr(0, kMaxShownChars - 1)) +
+           QString::fromUtf16(u"\u2026 (%1 more characters)").arg(bytes.size() - (kMaxShownChars - 1));
+}
+
 std::string ToBytes(const QString& text)
 {
     std::string out;

@@ -372,6 +372,7 @@ void EquipmentPage::btnLoadClick()
     if (file.error() != QFileDevice::NoError) FileError("Cannot read file", path, file.errorString());
     file.close();
     const std::vector<std::string> lines = SplitLines(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    if (!HoldsSetLines(lines)) FileError("Cannot load file", path, "It is not an equipment set.");
 
     links_.RestoreProfile(ReadSavedProfile(lines));
     links_.FilterAll();

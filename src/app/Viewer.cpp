@@ -390,12 +390,12 @@ void TViewer::ShowError(std::exception_ptr error)
         QString detail;
         if (!e.File.empty())
             detail = QString("In the file %1, line %2.").arg(QFile::decodeName(e.File.c_str())).arg(e.Line);
-        ui_.ShowError(this, VisibleText(e.Text), detail);
+        ui_.ShowError(this, ShownText(e.Text), detail);
     } catch (const EInOutError& e) {
         // The message names the file by its file-system name.
         ui_.ShowError(this, QFile::decodeName(e.what()));
     } catch (const std::exception& e) {
-        ui_.ShowError(this, FromBytes(e.what()));
+        ui_.ShowError(this, ShownText(e.what()));
     } catch (...) {
         ui_.ShowError(this, "Unknown error");
     }

@@ -2,6 +2,8 @@
 
 #include "data/Text.h"
 
+#include <algorithm>
+
 namespace vantor {
 
 std::string SetFileText(const std::array<const TItem*, kSlotCount>& chosen, const SetTexts& t)
@@ -76,6 +78,13 @@ std::string_view ValueOfLine(std::string_view line)
 {
     const size_t eq = line.find('=');
     return eq == std::string_view::npos ? line : line.substr(eq + 1);
+}
+
+bool HoldsSetLines(const std::vector<std::string>& lines)
+{
+    const SavedProfile p = ReadSavedProfile(lines);
+    if (p.Level || p.ClassName || p.Strength || p.Agility || p.Alignment) return true;
+    return std::any_of(lines.begin(), lines.end(), [](const std::string& line) { return !KeysInLine(line).empty(); });
 }
 
 }  // namespace vantor

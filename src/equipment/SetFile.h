@@ -42,6 +42,10 @@ struct SavedProfile {
 // trimmed of blanks and control characters.
 SavedProfile ReadSavedProfile(const std::vector<std::string>& lines);
 
+// Whether any line names a slot, an equipment input or the character: a file without one is no
+// set file at all, and loading it must not empty the set.
+bool HoldsSetLines(const std::vector<std::string>& lines);
+
 // The keys a line holds anywhere in it, letter case aside, in the order they are applied: the
 // sixteen slot lists (as Slot values 0..15), then the three equipment inputs.
 enum SavedInput : int { MiscEncKey = kSlotCount, EncModifierKey, MiscACKey };

@@ -74,8 +74,12 @@ inline void Pick(QComboBox* box, const QString& text)
     QCOMPARE(box->currentIndex(), i);
 }
 
+// A small data folder of every kind of record: armour, weapons, other items, three spells.
+void WriteHandMadeData(const testfiles::TempDir& dir);
+
 // Each test class of the window runs from the one main.
 int RunViewerTest(int argc, char** argv);
 int RunEquipmentPageTest(int argc, char** argv);
 int RunProfileTest(int argc, char** argv);
 int RunUtilitiesTest(int argc, char** argv);
+int RunBadInputTest(int argc, char** argv);

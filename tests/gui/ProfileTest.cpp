@@ -223,8 +223,8 @@ private slots:
             {"folder.kreq", "Cannot open file", "Plate Helm"},
             {"big.kreq", "Cannot load file", "Plate Helm"},
             {"minus.kreq", "'0-5' is not a valid integer value", "Plate Helm"},  // stops before the filter
+            {"empty.kreq", "Cannot load file", "Plate Helm"},  // no set file: the set stays
             {"binary.kreq", "", "*None*"},
-            {"empty.kreq", "", "*None*"},
         };
         for (const auto& c : cases) {
             ui.Errors.clear();

@@ -34,10 +34,6 @@ using testfiles::Fields;
 using testfiles::Ability;
 using testfiles::operator+;
 
-namespace {
-
-
-// A small hand-made database.
 void WriteHandMadeData(const TempDir& dir)
 {
     std::string items;
@@ -60,6 +56,11 @@ void WriteHandMadeData(const TempDir& dir)
                                 "\n" + SpellLine(20, "Arc Ward", {{10, "0"}, {11, "5"}}) + "\n");
     dir.Write("spellsVtab0.txt", SpellLine(30, "Gale Aura", {{10, "2"}, {11, "30"}}) + "\n");
 }
+
+namespace {
+
+
+// A small hand-made database.
 
 QString Cell(const QTreeView* list, int row, int column)
 {

@@ -12,5 +12,6 @@ int main(int argc, char** argv)
     failed += RunEquipmentPageTest(argc, argv);
     failed += RunProfileTest(argc, argv);
     failed += RunUtilitiesTest(argc, argv);
+    failed += RunBadInputTest(argc, argv);
     return failed;
 }
