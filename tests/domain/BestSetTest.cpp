@@ -1,0 +1,213 @@
+#include "equipment/BestSet.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <limits>
+#include <random>
+#include <set>
+
+using namespace vantor;
+
+namespace {
+
+TItem Gear(int32_t weight, double ac, int32_t bonus = 0, int32_t crits = 0)
+{
+    TItem item;
+    item.Weight = weight;
+    item.ArmourClass = ac;
+    item.EncumbranceBonus = bonus;
+    item.Crits = crits;
+    return item;
+}
+
+// Every assignment of entries to slots, the admissible ones scored: the best score and the best
+// score of any other set (a set being the items worn, the two rings in either order).
+struct BruteForce {
+    std::optional<SetScore> Best, RunnerUp;
+
+    explicit BruteForce(const BestSetQuestion& q)
+    {
+        using Worn = std::vector<const TItem*>;
+        std::map<Worn, SetScore> sets;
+        std::array<int, kSlotCount> pick{};
+        const SlotLists& lists = *q.Lists;
+        while (true) {
+            bool ok = true;
+            int64_t load = q.MiscEncumbrance, bonus = 0;
+            SetScore score = 0;
+            Worn worn;
+            for (int s = 0; s < kSlotCount; ++s) {
+                const size_t i = static_cast<size_t>(s);
+                if (q.Kept[i] && *q.Kept[i] != pick[i]) ok = false;
+                const TItem* item = lists[i].Record(pick[i]);
+                worn.push_back(item);
+                if (!item) continue;
+                load += item->Weight;
+                bonus += item->EncumbranceBonus;
+                score += ItemScore(*item, q.Weights);
+            }
+            if (!q.SameRing && worn[Finger1] && worn[Finger1] == worn[Finger2]) ok = false;
+            const bool fits = load >= INT32_MIN && load <= INT32_MAX && bonus >= INT32_MIN && bonus <= INT32_MAX;
+            if (ok && fits) {
+                const auto allowed = LoadAllowed(q, bonus);
+                if (allowed && load <= *allowed) {
+                    if (worn[Finger2] < worn[Finger1]) std::swap(worn[Finger1], worn[Finger2]);
+                    sets[worn] = score;
+                }
+            }
+            int s = 0;
+            while (s < kSlotCount && ++pick[static_cast<size_t>(s)] == lists[static_cast<size_t>(s)].size())
+                pick[static_cast<size_t>(s++)] = 0;
+            if (s == kSlotCount) break;
+        }
+        std::vector<SetScore> scores;
+        for (const auto& [worn, score] : sets) scores.push_back(score);
+        std::sort(scores.rbegin(), scores.rend());
+        if (!scores.empty()) Best = scores[0];
+        if (scores.size() > 1) RunnerUp = scores[1];
+    }
+};
+
+// The answer's set, checked as the page would add it up: its score and load are what it says, and
+// it is one the question allows.
+void ExpectAdmissible(const BestSetQuestion& q, const BestSetAnswer& a)
+{
+    int64_t load = q.MiscEncumbrance, bonus = 0;
+    SetScore score = 0;
+    for (int s = 0; s < kSlotCount; ++s) {
+        const size_t i = static_cast<size_t>(s);
+        if (q.Kept[i]) {
+            EXPECT_EQ(a.Picks[i], *q.Kept[i]);
+        }
+        if (const TItem* item = (*q.Lists)[i].Record(a.Picks[i])) {
+            load += item->Weight;
+            bonus += item->EncumbranceBonus;
+            score += ItemScore(*item, q.Weights);
+        }
+    }
+    const TItem* left = (*q.Lists)[Finger1].Record(a.Picks[Finger1]);
+    if (!q.SameRing && left) {
+        EXPECT_NE(left, (*q.Lists)[Finger2].Record(a.Picks[Finger2]));
+    }
+    EXPECT_TRUE(score == a.Score);
+    EXPECT_EQ(load, a.Load);
+    const auto allowed = LoadAllowed(q, bonus);
+    ASSERT_TRUE(allowed.has_value());
+    EXPECT_LE(load, *allowed);
+}
+
+}  // namespace
+
+TEST(BestSet, AgreesWithEverySetTried)
+{
+    std::mt19937 random(20261209);
+    const auto pickIn = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    for (int round = 0; round < 400; ++round) {
+        std::deque<TItem> items;
+        SlotLists lists;
+        BestSetQuestion q;
+        q.Lists = &lists;
+        // A few slots with a few items each, the rings shared by both fingers.
+        for (const int s : std::initializer_list<int>{Head, Torso, Weapon, Finger1, pickIn(0, kSlotCount - 1)}) {
+            for (int n = pickIn(0, 3); n > 0; --n) {
+                TItem& item = items.emplace_back(Gear(pickIn(-5, 40), pickIn(-10, 60) / 10.0,
+                                                      pickIn(0, 3) == 0 ? pickIn(-30, 40) : 0, pickIn(-2, 6)));
+                item.Abilities[0] = 22;
+                item.AbilityValues[0] = pickIn(-3, 9);
+                lists[static_cast<size_t>(s)].AddFormated(item);
+                if (s == Finger1) lists[Finger2].AddFormated(item);
+            }
+        }
+        q.Weights.ArmourClass = pickIn(-2, 5);
+        q.Weights.Crits = pickIn(-2, 5);
+        q.Weights.Abilities[22] = pickIn(-2, 5);
+        q.Bound = static_cast<LoadBound>(pickIn(0, 3));
+        if (pickIn(0, 9) > 0) q.Strength = pickIn(-1, 3);
+        q.MiscEncumbrance = pickIn(-10, 20);
+        q.SameRing = pickIn(0, 1) == 1;
+        for (int s = 0; s < kSlotCount; ++s)
+            if (pickIn(0, 7) == 0) q.Kept[static_cast<size_t>(s)] = pickIn(0, lists[static_cast<size_t>(s)].size() - 1);
+
+        const BestSetAnswer a = SolveBestSet(q);
+        const BruteForce truth(q);
+        SCOPED_TRACE(round);
+        ASSERT_EQ(a.Found, truth.Best.has_value());
+        if (!a.Found) continue;
+        EXPECT_TRUE(a.Score == *truth.Best) << ScoreText(a.Score) << " vs " << ScoreText(*truth.Best);
+        EXPECT_EQ(a.RunnerUp.has_value(), truth.RunnerUp.has_value());
+        if (a.RunnerUp && truth.RunnerUp) {
+            EXPECT_TRUE(*a.RunnerUp == *truth.RunnerUp);
+        }
+        ExpectAdmissible(q, a);
+    }
+}
+
+TEST(BestSet, BeatsTheBestItemOfEachSlot)
+{
+    // Strength 10 carries 480; "None" allows 81. The best helm and the best armour alone each fit,
+    // together they do not: the best set takes the lighter pair with more armour class in all.
+    std::deque<TItem> items = {Gear(80, 10), Gear(40, 6), Gear(80, 10), Gear(40, 6)};
+    SlotLists lists;
+    lists[Head].AddFormated(items[0]);
+    lists[Head].AddFormated(items[1]);
+    lists[Torso].AddFormated(items[2]);
+    lists[Torso].AddFormated(items[3]);
+    BestSetQuestion q;
+    q.Lists = &lists;
+    q.Strength = 10;
+    q.Bound = LoadBound::None;
+    BestSetAnswer a = SolveBestSet(q);
+    EXPECT_EQ(a.Picks[Head], 2);
+    EXPECT_EQ(a.Picks[Torso], 2);
+    EXPECT_EQ(ScoreText(a.Score), "12.0");
+    EXPECT_EQ(ScoreText(*a.RunnerUp), "10.0");
+    EXPECT_EQ(a.Load, 80);
+    EXPECT_EQ(a.Category, EncumbranceCategory::None);
+
+    // A belt that raises what the character carries lets both heavy pieces in.
+    TItem& belt = items.emplace_back(Gear(1, 0, 100));
+    lists[Waist].AddFormated(belt);
+    a = SolveBestSet(q);
+    EXPECT_EQ(a.Picks[Head], 1);
+    EXPECT_EQ(a.Picks[Torso], 1);
+    EXPECT_EQ(a.Picks[Waist], 1);
+    EXPECT_EQ(a.MaxEncumbrance, 960);
+
+    // A kept slot keeps its pick, even empty; a cancelled search answers nothing.
+    q.Kept[Waist] = 0;
+    EXPECT_EQ(SolveBestSet(q).Picks[Head], 2);
+    EXPECT_TRUE(SolveBestSet(q, [](int, int) { return false; }).Cancelled);
+}
+
+TEST(BestSet, RingsAndEdgesOfTheRange)
+{
+    // One ring better than the others: it is worn once unless the same ring may be worn twice.
+    std::deque<TItem> items = {Gear(1, 5), Gear(1, 2), Gear(INT32_MAX, 1e8, INT32_MAX, INT32_MAX),
+                               Gear(INT32_MIN, -1e8, INT32_MIN, INT32_MIN)};
+    SlotLists lists;
+    for (size_t i = 0; i < 2; ++i) {
+        lists[Finger1].AddFormated(items[i]);
+        lists[Finger2].AddFormated(items[i]);
+    }
+    BestSetQuestion q;
+    q.Lists = &lists;
+    q.Bound = LoadBound::NoLimit;
+    BestSetAnswer a = SolveBestSet(q);
+    EXPECT_EQ(ScoreText(a.Score), "7.0");
+    q.SameRing = true;
+    EXPECT_EQ(ScoreText(SolveBestSet(q).Score), "10.0");
+
+    // Values at the ends of the 32-bit range are neither dropped nor overflow.
+    lists[Head].AddFormated(items[2]);
+    lists[Neck].AddFormated(items[3]);
+    q.Weights.Crits = INT32_MAX;
+    q.Weights.ArmourClass = INT32_MIN;
+    a = SolveBestSet(q);
+    const BruteForce truth(q);
+    ASSERT_TRUE(truth.Best.has_value());
+    EXPECT_TRUE(a.Score == *truth.Best) << ScoreText(a.Score);
+    ExpectAdmissible(q, a);
+    EXPECT_EQ(ScoreText(-SetScore{15}), "-1.5");
+    EXPECT_EQ(ScoreText(SetScore{INT64_MAX} * 1000), "922337203685477580700.0");
+}
