@@ -1,5 +1,7 @@
 #include "app/EquipmentPage.h"
 
+#include "app/BestSetDialog.h"
+
 #include "app/Bytes.h"
 #include "app/EventGuard.h"
 #include "app/SlotListModel.h"
@@ -86,11 +88,12 @@ EquipmentPage::EquipmentPage(const ItemList& items, IUserInterface& ui, EventGua
     events_.OnClick(btnEqFilter, [this] { btnEqFilterClick(); });
     events_.OnClick(btnSave, [this] { btnSaveClick(); });
     events_.OnClick(btnLoad, [this] { btnLoadClick(); });
+    events_.OnClick(btnBestSet, [this] { btnBestSetClick(); });
 
     // Tab order: the slots top to bottom, then the buttons, the inputs and the summary.
     QWidget* previous = slotBoxes_.back();
     for (QWidget* w : std::initializer_list<QWidget*>{btnEqFilter, btnreseteq, chkRAll, btnSave, btnLoad, btnCCB,
-                                                      edtEncM, edtEenc, edtMiscAC, mmoAttribSummary}) {
+                                                      btnBestSet, edtEncM, edtEenc, edtMiscAC, mmoAttribSummary}) {
         setTabOrder(previous, w);
         previous = w;
     }
@@ -130,6 +133,8 @@ QWidget* EquipmentPage::BuildReadouts()
     btnSave = MakeButton(panel, "btnSave", "&Save Eq");
     btnLoad = MakeButton(panel, "btnLoad", "Loa&d Eq");
     btnCCB = MakeButton(panel, "btnCCB", "&Paste Eq", "Copy your equipment into the clipboard and press this button.");
+    btnBestSet = MakeButton(panel, "btnBestSet", "&Best set...",
+                            "Find the set that scores highest for what you care about, within an encumbrance bound.");
     btnLeqtab = MakeButton(panel, "btnLeqtab", "Load");
     btnLeqtab->setVisible(false);
     buttons->addWidget(btnEqFilter, 0, 0);
@@ -138,6 +143,7 @@ QWidget* EquipmentPage::BuildReadouts()
     buttons->addWidget(btnSave, 1, 0);
     buttons->addWidget(btnLoad, 1, 1);
     buttons->addWidget(btnCCB, 1, 2);
+    buttons->addWidget(btnBestSet, 2, 0, 1, 3);
     column->addLayout(buttons);
 
     // The readouts in two columns of caption and box.
@@ -277,6 +283,32 @@ void EquipmentPage::cbxHeadChange()
         {edtMaxDmg, QString::number(t.MaxDamageBonus)},
     };
     for (const auto& [box, text] : results) events_.SetText(*box, text);
+}
+
+void EquipmentPage::btnBestSetClick()
+{
+    BestSetDialog::Page page;
+    page.Lists = &lists_;
+    for (int s = 0; s < kSlotCount; ++s) page.Picks[static_cast<size_t>(s)] = std::max(0, SlotBox(static_cast<Slot>(s))->currentIndex());
+    try {
+        page.Strength = GetNumber(ToBytes(links_.StrengthText()));
+    } catch (const std::runtime_error&) {
+    }  // the page then carries nothing
+    // The load starts at "Misc. Enc" when it and "Misc. AC" are whole numbers, as the totals do.
+    int32_t enc = 0, ac = 0;
+    if (TryStrToInt(ToBytes(edtEenc->text()), enc) && TryStrToInt(ToBytes(edtMiscAC->text()), ac))
+        page.MiscEncumbrance = enc;
+    page.DecimalSep = decimalSep_;
+    page.Wear = [this](const std::array<int, kSlotCount>& picks) { events_.Run([this, &picks] { ChooseSet(picks); }); };
+    auto* dialog = new BestSetDialog(std::move(page), window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void EquipmentPage::ChooseSet(const std::array<int, kSlotCount>& picks)
+{
+    for (int s = 0; s < kSlotCount; ++s) SlotBox(static_cast<Slot>(s))->setCurrentIndex(picks[static_cast<size_t>(s)]);
+    cbxHeadChange();
 }
 
 void EquipmentPage::edtStrengthChange()

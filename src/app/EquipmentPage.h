@@ -62,6 +62,10 @@ public:
     // "&Save Eq" and "Loa&d Eq": the set, its inputs and the character in a ".kreq" file.
     void btnSaveClick();
     void btnLoadClick();
+    // "&Best set...": the dialog that finds the best set for the player's weights.
+    void btnBestSetClick();
+    // Chooses an entry in every slot, as the player's picks would, then adds the set up.
+    void ChooseSet(const std::array<int, kSlotCount>& picks);
     // One line of a set file: every slot or input it names takes the value after its "=".
     void ApplySavedLine(const std::string& line);
     // The entry of the slot's list whose item has the number after the line's "="; 0 for none.
@@ -108,6 +112,7 @@ private:
     QPushButton* btnLoad;
     QPushButton* btnCCB;
     QPushButton* btnLeqtab;
+    QPushButton* btnBestSet;
 };
 
 }  // namespace vantor

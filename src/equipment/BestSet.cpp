@@ -321,8 +321,8 @@ private:
         left = Frontier(std::move(left), compareBonus_, 3);
         right = Frontier(std::move(right), compareBonus_, 3);
         std::vector<Choice> out;
-        for (const Choice& x : left)
-            for (const Choice& y : right) {
+        for (const Choice& y : right)  // a ring alone goes to the first finger
+            for (const Choice& x : left) {
                 const TItem* ring = lists[Finger1].Record(x.First);
                 if (ring && ring == lists[Finger2].Record(y.First) && !q_.SameRing) continue;
                 out.push_back({x.Load + y.Load, x.Bonus + y.Bonus, x.Score + y.Score, x.First, y.First});

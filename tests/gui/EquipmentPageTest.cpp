@@ -1,5 +1,9 @@
 // The equipment planner on the real window: picks, readouts, limits and colours, Reset, paste.
 #include "GuiTest.h"
+
+#include <QTreeWidget>
+
+#include <QDialog>
 #include "domain/TestFiles.h"
 
 #include "data/Errors.h"
@@ -60,6 +64,53 @@ private slots:
         v->TDisplay->setCurrentWidget(Ctl<QWidget>(*v, "Equipment"));
     }
     void cleanup() { v.reset(); }
+
+    void bestSetDialog()
+    {
+        const auto open = [&] {
+            Click("btnBestSet");
+            auto* dialog = Ctl<QDialog>(*v, "dlgBestSet");
+            if (!dialog->isVisible()) qFatal("the dialog is not shown");
+            return dialog;
+        };
+        const auto search = [&](QDialog* d, const char* bound) {
+            auto* bounds = Ctl<QComboBox>(*d, "cbxBestBound");
+            bounds->setCurrentIndex(bounds->findText(bound));
+            Ctl<QPushButton>(*d, "btnBestSearch")->click();
+            if (!QTest::qWaitFor([d] { return Ctl<QPushButton>(*d, "btnBestSearch")->isEnabled(); })) qFatal("no answer");
+            return Ctl<QLineEdit>(*d, "edtBestScore")->text();
+        };
+        // Armour class, DR and accuracy count: the helm, one ring, the cloak (DR 0.3, and its bonus
+        // raises the maximum); the huge crown and the heavy boots stay off.
+        QDialog* d = open();
+        Ctl<QLineEdit>(*d, "edtWeightAcc")->setText("1");
+        QCOMPARE(search(d, "Medium"), QString("6.8"));
+        QCOMPARE(Ctl<QLabel>(*d, "lblBestRunnerUp")->text(), QString("runner-up 6.8"));  // a second, weightless ring
+        QCOMPARE(Ctl<QLabel>(*d, "lblBestTotals")->text(), QString("Enc 65 of 5280: None"));
+        QCOMPARE(Ctl<QTreeWidget>(*d, "lstBestSet")->topLevelItem(0)->text(2), QString("5.5"));
+        Ctl<QPushButton>(*d, "btnBestApply")->click();
+        QTRY_VERIFY(!v->findChild<QDialog*>("dlgBestSet"));
+        QCOMPARE(Shown("cbxHead"), QString("Bronze Helm"));
+        QCOMPARE(Shown("cbxFinger1"), QString("Brass Ring"));
+        QCOMPARE(Shown("cbxFinger2"), QString("*None*"));
+        QCOMPARE(Shown("cbxBack"), QString("Shadow Cloak"));
+        QCOMPARE(Text("edtAcc"), QString("4"));
+        QCOMPARE(Text("edtMEnc"), QString("5280"));
+
+        // A weak character: the helm no longer fits "None"; kept, nothing does.
+        Type("edtStrength", "1");
+        d = open();
+        Ctl<QLineEdit>(*d, "edtWeightAcc")->setText("1");
+        QCOMPARE(search(d, "None"), QString("1.0"));
+        Ctl<QCheckBox>(*d, "chkKeepHead")->setChecked(true);
+        QCOMPARE(search(d, "None"), QString());
+        QCOMPARE(Ctl<QLabel>(*d, "lblBestTotals")->text(), QString("No set stays within the bound."));
+        QVERIFY(!Ctl<QPushButton>(*d, "btnBestApply")->isEnabled());
+        Ctl<QPushButton>(*d, "btnBestCancel")->click();
+        QTRY_VERIFY(!v->findChild<QDialog*>("dlgBestSet"));
+        QCOMPARE(Shown("cbxHead"), QString("Bronze Helm"));
+        QVERIFY(ui.Errors.isEmpty());
+    }
 
     void slotsAfterStartup()
     {

@@ -18,9 +18,9 @@
 
 #include <memory>
 
-// A control of the window by its name.
+// A control of the window (or of one of its dialogs) by its name.
 template <class T>
-T* Ctl(vantor::TViewer& v, const char* name)
+T* Ctl(QWidget& v, const char* name)
 {
     T* w = v.findChild<T*>(name);
     if (!w) qFatal("no control %s", name);

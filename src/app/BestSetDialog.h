@@ -1,0 +1,78 @@
+#pragma once
+// "Best set...": the player weighs what matters, picks an encumbrance bound and the slots to keep,
+// and gets the highest-scoring set the slot lists allow, with its runner-up; "Apply" wears it.
+
+#include "equipment/BestSet.h"
+
+#include <QDialog>
+
+#include <array>
+#include <atomic>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QThread;
+class QTimer;
+class QTreeWidget;
+
+namespace vantor {
+
+class BestSetDialog : public QDialog {
+public:
+    // What the equipment page hands over: its lists and picks, and what its category rests on.
+    struct Page {
+        const SlotLists* Lists = nullptr;
+        std::array<int, kSlotCount> Picks{};
+        std::optional<int32_t> Strength;
+        int32_t MiscEncumbrance = 0;
+        char DecimalSep = '.';
+        std::function<void(const std::array<int, kSlotCount>&)> Wear;  // as the player's picks
+    };
+
+    BestSetDialog(Page page, QWidget* parent);
+    ~BestSetDialog() override;
+
+    // Starts the search in the background; the answer shows when it ends.
+    void Search();
+    bool Searching() const { return worker_ != nullptr; }
+
+private:
+    void BuildWeights(QGridLayout* grid);
+    BestSetQuestion Question() const;
+    void ShowAnswer();
+    void CancelClicked();
+    void StopSearch();
+    void reject() override;
+
+    Page page_;
+    std::array<QLineEdit*, 8> weights_{};
+    QComboBox* cbxBestPreset;
+    QTableWidget* tblAbilityWeights;
+    QComboBox* cbxBestBound;
+    std::array<QCheckBox*, kSlotCount> keep_{};
+    QCheckBox* chkSameRing;
+    QPushButton* btnBestSearch;
+    QProgressBar* prgBestSet;
+    QTreeWidget* lstBestSet;
+    QLineEdit* edtBestScore;
+    QLabel* lblBestRunnerUp;
+    QLabel* lblBestTotals;
+    QPushButton* btnBestApply;
+    QPushButton* btnBestCancel;
+
+    BestSetQuestion asked_;
+    BestSetAnswer answer_;
+    QThread* worker_ = nullptr;
+    QTimer* poll_ = nullptr;
+    std::atomic<int> done_{0}, steps_{1};
+    std::atomic<bool> stop_{false};
+};
+
+}  // namespace vantor
