@@ -1,13 +1,16 @@
 // Renders the main window on the bundled sample data to PNG files, for the README:
 //   vantor-screenshot OUT_DIR [DATA_DIR]
 // writes OUT_DIR/screenshot.png (the armour list), OUT_DIR/equipment.png (a planned set) and
-// OUT_DIR/utilities.png (the calculators worked out for that set).
+// OUT_DIR/utilities.png (the calculators worked out for that set) and OUT_DIR/bestset.png (the best
+// set dialog with an answer).
 #include "app/EquipmentPage.h"
 #include "app/UserInterface.h"
 #include "app/Viewer.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -65,5 +68,18 @@ int main(int argc, char** argv)
     viewer.cbxAClass->setCurrentIndex(viewer.cbxAClass->findText("Mage"));
     viewer.Events().Run([&] { viewer.cbxAClassChange(); });
     utilities->findChild<QPushButton*>("btnMRC")->click();
-    return Save(viewer, out + "utilities.png") ? 0 : 1;
+    if (!Save(viewer, out + "utilities.png")) return 1;
+
+    // The best set for armour class, damage resistance and accuracy, within "Medium".
+    viewer.TDisplay->setCurrentWidget(equipment);
+    equipment->findChild<QPushButton*>("btnBestSet")->click();
+    auto* best = viewer.findChild<QDialog*>("dlgBestSet");
+    best->findChild<QLineEdit*>("edtWeightAcc")->setText("1");
+    auto* search = best->findChild<QPushButton*>("btnBestSearch");
+    search->click();
+    QElapsedTimer waited;
+    waited.start();
+    while (!search->isEnabled() && waited.elapsed() < 10000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QApplication::processEvents();
+    return best->grab().save(out + "bestset.png") ? 0 : 1;
 }

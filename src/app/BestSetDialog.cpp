@@ -22,6 +22,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <map>
+
 namespace vantor {
 namespace {
 
@@ -83,16 +85,17 @@ BestSetDialog::BestSetDialog(Page page, QWidget* parent) : QDialog(parent), page
     chkSameRing = new QCheckBox("Same ring on both &fingers", limits);
     chkSameRing->setObjectName("chkSameRing");
     chkSameRing->setToolTip("Allow one ring to be chosen for both fingers.");
-    limitsGrid->addWidget(chkSameRing, 4, 0, 1, 2);
+    limitsGrid->addWidget(chkSameRing, 4, 0, 1, 4);
     cbxBestBound = new QComboBox(limits);
     cbxBestBound->setObjectName("cbxBestBound");
     for (const char* b : kBounds) cbxBestBound->addItem(b);
     cbxBestBound->setCurrentIndex(2);
     cbxBestBound->setToolTip("The heaviest encumbrance the set may reach, worked out as the Equipment page does.");
-    QLabel* boundLabel = MakeLabel(limits, "", "&Encumbrance at most");
+    QLabel* boundLabel = MakeLabel(limits, "", "Encum&brance at most");
     boundLabel->setBuddy(cbxBestBound);
-    limitsGrid->addWidget(boundLabel, 4, 2);
-    limitsGrid->addWidget(cbxBestBound, 4, 3);
+    limitsGrid->addWidget(boundLabel, 5, 0, 1, 2);
+    limitsGrid->addWidget(cbxBestBound, 5, 2, 1, 2);
+    limitsGrid->setRowStretch(6, 1);
 
     auto* top = new QHBoxLayout;
     top->addWidget(wants, 1);
@@ -116,6 +119,7 @@ BestSetDialog::BestSetDialog(Page page, QWidget* parent) : QDialog(parent), page
     lstBestSet->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     lstBestSet->header()->setStretchLastSection(false);
     layout->addWidget(lstBestSet, 1);
+    lstBestSet->setMinimumHeight(8 * fontMetrics().height());
 
     auto* scoreRow = new QHBoxLayout;
     edtBestScore = MakeEdit(this, "edtBestScore", QString(), "The score of the set found.");
@@ -196,18 +200,23 @@ void BestSetDialog::BuildWeights(QGridLayout* grid)
     tblAbilityWeights->verticalHeader()->hide();
     tblAbilityWeights->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     tblAbilityWeights->setToolTip("Any ability by name; type a weight beside it.");
+    tblAbilityWeights->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    tblAbilityWeights->setMaximumHeight(8 * (fontMetrics().height() + 6));
+    // One row a name; a weight counts for every code of that name.
+    std::map<std::string, QVariantList> codes;
     for (int32_t code = 1; code <= 200; ++code) {
         const std::string name = GetFlagName(code);
-        if (name.empty() || name[0] == '?') continue;
+        if (!name.empty() && name[0] != '?') codes[name] << code;
+    }
+    for (const auto& [name, list] : codes) {
         const int row = tblAbilityWeights->rowCount();
         tblAbilityWeights->insertRow(row);
         auto* caption = new QTableWidgetItem(FromBytes(name));
         caption->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        caption->setData(Qt::UserRole, code);
+        caption->setData(Qt::UserRole, list);
         tblAbilityWeights->setItem(row, 0, caption);
         tblAbilityWeights->setItem(row, 1, new QTableWidgetItem("0"));
     }
-    tblAbilityWeights->sortItems(0);
     grid->addWidget(tblAbilityWeights, 5, 0, 1, 4);
 }
 
@@ -226,7 +235,9 @@ BestSetQuestion BestSetDialog::Question() const
     for (size_t i = 0; i < weights_.size(); ++i) q.Weights.*kWeightBoxes[i].Weight = number(weights_[i]->text());
     for (int row = 0; row < tblAbilityWeights->rowCount(); ++row) {
         const int32_t w = number(tblAbilityWeights->item(row, 1)->text());
-        if (w != 0) q.Weights.Abilities[tblAbilityWeights->item(row, 0)->data(Qt::UserRole).toInt()] = w;
+        if (w == 0) continue;
+        for (const QVariant& code : tblAbilityWeights->item(row, 0)->data(Qt::UserRole).toList())
+            q.Weights.Abilities[code.toInt()] = w;
     }
     q.Bound = static_cast<LoadBound>(cbxBestBound->currentIndex());
     for (size_t s = 0; s < keep_.size(); ++s)
