@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what building and testing the viewer needs on Debian 12; with "fuzz", also clang and
-# its libFuzzer runtime for the fuzz targets.
+# Installs what building, testing and packaging the viewer needs on Debian 12 (the validators of
+# the menu entry and AppStream data, dpkg-dev for the package's dependencies); with "fuzz", also
+# clang and its libFuzzer runtime for the fuzz targets.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev fonts-dejavu-core
+          desktop-file-utils appstream dpkg-dev)
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

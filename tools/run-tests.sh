@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test twice: in the normal build and in the
-# AddressSanitizer + UndefinedBehaviorSanitizer build; then runs each fuzz target for 30 seconds.
+# AddressSanitizer + UndefinedBehaviorSanitizer build; then builds the Debian package and lists it,
+# and runs each fuzz target for 30 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -11,5 +12,11 @@ for preset in debug asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+echo "== Debian package =="
+cmake --preset release -DVANTOR_BUILD_TESTS=OFF
+cmake --build --preset release
+(cd build/release && rm -f vantor-viewer_*.deb && cpack -G DEB)
+dpkg-deb --info build/release/vantor-viewer_*.deb
+dpkg-deb --contents build/release/vantor-viewer_*.deb
 echo "== fuzz targets =="
 bash tools/run-fuzz.sh 30

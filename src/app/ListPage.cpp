@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPainter>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -75,9 +76,36 @@ ListPage::ListPage(ListKind kind, const ListPageNames& names, EventGuard& events
     events.OnColumnClick(list_->header(), [this](int column) { ColumnClick(column); });
 }
 
+namespace {
+
+// A list view that says why it is empty, in its "emptyText" property.
+class ListView : public QTreeView {
+public:
+    using QTreeView::QTreeView;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QTreeView::paintEvent(e);
+        const QString text = property("emptyText").toString();
+        if (text.isEmpty() || (model() && model()->rowCount() > 0)) return;
+        QPainter painter(viewport());
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(viewport()->rect().adjusted(24, 24, -24, -24), Qt::AlignCenter | Qt::TextWordWrap, text);
+    }
+};
+
+}  // namespace
+
+void ListPage::SetEmptyText(const QString& text)
+{
+    list_->setProperty("emptyText", text);
+    list_->viewport()->update();
+}
+
 QTreeView* ListPage::MakeList(const char* name)
 {
-    auto* v = new QTreeView(this);
+    auto* v = new ListView(this);
     v->setObjectName(name);
     v->setModel(rows_);
     v->setRootIsDecorated(false);

@@ -57,6 +57,8 @@ public:
 
     ListModel& Rows() { return *rows_; }
     QTreeView* List() const { return list_; }
+    // The text the list shows while it has no rows (empty: none), such as which file is missing.
+    void SetEmptyText(const QString& text);
     // The filter controls of the page go into this grid, left of the search box; its buttons
     // into the row under the search box.
     QGridLayout* FilterGrid() const { return filterGrid_; }

@@ -8,6 +8,7 @@
 #include "app/ManaBlessingPage.h"
 #include "app/UtilitiesPage.h"
 #include "app/Widgets.h"
+#include "data/DataFile.h"
 #include "data/CodeTables.h"
 #include "data/Errors.h"
 #include "data/TypedNumber.h"
@@ -33,6 +34,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -209,10 +211,17 @@ void TViewer::BuildPages()
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
+QString TViewer::PlayerDataDir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + '/';
+}
+
 void TViewer::FormCreate()
 {
     FirstActivation = true;
-    DataDir = QCoreApplication::applicationDirPath() + '/';
+    DataDir = QFile::decodeName(ChooseDataDir(QFile::encodeName(QCoreApplication::applicationDirPath() + '/').toStdString(),
+                                              QFile::encodeName(PlayerDataDir()).toStdString())
+                                    .c_str());
     FindIndex = -1;
     ArmorSortColumn = 999;
     Loading = true;
@@ -266,7 +275,18 @@ void TViewer::LoadClick()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         sincePaint.restart();
     };
-    LoadRecords(QFile::encodeName(DataDir).toStdString(), Spells, Items, pump);
+    const std::string dir = QFile::encodeName(DataDir).toStdString();
+    // A start with no data shows no message, but each empty list says which file to put where.
+    const auto missing = [&](std::initializer_list<const char*> names, const char* file, const char* what) {
+        for (const char* name : names)
+            if (!FindDataFile(dir, name).empty()) return QString();
+        return QString("No %1 to show.\nPut the game's export \"%2\" in\n%3")
+            .arg(what, file, QDir::toNativeSeparators(DataDir));
+    };
+    const QString noItems = missing({"Items.txt", "Itemsnew.txt"}, "Items.txt", "items");
+    for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_, otherPage_}) page->SetEmptyText(noItems);
+    spellsPage_->SetEmptyText(missing({"spells.txt", "spellsVtab0.txt"}, "spells.txt", "spells"));
+    LoadRecords(dir, Spells, Items, pump);
     DisplaySpells();
     DisplayWeapons();
     DisplayArmor();

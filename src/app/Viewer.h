@@ -67,6 +67,9 @@ public:
 
     // State.
     QString DataDir;
+    // The player's own data folder (~/.local/share/vantor-viewer/ on Linux), read when the
+    // program's folder holds no data file.
+    static QString PlayerDataDir();
     ItemList Items;
     SpellList Spells;
     int32_t FindIndex = -1;

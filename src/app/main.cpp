@@ -2,6 +2,7 @@
 #include "app/Viewer.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <clocale>
 
@@ -9,8 +10,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");  // numbers are formatted by the program itself
-    QApplication::setApplicationName("Vantor Viewer");
+    QApplication::setApplicationName("vantor-viewer");  // names the player's data folder
     QApplication::setApplicationDisplayName("Vantor Viewer");
+    QGuiApplication::setDesktopFileName("vantor-viewer");
+    QApplication::setWindowIcon(QIcon::fromTheme("vantor-viewer"));  // found once installed
     vantor::QtUserInterface ui;
     vantor::TViewer Viewer(ui);
     Viewer.show();

@@ -39,6 +39,18 @@ std::string FindDataFile(const std::string& dir, const std::string& name)
     return *std::min_element(matches.begin(), matches.end());
 }
 
+bool HoldsDataFiles(const std::string& dir)
+{
+    for (const char* name : {"Items.txt", "Itemsnew.txt", "spells.txt", "spellsVtab0.txt"})
+        if (!FindDataFile(dir, name).empty()) return true;
+    return false;
+}
+
+std::string ChooseDataDir(const std::string& programDir, const std::string& playerDir)
+{
+    return HoldsDataFiles(programDir) ? programDir : playerDir;
+}
+
 static std::string ReadWholeFile(const std::string& path)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");

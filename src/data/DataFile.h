@@ -15,6 +15,13 @@ using Pump = std::function<void()>;
 // Empty when there is no such file.
 std::string FindDataFile(const std::string& dir, const std::string& name);
 
+// Whether dir holds any of the data files (the item export or either spell export).
+bool HoldsDataFiles(const std::string& dir);
+
+// The folder the data files are read from: the program's own when it holds any of them (a player
+// who keeps the files beside the program sees no change), otherwise the player's data folder.
+std::string ChooseDataDir(const std::string& programDir, const std::string& playerDir);
+
 // Reads the file at path line by line and hands each line to readLine. Lines end in LF or CR LF;
 // a last line without a line end is still a line; nothing is read after a final line end.
 // A conversion error raised by readLine is given the file name and the 1-based line number.

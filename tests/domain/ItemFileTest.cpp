@@ -249,6 +249,18 @@ TEST(ItemFile, UnreadableFileIsAnInputOutputError)
     }
 }
 
+TEST(DataFile, ProgramFolderFirstThenThePlayers)
+{
+    TempDir program, player;
+    const auto chosen = [&] { return ChooseDataDir(program.Path(), player.Path()); };
+    EXPECT_EQ(chosen(), player.Path());  // nothing anywhere: the player's folder, to put files in
+    player.Write("spells.txt", "");
+    EXPECT_EQ(chosen(), player.Path());
+    program.Write("SPELLSVTAB0.TXT", "");  // any data file, in any letter case
+    EXPECT_EQ(chosen(), program.Path());
+    EXPECT_FALSE(HoldsDataFiles(program.Path() + "/none"));
+}
+
 TEST(LoadRecords, SpellsAreDescribedBeforeItemsNameThem)
 {
     TempDir dir;

@@ -1,5 +1,7 @@
 // The main window, driven offscreen by its control names.
 #include "GuiTest.h"
+
+#include <QDir>
 #include "domain/TestFiles.h"
 
 #include "app/FilterPages.h"
@@ -413,12 +415,22 @@ private slots:
         QVERIFY(!v->Loading);
         for (QTreeView* list : {Ctl<QTreeView>(*v, "lstArmor"), Ctl<QTreeView>(*v, "lstWeapons"), Ctl<QTreeView>(*v, "lstOther"), Ctl<QTreeView>(*v, "lstDisplaySpell")})
             QCOMPARE(list->model()->rowCount(), 0);
+        // Each empty list says which file to put where.
+        const QString folder = QDir::toNativeSeparators(v->DataDir);
+        QCOMPARE(Ctl<QTreeView>(*v, "lstWeapons")->property("emptyText").toString(),
+                 "No items to show.\nPut the game's export \"Items.txt\" in\n" + folder);
+        QCOMPARE(Ctl<QTreeView>(*v, "lstDisplaySpell")->property("emptyText").toString(),
+                 "No spells to show.\nPut the game's export \"spells.txt\" in\n" + folder);
+        dir.Write("spellsVtab0.txt", "");
+        auto other = Open(QString::fromStdString(dir.Path()));
+        QCOMPARE(Ctl<QTreeView>(*other, "lstDisplaySpell")->property("emptyText").toString(), QString());
     }
 
-    void dataDirectoryIsTheProgramsOwn()
+    void dataDirectoryIsTheProgramsOwnOrThePlayers()
     {
-        TViewer v(ui);
-        QCOMPARE(v.DataDir, QCoreApplication::applicationDirPath() + "/");
+        TViewer v(ui);  // the tests' folder holds no data
+        QCOMPARE(v.DataDir, TViewer::PlayerDataDir());
+        QVERIFY(v.DataDir.endsWith("/viewer_tests/"));
     }
 
     void escapeExits()
