@@ -1,13 +1,14 @@
 // Renders the main window on the bundled sample data to PNG files, for the README:
 //   vantor-screenshot OUT_DIR [DATA_DIR]
 // writes OUT_DIR/screenshot.png (the armour list), OUT_DIR/equipment.png (a planned set) and
-// OUT_DIR/utilities.png (the calculators worked out for that set) and OUT_DIR/bestset.png (the best
-// set dialog with an answer).
+// OUT_DIR/compare.png (an armour piece beside the one worn), OUT_DIR/utilities.png (the calculators
+// worked out for that set) and OUT_DIR/bestset.png (the best set dialog with an answer).
 #include "app/EquipmentPage.h"
 #include "app/UserInterface.h"
 #include "app/Viewer.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -15,6 +16,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeView>
 
 #include <clocale>
 #include <cstdio>
@@ -55,6 +57,16 @@ int main(int argc, char** argv)
         if (box->count() > 3) box->setCurrentIndex(3);
     viewer.Events().Run([&] { equipment->cbxHeadChange(); });
     if (!Save(viewer, out + "equipment.png")) return 1;
+
+    // An item of the armour list beside the one worn where it goes.
+    auto* armour = viewer.findChild<QTreeView*>("lstArmor");
+    armour->setCurrentIndex(armour->model()->index(5, 0));
+    armour->findChild<QAction*>("actCompare")->trigger();
+    QApplication::processEvents();
+    if (auto* compare = viewer.findChild<QDialog*>("dlgCompare")) {
+        if (!compare->grab().save(out + "compare.png")) return 1;
+        compare->close();
+    }
 
     // The calculators: swings with the set's weapon, and a pasted damage summary.
     QWidget* utilities = viewer.findChild<QWidget*>("tbUtil");

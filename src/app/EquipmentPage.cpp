@@ -89,11 +89,12 @@ EquipmentPage::EquipmentPage(const ItemList& items, IUserInterface& ui, EventGua
     events_.OnClick(btnSave, [this] { btnSaveClick(); });
     events_.OnClick(btnLoad, [this] { btnLoadClick(); });
     events_.OnClick(btnBestSet, [this] { btnBestSetClick(); });
+    events_.OnClick(btnCopySet, [this] { btnCopySetClick(); });
 
     // Tab order: the slots top to bottom, then the buttons, the inputs and the summary.
     QWidget* previous = slotBoxes_.back();
     for (QWidget* w : std::initializer_list<QWidget*>{btnEqFilter, btnreseteq, chkRAll, btnSave, btnLoad, btnCCB,
-                                                      btnBestSet, edtEncM, edtEenc, edtMiscAC, mmoAttribSummary}) {
+                                                      btnBestSet, btnCopySet, edtEncM, edtEenc, edtMiscAC, mmoAttribSummary}) {
         setTabOrder(previous, w);
         previous = w;
     }
@@ -135,6 +136,7 @@ QWidget* EquipmentPage::BuildReadouts()
     btnCCB = MakeButton(panel, "btnCCB", "&Paste Eq", "Copy your equipment into the clipboard and press this button.");
     btnBestSet = MakeButton(panel, "btnBestSet", "&Best set...",
                             "Find the set that scores highest for what you care about, within an encumbrance bound.");
+    btnCopySet = MakeButton(panel, "btnCopySet", "&Copy set", "Copy the set as the game lists it, for Paste Eq.");
     btnLeqtab = MakeButton(panel, "btnLeqtab", "Load");
     btnLeqtab->setVisible(false);
     buttons->addWidget(btnEqFilter, 0, 0);
@@ -143,7 +145,8 @@ QWidget* EquipmentPage::BuildReadouts()
     buttons->addWidget(btnSave, 1, 0);
     buttons->addWidget(btnLoad, 1, 1);
     buttons->addWidget(btnCCB, 1, 2);
-    buttons->addWidget(btnBestSet, 2, 0, 1, 3);
+    buttons->addWidget(btnBestSet, 2, 0, 1, 2);
+    buttons->addWidget(btnCopySet, 2, 2);
     column->addLayout(buttons);
 
     // The readouts in two columns of caption and box.
@@ -221,6 +224,7 @@ void EquipmentPage::FillSlots(const std::function<bool(const TItem&)>& usable, S
     FillSlotLists(items_, usable, lists_, swing);
     for (SlotListModel* m : slotRows_) m->EndRefill();
     for (QComboBox* box : slotBoxes_) box->setCurrentIndex(0);
+    if (links_.WornChanged) links_.WornChanged(ChosenItems{});
 }
 
 void EquipmentPage::btnLeqtabClick()
@@ -257,9 +261,8 @@ void EquipmentPage::btnreseteqClick()
 
 void EquipmentPage::cbxHeadChange()
 {
-    ChosenItems chosen{};
-    for (int s = 0; s < kSlotCount; ++s)
-        chosen[static_cast<size_t>(s)] = SelectedRecord(*SlotBox(static_cast<Slot>(s)), lists_[static_cast<size_t>(s)]);
+    const ChosenItems chosen = Chosen();
+    if (links_.WornChanged) links_.WornChanged(chosen);
     // Everything is worked out before anything is shown, so that an overflow leaves the readouts.
     const EquipmentTotals t = AddUpEquipment(chosen, ToBytes(edtEenc->text()), ToBytes(edtMiscAC->text()));
     const std::string summary = AbilitySummary(t);
@@ -283,6 +286,31 @@ void EquipmentPage::cbxHeadChange()
         {edtMaxDmg, QString::number(t.MaxDamageBonus)},
     };
     for (const auto& [box, text] : results) events_.SetText(*box, text);
+}
+
+ChosenItems EquipmentPage::Chosen() const
+{
+    ChosenItems chosen{};
+    for (int s = 0; s < kSlotCount; ++s)
+        chosen[static_cast<size_t>(s)] = SelectedRecord(*SlotBox(static_cast<Slot>(s)), lists_[static_cast<size_t>(s)]);
+    return chosen;
+}
+
+SetInputs EquipmentPage::Inputs() const
+{
+    return {ToBytes(edtEenc->text()), ToBytes(edtMiscAC->text()), ToBytes(links_.StrengthText())};
+}
+
+void EquipmentPage::btnCopySetClick()
+{
+    std::array<int, kSlotCount> picks{};
+    for (int s = 0; s < kSlotCount; ++s) picks[static_cast<size_t>(s)] = std::max(0, SlotBox(static_cast<Slot>(s))->currentIndex());
+    ui_.SetClipboardText(FromBytes(CopySetText(lists_, picks)));
+    QStringList differ;
+    for (const Slot s : SlotsNotPastedBack(lists_, picks)) differ << SlotTable()[s].Caption;
+    if (!differ.isEmpty())
+        ui_.ShowMessage(this, "The set is copied. Pasted back, these slots would get another item of a matching "
+                              "name: " + differ.join(", ") + ".");
 }
 
 void EquipmentPage::btnBestSetClick()

@@ -3,6 +3,7 @@
 // what the character can carry, the set pasted from the game's listing, the slot lists narrowed
 // to the character, and sets kept in files.
 
+#include "equipment/Compare.h"
 #include "equipment/SetFile.h"
 #include "equipment/SlotLists.h"
 #include "filters/Profile.h"
@@ -41,6 +42,7 @@ public:
         std::function<void(const SavedProfile&)> RestoreProfile; // ... and back; a bad number raises
         std::function<void()> FilterAll;                         // "Filter all"
         std::function<QString(bool save)> AskSetFile;            // the save or open dialog; empty: cancelled
+        std::function<void(const ChosenItems&)> WornChanged;     // the set changed: the lists mark it
     };
 
     EquipmentPage(const ItemList& items, IUserInterface& ui, EventGuard& events, Links links, QWidget* parent);
@@ -62,6 +64,11 @@ public:
     // "&Save Eq" and "Loa&d Eq": the set, its inputs and the character in a ".kreq" file.
     void btnSaveClick();
     void btnLoadClick();
+    // The items the slots hold, and what the page's category rests on.
+    ChosenItems Chosen() const;
+    SetInputs Inputs() const;
+    // "&Copy set": the set on the clipboard as the game lists it, for "&Paste Eq".
+    void btnCopySetClick();
     // "&Best set...": the dialog that finds the best set for the player's weights.
     void btnBestSetClick();
     // Chooses an entry in every slot, as the player's picks would, then adds the set up.
@@ -113,6 +120,7 @@ private:
     QPushButton* btnCCB;
     QPushButton* btnLeqtab;
     QPushButton* btnBestSet;
+    QPushButton* btnCopySet;
 };
 
 }  // namespace vantor

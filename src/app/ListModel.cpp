@@ -1,5 +1,9 @@
 #include "app/ListModel.h"
 
+#include <algorithm>
+
+#include <QFont>
+
 #include "app/Bytes.h"
 
 namespace vantor {
@@ -31,6 +35,12 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
     const ColumnDef& column = columns_[static_cast<size_t>(index.column())];
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQt(column.Alignment));
+    if (role == Qt::FontRole) {
+        if (!IsWorn(rows_[static_cast<size_t>(index.row())].Item)) return {};
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
     // Text columns also show their cell as a tool tip, for texts wider than the column.
     const bool textColumn = column.Kind == ColumnKind::Caption || column.Kind == ColumnKind::Text;
     if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && textColumn)) return {};
@@ -99,6 +109,34 @@ void ListModel::BeginUpdate()
 void ListModel::EndUpdate()
 {
     if (--updating_ == 0) endResetModel();
+}
+
+void ListModel::SetWorn(std::vector<const TItem*> worn)
+{
+    std::sort(worn.begin(), worn.end());
+    worn.erase(std::unique(worn.begin(), worn.end()), worn.end());
+    if (worn == worn_) return;
+    worn_ = std::move(worn);
+    if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::FontRole});
+}
+
+bool ListModel::IsWorn(const TItem* item) const
+{
+    return item && std::binary_search(worn_.begin(), worn_.end(), item);
+}
+
+QString ListModel::RowText(int row) const
+{
+    QStringList cells;
+    for (int c = 0; c < columnCount(); ++c) cells << data(index(row, c), Qt::DisplayRole).toString();
+    return cells.join('\t');
+}
+
+QString ListModel::HeaderText() const
+{
+    QStringList captions;
+    for (int c = 0; c < columnCount(); ++c) captions << headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    return captions.join('\t');
 }
 
 }  // namespace vantor

@@ -30,6 +30,14 @@ public:
     // selections and other kept positions follow their rows.
     void Reorder(const std::vector<size_t>& order);
 
+    // Rows of these items show in bold (the items worn in the equipment slots).
+    void SetWorn(std::vector<const TItem*> worn);
+    bool IsWorn(const TItem* item) const;
+
+    // The row as text, tab-separated, as the list shows it; header: the column captions.
+    QString RowText(int row) const;
+    QString HeaderText() const;
+
     // While updating, rows are added without telling the views row by row; they catch up at the end.
     void BeginUpdate();
     void EndUpdate();
@@ -38,6 +46,7 @@ private:
     std::vector<ColumnDef> columns_;
     std::vector<ListRow> rows_;
     int updating_ = 0;
+    std::vector<const TItem*> worn_;  // at most sixteen, sorted
 };
 
 // Suspends a list's repainting for a refill, and resumes it however the refill ends.

@@ -6,6 +6,7 @@
 #include "filters/Find.h"
 #include "filters/Sorting.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -74,6 +75,36 @@ ListPage::ListPage(ListKind kind, const ListPageNames& names, EventGuard& events
         layout->addWidget(list_);
     }
     events.OnColumnClick(list_->header(), [this](int column) { ColumnClick(column); });
+
+    // The list's menu, its shortcuts working while the list has the focus.
+    list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto action = [this](const char* name, const QString& caption, const QKeySequence& keys,
+                               std::function<void()> run) {
+        auto* a = new QAction(caption, list_);
+        a->setObjectName(name);
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WidgetShortcut);
+        list_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, run = std::move(run)] { events_.Run(run); });
+    };
+    action("actCopy", "&Copy", QKeySequence::Copy, [this] { CopyRow(false); });
+    action("actCopyWithHeader", "Copy with &header", QKeySequence("Ctrl+Shift+C"), [this] { CopyRow(true); });
+    if (links_.Compare)
+        action("actCompare", "Compare with &worn", QKeySequence("Ctrl+K"), [this] { CompareClick(); });
+}
+
+void ListPage::CopyRow(bool withHeader)
+{
+    const int row = list_->currentIndex().row();
+    if (row < 0 || row >= rows_->rowCount()) return;
+    links_.Copy(withHeader ? rows_->HeaderText() + '\n' + rows_->RowText(row) : rows_->RowText(row));
+}
+
+void ListPage::CompareClick()
+{
+    const int row = list_->currentIndex().row();
+    if (row < 0 || row >= rows_->rowCount() || !rows_->Row(row).Item) return;
+    links_.Compare(*rows_->Row(row).Item);
 }
 
 namespace {

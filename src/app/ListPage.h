@@ -44,6 +44,8 @@ public:
         const ItemList* Items;  // the loaded records
         const SpellList* Spells;
         std::function<Profile()> CurrentProfile;  // the character of the top panel
+        std::function<void(const QString&)> Copy;           // puts text on the clipboard
+        std::function<void(const TItem&)> Compare = nullptr; // "Compare with worn"; none on most lists
     };
 
     ListPage(ListKind kind, const ListPageNames& names, EventGuard& events, const Links& links,
@@ -75,6 +77,10 @@ public:
     void SelectItem(int row);
     void FindFirstClick();
     void FindNextClick();
+    // "Copy" and "Copy with header": the selected row as tab-separated text.
+    void CopyRow(bool withHeader);
+    // "Compare with worn": the selected item beside what is worn where it would go.
+    void CompareClick();
 
 protected:
     // Empties the list, adds the rows, then sorts it by its state, with the busy cursor and no

@@ -51,4 +51,9 @@ QString QtUserInterface::ClipboardText()
     return QApplication::clipboard()->text();
 }
 
+void QtUserInterface::SetClipboardText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
 }  // namespace vantor

@@ -23,6 +23,7 @@ public:
     virtual bool Confirm(QWidget* parent, const QString& text) = 0;
     virtual bool ClipboardHasText() = 0;
     virtual QString ClipboardText() = 0;
+    virtual void SetClipboardText(const QString& text) = 0;
 };
 
 // The real boxes, dialogs and clipboard.
@@ -35,6 +36,7 @@ public:
     bool Confirm(QWidget* parent, const QString& text) override;
     bool ClipboardHasText() override;
     QString ClipboardText() override;
+    void SetClipboardText(const QString& text) override;
 };
 
 }  // namespace vantor

@@ -1,6 +1,7 @@
 #include "app/Viewer.h"
 
 #include "app/Bytes.h"
+#include "app/CompareWindow.h"
 #include "app/EquipmentPage.h"
 #include "app/FilterPages.h"
 #include "app/ListPage.h"
@@ -137,15 +138,17 @@ void TViewer::BuildPages()
     TDisplay->setObjectName("TDisplay");
     TDisplay->setUsesScrollButtons(false);
     TDisplay->setElideMode(Qt::ElideNone);
-    const auto links = [this](int32_t& column, bool& descending) {
-        return ListPage::Links{&FindIndex, &Loading, &column, &descending, &Items, &Spells,
-                               [this] { return CurrentProfile(); }};
+    const auto links = [this](int32_t& column, bool& descending, bool compare) {
+        ListPage::Links l{&FindIndex, &Loading, &column, &descending, &Items, &Spells,
+                          [this] { return CurrentProfile(); }, [this](const QString& text) { ui_.SetClipboardText(text); }};
+        if (compare) l.Compare = [this](const TItem& item) { CompareWithWorn(item); };
+        return l;
     };
-    armorPage_ = new ArmorPage(events_, links(ArmorSortColumn, ArmorSortDescending), TDisplay);
-    weaponsPage_ = new WeaponsPage(events_, links(WeaponSortColumn, WeaponSortDescending), TDisplay);
-    spellsPage_ = new SpellsPage(events_, links(SpellSortColumn, SpellSortDescending), TDisplay);
+    armorPage_ = new ArmorPage(events_, links(ArmorSortColumn, ArmorSortDescending, true), TDisplay);
+    weaponsPage_ = new WeaponsPage(events_, links(WeaponSortColumn, WeaponSortDescending, true), TDisplay);
+    spellsPage_ = new SpellsPage(events_, links(SpellSortColumn, SpellSortDescending, false), TDisplay);
     otherPage_ = new ListPage(ListKind::Other, {"Other", "lstOther", nullptr, nullptr, nullptr, nullptr, nullptr},
-                              events_, links(OtherSortColumn, OtherSortDescending), TDisplay);
+                              events_, links(OtherSortColumn, OtherSortDescending, false), TDisplay);
     armorPage_->List()->setColumnWidth(1, 74);
     otherPage_->List()->setColumnWidth(4, 400);
     armorPage_->findChild<QLineEdit*>("edtFind")->setToolTip("Search For");
@@ -181,6 +184,11 @@ void TViewer::BuildPages()
         return save ? ui_.SaveFileName(this, dialog.Filter, dialog.InitialDir)
                     : ui_.OpenFileName(this, dialog.Filter, dialog.InitialDir);
     };
+    equipment.WornChanged = [this](const ChosenItems& chosen) {
+        const std::vector<const TItem*> worn(chosen.begin(), chosen.end());
+        armorPage_->Rows().SetWorn(worn);
+        weaponsPage_->Rows().SetWorn(worn);
+    };
     equipmentPage_ = new EquipmentPage(Items, ui_, events_, std::move(equipment), TDisplay);
     utilitiesPage_ = new UtilitiesPage(ui_, events_,
                                        {[this] { return SelectedCode(*cbxAClass); }, [this] { return edtAlvl->text(); },
@@ -209,6 +217,25 @@ void TViewer::BuildPages()
     // Tab order: the top panel left to right, then the pages.
     QWidget* order[] = {edtAlvl, cbxAClass, edtStrength, chkGood, chkNeutral, chkEvil, btnFilterAll, Exit, TDisplay};
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+void TViewer::CompareWithWorn(const TItem& item)
+{
+    const std::vector<Slot> targets = CompareSlots(item);
+    if (targets.empty()) {
+        ui_.ShowMessage(this, "This item is not worn in any slot.");
+        return;
+    }
+    const ChosenItems chosen = equipmentPage_->Chosen();
+    std::vector<Comparison> comparisons;
+    QStringList worn;
+    for (const Slot s : targets) {
+        comparisons.push_back(vantor::CompareWithWorn(item, s, chosen, equipmentPage_->Inputs(), DecimalSep));
+        worn << (chosen[s] ? FromBytes(chosen[s]->Name) : QString("*None*"));
+    }
+    auto* window = new CompareWindow(FromBytes(item.Name), comparisons, worn, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 QString TViewer::PlayerDataDir()

@@ -70,6 +70,8 @@ public:
     // The player's own data folder (~/.local/share/vantor-viewer/ on Linux), read when the
     // program's folder holds no data file.
     static QString PlayerDataDir();
+    // "Compare with worn" on the armour and weapons lists: a window beside the item.
+    void CompareWithWorn(const TItem& item);
     ItemList Items;
     SpellList Spells;
     int32_t FindIndex = -1;

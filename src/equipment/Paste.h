@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vantor {
 
@@ -27,5 +28,15 @@ struct PasteResult {
 // finger marker twice, the weapon hand last). A text without "(" or without ")" is no equipment
 // listing and serves nothing.
 PasteResult PasteEquipment(std::string text, const SlotLists& lists);
+
+// The chosen entries as the game lists a set ("leather cap (Head)"; an empty slot its marker,
+// "(Neck)", or "*None* (Neck)" where that pastes back better), one a line in the order the paste
+// reads them, so that the text pastes back to the same picks.
+std::string CopySetText(const SlotLists& lists, const std::array<int, kSlotCount>& picks);
+
+// The slots whose item the copied text would not paste back: same-named items in one list, a
+// longer name of an earlier slot's list inside a later item's name, or two rings whose longer name
+// is on the second finger (the paste gives the first finger the longest ring name).
+std::vector<Slot> SlotsNotPastedBack(const SlotLists& lists, const std::array<int, kSlotCount>& picks);
 
 }  // namespace vantor

@@ -7,8 +7,18 @@
 #include "equipment/SetFile.h"
 #include "equipment/SlotLists.h"
 #include "equipment/Totals.h"
+#include "equipment/Compare.h"
+#include "data/CodeTables.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <tuple>
+
+#include <random>
+
+#include <deque>
 
 #include <climits>
 #include <set>
@@ -309,4 +319,84 @@ TEST(SetFile, ReadsLeniently)
     EXPECT_TRUE(KeysInLine("Level=65").empty());
     EXPECT_EQ(ValueOfLine("cbxHead= 12=3"), " 12=3");
     EXPECT_EQ(ValueOfLine("cbxHead"), "cbxHead");
+}
+
+TEST(CopySet, PastesBackUnlessANameMatchesFirst)
+{
+    std::deque<TItem> items;
+    const auto item = [&](const char* name) -> const TItem& { return items.emplace_back(Armour(name, 0)); };
+    const struct {
+        std::vector<std::pair<Slot, std::vector<const char*>>> Lists;
+        std::vector<std::pair<Slot, int>> Picks;
+        std::vector<Slot> NotBack;
+    } cases[] = {
+        {{{Head, {"cap", "leather cap"}}}, {{Head, 1}}, {}},                        // a name inside the chosen one
+        {{{Head, {"cap", "leather cap"}}}, {{Head, 2}}, {}},
+        {{{Head, {"cap"}}, {Neck, {"cap charm"}}}, {{Head, 1}, {Neck, 1}}, {}},     // an earlier slot's name inside
+        {{{Head, {"cap"}}, {Neck, {"cap charm"}}}, {{Neck, 1}}, {}},                // "*None* (Head)" outweighs "cap"
+        {{{Head, {"cap", "cap"}}}, {{Head, 2}}, {Head}},                            // same names: the first wins
+        {{{Finger1, {"ring", "ring of fire"}}, {Finger2, {"ring", "ring of fire"}}}, {{Finger1, 2}, {Finger2, 1}}, {}},
+        {{{Finger1, {"ring", "ring of fire"}}, {Finger2, {"ring", "ring of fire"}}}, {{Finger1, 1}, {Finger2, 2}},
+         {Finger1, Finger2}},                                                       // the first finger takes the longer
+        {{{Head, {"cap", "iron cap"}}, {Neck, {"iron cap amulet"}}}, {{Head, 1}, {Neck, 1}}, {Head, Neck}},
+    };
+    for (const auto& c : cases) {
+        SlotLists lists;
+        for (const auto& [slot, names] : c.Lists)
+            for (const char* name : names) lists[slot].AddFormated(item(name));
+        std::array<int, kSlotCount> picks{};
+        for (const auto& [slot, pick] : c.Picks) picks[slot] = pick;
+        EXPECT_EQ(SlotsNotPastedBack(lists, picks), c.NotBack) << CopySetText(lists, picks);
+        const PasteResult back = PasteEquipment(CopySetText(lists, picks), lists);
+        for (int s = 0; s < kSlotCount; ++s)
+            if (std::find(c.NotBack.begin(), c.NotBack.end(), s) == c.NotBack.end()) {
+                EXPECT_EQ(back.Picks[s], picks[s]);
+            }
+    }
+    EXPECT_EQ(CopySetText(SlotLists{}, {}).substr(0, 14), "(Head)\n(Neck)\n");
+}
+
+TEST(Compare, StatByStatAndTheCategoryAfterTheSwap)
+{
+    TItem helm = Armour("new helm", 2), worn = Armour("old helm", 2), boots = Armour("boots", 5);
+    helm.ArmourClass = 2.5;
+    helm.Weight = 300;
+    helm.Accuracy = 2;
+    helm.Abilities[0] = 22;
+    helm.AbilityValues[0] = 4;
+    worn.ArmourClass = 3;
+    worn.Weight = 10;
+    worn.MinLevel = 20;
+    boots.Weight = 500;
+    ChosenItems chosen{};
+    chosen[Head] = &worn;
+    chosen[Feet] = &boots;
+    EXPECT_EQ(CompareSlots(helm), std::vector<Slot>{Head});
+    const Comparison c = CompareWithWorn(helm, Head, chosen, {"0", "1", "10"}, '.');
+    const auto row = [&](const std::string& stat) {  // the abilities come last: search from the end
+        for (auto r = c.Rows.rbegin(); r != c.Rows.rend(); ++r)
+            if (r->Stat == stat) return *r;
+        ADD_FAILURE() << stat;
+        return CompareRow{};
+    };
+    const struct {
+        const char* Stat;
+        const char* Item;
+        const char* Worn;
+        const char* Difference;
+        int Better;
+    } expected[] = {{"Armour class", "2.5", "3", "-0.5", -1}, {"Encumbrance", "300", "10", "+290", -1},
+                    {"Critical hits", "0", "0", "0", 0},      {"Level", "0", "20", "-20", 1},
+                    {"Dodge", "0", "0", "0", 0},              {GetFlagName(22).c_str(), "+4", "", "+4", 1}};
+    for (const auto& e : expected) {
+        const CompareRow r = row(e.Stat);
+        EXPECT_EQ(std::tie(r.Item, r.Worn, r.Difference, r.Better),
+                  std::tie(e.Item, e.Worn, e.Difference, e.Better)) << e.Stat;
+    }
+    // Strength 10 carries 480, limits 81, 163 and 321: 510 is heavy, 800 too.
+    EXPECT_EQ(c.Before, EncumbranceCategory::Heavy);
+    const Comparison light = CompareWithWorn(helm, Head, {}, {"0", "1", "10"}, '.');
+    EXPECT_EQ(light.Before, EncumbranceCategory::None);
+    EXPECT_EQ(light.After, EncumbranceCategory::Medium);  // 300 of 480: above 163, up to 321
+    EXPECT_EQ(CompareWithWorn(helm, Head, {}, {"x", "1", "10"}, '.').After, EncumbranceCategory::Medium);
 }

@@ -30,6 +30,7 @@ public:
     }
     bool ClipboardHasText() override { return !Clipboard.isEmpty(); }
     QString ClipboardText() override { return Clipboard; }
+    void SetClipboardText(const QString& text) override { Clipboard = text; }
 
     QStringList Messages, Errors, Details, Filters, Questions;
     bool ConfirmAnswer = true;

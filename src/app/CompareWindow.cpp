@@ -1,0 +1,71 @@
+#include "app/CompareWindow.h"
+
+#include "app/Bytes.h"
+#include "app/Widgets.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace vantor {
+
+CompareWindow::CompareWindow(const QString& itemName, const std::vector<Comparison>& comparisons,
+                             const QStringList& wornNames, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("dlgCompare");
+    setWindowTitle("Compare with worn");
+    auto* layout = new QVBoxLayout(this);
+    auto* table = new QTreeWidget(this);
+    table->setObjectName("lstCompare");
+    table->setRootIsDecorated(false);
+    table->setAlternatingRowColors(true);
+    QStringList headers{"", itemName};
+    for (size_t i = 0; i < comparisons.size(); ++i)
+        headers << QString("%1 (%2)").arg(wornNames.value(static_cast<int>(i)), SlotTable()[comparisons[i].Target].Caption)
+                << "Difference";
+    table->setHeaderLabels(headers);
+    QFont bold = table->font();
+    bold.setBold(true);
+    const QColor better(0, 110, 0);
+    for (size_t r = 0; !comparisons.empty() && r < comparisons.front().Rows.size(); ++r) {
+        auto* row = new QTreeWidgetItem(table);
+        const CompareRow& first = comparisons.front().Rows[r];
+        row->setText(0, FromBytes(first.Stat));
+        row->setText(1, FromBytes(first.Item));
+        for (int c = 1; c < table->columnCount(); ++c) row->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        for (size_t i = 0; i < comparisons.size(); ++i) {
+            const CompareRow& cell = comparisons[i].Rows[r];
+            const int worn = 2 + static_cast<int>(i) * 2;
+            row->setText(worn, FromBytes(cell.Worn));
+            row->setText(worn + 1, FromBytes(cell.Difference));
+            const int mark = cell.Better > 0 ? 1 : cell.Better < 0 ? worn : -1;
+            if (mark >= 0) {
+                row->setFont(mark, bold);
+                row->setForeground(mark, better);
+            }
+        }
+    }
+    for (int c = 0; c < table->columnCount(); ++c) table->resizeColumnToContents(c);
+    layout->addWidget(table, 1);
+
+    // What the swap does to the set's encumbrance.
+    QStringList lines;
+    for (const Comparison& c : comparisons) {
+        const auto name = [](const std::optional<EncumbranceCategory>& k) {
+            return k ? QString(CategoryName(*k)) : QString("cannot be added up");
+        };
+        lines << QString("Wearing it as %1: encumbrance %2 now, %3 after the swap.")
+                     .arg(SlotTable()[c.Target].Caption, name(c.Before), name(c.After));
+    }
+    QLabel* category = MakeLabel(this, "lblCompareCategory", lines.join('\n'));
+    layout->addWidget(category);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    resize(560, 420);
+}
+
+}  // namespace vantor

@@ -1,0 +1,18 @@
+#pragma once
+// "Compare with worn": an item beside what is worn in each slot it would take, stat by stat, the
+// better value in bold, and how the set's encumbrance category would change with the swap.
+
+#include "equipment/Compare.h"
+
+#include <QDialog>
+
+namespace vantor {
+
+class CompareWindow : public QDialog {
+public:
+    // names: the item's name and, per comparison, the worn item's ("*None*" for an empty slot).
+    CompareWindow(const QString& itemName, const std::vector<Comparison>& comparisons, const QStringList& wornNames,
+                  QWidget* parent);
+};
+
+}  // namespace vantor

@@ -1,0 +1,47 @@
+#pragma once
+// An item beside the one worn in the slot it would take, stat by stat, and what the swap does to
+// the set's encumbrance category.
+
+#include "equipment/Encumbrance.h"
+#include "equipment/Totals.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantor {
+
+// The slots an item can be compared in: each slot whose list offers it (both fingers for a ring,
+// the weapon slot for a weapon).
+std::vector<Slot> CompareSlots(const TItem& item);
+
+struct CompareRow {
+    std::string Stat;
+    std::string Item, Worn, Difference;  // as shown; blank for an ability one side lacks
+    int Better = 0;                      // 1: the item's value is better, -1: the worn one's, 0: neither
+};
+
+// What the equipment page's boxes hold that the category rests on.
+struct SetInputs {
+    std::string MiscEnc, MiscAC, Strength;
+};
+
+struct Comparison {
+    Slot Target = Head;
+    std::vector<CompareRow> Rows;
+    // The category the page shows now and after the swap; nothing when the page could not add the
+    // set up (a total past 32 bits).
+    std::optional<EncumbranceCategory> Before, After;
+};
+
+// The set's encumbrance category as the page shows it: the load against the limits of what the
+// strength carries with the set's encumbrance bonus (a maximum that cannot be worked out is 0).
+EncumbranceCategory CategoryOfSet(const EquipmentTotals& totals, std::string_view strength);
+
+// item against what chosen holds in target (nothing there: an empty slot). Armour class, damage
+// resistance, encumbrance (less is better), accuracy, crits, stealth, magic resistance, dodge, max
+// damage, level (lower is better), then every ability of either item.
+Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& chosen, const SetInputs& in, char decimalSep);
+
+}  // namespace vantor
