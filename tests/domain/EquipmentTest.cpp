@@ -380,14 +380,14 @@ TEST(Compare, StatByStatAndTheCategoryAfterTheSwap)
         return CompareRow{};
     };
     const struct {
-        const char* Stat;
+        std::string Stat;
         const char* Item;
         const char* Worn;
         const char* Difference;
         int Better;
     } expected[] = {{"Armour class", "2.5", "3", "-0.5", -1}, {"Encumbrance", "300", "10", "+290", -1},
                     {"Critical hits", "0", "0", "0", 0},      {"Level", "0", "20", "-20", 1},
-                    {"Dodge", "0", "0", "0", 0},              {GetFlagName(22).c_str(), "+4", "", "+4", 1}};
+                    {"Dodge", "0", "0", "0", 0},              {GetFlagName(22), "+4", "", "+4", 1}};
     for (const auto& e : expected) {
         const CompareRow r = row(e.Stat);
         EXPECT_EQ(std::tie(r.Item, r.Worn, r.Difference, r.Better),
