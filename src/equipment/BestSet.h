@@ -62,7 +62,9 @@ struct BestSetAnswer {
 using SearchProgress = std::function<bool(int done, int steps)>;
 
 // The best admissible set. Ties go to the lighter set, then to the larger encumbrance bonus, then
-// to the items earlier in their lists, so the same question always gets the same answer.
+// to a fixed order of the lists' entries (a ring alone goes to the first finger), so the same
+// question always gets the same answer. The runner-up is the best of the searches that each bar
+// the answer's choice in one slot (or its pair of rings): any other set differs there.
 BestSetAnswer SolveBestSet(const BestSetQuestion& question, const SearchProgress& progress = nullptr);
 
 // The load a set may reach within the bound for this total encumbrance bonus, as the equipment
