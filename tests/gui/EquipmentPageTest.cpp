@@ -152,6 +152,16 @@ private slots:
         QCOMPARE(Ctl<QLabel>(*compare, "lblCompareCategory")->text(),
                  QString("Wearing it as Head: encumbrance None now, None after the swap."));
         compare->close();
+        QTRY_VERIFY(!v->findChild<QDialog*>("dlgCompare"));
+        // At strength 3 (none up to 24) the swap makes the load light, as the page says after the pick.
+        Type("edtStrength", "3");
+        armour->findChild<QAction*>("actCompare")->trigger();
+        compare = Ctl<QDialog>(*v, "dlgCompare");
+        QVERIFY(Ctl<QLabel>(*compare, "lblCompareCategory")->text().endsWith("None now, Light after the swap."));
+        compare->close();
+        Pick(Box("cbxHead"), "Iron Helm");
+        QCOMPARE(Caption("Label77"), QString("Light"));
+        Type("edtStrength", "100");
 
         // Copy set, then paste it back over other picks: the same sixteen selections.
         std::mt19937 random(3);
