@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 namespace vantor {
@@ -51,26 +52,47 @@ std::string ChooseDataDir(const std::string& programDir, const std::string& play
     return HoldsDataFiles(programDir) ? programDir : playerDir;
 }
 
-static std::string ReadWholeFile(const std::string& path)
+namespace {
+
+// A file's bytes, read into room for the whole file at once (left uninitialised), so that a large
+// file is neither copied as it grows nor cleared before it is read.
+struct FileBytes {
+    std::unique_ptr<char[]> Data;
+    size_t Size = 0;
+};
+
+FileBytes ReadWholeFile(const std::string& path)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) throw EInOutError("Cannot open file \"" + path + "\". " + std::strerror(errno));
-    std::string content;
-    char buffer[1 << 16];
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    size_t room = ec ? size_t{1} << 16 : static_cast<size_t>(size) + 1;  // one more: the end shows
+    FileBytes bytes{std::make_unique_for_overwrite<char[]>(room), 0};
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) content.append(buffer, n);
+    while ((n = std::fread(bytes.Data.get() + bytes.Size, 1, room - bytes.Size, f)) > 0) {
+        bytes.Size += n;
+        if (bytes.Size < room) continue;
+        // The file grew since its size was taken: read on into twice the room.
+        auto more = std::make_unique_for_overwrite<char[]>(room * 2);
+        std::memcpy(more.get(), bytes.Data.get(), bytes.Size);
+        bytes.Data = std::move(more);
+        room *= 2;
+    }
     const bool failed = std::ferror(f) != 0;
     const int err = errno;
     std::fclose(f);
     if (failed) throw EInOutError("Cannot read file \"" + path + "\". " + std::strerror(err));
-    return content;
+    return bytes;
 }
+
+}  // namespace
 
 void ReadLines(const std::string& path, const Pump& pump,
                const std::function<void(std::string_view)>& readLine)
 {
-    const std::string content = ReadWholeFile(path);
-    const std::string_view all(content);
+    const FileBytes content = ReadWholeFile(path);
+    const std::string_view all(content.Data.get(), content.Size);
     size_t pos = 0;
     long long lineNumber = 0;
     while (pos < all.size()) {

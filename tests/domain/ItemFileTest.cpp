@@ -261,6 +261,15 @@ TEST(DataFile, ProgramFolderFirstThenThePlayers)
     EXPECT_FALSE(HoldsDataFiles(program.Path() + "/none"));
 }
 
+TEST(DataFile, ReadsAFileLargerThanItSaysItIs)
+{
+    // A /proc file reports a size of 0: the reader grows its room and still reads every line.
+    std::vector<std::string> lines;
+    ReadLines("/proc/self/status", nullptr, [&](std::string_view line) { lines.emplace_back(line); });
+    ASSERT_GT(lines.size(), 5u);
+    EXPECT_EQ(lines.front().substr(0, 5), "Name:");
+}
+
 TEST(LoadRecords, SpellsAreDescribedBeforeItemsNameThem)
 {
     TempDir dir;
