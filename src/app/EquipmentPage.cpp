@@ -296,6 +296,13 @@ ChosenItems EquipmentPage::Chosen() const
     return chosen;
 }
 
+std::array<int, kSlotCount> EquipmentPage::Picks() const
+{
+    std::array<int, kSlotCount> picks{};
+    for (int s = 0; s < kSlotCount; ++s) picks[static_cast<size_t>(s)] = std::max(0, SlotBox(static_cast<Slot>(s))->currentIndex());
+    return picks;
+}
+
 SetInputs EquipmentPage::Inputs() const
 {
     return {ToBytes(edtEenc->text()), ToBytes(edtMiscAC->text()), ToBytes(links_.StrengthText())};
@@ -303,8 +310,7 @@ SetInputs EquipmentPage::Inputs() const
 
 void EquipmentPage::btnCopySetClick()
 {
-    std::array<int, kSlotCount> picks{};
-    for (int s = 0; s < kSlotCount; ++s) picks[static_cast<size_t>(s)] = std::max(0, SlotBox(static_cast<Slot>(s))->currentIndex());
+    const std::array<int, kSlotCount> picks = Picks();
     ui_.SetClipboardText(FromBytes(CopySetText(lists_, picks)));
     QStringList differ;
     for (const Slot s : SlotsNotPastedBack(lists_, picks)) differ << SlotTable()[s].Caption;
@@ -317,15 +323,12 @@ void EquipmentPage::btnBestSetClick()
 {
     BestSetDialog::Page page;
     page.Lists = &lists_;
-    for (int s = 0; s < kSlotCount; ++s) page.Picks[static_cast<size_t>(s)] = std::max(0, SlotBox(static_cast<Slot>(s))->currentIndex());
+    page.Picks = Picks();
     try {
         page.Strength = GetNumber(ToBytes(links_.StrengthText()));
     } catch (const std::runtime_error&) {
     }  // the page then carries nothing
-    // The load starts at "Misc. Enc" when it and "Misc. AC" are whole numbers, as the totals do.
-    int32_t enc = 0, ac = 0;
-    if (TryStrToInt(ToBytes(edtEenc->text()), enc) && TryStrToInt(ToBytes(edtMiscAC->text()), ac))
-        page.MiscEncumbrance = enc;
+    page.MiscEncumbrance = ReadStartValues(ToBytes(edtEenc->text()), ToBytes(edtMiscAC->text())).Encumbrance;
     page.DecimalSep = decimalSep_;
     page.Wear = [this](const std::array<int, kSlotCount>& picks) { events_.Run([this, &picks] { ChooseSet(picks); }); };
     auto* dialog = new BestSetDialog(std::move(page), window());

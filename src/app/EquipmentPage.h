@@ -66,6 +66,7 @@ public:
     void btnLoadClick();
     // The items the slots hold, and what the page's category rests on.
     ChosenItems Chosen() const;
+    std::array<int, kSlotCount> Picks() const;  // the entry each slot shows; 0 for none
     SetInputs Inputs() const;
     // "&Copy set": the set on the clipboard as the game lists it, for "&Paste Eq".
     void btnCopySetClick();

@@ -1,7 +1,5 @@
 #include "equipment/BestSet.h"
 
-#include "data/Errors.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -29,6 +27,26 @@ struct Partial {
     SetScore Score = 0;
     int Parent = -1, Choice = -1;
 };
+
+// The least and most load and bonus, and the best score, among a unit's choices.
+struct Extent {
+    int64_t LeastLoad, MostLoad, LeastBonus, MostBonus;
+    SetScore BestScore;
+};
+
+Extent ExtentOf(const std::vector<Choice>& choices)
+{
+    const Choice& f = choices.front();
+    Extent e{f.Load, f.Load, f.Bonus, f.Bonus, f.Score};
+    for (const Choice& c : choices) {
+        e.LeastLoad = std::min(e.LeastLoad, c.Load);
+        e.MostLoad = std::max(e.MostLoad, c.Load);
+        e.LeastBonus = std::min(e.LeastBonus, c.Bonus);
+        e.MostBonus = std::max(e.MostBonus, c.Bonus);
+        e.BestScore = std::max(e.BestScore, c.Score);
+    }
+    return e;
+}
 
 // Keeps what nothing else beats: sorted by load, then larger bonus, then higher score; an entry is
 // dropped when one before it has as much bonus and as high a score (equal ones: the first stays).
@@ -71,15 +89,10 @@ std::vector<T> Frontier(std::vector<T> all, bool compareBonus, int layers = 1)
     return kept;
 }
 
-// The page's maximum for this bonus; nothing when it leaves 32 bits (the page then shows 0).
-std::optional<int32_t> ExactMax(int32_t strength, int64_t bonus)
+// The maximum the page shows for the question's strength and this bonus (0 where it cannot).
+int32_t MaximumFor(const BestSetQuestion& q, int64_t bonus)
 {
-    if (!Fits32(bonus)) return std::nullopt;
-    try {
-        return MaxEncumbrance(strength, static_cast<int32_t>(bonus));
-    } catch (const EIntOverflow&) {
-        return std::nullopt;
-    }
+    return q.Strength ? MaxEncumbranceIfAny(*q.Strength, bonus).value_or(0) : 0;
 }
 
 constexpr SetScore kUnreachable = -(SetScore{1} << 120);
@@ -94,16 +107,10 @@ public:
     {
         int64_t span = 0;
         for (size_t u = units.size(); u-- > 0;) {
-            int64_t lo = units[u].front().Load, hi = lo;
-            SetScore top = units[u].front().Score;
-            for (const Choice& c : units[u]) {
-                lo = std::min(lo, c.Load);
-                hi = std::max(hi, c.Load);
-                top = std::max(top, c.Score);
-            }
-            least_[u] = least_[u + 1] + lo;
-            most_[u] = most_[u + 1] + hi;
-            best_[u] = best_[u + 1] + top;
+            const Extent e = ExtentOf(units[u]);
+            least_[u] = least_[u + 1] + e.LeastLoad;
+            most_[u] = most_[u + 1] + e.MostLoad;
+            best_[u] = best_[u + 1] + e.BestScore;
             span += most_[u] - least_[u] + 1;
         }
         byLoad_ = byLoad && span <= kMaxTable;
@@ -196,13 +203,9 @@ public:
         std::vector<int64_t> moreBonus(n + 1, 0);  // the most bonus the units from u on can add
         int64_t leastBonus = 0;
         for (size_t u = n; u-- > 0;) {
-            int64_t most = taken[u].front().Bonus, least = most;
-            for (const Choice& c : taken[u]) {
-                most = std::max(most, c.Bonus);
-                least = std::min(least, c.Bonus);
-            }
-            moreBonus[u] = moreBonus[u + 1] + most;
-            leastBonus += least;
+            const Extent e = ExtentOf(taken[u]);
+            moreBonus[u] = moreBonus[u + 1] + e.MostBonus;
+            leastBonus += e.LeastBonus;
         }
         // The most a partial set can still reach: a partial set that cannot reach floor, or a set
         // known to be admissible, is dropped.
@@ -265,7 +268,7 @@ public:
             a.Load += set[u].Load;
             bonus += set[u].Bonus;
         }
-        a.MaxEncumbrance = q_.Strength ? ExactMax(*q_.Strength, bonus).value_or(0) : 0;
+        a.MaxEncumbrance = MaximumFor(q_, bonus);
         a.Category = CategoryOf(static_cast<int32_t>(a.Load), LimitsOf(a.MaxEncumbrance));
     }
 
@@ -283,21 +286,16 @@ private:
     {
         int64_t minLoad = q_.MiscEncumbrance, maxLoad = q_.MiscEncumbrance, minBonus = 0, maxBonus = 0;
         for (const std::vector<Choice>& slot : singles) {
-            int64_t lo = slot.front().Load, hi = lo, blo = slot.front().Bonus, bhi = blo;
-            for (const Choice& c : slot) {
-                lo = std::min(lo, c.Load);
-                hi = std::max(hi, c.Load);
-                blo = std::min(blo, c.Bonus);
-                bhi = std::max(bhi, c.Bonus);
-            }
-            minLoad += lo;
-            maxLoad += hi;
-            minBonus += blo;
-            maxBonus += bhi;
+            const Extent e = ExtentOf(slot);
+            minLoad += e.LeastLoad;
+            maxLoad += e.MostLoad;
+            minBonus += e.LeastBonus;
+            maxBonus += e.MostBonus;
         }
         if (!Fits32(minLoad) || !Fits32(maxLoad) || !Fits32(minBonus) || !Fits32(maxBonus)) return false;
         if (q_.Bound == LoadBound::NoLimit || !q_.Strength) return true;
-        return *q_.Strength >= 0 && ExactMax(*q_.Strength, minBonus) && ExactMax(*q_.Strength, maxBonus);
+        return *q_.Strength >= 0 && MaxEncumbranceIfAny(*q_.Strength, minBonus) &&
+               MaxEncumbranceIfAny(*q_.Strength, maxBonus);
     }
 
     Choice Single(const SlotList& list, int entry) const
@@ -396,8 +394,7 @@ std::optional<int64_t> LoadAllowed(const BestSetQuestion& q, int64_t bonus)
 {
     if (q.Bound == LoadBound::NoLimit) return std::numeric_limits<int64_t>::max();
     if (!Fits32(bonus)) return std::nullopt;
-    const int32_t maximum = q.Strength ? ExactMax(*q.Strength, bonus).value_or(0) : 0;
-    const EncumbranceLimits limits = LimitsOf(maximum);
+    const EncumbranceLimits limits = LimitsOf(MaximumFor(q, bonus));
     switch (q.Bound) {
     case LoadBound::None: return limits.None;
     case LoadBound::Light: return limits.Light;

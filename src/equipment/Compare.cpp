@@ -20,12 +20,14 @@ std::vector<Slot> CompareSlots(const TItem& item)
 
 EncumbranceCategory CategoryOfSet(const EquipmentTotals& t, std::string_view strength)
 {
-    int32_t maximum = 0;
+    // As the page: what cannot be read or worked out carries nothing.
+    int32_t s = 0;
     try {
-        maximum = MaxEncumbrance(GetNumber(strength), t.EncumbranceBonus);
-    } catch (const std::runtime_error&) {
-    }  // as the page: what cannot be read or worked out carries nothing
-    return CategoryOf(t.Encumbrance, LimitsOf(maximum));
+        s = GetNumber(strength);
+    } catch (const EConvertError&) {
+        return CategoryOf(t.Encumbrance, LimitsOf(0));
+    }
+    return CategoryOf(t.Encumbrance, LimitsOf(MaxEncumbranceIfAny(s, t.EncumbranceBonus).value_or(0)));
 }
 
 namespace {

@@ -1,6 +1,9 @@
 #include "equipment/Encumbrance.h"
 
 #include "data/Checked.h"
+#include "data/Errors.h"
+
+#include <cstdint>
 
 namespace vantor {
 
@@ -9,6 +12,16 @@ int32_t MaxEncumbrance(int32_t strength, int32_t modifierPercent)
     int32_t base = CheckedMul(strength, 48);
     if (strength > 100) base = CheckedAdd(base, CheckedMul(CheckedSub(strength, 100), 36));
     return CheckedDiv(CheckedMul(base, CheckedAdd(modifierPercent, 100)), 100);
+}
+
+std::optional<int32_t> MaxEncumbranceIfAny(int32_t strength, int64_t modifierPercent)
+{
+    if (modifierPercent < INT32_MIN || modifierPercent > INT32_MAX) return std::nullopt;
+    try {
+        return MaxEncumbrance(strength, static_cast<int32_t>(modifierPercent));
+    } catch (const EIntOverflow&) {
+        return std::nullopt;
+    }
 }
 
 EncumbranceLimits LimitsOf(int32_t maxEncumbrance)

@@ -2,6 +2,7 @@
 // How much a character can carry, and how heavy the carried load is.
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace vantor {
@@ -10,6 +11,8 @@ namespace vantor {
 // percent): 48 per point of strength, 84 per point above 100, scaled by 100 + modifier percent.
 // Raises EIntOverflow when it leaves the signed 32-bit range.
 int32_t MaxEncumbrance(int32_t strength, int32_t modifierPercent);
+// The same, or nothing where it cannot be worked out: a modifier or a maximum past 32 bits.
+std::optional<int32_t> MaxEncumbranceIfAny(int32_t strength, int64_t modifierPercent);
 
 // The highest load of each category: up to None is no encumbrance, up to Light light, up to
 // Medium medium; above Medium is heavy.

@@ -33,14 +33,19 @@ void AddItem(EquipmentTotals& t, const TItem& item)
 
 }  // namespace
 
+StartValues ReadStartValues(std::string_view miscEnc, std::string_view miscAC)
+{
+    StartValues v;
+    if (!TryStrToInt(miscEnc, v.Encumbrance) || !TryStrToInt(miscAC, v.ArmourClass)) v = {};
+    return v;
+}
+
 EquipmentTotals AddUpEquipment(const ChosenItems& chosen, std::string_view miscEnc, std::string_view miscAC)
 {
     EquipmentTotals t;
-    int32_t enc = 0, ac = 0;
-    if (TryStrToInt(miscEnc, enc) && TryStrToInt(miscAC, ac)) {
-        t.Encumbrance = enc;
-        t.ArmourClass = ac;
-    }
+    const StartValues start = ReadStartValues(miscEnc, miscAC);
+    t.Encumbrance = start.Encumbrance;
+    t.ArmourClass = start.ArmourClass;
     for (const Slot s : kListingOrder)
         if (const TItem* item = chosen[static_cast<size_t>(s)]) AddItem(t, *item);
     return t;

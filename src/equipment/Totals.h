@@ -27,6 +27,12 @@ struct EquipmentTotals {
 // The item of each slot (nullptr for an empty one), indexed by Slot.
 using ChosenItems = std::array<const TItem*, kSlotCount>;
 
+// What the totals start from: "Misc. Enc" and "Misc. AC" when both are whole numbers, else 0 and 0.
+struct StartValues {
+    int32_t Encumbrance = 0, ArmourClass = 0;
+};
+StartValues ReadStartValues(std::string_view miscEnc, std::string_view miscAC);
+
 // Adds up the chosen items. Encumbrance starts at miscEnc and armour class at miscAC when both are
 // whole numbers; when either is not, both start at 0. A 32-bit total leaving its range raises
 // EIntOverflow.
