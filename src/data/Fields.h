@@ -1,25 +1,54 @@
 #pragma once
 // Splitting a data line into its comma-separated fields.
 
-#include <string>
+#include "data/Text.h"
+
+#include <array>
+#include <cstdint>
+#include <cstddef>
 #include <string_view>
 
 namespace vantor {
 
-// Walks the fields of a line front to back: each field is the text up to the next comma (or the
-// rest of the line), trimmed of blanks and control characters. Once the line is used up, every
-// further field is empty. There is no quoting: a comma always ends a field.
-class FieldCursor {
+// The fields of one line: each is the text up to the next comma (or the end of the line), trimmed
+// of blanks and control characters. There is no quoting: a comma always ends a field. A field past
+// the last one is empty. Only the first kMaxFields fields are told apart; the last of them holds
+// the rest of the line (no record has half as many).
+class LineFields {
 public:
-    explicit FieldCursor(std::string_view line) : rest_(line) {}
-    std::string_view Next();
-    std::string_view Rest() const { return rest_; }
+    static constexpr size_t kMaxFields = 128;
+
+    explicit LineFields(std::string_view line);
+    std::string_view operator[](size_t i) const
+    {
+        if (i >= count_ || i >= kMaxFields) return {};
+        const size_t begin = i == 0 ? 0 : ends_[i - 1] + 1;
+        return Trim(std::string_view(line_.data() + begin, ends_[i] - begin));
+    }
+    size_t size() const { return count_; }
 
 private:
-    std::string_view rest_;
+    std::string_view line_;
+    size_t count_ = 0;
+    std::array<size_t, kMaxFields> ends_;  // where each field ends: at its comma or the line's end
 };
 
-// Takes the next field off the front of rest (rest is shortened, comma included).
-std::string GetData(std::string& rest);
+// Reads the fields of a line front to back.
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view line) : fields_(line) {}
+    std::string_view Text() { return fields_[next_++]; }
+    // The next field as a whole number; throws EConvertError naming it when it is not one.
+    int32_t Int() { return StrToInt(Text()); }
+    template <size_t N>
+    void Take(std::array<int32_t, N>& values)
+    {
+        for (int32_t& v : values) v = Int();
+    }
+
+private:
+    LineFields fields_;
+    size_t next_ = 0;
+};
 
 }  // namespace vantor

@@ -7,42 +7,37 @@
 
 namespace vantor {
 
-static void TakeSlots(FieldCursor& fields, Slots& slots)
-{
-    for (int32_t& v : slots) v = StrToInt(fields.Next());
-}
-
 TItem ParseItemLine(std::string_view line)
 {
     TItem item;
-    FieldCursor f(line);
-    item.Number = StrToInt(f.Next());
-    std::string name(f.Next());
+    FieldReader f(line);
+    item.Number = f.Int();
+    std::string name(f.Text());
     std::replace(name.begin(), name.end(), '"', ' ');
     item.Name = std::string(Trim(name));
-    item.Limit = StrToInt(f.Next());
-    item.Weight = StrToInt(f.Next());
-    item.ItemType = StrToInt(f.Next());
-    TakeSlots(f, item.Abilities);
-    item.Spare16 = StrToInt(f.Next());
-    item.Spare17 = StrToInt(f.Next());
-    TakeSlots(f, item.ClassOnly);
-    item.MinDamage = StrToInt(f.Next());
-    item.MaxDamage = StrToInt(f.Next());
-    item.ArmourClass = StrToInt(f.Next()) / 10.0;
-    TakeSlots(f, item.Negates);
-    item.WeaponType = StrToInt(f.Next());
-    item.ArmourType = StrToInt(f.Next());
-    item.WornSlot = StrToInt(f.Next());
-    item.Accuracy = StrToInt(f.Next());
+    item.Limit = f.Int();
+    item.Weight = f.Int();
+    item.ItemType = f.Int();
+    f.Take(item.Abilities);
+    item.Spare16 = f.Int();
+    item.Spare17 = f.Int();
+    f.Take(item.ClassOnly);
+    item.MinDamage = f.Int();
+    item.MaxDamage = f.Int();
+    item.ArmourClass = f.Int() / 10.0;
+    f.Take(item.Negates);
+    item.WeaponType = f.Int();
+    item.ArmourType = f.Int();
+    item.WornSlot = f.Int();
+    item.Accuracy = f.Int();
     // Damage resistance is kept in tenths until every DR ability is added, so that the sum is
     // exact (1 + 2 - 3 tenths is 0, not a rounding residue).
-    int64_t drTenths = StrToInt(f.Next());
-    item.StrengthReq = StrToInt(f.Next());
-    item.Speed = StrToInt(f.Next());
-    TakeSlots(f, item.AbilityValues);
-    item.Spare58 = StrToInt(f.Next());
-    item.Spare59 = StrToInt(f.Next());
+    int64_t drTenths = f.Int();
+    item.StrengthReq = f.Int();
+    item.Speed = f.Int();
+    f.Take(item.AbilityValues);
+    item.Spare58 = f.Int();
+    item.Spare59 = f.Int();
 
     if (item.WornSlot == 13) item.WornSlot = 4;  // the second finger is stored as "Fingers"
 

@@ -11,14 +11,6 @@
 
 namespace vantor {
 
-std::string_view Trim(std::string_view s)
-{
-    size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-    return s.substr(b, e - b);
-}
-
 std::string_view TrimSpaces(std::string_view s)
 {
     size_t b = 0, e = s.size();

@@ -9,7 +9,13 @@
 namespace vantor {
 
 // Removes leading and trailing blanks and control characters (every byte <= ' ').
-std::string_view Trim(std::string_view s);
+inline std::string_view Trim(std::string_view s)
+{
+    size_t b = 0, e = s.size();
+    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
+    return s.substr(b, e - b);
+}
 
 // Removes leading and trailing spaces only.
 std::string_view TrimSpaces(std::string_view s);

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using namespace vantor;
 
 TEST(GetNumber, KeepsDigitsAndDropsTheRest)
@@ -53,19 +56,32 @@ TEST(StrToInt, AcceptsSignedDecimalsOnly)
         EXPECT_FALSE(TryStrToInt(bad, v)) << bad;
 }
 
-TEST(GetData, TakesTrimmedFieldsOffTheFront)
+TEST(LineFields, SplitsAtEveryCommaAndTrims)
 {
-    std::string rest = " 12 , Long Sword,\t7\t,";
-    EXPECT_EQ(GetData(rest), "12");
-    EXPECT_EQ(rest, " Long Sword,\t7\t,");
-    EXPECT_EQ(GetData(rest), "Long Sword");
-    EXPECT_EQ(GetData(rest), "7");
-    EXPECT_EQ(GetData(rest), "");
-    EXPECT_EQ(rest, "");
-    EXPECT_EQ(GetData(rest), "");
-    std::string single = "last";
-    EXPECT_EQ(GetData(single), "last");
-    EXPECT_TRUE(single.empty());
+    const struct {
+        std::string line;
+        std::vector<std::string> fields;
+    } cases[] = {
+        {" 12 , Long Sword,\t7\t,", {"12", "Long Sword", "7", ""}},
+        {"last", {"last"}},
+        {"", {""}},
+        {",,", {"", "", ""}},
+        {"\"a,b\",c", {"\"a", "b\"", "c"}},  // no quoting
+    };
+    for (const auto& c : cases) {
+        const LineFields fields(c.line);
+        ASSERT_EQ(fields.size(), c.fields.size()) << c.line;
+        for (size_t i = 0; i < c.fields.size(); ++i) EXPECT_EQ(fields[i], c.fields[i]) << c.line << " field " << i;
+        EXPECT_EQ(fields[c.fields.size()], "");  // past the last field
+        EXPECT_EQ(fields[1000], "");
+    }
+    // Past the fields it tells apart, the last one holds the rest of the line.
+    std::string many;
+    for (size_t i = 0; i < LineFields::kMaxFields + 5; ++i) many += std::to_string(i) + ",";
+    const LineFields fields(many);
+    ASSERT_EQ(fields.size(), LineFields::kMaxFields);
+    EXPECT_EQ(fields[LineFields::kMaxFields - 2], std::to_string(LineFields::kMaxFields - 2));
+    EXPECT_EQ(fields[LineFields::kMaxFields - 1].substr(0, 4), std::to_string(LineFields::kMaxFields - 1) + ",");
 }
 
 TEST(Formats, RealsAndRatios)
