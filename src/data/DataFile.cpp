@@ -52,65 +52,80 @@ std::string ChooseDataDir(const std::string& programDir, const std::string& play
     return HoldsDataFiles(programDir) ? programDir : playerDir;
 }
 
-namespace {
-
-// A file's bytes, read into room for the whole file at once (left uninitialised), so that a large
-// file is neither copied as it grows nor cleared before it is read.
-struct FileBytes {
-    std::unique_ptr<char[]> Data;
-    size_t Size = 0;
-};
-
-FileBytes ReadWholeFile(const std::string& path)
+FileBytes::FileBytes(const std::string& path)
 {
+    // Room for the whole file at once, left uninitialised, so that a large file is neither
+    // copied as it grows nor cleared before it is read.
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) throw EInOutError("Cannot open file \"" + path + "\". " + std::strerror(errno));
     std::error_code ec;
     const auto size = fs::file_size(path, ec);
     size_t room = ec ? size_t{1} << 16 : static_cast<size_t>(size) + 1;  // one more: the end shows
-    FileBytes bytes{std::make_unique_for_overwrite<char[]>(room), 0};
+    data_ = std::make_unique_for_overwrite<char[]>(room);
     size_t n;
-    while ((n = std::fread(bytes.Data.get() + bytes.Size, 1, room - bytes.Size, f)) > 0) {
-        bytes.Size += n;
-        if (bytes.Size < room) continue;
+    while ((n = std::fread(data_.get() + size_, 1, room - size_, f)) > 0) {
+        size_ += n;
+        if (size_ < room) continue;
         // The file grew since its size was taken: read on into twice the room.
         auto more = std::make_unique_for_overwrite<char[]>(room * 2);
-        std::memcpy(more.get(), bytes.Data.get(), bytes.Size);
-        bytes.Data = std::move(more);
+        std::memcpy(more.get(), data_.get(), size_);
+        data_ = std::move(more);
         room *= 2;
     }
     const bool failed = std::ferror(f) != 0;
     const int err = errno;
     std::fclose(f);
     if (failed) throw EInOutError("Cannot read file \"" + path + "\". " + std::strerror(err));
-    return bytes;
 }
 
-}  // namespace
-
-void ReadLines(const std::string& path, const Pump& pump,
-               const std::function<void(std::string_view)>& readLine)
+long long ForEachLine(std::string_view text, const Pump& pump, const std::function<void(std::string_view)>& readLine)
 {
-    const FileBytes content = ReadWholeFile(path);
-    const std::string_view all(content.Data.get(), content.Size);
     size_t pos = 0;
     long long lineNumber = 0;
-    while (pos < all.size()) {
+    while (pos < text.size()) {
         if (pump) pump();
-        size_t end = all.find('\n', pos);
-        const size_t next = end == std::string_view::npos ? all.size() : end + 1;
-        if (end == std::string_view::npos) end = all.size();
-        std::string_view line = all.substr(pos, end - pos);
+        const void* lf = std::memchr(text.data() + pos, '\n', text.size() - pos);
+        const size_t end = lf ? static_cast<size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
+        std::string_view line = text.substr(pos, end - pos);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         ++lineNumber;
         try {
             readLine(line);
         } catch (EConvertError& e) {
-            e.File = fs::path(path).filename().string();
             e.Line = lineNumber;
             throw;
         }
-        pos = next;
+        pos = end + 1;
+    }
+    return lineNumber;
+}
+
+std::vector<std::string_view> CutAtLines(std::string_view text, size_t pieces)
+{
+    std::vector<std::string_view> parts;
+    pieces = std::max<size_t>(pieces, 1);
+    size_t start = 0;
+    for (size_t k = 1; k <= pieces && start < text.size(); ++k) {
+        size_t end = k == pieces ? text.size() : std::max(start, text.size() / pieces * k);
+        if (end < text.size()) {
+            const void* lf = std::memchr(text.data() + end, '\n', text.size() - end);
+            end = lf ? static_cast<size_t>(static_cast<const char*>(lf) - text.data()) + 1 : text.size();
+        }
+        parts.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return parts;
+}
+
+void ReadLines(const std::string& path, const Pump& pump,
+               const std::function<void(std::string_view)>& readLine)
+{
+    const FileBytes content(path);
+    try {
+        ForEachLine(content.View(), pump, readLine);
+    } catch (EConvertError& e) {
+        e.File = fs::path(path).filename().string();
+        throw;
     }
 }
 

@@ -6,6 +6,19 @@
 
 namespace vantor {
 
+#ifdef __SSE2__
+namespace {
+
+// Set bits of every byte value (the baseline x86-64 has no popcount instruction).
+constexpr std::array<uint8_t, 256> kBitCounts = [] {
+    std::array<uint8_t, 256> counts{};
+    for (unsigned i = 0; i < 256; ++i) counts[i] = static_cast<uint8_t>((i & 1) + counts[i / 2]);
+    return counts;
+}();
+
+}  // namespace
+#endif
+
 LineFields::LineFields(std::string_view line) : line_(line)
 {
     const char* p = line.data();
@@ -19,7 +32,7 @@ LineFields::LineFields(std::string_view line) : line_(line)
     for (; i + 16 <= size && n + 17 < kMaxFields; i += 16) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
         uint32_t mask = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, comma)));
-        const int count = __builtin_popcount(mask);
+        const int count = kBitCounts[mask & 0xFF] + kBitCounts[mask >> 8];
         mask |= 0xFFFF0000u;
         size_t* out = ends_.data() + n;
         for (int k = 0; k < 8; ++k, mask &= mask - 1) out[k] = i + static_cast<size_t>(__builtin_ctz(mask));

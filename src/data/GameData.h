@@ -3,9 +3,9 @@
 // so the containers keep every record at a fixed address until Clear.
 
 #include "data/Item.h"
+#include "data/RecordList.h"
 #include "data/Spell.h"
 
-#include <deque>
 #include <unordered_map>
 
 namespace vantor {
@@ -32,10 +32,10 @@ public:
     auto end() const { return spells_.end(); }
 
 private:
-    std::deque<TSpell> spells_;
+    RecordList<TSpell> spells_;
     std::unordered_map<int32_t, TSpell*> byNumber_;  // first occurrence wins
 };
 
-using ItemList = std::deque<TItem>;
+using ItemList = RecordList<TItem>;
 
 }  // namespace vantor

@@ -39,7 +39,6 @@ struct TItem {
     int32_t WornSlot = 0;
     int32_t WeaponType = 0;
     std::string Special;    // ability summary built by the reader
-    std::string SpareText;  // never filled
     Slots Abilities{};
     Slots AbilityValues{};
     Slots ClassOnly{};

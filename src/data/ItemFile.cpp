@@ -1,20 +1,32 @@
 #include "data/ItemFile.h"
 
+#include "data/Errors.h"
 #include "data/Fields.h"
 #include "data/Text.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace vantor {
 
 TItem ParseItemLine(std::string_view line)
 {
     TItem item;
+    ParseItemLine(line, item);
+    return item;
+}
+
+void ParseItemLine(std::string_view line, TItem& item)
+{
     FieldReader f(line);
     item.Number = f.Int();
-    std::string name(f.Text());
-    std::replace(name.begin(), name.end(), '"', ' ');
-    item.Name = std::string(Trim(name));
+    // Quotes become blanks, then the blanks they leave at either end go.
+    const std::string_view name = f.Text();
+    size_t first = 0, last = name.size();
+    while (first < last && (name[first] == '"' || static_cast<unsigned char>(name[first]) <= ' ')) ++first;
+    while (last > first && (name[last - 1] == '"' || static_cast<unsigned char>(name[last - 1]) <= ' ')) --last;
+    item.Name.assign(name.substr(first, last - first));
+    std::replace(item.Name.begin(), item.Name.end(), '"', ' ');
     item.Limit = f.Int();
     item.Weight = f.Int();
     item.ItemType = f.Int();
@@ -60,24 +72,78 @@ TItem ParseItemLine(std::string_view line)
         }
     }
     item.DamageResist = static_cast<double>(drTenths) / 10.0;
-    return item;
 }
 
 void Read1Item(std::string_view line, ItemList& items, const ItemDescriber& describe)
 {
-    TItem item = ParseItemLine(line);
-    if (describe) describe(item);
-    if (item.Name.find("sdf") != std::string::npos) return;
-    items.push_back(std::move(item));
+    // Parsed in place: no copy of the record.
+    TItem& item = items.emplace_back();
+    try {
+        ParseItemLine(line, item);
+        if (describe) describe(item);
+    } catch (...) {
+        items.pop_back();
+        throw;
+    }
+    if (item.Name.find("sdf") != std::string::npos) items.pop_back();
+}
+
+static std::string ItemFilePath(const std::string& dataDir)
+{
+    const std::string path = FindDataFile(dataDir, "Items.txt");
+    return path.empty() ? FindDataFile(dataDir, "Itemsnew.txt") : path;
 }
 
 void ReadItemData(const std::string& dataDir, ItemList& items, const ItemDescriber& describe,
                   const Pump& pump)
 {
-    std::string path = FindDataFile(dataDir, "Items.txt");
-    if (path.empty()) path = FindDataFile(dataDir, "Itemsnew.txt");
-    if (path.empty()) return;
-    ReadLines(path, pump, [&](std::string_view line) { Read1Item(line, items, describe); });
+    const std::string path = ItemFilePath(dataDir);
+    if (!path.empty()) ReadLines(path, pump, [&](std::string_view line) { Read1Item(line, items, describe); });
+}
+
+void ItemFileReader::Open(const std::string& dataDir)
+{
+    path_ = ItemFilePath(dataDir);
+    if (path_.empty()) return;
+    bytes_ = FileBytes(path_);
+    constexpr size_t kPieceBytes = 128 * 1024;  // small enough for both threads to finish together
+    for (const std::string_view text : CutAtLines(bytes_.View(), bytes_.View().size() / kPieceBytes + 1))
+        pieces_.push_back(Piece{text, {}, 0, nullptr});
+}
+
+void ItemFileReader::ParsePieces(const Pump& pump)
+{
+    for (size_t k; (k = next_.fetch_add(1)) < pieces_.size();) {
+        if (pump) pump();
+        Piece& piece = pieces_[k];
+        try {
+            piece.Lines = ForEachLine(piece.Text, nullptr,
+                                      [&](std::string_view line) { Read1Item(line, piece.Items, nullptr); });
+        } catch (EConvertError& e) {
+            piece.Lines = e.Line;
+            piece.Error = std::current_exception();
+        } catch (...) {
+            piece.Error = std::current_exception();
+        }
+    }
+}
+
+void ItemFileReader::Finish(ItemList& items)
+{
+    long long linesBefore = 0;
+    for (Piece& piece : pieces_) {
+        items.splice_back(std::move(piece.Items));
+        if (piece.Error) {
+            try {
+                std::rethrow_exception(piece.Error);
+            } catch (EConvertError& e) {
+                e.File = std::filesystem::path(path_).filename().string();
+                e.Line = linesBefore + piece.Lines;
+                throw;
+            }
+        }
+        linesBefore += piece.Lines;
+    }
 }
 
 }  // namespace vantor

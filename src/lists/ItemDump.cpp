@@ -12,7 +12,7 @@ std::string ItemDumpLine(const TItem& item, char sep)
                        FormatReal(item.ArmourClass, sep) + "/" + FormatReal(item.DamageResist, sep) + ", " +
                        IntToStr(item.Accuracy) + ", " + IntToStr(item.BSAccuracy) + ", " + IntToStr(item.Weight) +
                        ", " + IntToStr(item.MinLevel) + ", " + IntToStr(item.Limit) + ", " + item.Special + ", " +
-                       item.SpareText + ", " + GetItemType(item.ItemType);
+                       ", " + GetItemType(item.ItemType);
     if (item.ItemType == 0) line += ", " + GetArmourBodyPart(item.WornSlot);
     if (item.ItemType == 1) line += ", " + GetWeaponType(item.WeaponType);
     return line;

@@ -3,54 +3,82 @@
 #include "data/CodeTables.h"
 #include "data/Text.h"
 
-namespace vantor {
+#include <charconv>
+#include <cstdint>
 
-static void AddPart(std::string& special, const std::string& part)
+namespace vantor {
+namespace {
+
+void AppendNumber(std::string& out, int64_t n, bool plus)
 {
-    if (special.empty())
-        special = part;
-    else
-        special += ", " + part;
+    char buffer[24];
+    char* p = buffer;
+    if (plus && n > 0) *p++ = '+';
+    p = std::to_chars(p, buffer + sizeof buffer, n).ptr;
+    out.append(buffer, p);
 }
+
+}  // namespace
 
 void DescribeItem(TItem& item, SpellDescriber& spells)
 {
-    std::string& special = item.Special;
+    DescribeItem(item, spells, [&spells](int32_t n) { return spells.GetSpellEffect(n); });
+}
+
+void DescribeItem(TItem& item, const SpellDescriber& spells, const SpellEffect& effect)
+{
+    // Built in one buffer kept by the thread, then copied once at its size: no other allocation
+    // for most items.
+    thread_local std::string special;
     special.clear();
+    const auto part = [&]() -> std::string& {
+        if (!special.empty()) special += ", ";
+        return special;
+    };
     std::string spellChance;  // set by a "Spell%" ability, used by a later "Casts Spell"
     for (int i = 0; i < kSlots && special.size() <= kStopBuildingBytes; ++i) {
         const int32_t c = item.Abilities[i];
         const int32_t v = item.AbilityValues[i];
         if (c == 0 || c == 116 || c == 135) continue;
-        const std::string f = GetFlagName(c);
+        if (c == 114) {
+            spellChance = IntToStr(v) + "%";
+            continue;
+        }
+        part() += GetFlagName(c);
         switch (c) {
         case 59:
-            AddPart(special, f + " " + GetClass(v));
-            break;
-        case 114:
-            spellChance = IntToStr(v) + "%";
+            special += ' ';
+            special += GetClass(v);
             break;
         case 43:
-            AddPart(special, f + " " + spells.GetSpellEffect(v) + " " + spellChance);
+            special += ' ';
+            special += effect(v);
+            special += ' ';
+            special += spellChance;
             break;
         case 97: case 98: case 100: case 112: case 113: case 119: case 138:
-            AddPart(special, v == 0 ? f : f + " " + PlusMinusZero(v));
+            if (v != 0) {
+                special += ' ';
+                AppendNumber(special, v, true);
+            }
             break;
         case 28: case 86: case 142:
-            AddPart(special, f + " " + IntToStr(v));
+            special += ' ';
+            AppendNumber(special, v, false);
             break;
         default:  // 34, 96, 123, 145 and every other code
-            AddPart(special, f + " " + PlusMinusZero(v));
+            special += ' ';
+            AppendNumber(special, v, true);
             break;
         }
     }
     for (const int32_t cls : item.ClassOnly)
-        if (cls != 0) AddPart(special, GetClass(cls) + " Only");
+        if (cls != 0) part() += GetClass(cls) + " Only";
     for (const int32_t spell : item.Negates)
-        if (spell != 0 && special.size() <= kStopBuildingBytes)
-            AddPart(special, "Negate's " + spells.GetSpellName(spell));
+        if (spell != 0 && special.size() <= kStopBuildingBytes) part() += "Negate's " + spells.GetSpellName(spell);
     if (special.empty()) special = "None";
     CapText(special, kMaxTextBytes);
+    item.Special.assign(special);
 }
 
 }  // namespace vantor

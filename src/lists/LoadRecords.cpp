@@ -5,14 +5,93 @@
 #include "lists/ItemText.h"
 #include "lists/SpellNotes.h"
 
-namespace vantor {
+#include <chrono>
+#include <exception>
+#include <future>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
-void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items, const Pump& pump)
+namespace vantor {
+namespace {
+
+template <class T>
+void WaitFor(std::future<T>& work, const Pump& pump)
 {
+    while (work.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        if (pump) pump();
+}
+
+// Builds every item's text, half of them on a second thread. The spell effects the items quote
+// are built first, here, in the order the items quote them: building them changes what the
+// describer keeps, so only the finished texts are shared.
+void DescribeItems(ItemList& items, SpellDescriber& describer, const Pump& pump)
+{
+    std::vector<int32_t> quoted;
+    std::unordered_map<int32_t, std::string> effects;
+    for (const TItem& item : items)
+        for (int i = 0; i < kSlots; ++i)
+            if (item.Abilities[i] == 43 && effects.try_emplace(item.AbilityValues[i]).second)
+                quoted.push_back(item.AbilityValues[i]);
+    for (const int32_t n : quoted) effects[n] = describer.GetSpellEffect(n);
+
+    const SpellDescriber& names = describer;
+    const SpellEffect effect = [&effects](int32_t n) { return effects.at(n); };
+    const auto describe = [&](size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i) DescribeItem(items[i], names, effect);
+    };
+    const size_t half = items.size() / 2;
+    auto second = std::async(std::launch::async, describe, half, items.size());
+    describe(0, half);
+    WaitFor(second, pump);
+    second.get();
+}
+
+}  // namespace
+
+void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items, const Pump& pump, int threads)
+{
+    if (threads < 2) {
+        ReadSpellData(dataDir, spells, pump);
+        SpellDescriber describer(spells);
+        describer.DoSpellNotes();
+        ReadItemData(dataDir, items, [&](TItem& item) { DescribeItem(item, describer); }, pump);
+        return;
+    }
+    // The item file is read and parsed on a second thread while the spells and their texts are
+    // built here; then this thread takes the pieces still left. A bad spell line ends the load
+    // before any item is kept (the future waits for the item thread; its items are dropped).
+    ItemFileReader reader;
+    std::promise<void> opened;
+    auto parsing = std::async(std::launch::async, [&] {
+        try {
+            reader.Open(dataDir);
+        } catch (...) {
+            opened.set_exception(std::current_exception());
+            return;
+        }
+        opened.set_value();
+        reader.ParsePieces(nullptr);
+    });
     ReadSpellData(dataDir, spells, pump);
     SpellDescriber describer(spells);
     describer.DoSpellNotes();
-    ReadItemData(dataDir, items, [&](TItem& item) { DescribeItem(item, describer); }, pump);
+    auto open = opened.get_future();
+    WaitFor(open, pump);
+    open.get();
+    reader.ParsePieces(pump);
+    WaitFor(parsing, pump);
+    parsing.get();
+    ItemList read;
+    std::exception_ptr badLine;
+    try {
+        reader.Finish(read);
+    } catch (...) {
+        badLine = std::current_exception();
+    }
+    DescribeItems(read, describer, pump);
+    items.splice_back(std::move(read));
+    if (badLine) std::rethrow_exception(badLine);
 }
 
 }  // namespace vantor

@@ -10,7 +10,13 @@
 namespace vantor {
 
 // Appends to spells and items what the files of dataDir hold. A bad line throws (EConvertError
-// with its file and line); what was read before it stays in the lists.
-void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items, const Pump& pump);
+// with its file and line); what was read before it stays in the lists. pump is called on the
+// calling thread only.
+//
+// With two threads the item file is read on a second one while the spells and their texts are
+// built, and the item texts are built in two halves; the records, texts and errors are the same
+// as with one.
+void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items, const Pump& pump,
+                 int threads = 2);
 
 }  // namespace vantor

@@ -75,7 +75,6 @@ TEST(ItemRecord, FieldsLandInTheirPlaces)
     EXPECT_EQ(it.Speed, 100);
     EXPECT_EQ(it.Spare58, 58);
     EXPECT_EQ(it.Spare59, -59);
-    EXPECT_TRUE(it.SpareText.empty());
 }
 
 TEST(ItemRecord, AbilitiesSetRecordFields)
