@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test twice: in the normal build and in the
-# AddressSanitizer + UndefinedBehaviorSanitizer build; then builds the Debian package and lists it,
-# and runs each fuzz target for 30 seconds.
+# AddressSanitizer + UndefinedBehaviorSanitizer build; runs the domain tests (the two-thread load
+# among them) under ThreadSanitizer; then builds the Debian package and lists it, and runs each
+# fuzz target for 30 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -12,6 +13,10 @@ for preset in debug asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+echo "== ThreadSanitizer, domain tests =="
+cmake --preset tsan -DVANTOR_BUILD_TESTS=ON
+cmake --build --preset tsan
+TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/domain_tests --gtest_brief=1
 echo "== Debian package =="
 cmake --preset release -DVANTOR_BUILD_TESTS=OFF
 cmake --build --preset release
