@@ -14,6 +14,7 @@ using namespace vantor;
 
 int main()
 {
+    KeepFreedMemory();  // as the program does
     bench::LargeData data;
     const double mb = data.MegaBytes();
     size_t sink = 0;

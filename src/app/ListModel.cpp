@@ -5,6 +5,7 @@
 #include <QFont>
 
 #include "app/Bytes.h"
+#include "filters/Sorting.h"
 
 namespace vantor {
 
@@ -44,7 +45,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
     // Text columns also show their cell as a tool tip, for texts wider than the column.
     const bool textColumn = column.Kind == ColumnKind::Caption || column.Kind == ColumnKind::Text;
     if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && textColumn)) return {};
-    const std::vector<std::string>& cells = rows_[static_cast<size_t>(index.row())].Cells;
+    const RowCells& cells = rows_[static_cast<size_t>(index.row())].Cells;
     const size_t c = static_cast<size_t>(index.column());
     return c < cells.size() ? FromBytes(cells[c]) : QString();
 }
@@ -69,6 +70,13 @@ void ListModel::Append(ListRow&& row)
     endInsertRows();
 }
 
+void ListModel::SwapRows(std::vector<ListRow>& rows)
+{
+    if (updating_ == 0) beginResetModel();
+    rows_.swap(rows);
+    if (updating_ == 0) endResetModel();
+}
+
 void ListModel::Clear()
 {
     if (updating_ > 0) {
@@ -84,14 +92,9 @@ void ListModel::Reorder(const std::vector<size_t>& order)
 {
     if (order.size() != rows_.size()) return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<ListRow> sorted;
-    sorted.reserve(rows_.size());
     std::vector<int> newPosition(rows_.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        sorted.push_back(std::move(rows_[order[i]]));
-        newPosition[order[i]] = static_cast<int>(i);
-    }
-    rows_ = std::move(sorted);
+    for (size_t i = 0; i < order.size(); ++i) newPosition[order[i]] = static_cast<int>(i);
+    ApplyOrder(rows_, order);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());

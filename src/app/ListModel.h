@@ -26,6 +26,8 @@ public:
     void Append(ListRow&& row);
     // Removes every row.
     void Clear();
+    // Puts rows in place of the model's rows, which rows then holds.
+    void SwapRows(std::vector<ListRow>& rows);
     // Puts the rows in the given order (element i names the row that goes to position i);
     // selections and other kept positions follow their rows.
     void Reorder(const std::vector<size_t>& order);

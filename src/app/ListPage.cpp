@@ -163,28 +163,34 @@ QTreeView* ListPage::MakeList(const char* name)
 
 void ListPage::AddRow(const TItem& item)
 {
-    static const char* const kKinds[] = {"A", "W", "O"};
-    ListRow row;
-    if (kind_ != ListKind::Spells && MakeItemRow(kKinds[static_cast<int>(kind_)], item, decimalSep_, row))
-        rows_->Append(std::move(row));
+    static const std::string kKinds[] = {"A", "W", "O"};
+    if (kind_ != ListKind::Spells && MakeItemRow(kKinds[static_cast<int>(kind_)], item, decimalSep_, scratch_))
+        rows_->Append(ListRow(scratch_));
 }
 
 void ListPage::AddRow(const TSpell& spell)
 {
-    ListRow row;
-    if (MakeSpellRow(kind_ == ListKind::Spells ? "S" : "", spell, row)) rows_->Append(std::move(row));
+    if (MakeSpellRow(kind_ == ListKind::Spells ? "S" : "", spell, scratch_)) rows_->Append(ListRow(scratch_));
 }
 
 void ListPage::AddAllRows()
 {
-    if (kind_ == ListKind::Spells) {
-        for (const TSpell& spell : *links_.Spells) AddRow(spell);
-        return;
-    }
-    bool (*const takes)(const TItem&) =
-        kind_ == ListKind::Armor ? IsArmour : kind_ == ListKind::Weapons ? IsWeapon : IsOtherItem;
-    for (const TItem& item : *links_.Items)
-        if (takes(item)) AddRow(item);
+    std::vector<ListRow> rows = AllRows(false);
+    rows_->SwapRows(rows);
+}
+
+std::vector<ListRow> ListPage::AllRows(bool sorted) const
+{
+    std::vector<ListRow> rows = vantor::AllRows(kind_, *links_.Items, *links_.Spells, decimalSep_);
+    if (sorted)
+        ApplyOrder(rows, SortOrder(rows, rows_->ColumnDefs(), SortState{*links_.SortColumn, *links_.SortDescending},
+                                   *links_.Loading));
+    return rows;
+}
+
+void ListPage::SwapRows(std::vector<ListRow>& rows)
+{
+    rows_->SwapRows(rows);
 }
 
 void ListPage::Refill(const std::function<void()>& addRows, bool sortAfterFailure)

@@ -54,8 +54,13 @@ public:
     // The row builders: a row for the record, when this list takes it.
     void AddRow(const TItem& item);
     void AddRow(const TSpell& spell);
-    // A row for every record this list shows unfiltered (the load's fill, and the resets).
+    // A row for every record this list shows unfiltered (the resets).
     void AddAllRows();
+    // Those rows, sorted by the list's state when sorted says so. Reads only the records and
+    // the page's settings, so any thread may call it while this one waits.
+    std::vector<ListRow> AllRows(bool sorted) const;
+    // Shows rows in place of the list's rows; rows then holds the old ones.
+    void SwapRows(std::vector<ListRow>& rows);
 
     ListModel& Rows() { return *rows_; }
     QTreeView* List() const { return list_; }
@@ -96,6 +101,7 @@ private:
 
     ListKind kind_;
     char decimalSep_;
+    ListRow scratch_;  // AddRow builds each row here and copies it at its size
     ListModel* rows_;
     QTreeView* list_;
     QPlainTextEdit* memo_ = nullptr;

@@ -314,15 +314,10 @@ void TViewer::LoadClick()
     for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_, otherPage_}) page->SetEmptyText(noItems);
     spellsPage_->SetEmptyText(missing({"spells.txt", "spellsVtab0.txt"}, "spells.txt", "spells"));
     LoadRecords(dir, Spells, Items, pump);
-    DisplaySpells();
-    DisplayWeapons();
-    DisplayArmor();
-    DisplayOther();
     Loading = false;
     ArmorSortDescending = false;
     ArmorSortColumn = 0;
-    armorPage_->Sort();
-    weaponsPage_->Sort();
+    DisplayLists(pump);
     TDisplay->setTabVisible(TDisplay->indexOf(TabSheet3), false);
     equipmentPage_->edtStrengthChange();
     manaBlessingPage_->btnLManaBlessClick();
@@ -330,10 +325,22 @@ void TViewer::LoadClick()
 
 void TViewer::ClearLists()
 {
+    // A large database takes a while to free: the old rows and records go to another thread.
+    struct Old {
+        std::vector<ListRow> Rows[4];
+        ItemList Items;
+        SpellList Spells;
+    };
+    auto old = std::make_unique<Old>();
+    int i = 0;
     for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_, otherPage_, spellsPage_})
-        page->Rows().Clear();
+        page->SwapRows(old->Rows[i++]);
+    old->Items = std::move(Items);
     Items.clear();
+    old->Spells = std::move(Spells);
     Spells.Clear();
+    if (disposal_.valid()) disposal_.wait();
+    disposal_ = std::async(std::launch::async, [old = std::move(old)]() mutable { old.reset(); });
     mm->clear();
 }
 
@@ -389,15 +396,19 @@ void TViewer::RestoreProfile(const SavedProfile& saved)
     }
 }
 
-void TViewer::DisplayWeapons() { FillList(*weaponsPage_); }
-void TViewer::DisplayArmor() { FillList(*armorPage_); }
-void TViewer::DisplayOther() { FillList(*otherPage_); }
-void TViewer::DisplaySpells() { FillList(*spellsPage_); }
-
-void TViewer::FillList(ListPage& page)
+void TViewer::DisplayLists(const std::function<void()>& pump)
 {
-    ListUpdate update(page.Rows());
-    page.AddAllRows();
+    auto armourAndSpells = std::async(std::launch::async, [this] {
+        return std::pair(armorPage_->AllRows(true), spellsPage_->AllRows(false));
+    });
+    std::vector<ListRow> weapons = weaponsPage_->AllRows(true);
+    std::vector<ListRow> other = otherPage_->AllRows(false);
+    while (armourAndSpells.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) pump();
+    auto [armour, spells] = armourAndSpells.get();
+    spellsPage_->SwapRows(spells);
+    weaponsPage_->SwapRows(weapons);
+    armorPage_->SwapRows(armour);
+    otherPage_->SwapRows(other);
 }
 
 void TViewer::DisplayItemData()

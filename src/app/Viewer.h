@@ -10,6 +10,8 @@
 #include "filters/Profile.h"
 
 #include <QComboBox>
+#include <functional>
+#include <future>
 #include <QMainWindow>
 
 class QCheckBox;
@@ -58,11 +60,6 @@ public:
     // The character as the top panel describes it now.
     Profile CurrentProfile() const;
 
-    // The load's list fills; each page's row builders are the only way a row gets into a list.
-    void DisplayWeapons();
-    void DisplayArmor();
-    void DisplayOther();
-    void DisplaySpells();
     void DisplayItemData();
 
     // State.
@@ -120,7 +117,9 @@ private:
     void FormCreate();
     void BuildTopPanel();
     void BuildPages();
-    void FillList(ListPage& page);
+    // The load's list fills: the rows of the four lists are built on two threads (the armour
+    // and weapon lists sorted) while this one keeps the window painted, then shown.
+    void DisplayLists(const std::function<void()>& pump);
     // Restores the character of a set file, in the order level, class, strength, agility,
     // alignment.
     void RestoreProfile(const struct SavedProfile& saved);
@@ -136,6 +135,7 @@ private:
     EquipmentPage* equipmentPage_;
     UtilitiesPage* utilitiesPage_;
     ManaBlessingPage* manaBlessingPage_;
+    std::future<void> disposal_;  // frees the rows and records of the load before, off this thread
 };
 
 }  // namespace vantor

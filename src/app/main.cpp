@@ -1,5 +1,6 @@
 #include "app/UserInterface.h"
 #include "app/Viewer.h"
+#include "lists/LoadRecords.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv)
 {
+    vantor::KeepFreedMemory();
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");  // numbers are formatted by the program itself
     QApplication::setApplicationName("vantor-viewer");  // names the player's data folder

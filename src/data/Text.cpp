@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdarg>
 #include <cstdio>
@@ -75,30 +76,73 @@ std::string Format(const char* fmt, ...)
     return out;
 }
 
-std::string IntToStr(long long v)
+void AppendInt(std::string& out, long long v)
 {
     char buffer[24];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
-    return std::string(buffer, end);
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, v).ptr);
 }
 
-// Puts decimalSep in place of the decimal point that printf wrote, whatever the C locale's is.
-static std::string WithSeparator(std::string s, char decimalSep)
+std::string IntToStr(long long v)
 {
-    for (char& c : s)
-        if (c == '.' || c == ',') c = decimalSep;
-    return s;
+    std::string text;
+    AppendInt(text, v);
+    return text;
+}
+
+// Appends text with decimalSep in place of the decimal point that printf wrote, whatever the C
+// locale's is.
+static void AppendWithSeparator(std::string& out, std::string_view text, char decimalSep)
+{
+    const size_t at = out.size();
+    out += text;
+    for (size_t i = at; i < out.size(); ++i)
+        if (out[i] == '.' || out[i] == ',') out[i] = decimalSep;
+}
+
+void AppendReal(std::string& out, double v, char decimalSep)
+{
+    // The values shown are mostly tenths of whole numbers: when v is the double nearest to t / 10
+    // for a whole t of at most 15 digits, "%.15g" writes exactly the decimal t / 10.
+    const double tenths = std::nearbyint(v * 10);
+    if (std::fabs(tenths) < 1e15 && tenths / 10 == v) {
+        const long long t = static_cast<long long>(tenths);
+        if (t < 0 && t > -10) out += '-';  // -0.5: the whole part alone would lose the sign
+        AppendInt(out, t / 10);
+        if (t % 10 != 0) {
+            out += decimalSep;
+            out += static_cast<char>('0' + (t < 0 ? -(t % 10) : t % 10));
+        }
+        return;
+    }
+    AppendWithSeparator(out, Format("%.15g", v), decimalSep);
 }
 
 std::string FormatReal(double v, char decimalSep)
 {
-    if (v == 0) v = 0;  // no "-0"
-    return WithSeparator(Format("%.15g", v), decimalSep);
+    std::string text;
+    AppendReal(text, v, decimalSep);
+    return text;
+}
+
+void AppendRatio(std::string& out, double v, char decimalSep)
+{
+    // std::to_chars rounds exactly as printf does; it is only much quicker.
+    char buffer[32];
+    if (std::fabs(v) < 1e15) {
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 2).ptr;
+        const size_t n = static_cast<size_t>(end - buffer);
+        if (n < 10) out.append(10 - n, ' ');
+        AppendWithSeparator(out, std::string_view(buffer, n), decimalSep);
+        return;
+    }
+    AppendWithSeparator(out, Format("%10.2f", v), decimalSep);
 }
 
 std::string FormatRatio(double v, char decimalSep)
 {
-    return WithSeparator(Format("%10.2f", v), decimalSep);
+    std::string text;
+    AppendRatio(text, v, decimalSep);
+    return text;
 }
 
 bool ReplaceFirst(std::string& s, std::string_view what, std::string_view with)

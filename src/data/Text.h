@@ -32,12 +32,15 @@ std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
 // Decimal text of an integer.
 std::string IntToStr(long long v);
+void AppendInt(std::string& out, long long v);
 
 // Shortest form with up to 15 significant digits and no trailing zeros; decimalSep replaces '.'.
 std::string FormatReal(double v, char decimalSep);
+void AppendReal(std::string& out, double v, char decimalSep);
 
 // "%10.2f" with decimalSep in place of '.'.
 std::string FormatRatio(double v, char decimalSep);
+void AppendRatio(std::string& out, double v, char decimalSep);
 
 // Cuts a text longer than limit bytes at the last blank that leaves room for " ..." and appends
 // " ..."; a shorter text stays as it is.

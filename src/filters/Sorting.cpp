@@ -29,7 +29,7 @@ long double NumberKey(ColumnKind kind, std::string_view cell)
 
 std::string_view CellOf(const ListRow& row, size_t c)
 {
-    return c < row.Cells.size() ? std::string_view(row.Cells[c]) : std::string_view();
+    return c < row.Cells.size() ? row.Cells[c] : std::string_view();
 }
 
 // The ascending answer of the text kinds: the cells decide, the captions break a tie. (For the
@@ -153,6 +153,14 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
         const int r = AscendingText(x.Cell, x.Caption, y.Cell, y.Caption);
         return desc ? r > 0 : r < 0;
     });
+}
+
+void ApplyOrder(std::vector<ListRow>& rows, const std::vector<size_t>& order)
+{
+    std::vector<ListRow> ordered;
+    ordered.reserve(rows.size());
+    for (const size_t i : order) ordered.push_back(std::move(rows[i]));
+    rows = std::move(ordered);
 }
 
 }  // namespace vantor

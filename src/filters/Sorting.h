@@ -28,6 +28,9 @@ int CompareRows(const ListRow& a, const ListRow& b, const std::vector<ColumnDef>
 std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vector<ColumnDef>& columns,
                               const SortState& state, bool loading);
 
+// Puts rows in the given order (element i names the row that goes to position i).
+void ApplyOrder(std::vector<ListRow>& rows, const std::vector<size_t>& order);
+
 // The number keys the sort uses for a cell of the number kinds (an empty cell is 0).
 long long WholeKey(std::string_view cell);
 long long LeadingNumberKey(std::string_view cell);

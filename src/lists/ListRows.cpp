@@ -3,24 +3,77 @@
 #include "data/CodeTables.h"
 #include "data/Text.h"
 
+#include <stdexcept>
+
 namespace vantor {
+
+RowCells::RowCells(std::initializer_list<std::string_view> cells)
+{
+    for (const std::string_view cell : cells) Add(cell);
+}
+
+RowCells::RowCells(const std::vector<std::string>& cells)
+{
+    for (const std::string& cell : cells) Add(cell);
+}
+
+std::vector<std::string> RowCells::Texts() const
+{
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < count_; ++i) texts.emplace_back((*this)[i]);
+    return texts;
+}
+
+void RowCells::Clear()
+{
+    text_.clear();
+    count_ = 0;
+}
+
+void RowCells::End()
+{
+    if (count_ == kMaxCells) throw std::length_error("A list row has more cells than any list has columns.");
+    if (text_.size() > UINT32_MAX) throw std::length_error("A list row is longer than 4 GB.");
+    ends_[count_++] = static_cast<uint32_t>(text_.size());
+}
+
+void RowCells::Add(std::string_view cell)
+{
+    text_ += cell;
+    End();
+}
+
 namespace {
 
-std::string BlankIfZero(int32_t v)
+void AddWhole(RowCells& cells, long long v)
 {
-    return v == 0 ? std::string() : IntToStr(v);
+    AppendInt(cells.Open(), v);
+    cells.End();
 }
 
-std::string EncAcRatio(const TItem& item, char sep)
+void AddBlankIfZero(RowCells& cells, int32_t v)
 {
-    return FormatRatio(item.ArmourClass > 0 ? item.Weight / item.ArmourClass : 9999.0, sep);
+    if (v != 0) AppendInt(cells.Open(), v);
+    cells.End();
 }
 
-std::string SpeedDamageRatio(const TItem& item, char sep)
+void AddReal(RowCells& cells, double v, char sep)
+{
+    AppendReal(cells.Open(), v, sep);
+    cells.End();
+}
+
+void AddEncAcRatio(RowCells& cells, const TItem& item, char sep)
+{
+    AppendRatio(cells.Open(), item.ArmourClass > 0 ? item.Weight / item.ArmourClass : 9999.0, sep);
+    cells.End();
+}
+
+void AddSpeedDamageRatio(RowCells& cells, const TItem& item, char sep)
 {
     const int64_t sum = static_cast<int64_t>(item.MinDamage) + item.MaxDamage;
-    if (sum < 1) return FormatRatio(9999.0, sep);
-    return FormatRatio(item.Speed / (static_cast<double>(sum) / 2.0) - item.Crits, sep);
+    AppendRatio(cells.Open(), sum < 1 ? 9999.0 : item.Speed / (static_cast<double>(sum) / 2.0) - item.Crits, sep);
+    cells.End();
 }
 
 }  // namespace
@@ -65,39 +118,48 @@ bool MakeItemRow(const std::string& kind, const TItem& item, char sep, ListRow& 
 {
     row.Item = &item;
     row.Spell = nullptr;
+    RowCells& c = row.Cells;
+    c.Clear();
     if (kind == "A") {
         if (item.WornSlot <= 0) return false;
-        row.Cells = {item.Name,
-                     GetArmourMaterial(item.ArmourType),
-                     FormatReal(item.ArmourClass, sep),
-                     FormatReal(item.DamageResist, sep),
-                     IntToStr(item.Weight),
-                     BlankIfZero(item.Accuracy),
-                     BlankIfZero(item.MinLevel),
-                     BlankIfZero(item.Limit),
-                     GetArmourBodyPart(item.WornSlot),
-                     IntToStr(item.MaxDamageBonus),
-                     EncAcRatio(item, sep)};
+        c.Add(item.Name);
+        c.Add(GetArmourMaterial(item.ArmourType));
+        AddReal(c, item.ArmourClass, sep);
+        AddReal(c, item.DamageResist, sep);
+        AddWhole(c, item.Weight);
+        AddBlankIfZero(c, item.Accuracy);
+        AddBlankIfZero(c, item.MinLevel);
+        AddBlankIfZero(c, item.Limit);
+        c.Add(GetArmourBodyPart(item.WornSlot));
+        AddWhole(c, item.MaxDamageBonus);
+        AddEncAcRatio(c, item, sep);
         return true;
     }
     if (kind == "W") {
-        row.Cells = {item.Name,
-                     IntToStr(item.MinDamage) + "-" + IntToStr(item.MaxDamage),
-                     IntToStr(item.Speed),
-                     IntToStr(item.StrengthReq),
-                     FormatReal(item.ArmourClass, sep) + "/" + FormatReal(item.DamageResist, sep),
-                     BlankIfZero(item.Accuracy),
-                     BlankIfZero(item.BSAccuracy),
-                     IntToStr(item.Weight),
-                     BlankIfZero(item.MinLevel),
-                     BlankIfZero(item.Limit),
-                     SpeedDamageRatio(item, sep),
-                     GetWeaponType(item.WeaponType)};
+        c.Add(item.Name);
+        AppendInt(c.Open(), item.MinDamage);
+        c.Open() += '-';
+        AddWhole(c, item.MaxDamage);
+        AddWhole(c, item.Speed);
+        AddWhole(c, item.StrengthReq);
+        AppendReal(c.Open(), item.ArmourClass, sep);
+        c.Open() += '/';
+        AddReal(c, item.DamageResist, sep);
+        AddBlankIfZero(c, item.Accuracy);
+        AddBlankIfZero(c, item.BSAccuracy);
+        AddWhole(c, item.Weight);
+        AddBlankIfZero(c, item.MinLevel);
+        AddBlankIfZero(c, item.Limit);
+        AddSpeedDamageRatio(c, item, sep);
+        c.Add(GetWeaponType(item.WeaponType));
         return true;
     }
     if (kind == "O") {
-        row.Cells = {item.Name, GetItemType(item.ItemType), IntToStr(item.Weight),
-                     IntToStr(item.Limit), item.Special};
+        c.Add(item.Name);
+        c.Add(GetItemType(item.ItemType));
+        AddWhole(c, item.Weight);
+        AddWhole(c, item.Limit);
+        c.Add(item.Special);
         return true;
     }
     return false;
@@ -108,19 +170,44 @@ bool MakeSpellRow(const std::string& kind, const TSpell& spell, ListRow& row)
     if (kind != "S") return false;
     row.Item = nullptr;
     row.Spell = &spell;
-    std::string casterClass = GetCasterType(spell.CasterType);
-    if (spell.CasterType != 0) casterClass += Format(" %d", spell.MagicLevel);
-    row.Cells = {spell.Name,
-                 spell.Code,
-                 casterClass,
-                 IntToStr(spell.Level),
-                 IntToStr(spell.Difficulty),
-                 IntToStr(spell.Mana),
-                 GetSpellType(spell.SpellType),
-                 GetSpellElement(spell.Element),
-                 GetSpellTargetType(spell.Targets),
-                 IntToStr(spell.Number)};
+    RowCells& c = row.Cells;
+    c.Clear();
+    c.Add(spell.Name);
+    c.Add(spell.Code);
+    c.Open() += GetCasterType(spell.CasterType);
+    if (spell.CasterType != 0) {
+        c.Open() += ' ';
+        AppendInt(c.Open(), spell.MagicLevel);
+    }
+    c.End();
+    AddWhole(c, spell.Level);
+    AddWhole(c, spell.Difficulty);
+    AddWhole(c, spell.Mana);
+    c.Add(GetSpellType(spell.SpellType));
+    c.Add(GetSpellElement(spell.Element));
+    c.Add(GetSpellTargetType(spell.Targets));
+    AddWhole(c, spell.Number);
     return true;
+}
+
+std::vector<ListRow> AllRows(ListKind kind, const ItemList& items, const SpellList& spells, char sep)
+{
+    // Each row is built in one scratch row, then copied at its size.
+    std::vector<ListRow> rows;
+    ListRow row;
+    if (kind == ListKind::Spells) {
+        rows.reserve(spells.size());
+        for (const TSpell& spell : spells)
+            if (MakeSpellRow("S", spell, row)) rows.push_back(row);
+        return rows;
+    }
+    static const std::string kKinds[] = {"A", "W", "O"};
+    const std::string& letter = kKinds[static_cast<int>(kind)];
+    bool (*const takes)(const TItem&) =
+        kind == ListKind::Armor ? IsArmour : kind == ListKind::Weapons ? IsWeapon : IsOtherItem;
+    for (const TItem& item : items)
+        if (takes(item) && MakeItemRow(letter, item, sep, row)) rows.push_back(row);
+    return rows;
 }
 
 bool IsWeapon(const TItem& item) { return item.ItemType == 1; }

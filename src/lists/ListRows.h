@@ -4,7 +4,11 @@
 
 #include "data/GameData.h"
 
+#include <array>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantor {
@@ -25,10 +29,41 @@ struct ColumnDef {
 
 const std::vector<ColumnDef>& Columns(ListKind list);
 
+// The texts of a row's cells, kept in one string: one allocation a row, not one a cell.
+class RowCells {
+public:
+    static constexpr size_t kMaxCells = 12;  // the most columns a list has
+
+    RowCells() = default;
+    RowCells(std::initializer_list<std::string_view> cells);
+    RowCells(const std::vector<std::string>& cells);
+
+    size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    // Cell i (i < size()).
+    std::string_view operator[](size_t i) const
+    {
+        const size_t begin = i == 0 ? 0 : ends_[i - 1];
+        return std::string_view(text_).substr(begin, ends_[i] - begin);
+    }
+    std::vector<std::string> Texts() const;
+
+    void Clear();
+    // The text of the cell being written: append to it, then End it.
+    std::string& Open() { return text_; }
+    void End();
+    void Add(std::string_view cell);
+
+private:
+    std::string text_;
+    std::array<uint32_t, kMaxCells> ends_{};
+    uint8_t count_ = 0;
+};
+
 struct ListRow {
     const TItem* Item = nullptr;    // the record of an item row
     const TSpell* Spell = nullptr;  // the record of a spell row
-    std::vector<std::string> Cells; // caption first
+    RowCells Cells;                 // caption first
 };
 
 // The row of item for the list named by kind: "A" armour (only items worn somewhere), "W"
@@ -37,6 +72,10 @@ bool MakeItemRow(const std::string& kind, const TItem& item, char decimalSep, Li
 
 // The row of spell for kind "S"; false for any other kind.
 bool MakeSpellRow(const std::string& kind, const TSpell& spell, ListRow& row);
+
+// The rows a list shows unfiltered, in the order of the records: armour from the armour items
+// worn somewhere, weapons, other items, or every spell.
+std::vector<ListRow> AllRows(ListKind kind, const ItemList& items, const SpellList& spells, char decimalSep);
 
 // Which list an item belongs to at load: weapons (ItemType 1), armour (0), other (above 1 and
 // lighter than 9800).

@@ -6,6 +6,9 @@
 #include "lists/SpellNotes.h"
 
 #include <chrono>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <exception>
 #include <future>
 #include <unordered_map>
@@ -92,6 +95,14 @@ void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items,
     DescribeItems(read, describer, pump);
     items.splice_back(std::move(read));
     if (badLine) std::rethrow_exception(badLine);
+}
+
+void KeepFreedMemory()
+{
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);   // the blocks of records come from the heap, so they are kept
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);  // and the heap is not trimmed after each load
+#endif
 }
 
 }  // namespace vantor

@@ -292,12 +292,13 @@ static std::string LoadedText(const SpellList& spells, const ItemList& items)
 {
     std::string out;
     for (const TSpell& s : spells)
-        out += std::to_string(s.Number) + s.Name + "|" + s.Notes + "|" + s.Basics + "|" + std::to_string(s.MaxLevelStep) +
-               "|" + std::to_string(s.MaxDuration) + "\n";
+        for (const std::string& part : {std::to_string(s.Number), s.Name, s.Notes, s.Basics,
+                                        std::to_string(s.MaxLevelStep), std::to_string(s.MaxDuration), std::string("\n")})
+            out.append(part).append("|");
     for (const TItem& i : items) {
-        out += std::to_string(i.Number) + " " + ItemDumpLine(i, '.');
+        out.append(std::to_string(i.Number)).append(" ").append(ItemDumpLine(i, '.'));
         for (const Slots* slots : {&i.Abilities, &i.AbilityValues, &i.ClassOnly, &i.ClassOk, &i.Negates})
-            for (const int32_t v : *slots) out += " " + std::to_string(v);
+            for (const int32_t v : *slots) out.append(" ").append(std::to_string(v));
         out += "\n";
     }
     return out;

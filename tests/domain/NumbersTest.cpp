@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -97,4 +101,29 @@ TEST(Formats, RealsAndRatios)
     EXPECT_EQ(FormatRatio(9999, '.'), "   9999.00");
     EXPECT_EQ(FormatRatio(-5, '.'), "     -5.00");
     EXPECT_EQ(FormatRatio(4, ','), "      4,00");
+}
+
+TEST(Formats, QuickPathsWriteWhatPrintfWrites)
+{
+    // Tenths, halves and eighths (exact ties for two places), neighbours of each, huge, tiny and
+    // odd values, and random ones of every size.
+    std::vector<double> values = {-0.05, 0.005, 0.015, 0.125, 0.375, 2.675, 1e15, -1e15, 1e14 + 0.5, 99999999999999.9,
+                                  5e-324, 1e300, -1e-5, 123456789012345.6, 0.1 + 0.2, 1.0 / 3};
+    std::mt19937_64 random(42);
+    for (int i = 0; i < 5000; ++i) {
+        const auto whole = static_cast<long long>(random() % 20000000000ull) - 10000000000ll;
+        for (const double v : {whole / 10.0, whole / 8.0, whole / 1000.0})
+            values.insert(values.end(), {v, std::nextafter(v, 1e300), std::nextafter(v, -1e300)});
+        double bits;
+        const uint64_t raw = random();
+        std::memcpy(&bits, &raw, sizeof bits);
+        if (std::isfinite(bits)) values.push_back(bits);
+    }
+    for (const double v : values) {
+        char real[64], ratio[400];
+        std::snprintf(real, sizeof real, "%.15g", v == 0 ? 0.0 : v);
+        std::snprintf(ratio, sizeof ratio, "%10.2f", v);
+        ASSERT_EQ(FormatReal(v, '.'), real) << v;
+        ASSERT_EQ(FormatRatio(v, '.'), ratio) << v;
+    }
 }

@@ -18,7 +18,7 @@ std::vector<std::string> Sorted(const std::vector<ListRow>& rows, ListKind kind,
 {
     std::vector<std::string> out;
     for (size_t i : SortOrder(rows, Columns(kind), SortState{column, descending}, false))
-        out.push_back(rows[i].Cells[0]);
+        out.emplace_back(rows[i].Cells[0]);
     return out;
 }
 
