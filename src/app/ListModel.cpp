@@ -45,9 +45,8 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
     // Text columns also show their cell as a tool tip, for texts wider than the column.
     const bool textColumn = column.Kind == ColumnKind::Caption || column.Kind == ColumnKind::Text;
     if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && textColumn)) return {};
-    const RowCells& cells = rows_[static_cast<size_t>(index.row())].Cells;
-    const size_t c = static_cast<size_t>(index.column());
-    return c < cells.size() ? FromBytes(cells[c]) : QString();
+    std::string scratch;
+    return FromBytes(CellText(rows_[static_cast<size_t>(index.row())], static_cast<size_t>(index.column()), scratch));
 }
 
 QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -164,13 +164,15 @@ QTreeView* ListPage::MakeList(const char* name)
 void ListPage::AddRow(const TItem& item)
 {
     static const std::string kKinds[] = {"A", "W", "O"};
-    if (kind_ != ListKind::Spells && MakeItemRow(kKinds[static_cast<int>(kind_)], item, decimalSep_, scratch_))
-        rows_->Append(ListRow(scratch_));
+    ListRow row;
+    if (kind_ != ListKind::Spells && MakeItemRow(kKinds[static_cast<int>(kind_)], item, decimalSep_, row))
+        rows_->Append(std::move(row));
 }
 
 void ListPage::AddRow(const TSpell& spell)
 {
-    if (MakeSpellRow(kind_ == ListKind::Spells ? "S" : "", spell, scratch_)) rows_->Append(ListRow(scratch_));
+    ListRow row;
+    if (MakeSpellRow(kind_ == ListKind::Spells ? "S" : "", spell, row)) rows_->Append(std::move(row));
 }
 
 void ListPage::AddAllRows()

@@ -101,7 +101,6 @@ private:
 
     ListKind kind_;
     char decimalSep_;
-    ListRow scratch_;  // AddRow builds each row here and copies it at its size
     ListModel* rows_;
     QTreeView* list_;
     QPlainTextEdit* memo_ = nullptr;

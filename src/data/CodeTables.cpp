@@ -76,27 +76,39 @@ constexpr std::array<const char*, 11> kItemTypes = {
 constexpr std::array<const char*, 4> kWeaponTypes = {
     "One-handed Blunt", "Two-handed Blunt", "One-handed Edged", "Two-handed Edged "};
 
-// The entry of table for code when first <= code < first + size, else fallback + code.
+// Appends the entry of table for code when first <= code < first + size, else fallback + code.
 template <size_t N>
-std::string LookUp(const std::array<const char*, N>& table, int32_t first, int32_t code,
-                   const char* fallback)
+void AppendLookUp(std::string& out, const std::array<const char*, N>& table, int32_t first, int32_t code,
+                  const char* fallback)
 {
     const int64_t i = static_cast<int64_t>(code) - first;
-    if (i >= 0 && i < static_cast<int64_t>(N)) return table[static_cast<size_t>(i)];
-    std::string text = fallback;  // appended rather than "+": g++ 12 warns falsely on the inlined insert
-    text += IntToStr(code);
+    if (i >= 0 && i < static_cast<int64_t>(N)) {
+        out += table[static_cast<size_t>(i)];
+        return;
+    }
+    out += fallback;
+    AppendInt(out, code);
+}
+
+template <size_t N>
+std::string LookUp(const std::array<const char*, N>& table, int32_t first, int32_t code, const char* fallback)
+{
+    std::string text;
+    AppendLookUp(text, table, first, code, fallback);
     return text;
 }
 
 }  // namespace
 
 std::string GetFlagName(int32_t code) { return LookUp(kAbilityNames, 1, code, "?"); }
+void AppendFlagName(std::string& out, int32_t code) { AppendLookUp(out, kAbilityNames, 1, code, "?"); }
 std::string GetArmourMaterial(int32_t code) { return LookUp(kArmourMaterials, 0, code, ""); }
 std::string GetArmourBodyPart(int32_t code) { return LookUp(kBodyParts, 2, code, ""); }
 std::string GetCasterType(int32_t code) { return LookUp(kCasterTypes, 0, code, "CasterType "); }
 std::string GetSpellElement(int32_t code) { return LookUp(kSpellElements, 0, code, "Element "); }
 std::string GetSpellTargetType(int32_t code) { return LookUp(kTargetTypes, 0, code, "Affects "); }
 std::string GetClass(int32_t code) { return LookUp(kClasses, 0, code, "Class "); }
+void AppendClass(std::string& out, int32_t code) { AppendLookUp(out, kClasses, 0, code, "Class "); }
 std::string GetItemType(int32_t code) { return LookUp(kItemTypes, 0, code, "Class "); }
 std::string GetWeaponType(int32_t code) { return LookUp(kWeaponTypes, 0, code, "Type "); }
 

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -52,6 +55,20 @@ std::string ChooseDataDir(const std::string& programDir, const std::string& play
     return HoldsDataFiles(programDir) ? programDir : playerDir;
 }
 
+namespace {
+
+// A file's bytes, read whole.
+class FileBytes {
+public:
+    // Throws EInOutError when the file cannot be opened or read.
+    explicit FileBytes(const std::string& path);
+    std::string_view View() const { return {data_.get(), size_}; }
+
+private:
+    std::unique_ptr<char[]> data_;
+    size_t size_ = 0;
+};
+
 FileBytes::FileBytes(const std::string& path)
 {
     // Room for the whole file at once, left uninitialised, so that a large file is neither
@@ -78,6 +95,8 @@ FileBytes::FileBytes(const std::string& path)
     if (failed) throw EInOutError("Cannot read file \"" + path + "\". " + std::strerror(err));
 }
 
+}  // namespace
+
 long long ForEachLine(std::string_view text, const Pump& pump, const std::function<void(std::string_view)>& readLine)
 {
     size_t pos = 0;
@@ -100,21 +119,74 @@ long long ForEachLine(std::string_view text, const Pump& pump, const std::functi
     return lineNumber;
 }
 
-std::vector<std::string_view> CutAtLines(std::string_view text, size_t pieces)
+LinePieces::LinePieces(const std::string& path, size_t pieceBytes)
+    : path_(path), pieceBytes_(std::max<size_t>(pieceBytes, 1))
 {
-    std::vector<std::string_view> parts;
-    pieces = std::max<size_t>(pieces, 1);
-    size_t start = 0;
-    for (size_t k = 1; k <= pieces && start < text.size(); ++k) {
-        size_t end = k == pieces ? text.size() : std::max(start, text.size() / pieces * k);
-        if (end < text.size()) {
-            const void* lf = std::memchr(text.data() + end, '\n', text.size() - end);
-            end = lf ? static_cast<size_t>(static_cast<const char*>(lf) - text.data()) + 1 : text.size();
-        }
-        parts.push_back(text.substr(start, end - start));
-        start = end;
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0) {
+        const int err = errno;
+        if (fd_ >= 0) ::close(fd_);
+        throw EInOutError("Cannot open file \"" + path + "\". " + std::strerror(err));
     }
-    return parts;
+    size_ = static_cast<uint64_t>(st.st_size);
+    count_ = static_cast<size_t>(size_ / pieceBytes_) + 1;  // the last piece also takes what the file grew by
+}
+
+LinePieces::~LinePieces()
+{
+    ::close(fd_);
+}
+
+size_t LinePieces::ReadAt(uint64_t offset, size_t n, std::string& buffer) const
+{
+    const size_t at = buffer.size();
+    buffer.resize(at + n);
+    size_t done = 0;
+    while (done < n) {
+        const ssize_t got = ::pread(fd_, buffer.data() + at + done, n - done, static_cast<off_t>(offset + done));
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            buffer.resize(at);
+            throw EInOutError("Cannot read file \"" + path_ + "\". " + std::strerror(err));
+        }
+        done += static_cast<size_t>(got);
+    }
+    buffer.resize(at + done);
+    return done;
+}
+
+std::string_view LinePieces::Read(size_t k, std::string& buffer) const
+{
+    buffer.clear();
+    const uint64_t begin = static_cast<uint64_t>(k) * pieceBytes_;
+    const bool last = k + 1 == count_;
+    // From the byte before the piece, which tells whether a line starts at its first byte.
+    const uint64_t from = begin == 0 ? 0 : begin - 1;
+    const size_t want = static_cast<size_t>((last ? std::max(size_, begin) : begin + pieceBytes_) - from);
+    const size_t got = ReadAt(from, want, buffer);
+    if (last)  // on to the end of the file, however far it grew
+        while (ReadAt(from + buffer.size(), size_t{1} << 16, buffer) > 0) {
+        }
+    size_t start = 0;
+    if (begin > 0) {
+        const size_t lf = buffer.find('\n');
+        if (lf == std::string::npos || lf + 1 >= buffer.size()) return {};  // no line starts in the piece
+        start = lf + 1;
+    }
+    if (!last && got == want && buffer.back() != '\n') {
+        // The piece's last line runs on past its bytes: read on to its line end.
+        for (size_t before = buffer.size(); ReadAt(from + before, size_t{1} << 16, buffer) > 0; before = buffer.size()) {
+            const size_t lf = buffer.find('\n', before);
+            if (lf != std::string::npos) {
+                buffer.resize(lf + 1);
+                break;
+            }
+        }
+    }
+    return std::string_view(buffer).substr(start);
 }
 
 void ReadLines(const std::string& path, const Pump& pump,

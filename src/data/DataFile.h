@@ -2,11 +2,10 @@
 // Finding and reading the data files beside the program.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace vantor {
 
@@ -25,26 +24,36 @@ bool HoldsDataFiles(const std::string& dir);
 // who keeps the files beside the program sees no change), otherwise the player's data folder.
 std::string ChooseDataDir(const std::string& programDir, const std::string& playerDir);
 
-// A file's bytes, read whole.
-class FileBytes {
-public:
-    FileBytes() = default;
-    // Throws EInOutError when the file cannot be opened or read.
-    explicit FileBytes(const std::string& path);
-    std::string_view View() const { return {data_.get(), size_}; }
-
-private:
-    std::unique_ptr<char[]> data_;
-    size_t size_ = 0;
-};
-
 // Hands each line of text to readLine, as ReadLines does, and returns how many lines there were.
 // A conversion error raised by readLine is given the 1-based number of its line within text.
 long long ForEachLine(std::string_view text, const Pump& pump, const std::function<void(std::string_view)>& readLine);
 
-// Cuts text into at most pieces parts of about equal size, each but the first starting where a
-// line starts; together they are the whole of text.
-std::vector<std::string_view> CutAtLines(std::string_view text, size_t pieces);
+// A file read in pieces of whole lines, each piece by whichever thread takes it, so that no
+// more than a piece a thread is in memory at once.
+class LinePieces {
+public:
+    // Opens the file at path and cuts it into pieces of about pieceBytes bytes: piece k holds
+    // the lines that start in its bytes. Throws EInOutError when the file cannot be opened.
+    LinePieces(const std::string& path, size_t pieceBytes);
+    ~LinePieces();
+    LinePieces(const LinePieces&) = delete;
+    LinePieces& operator=(const LinePieces&) = delete;
+
+    size_t Count() const { return count_; }
+    // The lines of piece k (the last may run on past the piece's bytes), read into buffer.
+    // Throws EInOutError when the file cannot be read.
+    std::string_view Read(size_t k, std::string& buffer) const;
+
+private:
+    // Reads up to n bytes at offset onto the end of buffer; fewer only at the end of the file.
+    size_t ReadAt(uint64_t offset, size_t n, std::string& buffer) const;
+
+    std::string path_;
+    int fd_ = -1;
+    uint64_t size_ = 0;
+    size_t pieceBytes_ = 1;
+    size_t count_ = 0;
+};
 
 // Reads the file at path line by line and hands each line to readLine. Lines end in LF or CR LF;
 // a last line without a line end is still a line; nothing is read after a final line end.

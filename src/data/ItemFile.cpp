@@ -101,23 +101,22 @@ void ReadItemData(const std::string& dataDir, ItemList& items, const ItemDescrib
     if (!path.empty()) ReadLines(path, pump, [&](std::string_view line) { Read1Item(line, items, describe); });
 }
 
-void ItemFileReader::Open(const std::string& dataDir)
+void ItemFileReader::Open(const std::string& dataDir, size_t pieceBytes)
 {
     path_ = ItemFilePath(dataDir);
     if (path_.empty()) return;
-    bytes_ = FileBytes(path_);
-    constexpr size_t kPieceBytes = 128 * 1024;  // small enough for both threads to finish together
-    for (const std::string_view text : CutAtLines(bytes_.View(), bytes_.View().size() / kPieceBytes + 1))
-        pieces_.push_back(Piece{text, {}, 0, nullptr});
+    file_ = std::make_unique<LinePieces>(path_, pieceBytes);
+    pieces_.resize(file_->Count());
 }
 
 void ItemFileReader::ParsePieces(const Pump& pump)
 {
+    std::string buffer;  // one a thread, reused for every piece it takes
     for (size_t k; (k = next_.fetch_add(1)) < pieces_.size();) {
         if (pump) pump();
         Piece& piece = pieces_[k];
         try {
-            piece.Lines = ForEachLine(piece.Text, nullptr,
+            piece.Lines = ForEachLine(file_->Read(k, buffer), nullptr,
                                       [&](std::string_view line) { Read1Item(line, piece.Items, nullptr); });
         } catch (EConvertError& e) {
             piece.Lines = e.Line;
@@ -130,6 +129,7 @@ void ItemFileReader::ParsePieces(const Pump& pump)
 
 void ItemFileReader::Finish(ItemList& items)
 {
+    file_.reset();
     long long linesBefore = 0;
     for (Piece& piece : pieces_) {
         items.splice_back(std::move(piece.Items));

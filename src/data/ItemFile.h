@@ -7,6 +7,7 @@
 #include <atomic>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,8 +33,9 @@ void ReadItemData(const std::string& dataDir, ItemList& items, const ItemDescrib
 // The item file read in pieces by any number of threads at once, each piece a run of whole lines.
 class ItemFileReader {
 public:
-    // Reads the item file of dataDir (none: no items). Throws EInOutError when it cannot.
-    void Open(const std::string& dataDir);
+    // Opens the item file of dataDir (none: no items), to be read in pieces of about pieceBytes.
+    // Throws EInOutError when it cannot.
+    void Open(const std::string& dataDir, size_t pieceBytes = 128 * 1024);
     // Parses pieces, without their texts, until no piece is left to take; several threads may
     // call it at once. pump is called between pieces.
     void ParsePieces(const Pump& pump);
@@ -43,13 +45,12 @@ public:
 
 private:
     struct Piece {
-        std::string_view Text;
         ItemList Items;
         long long Lines = 0;  // lines in the piece, or the number of its bad line
         std::exception_ptr Error;
     };
     std::string path_;
-    FileBytes bytes_;
+    std::unique_ptr<LinePieces> file_;
     std::vector<Piece> pieces_;
     std::atomic<size_t> next_{0};
 };

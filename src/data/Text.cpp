@@ -44,11 +44,9 @@ bool TryStrToInt(std::string_view s, int32_t& out)
     return true;
 }
 
-int32_t StrToInt(std::string_view s)
+void ThrowNotAnInteger(std::string_view s)
 {
-    int32_t v = 0;
-    if (!TryStrToInt(s, v)) throw EConvertError::ForText(std::string(s));
-    return v;
+    throw EConvertError::ForText(std::string(s));
 }
 
 std::string Format(const char* fmt, ...)

@@ -20,12 +20,20 @@ inline std::string_view Trim(std::string_view s)
 // Removes leading and trailing spaces only.
 std::string_view TrimSpaces(std::string_view s);
 
+// The test of StrToInt without throwing.
+bool TryStrToInt(std::string_view s, int32_t& out);
+
+[[noreturn]] void ThrowNotAnInteger(std::string_view s);
+
 // Strict conversion of a whole field to a signed 32-bit integer: optional leading blanks, optional
 // sign, decimal digits, nothing else. Throws EConvertError naming the text.
-int32_t StrToInt(std::string_view s);
-
-// The same test without throwing.
-bool TryStrToInt(std::string_view s, int32_t& out);
+inline int32_t StrToInt(std::string_view s)
+{
+    if (s.size() == 1 && static_cast<unsigned>(s[0] - '0') <= 9) return s[0] - '0';  // most fields
+    int32_t v = 0;
+    if (!TryStrToInt(s, v)) ThrowNotAnInteger(s);
+    return v;
+}
 
 // printf-style formatting into a std::string.
 std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));

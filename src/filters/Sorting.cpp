@@ -3,6 +3,8 @@
 #include "data/Text.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
 #include <numeric>
 
 namespace vantor {
@@ -27,9 +29,16 @@ long double NumberKey(ColumnKind kind, std::string_view cell)
     }
 }
 
-std::string_view CellOf(const ListRow& row, size_t c)
+// The folded first eight bytes of a text, big end first, zeros past its end: when two of these
+// differ they order the texts as CompareText does, so most comparisons read no text.
+uint64_t FoldedPrefix(std::string_view s)
 {
-    return c < row.Cells.size() ? row.Cells[c] : std::string_view();
+    uint64_t key = 0;
+    for (size_t i = 0; i < 8; ++i) {
+        const unsigned char ch = i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
+        key = key << 8 | static_cast<uint64_t>(ch >= 'a' && ch <= 'z' ? ch - 'a' + 'A' : ch);
+    }
+    return key;
 }
 
 // The ascending answer of the text kinds: the cells decide, the captions break a tie. (For the
@@ -115,8 +124,11 @@ int CompareRows(const ListRow& a, const ListRow& b, const std::vector<ColumnDef>
     if (loading || !HasColumn(columns, state)) return 0;
     const size_t c = static_cast<size_t>(state.Column);
     const ColumnKind kind = columns[c].Kind;
-    const int r = IsNumberKind(kind) ? Sign(NumberKey(kind, CellOf(a, c)) - NumberKey(kind, CellOf(b, c)))
-                                     : AscendingText(CellOf(a, c), CellOf(a, 0), CellOf(b, c), CellOf(b, 0));
+    std::string cellA, cellB, captionA, captionB;
+    const int r = IsNumberKind(kind)
+                      ? Sign(NumberKey(kind, CellText(a, c, cellA)) - NumberKey(kind, CellText(b, c, cellB)))
+                      : AscendingText(CellText(a, c, cellA), CellText(a, 0, captionA), CellText(b, c, cellB),
+                                      CellText(b, 0, captionB));
     return state.Descending ? -r : r;
 }
 
@@ -132,6 +144,7 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
     const size_t c = static_cast<size_t>(state.Column);
     const ColumnKind kind = columns[c].Kind;
     const bool desc = state.Descending;
+    std::string scratch;
     if (IsNumberKind(kind)) {
         struct Entry {
             long double Key;
@@ -139,18 +152,27 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
         };
         std::vector<Entry> entries;
         entries.reserve(rows.size());
-        for (size_t i = 0; i < rows.size(); ++i) entries.push_back({NumberKey(kind, CellOf(rows[i], c)), i});
+        for (size_t i = 0; i < rows.size(); ++i) entries.push_back({NumberKey(kind, CellText(rows[i], c, scratch)), i});
         return OrderBy(entries, [desc](const Entry& x, const Entry& y) { return desc ? x.Key > y.Key : x.Key < y.Key; });
     }
     struct Entry {
+        uint64_t Prefix;
         std::string_view Cell, Caption;
         size_t Row;
     };
+    // The caption is the record's or the row's own text; another cell may be written for the sort.
+    std::vector<std::string> written(c == 0 ? 0 : rows.size());
     std::vector<Entry> entries;
     entries.reserve(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) entries.push_back({CellOf(rows[i], c), CellOf(rows[i], 0), i});
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const std::string_view caption = CellText(rows[i], 0, scratch);
+        if (c != 0) written[i] = CellText(rows[i], c, scratch);
+        const std::string_view cell = c == 0 ? caption : std::string_view(written[i]);
+        entries.push_back({FoldedPrefix(cell), cell, caption, i});
+    }
     return OrderBy(entries, [desc](const Entry& x, const Entry& y) {
-        const int r = AscendingText(x.Cell, x.Caption, y.Cell, y.Caption);
+        const int r = x.Prefix != y.Prefix ? (x.Prefix < y.Prefix ? -1 : 1)
+                                           : AscendingText(x.Cell, x.Caption, y.Cell, y.Caption);
         return desc ? r > 0 : r < 0;
     });
 }

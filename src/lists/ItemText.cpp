@@ -22,7 +22,7 @@ void AppendNumber(std::string& out, int64_t n, bool plus)
 
 void DescribeItem(TItem& item, SpellDescriber& spells)
 {
-    DescribeItem(item, spells, [&spells](int32_t n) { return spells.GetSpellEffect(n); });
+    DescribeItem(item, spells, [&spells](std::string& out, int32_t n) { out += spells.GetSpellEffect(n); });
 }
 
 void DescribeItem(TItem& item, const SpellDescriber& spells, const SpellEffect& effect)
@@ -44,15 +44,15 @@ void DescribeItem(TItem& item, const SpellDescriber& spells, const SpellEffect& 
             spellChance = IntToStr(v) + "%";
             continue;
         }
-        part() += GetFlagName(c);
+        AppendFlagName(part(), c);
         switch (c) {
         case 59:
             special += ' ';
-            special += GetClass(v);
+            AppendClass(special, v);
             break;
         case 43:
             special += ' ';
-            special += effect(v);
+            effect(special, v);
             special += ' ';
             special += spellChance;
             break;
@@ -73,7 +73,10 @@ void DescribeItem(TItem& item, const SpellDescriber& spells, const SpellEffect& 
         }
     }
     for (const int32_t cls : item.ClassOnly)
-        if (cls != 0) part() += GetClass(cls) + " Only";
+        if (cls != 0) {
+            AppendClass(part(), cls);
+            special += " Only";
+        }
     for (const int32_t spell : item.Negates)
         if (spell != 0 && special.size() <= kStopBuildingBytes) part() += "Negate's " + spells.GetSpellName(spell);
     if (special.empty()) special = "None";

@@ -10,8 +10,8 @@
 
 namespace vantor {
 
-// The "(Name summary)" text an item quotes for the spell it casts.
-using SpellEffect = std::function<std::string(int32_t)>;
+// Appends the "(Name summary)" text an item quotes for the spell it casts.
+using SpellEffect = std::function<void(std::string&, int32_t)>;
 
 // Builds item.Special from its abilities, class restrictions and negated spells; "None" when
 // there is nothing to say. Names spells through spells and quotes their effects through effect.

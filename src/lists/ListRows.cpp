@@ -3,80 +3,173 @@
 #include "data/CodeTables.h"
 #include "data/Text.h"
 
-#include <stdexcept>
+#include <iterator>
+#include <span>
 
 namespace vantor {
 
 RowCells::RowCells(std::initializer_list<std::string_view> cells)
+    : texts_(std::make_unique<std::vector<std::string>>(cells.begin(), cells.end()))
 {
-    for (const std::string_view cell : cells) Add(cell);
 }
 
-RowCells::RowCells(const std::vector<std::string>& cells)
+RowCells::RowCells(const std::vector<std::string>& cells) : texts_(std::make_unique<std::vector<std::string>>(cells)) {}
+
+RowCells::RowCells(const RowCells& other)
+    : texts_(other.texts_ ? std::make_unique<std::vector<std::string>>(*other.texts_) : nullptr)
 {
-    for (const std::string& cell : cells) Add(cell);
 }
 
-std::vector<std::string> RowCells::Texts() const
+RowCells& RowCells::operator=(const RowCells& other)
 {
-    std::vector<std::string> texts;
-    for (size_t i = 0; i < count_; ++i) texts.emplace_back((*this)[i]);
-    return texts;
-}
-
-void RowCells::Clear()
-{
-    text_.clear();
-    count_ = 0;
-}
-
-void RowCells::End()
-{
-    if (count_ == kMaxCells) throw std::length_error("A list row has more cells than any list has columns.");
-    if (text_.size() > UINT32_MAX) throw std::length_error("A list row is longer than 4 GB.");
-    ends_[count_++] = static_cast<uint32_t>(text_.size());
-}
-
-void RowCells::Add(std::string_view cell)
-{
-    text_ += cell;
-    End();
+    if (this != &other) *this = RowCells(other);
+    return *this;
 }
 
 namespace {
 
-void AddWhole(RowCells& cells, long long v)
+// Each cell of a list, written from its record: a view of the record's own text, or the text
+// written into scratch.
+using ItemCell = std::string_view (*)(const TItem&, char, std::string&);
+using SpellCell = std::string_view (*)(const TSpell&, std::string&);
+
+std::string_view Write(std::string& scratch, std::string&& text)
 {
-    AppendInt(cells.Open(), v);
-    cells.End();
+    scratch = std::move(text);
+    return scratch;
 }
 
-void AddBlankIfZero(RowCells& cells, int32_t v)
+std::string_view Whole(std::string& scratch, long long v)
 {
-    if (v != 0) AppendInt(cells.Open(), v);
-    cells.End();
+    AppendInt(scratch, v);
+    return scratch;
 }
 
-void AddReal(RowCells& cells, double v, char sep)
+std::string_view BlankIfZero(std::string& scratch, int32_t v)
 {
-    AppendReal(cells.Open(), v, sep);
-    cells.End();
+    if (v != 0) AppendInt(scratch, v);
+    return scratch;
 }
 
-void AddEncAcRatio(RowCells& cells, const TItem& item, char sep)
+std::string_view Real(std::string& scratch, double v, char sep)
 {
-    AppendRatio(cells.Open(), item.ArmourClass > 0 ? item.Weight / item.ArmourClass : 9999.0, sep);
-    cells.End();
+    AppendReal(scratch, v, sep);
+    return scratch;
 }
 
-void AddSpeedDamageRatio(RowCells& cells, const TItem& item, char sep)
+std::string_view Ratio(std::string& scratch, double v, char sep)
+{
+    AppendRatio(scratch, v, sep);
+    return scratch;
+}
+
+double SpeedDamageRatio(const TItem& item)
 {
     const int64_t sum = static_cast<int64_t>(item.MinDamage) + item.MaxDamage;
-    AppendRatio(cells.Open(), sum < 1 ? 9999.0 : item.Speed / (static_cast<double>(sum) / 2.0) - item.Crits, sep);
-    cells.End();
+    return sum < 1 ? 9999.0 : item.Speed / (static_cast<double>(sum) / 2.0) - item.Crits;
+}
+
+const ItemCell kArmourCells[] = {
+    [](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
+    [](const TItem& i, char, std::string& s) { return Write(s, GetArmourMaterial(i.ArmourType)); },
+    [](const TItem& i, char sep, std::string& s) { return Real(s, i.ArmourClass, sep); },
+    [](const TItem& i, char sep, std::string& s) { return Real(s, i.DamageResist, sep); },
+    [](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
+    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Accuracy); },
+    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.MinLevel); },
+    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Limit); },
+    [](const TItem& i, char, std::string& s) { return Write(s, GetArmourBodyPart(i.WornSlot)); },
+    [](const TItem& i, char, std::string& s) { return Whole(s, i.MaxDamageBonus); },
+    [](const TItem& i, char sep, std::string& s) {
+        return Ratio(s, i.ArmourClass > 0 ? i.Weight / i.ArmourClass : 9999.0, sep);
+    },
+};
+
+const ItemCell kWeaponCells[] = {
+    [](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
+    [](const TItem& i, char, std::string& s) {
+        AppendInt(s, i.MinDamage);
+        s += '-';
+        return Whole(s, i.MaxDamage);
+    },
+    [](const TItem& i, char, std::string& s) { return Whole(s, i.Speed); },
+    [](const TItem& i, char, std::string& s) { return Whole(s, i.StrengthReq); },
+    [](const TItem& i, char sep, std::string& s) {
+        AppendReal(s, i.ArmourClass, sep);
+        s += '/';
+        return Real(s, i.DamageResist, sep);
+    },
+    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Accuracy); },
+    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.BSAccuracy); },
+    [](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
+    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.MinLevel); },
+    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Limit); },
+    [](const TItem& i, char sep, std::string& s) { return Ratio(s, SpeedDamageRatio(i), sep); },
+    [](const TItem& i, char, std::string& s) { return Write(s, GetWeaponType(i.WeaponType)); },
+};
+
+const ItemCell kOtherCells[] = {
+    [](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
+    [](const TItem& i, char, std::string& s) { return Write(s, GetItemType(i.ItemType)); },
+    [](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
+    [](const TItem& i, char, std::string& s) { return Whole(s, i.Limit); },
+    [](const TItem& i, char, std::string&) { return std::string_view(i.Special); },
+};
+
+const SpellCell kSpellCells[] = {
+    [](const TSpell& p, std::string&) { return std::string_view(p.Name); },
+    [](const TSpell& p, std::string&) { return std::string_view(p.Code); },
+    [](const TSpell& p, std::string& s) {
+        s = GetCasterType(p.CasterType);
+        if (p.CasterType == 0) return std::string_view(s);
+        s += ' ';
+        return Whole(s, p.MagicLevel);
+    },
+    [](const TSpell& p, std::string& s) { return Whole(s, p.Level); },
+    [](const TSpell& p, std::string& s) { return Whole(s, p.Difficulty); },
+    [](const TSpell& p, std::string& s) { return Whole(s, p.Mana); },
+    [](const TSpell& p, std::string& s) { return Write(s, GetSpellType(p.SpellType)); },
+    [](const TSpell& p, std::string& s) { return Write(s, GetSpellElement(p.Element)); },
+    [](const TSpell& p, std::string& s) { return Write(s, GetSpellTargetType(p.Targets)); },
+    [](const TSpell& p, std::string& s) { return Whole(s, p.Number); },
+};
+
+std::span<const ItemCell> ItemCells(ListKind kind)
+{
+    switch (kind) {
+    case ListKind::Armor: return kArmourCells;
+    case ListKind::Weapons: return kWeaponCells;
+    case ListKind::Other: return kOtherCells;
+    case ListKind::Spells: break;
+    }
+    return {};
 }
 
 }  // namespace
+
+size_t CellCount(const ListRow& row)
+{
+    if (!row.Cells.empty()) return row.Cells.size();
+    if (row.Spell) return std::size(kSpellCells);
+    return row.Item ? ItemCells(row.Kind).size() : 0;
+}
+
+std::string_view CellText(const ListRow& row, size_t c, std::string& scratch)
+{
+    scratch.clear();
+    if (!row.Cells.empty()) return c < row.Cells.size() ? row.Cells[c] : std::string_view();
+    if (row.Spell) return c < std::size(kSpellCells) ? kSpellCells[c](*row.Spell, scratch) : std::string_view();
+    const std::span<const ItemCell> cells = ItemCells(row.Kind);
+    return row.Item && c < cells.size() ? cells[c](*row.Item, row.DecimalSep, scratch) : std::string_view();
+}
+
+std::vector<std::string> CellTexts(const ListRow& row)
+{
+    std::vector<std::string> texts;
+    std::string scratch;
+    for (size_t c = 0; c < CellCount(row); ++c) texts.emplace_back(CellText(row, c, scratch));
+    return texts;
+}
 
 const std::vector<ColumnDef>& Columns(ListKind list)
 {
@@ -116,83 +209,25 @@ const std::vector<ColumnDef>& Columns(ListKind list)
 
 bool MakeItemRow(const std::string& kind, const TItem& item, char sep, ListRow& row)
 {
-    row.Item = &item;
-    row.Spell = nullptr;
-    RowCells& c = row.Cells;
-    c.Clear();
-    if (kind == "A") {
-        if (item.WornSlot <= 0) return false;
-        c.Add(item.Name);
-        c.Add(GetArmourMaterial(item.ArmourType));
-        AddReal(c, item.ArmourClass, sep);
-        AddReal(c, item.DamageResist, sep);
-        AddWhole(c, item.Weight);
-        AddBlankIfZero(c, item.Accuracy);
-        AddBlankIfZero(c, item.MinLevel);
-        AddBlankIfZero(c, item.Limit);
-        c.Add(GetArmourBodyPart(item.WornSlot));
-        AddWhole(c, item.MaxDamageBonus);
-        AddEncAcRatio(c, item, sep);
-        return true;
-    }
+    row = ListRow{&item, nullptr, ListKind::Armor, sep, {}};
+    if (kind == "A") return item.WornSlot > 0;
     if (kind == "W") {
-        c.Add(item.Name);
-        AppendInt(c.Open(), item.MinDamage);
-        c.Open() += '-';
-        AddWhole(c, item.MaxDamage);
-        AddWhole(c, item.Speed);
-        AddWhole(c, item.StrengthReq);
-        AppendReal(c.Open(), item.ArmourClass, sep);
-        c.Open() += '/';
-        AddReal(c, item.DamageResist, sep);
-        AddBlankIfZero(c, item.Accuracy);
-        AddBlankIfZero(c, item.BSAccuracy);
-        AddWhole(c, item.Weight);
-        AddBlankIfZero(c, item.MinLevel);
-        AddBlankIfZero(c, item.Limit);
-        AddSpeedDamageRatio(c, item, sep);
-        c.Add(GetWeaponType(item.WeaponType));
+        row.Kind = ListKind::Weapons;
         return true;
     }
-    if (kind == "O") {
-        c.Add(item.Name);
-        c.Add(GetItemType(item.ItemType));
-        AddWhole(c, item.Weight);
-        AddWhole(c, item.Limit);
-        c.Add(item.Special);
-        return true;
-    }
-    return false;
+    row.Kind = ListKind::Other;
+    return kind == "O";
 }
 
 bool MakeSpellRow(const std::string& kind, const TSpell& spell, ListRow& row)
 {
     if (kind != "S") return false;
-    row.Item = nullptr;
-    row.Spell = &spell;
-    RowCells& c = row.Cells;
-    c.Clear();
-    c.Add(spell.Name);
-    c.Add(spell.Code);
-    c.Open() += GetCasterType(spell.CasterType);
-    if (spell.CasterType != 0) {
-        c.Open() += ' ';
-        AppendInt(c.Open(), spell.MagicLevel);
-    }
-    c.End();
-    AddWhole(c, spell.Level);
-    AddWhole(c, spell.Difficulty);
-    AddWhole(c, spell.Mana);
-    c.Add(GetSpellType(spell.SpellType));
-    c.Add(GetSpellElement(spell.Element));
-    c.Add(GetSpellTargetType(spell.Targets));
-    AddWhole(c, spell.Number);
+    row = ListRow{nullptr, &spell, ListKind::Spells, '.', {}};
     return true;
 }
 
 std::vector<ListRow> AllRows(ListKind kind, const ItemList& items, const SpellList& spells, char sep)
 {
-    // Each row is built in one scratch row, then copied at its size.
     std::vector<ListRow> rows;
     ListRow row;
     if (kind == ListKind::Spells) {

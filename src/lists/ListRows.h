@@ -4,9 +4,9 @@
 
 #include "data/GameData.h"
 
-#include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,42 +29,42 @@ struct ColumnDef {
 
 const std::vector<ColumnDef>& Columns(ListKind list);
 
-// The texts of a row's cells, kept in one string: one allocation a row, not one a cell.
+// The texts of a row that keeps its own cells (a row made of texts rather than of a record).
 class RowCells {
 public:
-    static constexpr size_t kMaxCells = 12;  // the most columns a list has
-
     RowCells() = default;
     RowCells(std::initializer_list<std::string_view> cells);
     RowCells(const std::vector<std::string>& cells);
+    RowCells(const RowCells& other);
+    RowCells& operator=(const RowCells& other);
+    RowCells(RowCells&&) noexcept = default;
+    RowCells& operator=(RowCells&&) noexcept = default;
 
-    size_t size() const { return count_; }
-    bool empty() const { return count_ == 0; }
-    // Cell i (i < size()).
-    std::string_view operator[](size_t i) const
-    {
-        const size_t begin = i == 0 ? 0 : ends_[i - 1];
-        return std::string_view(text_).substr(begin, ends_[i] - begin);
-    }
-    std::vector<std::string> Texts() const;
-
-    void Clear();
-    // The text of the cell being written: append to it, then End it.
-    std::string& Open() { return text_; }
-    void End();
-    void Add(std::string_view cell);
+    size_t size() const { return texts_ ? texts_->size() : 0; }
+    bool empty() const { return size() == 0; }
+    std::string_view operator[](size_t i) const { return (*texts_)[i]; }
 
 private:
-    std::string text_;
-    std::array<uint32_t, kMaxCells> ends_{};
-    uint8_t count_ = 0;
+    std::unique_ptr<std::vector<std::string>> texts_;  // none for most rows: a pointer's room
 };
 
+// A row of a list. A record's row keeps no texts: its cells are written from the record when
+// they are shown, sorted or copied, so a list of 100,000 rows costs little more than its records.
 struct ListRow {
     const TItem* Item = nullptr;    // the record of an item row
     const TSpell* Spell = nullptr;  // the record of a spell row
-    RowCells Cells;                 // caption first
+    ListKind Kind = ListKind::Armor;
+    char DecimalSep = '.';          // of the numbers the row writes
+    RowCells Cells;                 // the texts of a row made of texts, caption first
 };
+
+// How many cells the row has.
+size_t CellCount(const ListRow& row);
+// Cell c of the row (empty past the last one). A text the record does not hold is written into
+// scratch, which the answer may then view.
+std::string_view CellText(const ListRow& row, size_t c, std::string& scratch);
+// Every cell of the row.
+std::vector<std::string> CellTexts(const ListRow& row);
 
 // The row of item for the list named by kind: "A" armour (only items worn somewhere), "W"
 // weapons, "O" other items. False when that kind adds no row.

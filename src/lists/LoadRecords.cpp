@@ -2,6 +2,7 @@
 
 #include "data/ItemFile.h"
 #include "data/SpellFile.h"
+#include "data/Text.h"
 #include "lists/ItemText.h"
 #include "lists/SpellNotes.h"
 
@@ -25,23 +26,32 @@ void WaitFor(std::future<T>& work, const Pump& pump)
         if (pump) pump();
 }
 
-// Builds every item's text, half of them on a second thread. The spell effects the items quote
-// are built first, here, in the order the items quote them: building them changes what the
-// describer keeps, so only the finished texts are shared.
-void DescribeItems(ItemList& items, SpellDescriber& describer, const Pump& pump)
+// The "(Name summary)" text of every spell an item may quote. Building one changes what the
+// describer keeps, so they are built here, before the items' texts are built on two threads that
+// share only these finished texts.
+std::unordered_map<int32_t, std::string> SpellEffects(SpellDescriber& describer, const SpellList& spells)
 {
-    std::vector<int32_t> quoted;
     std::unordered_map<int32_t, std::string> effects;
-    for (const TItem& item : items)
-        for (int i = 0; i < kSlots; ++i)
-            if (item.Abilities[i] == 43 && effects.try_emplace(item.AbilityValues[i]).second)
-                quoted.push_back(item.AbilityValues[i]);
-    for (const int32_t n : quoted) effects[n] = describer.GetSpellEffect(n);
+    for (const TSpell& spell : spells) {
+        const auto [at, added] = effects.try_emplace(spell.Number);
+        if (added) at->second = describer.GetSpellEffect(spell.Number);
+    }
+    return effects;
+}
 
-    const SpellDescriber& names = describer;
-    const SpellEffect effect = [&effects](int32_t n) { return effects.at(n); };
+// Builds every item's text, half of them on a second thread.
+void DescribeItems(ItemList& items, const SpellDescriber& describer,
+                   const std::unordered_map<int32_t, std::string>& effects, const Pump& pump)
+{
+    const SpellEffect effect = [&effects](std::string& out, int32_t n) {
+        const auto at = effects.find(n);
+        if (at != effects.end())
+            out += at->second;
+        else
+            AppendInt(out, n);  // a number no spell has
+    };
     const auto describe = [&](size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i) DescribeItem(items[i], names, effect);
+        for (size_t i = from; i < to; ++i) DescribeItem(items[i], describer, effect);
     };
     const size_t half = items.size() / 2;
     auto second = std::async(std::launch::async, describe, half, items.size());
@@ -61,8 +71,8 @@ void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items,
         ReadItemData(dataDir, items, [&](TItem& item) { DescribeItem(item, describer); }, pump);
         return;
     }
-    // The item file is read and parsed on a second thread while the spells and their texts are
-    // built here; then this thread takes the pieces still left. A bad spell line ends the load
+    // The item file is read and parsed on a second thread while the spells and their texts, and
+    // the spell effects items quote, are built here; then this thread takes the pieces still left. A bad spell line ends the load
     // before any item is kept (the future waits for the item thread; its items are dropped).
     ItemFileReader reader;
     std::promise<void> opened;
@@ -79,6 +89,7 @@ void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items,
     ReadSpellData(dataDir, spells, pump);
     SpellDescriber describer(spells);
     describer.DoSpellNotes();
+    const auto effects = SpellEffects(describer, spells);
     auto open = opened.get_future();
     WaitFor(open, pump);
     open.get();
@@ -92,7 +103,7 @@ void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items,
     } catch (...) {
         badLine = std::current_exception();
     }
-    DescribeItems(read, describer, pump);
+    DescribeItems(read, describer, effects, pump);
     items.splice_back(std::move(read));
     if (badLine) std::rethrow_exception(badLine);
 }

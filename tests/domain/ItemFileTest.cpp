@@ -273,6 +273,29 @@ TEST(DataFile, ReadsAFileLargerThanItSaysItIs)
     EXPECT_EQ(lines.front().substr(0, 5), "Name:");
 }
 
+TEST(DataFile, PiecesHoldEveryLineOnce)
+{
+    // Whatever the piece size, the pieces put together are the file, each piece whole lines.
+    const std::string contents[] = {"", "\n", "a", "a\nb", "a\nb\n", "a\r\nb\r\n\r\n", "\n\n\nx\n\n",
+                                    std::string(1000, 'x') + "\n" + std::string(10, 'y') + "\nlast",
+                                    std::string(70000, 'z') + "\r\nshort\r\n" + std::string(1000, 'w')};
+    for (const std::string& content : contents) {
+        TempDir dir;
+        dir.Write("f.txt", content);
+        for (const size_t pieceBytes : {1, 2, 3, 7, 64, 65536, 1 << 20}) {
+            const LinePieces pieces(dir.Path() + "/f.txt", pieceBytes);
+            std::string whole, buffer;
+            for (size_t k = 0; k < pieces.Count(); ++k) {
+                const std::string_view piece = pieces.Read(k, buffer);
+                EXPECT_TRUE(piece.empty() || whole.empty() || whole.back() == '\n') << pieceBytes;  // at a line start
+                whole += piece;
+            }
+            EXPECT_TRUE(whole == content) << content.size() << " bytes in pieces of " << pieceBytes;
+        }
+    }
+    EXPECT_THROW(LinePieces("/nonexistent/f.txt", 10), EInOutError);
+}
+
 TEST(LoadRecords, SpellsAreDescribedBeforeItemsNameThem)
 {
     TempDir dir;

@@ -42,7 +42,7 @@ std::vector<std::string> Cells(const std::string& kind, const TItem& item, char 
     ListRow row;
     EXPECT_TRUE(MakeItemRow(kind, item, sep, row));
     EXPECT_EQ(row.Item, &item);
-    return row.Cells.Texts();
+    return CellTexts(row);
 }
 
 }  // namespace
@@ -116,11 +116,11 @@ TEST(SpellRows, SpellRow)
     ListRow row;
     ASSERT_TRUE(MakeSpellRow("S", s, row));
     EXPECT_EQ(row.Spell, &s);
-    EXPECT_EQ(row.Cells.Texts(), (std::vector<std::string>{"Fire Bolt", "fbol", "Mage 2", "5", "0", "12", "Between Rounds",
+    EXPECT_EQ(CellTexts(row), (std::vector<std::string>{"Fire Bolt", "fbol", "Mage 2", "5", "0", "12", "Between Rounds",
                                                    "", "Monster", "12"}));
     s.CasterType = 0;
     ASSERT_TRUE(MakeSpellRow("S", s, row));
-    EXPECT_EQ(row.Cells[2], "None");
+    EXPECT_EQ(CellTexts(row)[2], "None");
     EXPECT_FALSE(MakeSpellRow("A", s, row));
 }
 
