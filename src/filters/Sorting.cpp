@@ -3,7 +3,6 @@
 #include "data/Text.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <string>
 #include <numeric>
 
@@ -29,16 +28,14 @@ long double NumberKey(ColumnKind kind, std::string_view cell)
     }
 }
 
-// The folded first eight bytes of a text, big end first, zeros past its end: when two of these
-// differ they order the texts as CompareText does, so most comparisons read no text.
-uint64_t FoldedPrefix(std::string_view s)
+// Appends s with the ASCII letters a..z folded to upper case: folded texts in byte order are
+// in the order CompareText gives the texts.
+void AppendFolded(std::string& out, std::string_view s)
 {
-    uint64_t key = 0;
-    for (size_t i = 0; i < 8; ++i) {
-        const unsigned char ch = i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
-        key = key << 8 | static_cast<uint64_t>(ch >= 'a' && ch <= 'z' ? ch - 'a' + 'A' : ch);
-    }
-    return key;
+    const size_t at = out.size();
+    out += s;
+    for (size_t i = at; i < out.size(); ++i)
+        if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
 }
 
 // The ascending answer of the text kinds: the cells decide, the captions break a tie. (For the
@@ -155,24 +152,32 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
         for (size_t i = 0; i < rows.size(); ++i) entries.push_back({NumberKey(kind, CellText(rows[i], c, scratch)), i});
         return OrderBy(entries, [desc](const Entry& x, const Entry& y) { return desc ? x.Key > y.Key : x.Key < y.Key; });
     }
+    // Each row's cell and caption are folded once, into one string; the sort then compares
+    // bytes. The caption is the record's or the row's own text; another cell may be written.
     struct Entry {
-        uint64_t Prefix;
-        std::string_view Cell, Caption;
+        size_t Cell, CellSize, Caption, CaptionSize;
         size_t Row;
     };
-    // The caption is the record's or the row's own text; another cell may be written for the sort.
-    std::vector<std::string> written(c == 0 ? 0 : rows.size());
+    std::string folded;
     std::vector<Entry> entries;
     entries.reserve(rows.size());
     for (size_t i = 0; i < rows.size(); ++i) {
-        const std::string_view caption = CellText(rows[i], 0, scratch);
-        if (c != 0) written[i] = CellText(rows[i], c, scratch);
-        const std::string_view cell = c == 0 ? caption : std::string_view(written[i]);
-        entries.push_back({FoldedPrefix(cell), cell, caption, i});
+        Entry e{folded.size(), 0, 0, 0, i};
+        AppendFolded(folded, CellText(rows[i], c, scratch));
+        e.CellSize = folded.size() - e.Cell;
+        e.Caption = e.Cell;
+        e.CaptionSize = e.CellSize;
+        if (c != 0) {
+            e.Caption = folded.size();
+            AppendFolded(folded, CellText(rows[i], 0, scratch));
+            e.CaptionSize = folded.size() - e.Caption;
+        }
+        entries.push_back(e);
     }
-    return OrderBy(entries, [desc](const Entry& x, const Entry& y) {
-        const int r = x.Prefix != y.Prefix ? (x.Prefix < y.Prefix ? -1 : 1)
-                                           : AscendingText(x.Cell, x.Caption, y.Cell, y.Caption);
+    const std::string_view all(folded);
+    return OrderBy(entries, [desc, all](const Entry& x, const Entry& y) {
+        int r = all.substr(x.Cell, x.CellSize).compare(all.substr(y.Cell, y.CellSize));
+        if (r == 0) r = all.substr(x.Caption, x.CaptionSize).compare(all.substr(y.Caption, y.CaptionSize));
         return desc ? r > 0 : r < 0;
     });
 }
