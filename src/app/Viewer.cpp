@@ -405,11 +405,16 @@ void TViewer::DisplayLists(const std::function<void()>& pump)
     std::vector<ListRow> other = otherPage_->AllRows(false);
     while (armourAndSpells.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) pump();
     auto [armour, spells] = armourAndSpells.get();
-    spellsPage_->SwapRows(spells);
-    weaponsPage_->SwapRows(weapons);
-    armorPage_->SwapRows(armour);
-    otherPage_->SwapRows(other);
+    DisplaySpells(spells);
+    DisplayWeapons(weapons);
+    DisplayArmor(armour);
+    DisplayOther(other);
 }
+
+void TViewer::DisplaySpells(std::vector<ListRow>& rows) { spellsPage_->SwapRows(rows); }
+void TViewer::DisplayWeapons(std::vector<ListRow>& rows) { weaponsPage_->SwapRows(rows); }
+void TViewer::DisplayArmor(std::vector<ListRow>& rows) { armorPage_->SwapRows(rows); }
+void TViewer::DisplayOther(std::vector<ListRow>& rows) { otherPage_->SwapRows(rows); }
 
 void TViewer::DisplayItemData()
 {

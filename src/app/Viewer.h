@@ -8,6 +8,7 @@
 #include "data/CodeTables.h"
 #include "data/GameData.h"
 #include "filters/Profile.h"
+#include "lists/ListRows.h"
 
 #include <QComboBox>
 #include <functional>
@@ -118,8 +119,14 @@ private:
     void BuildTopPanel();
     void BuildPages();
     // The load's list fills: the rows of the four lists are built on two threads (the armour
-    // and weapon lists sorted) while this one keeps the window painted, then shown.
+    // and weapon lists sorted) while this one keeps the window painted, then shown by the four
+    // Display functions, in the order spells, weapons, armour, other. Each takes the rows it
+    // shows and leaves the list's old rows in their place.
     void DisplayLists(const std::function<void()>& pump);
+    void DisplaySpells(std::vector<ListRow>& rows);
+    void DisplayWeapons(std::vector<ListRow>& rows);
+    void DisplayArmor(std::vector<ListRow>& rows);
+    void DisplayOther(std::vector<ListRow>& rows);
     // Restores the character of a set file, in the order level, class, strength, agility,
     // alignment.
     void RestoreProfile(const struct SavedProfile& saved);

@@ -9,8 +9,14 @@ namespace vantor {
 
 TSpell ParseSpellLine(std::string_view rawLine)
 {
-    std::string line(rawLine);
-    std::replace(line.begin(), line.end(), '"', ' ');
+    // Quotes count as blanks; a line without any is read as it is.
+    std::string quoted;
+    std::string_view line = rawLine;
+    if (line.find('"') != std::string_view::npos) {
+        quoted.assign(rawLine);
+        std::replace(quoted.begin(), quoted.end(), '"', ' ');
+        line = quoted;
+    }
     TSpell s;
     FieldReader f(line);
     s.Number = f.Int();

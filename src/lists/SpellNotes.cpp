@@ -137,9 +137,11 @@ SpellDescriber::Summary SpellDescriber::Summarise(TSpell& spell, int depth)
 {
     const auto hit = cache_.find(&spell);
     if (hit != cache_.end() && depth + hit->second.Height - 1 <= kMaxSummaryDepth) return hit->second;
-    std::vector<const TSpell*> chain = chain_;
-    chain.push_back(&spell);
-    if (const auto cut = cutCache_.find(chain); cut != cutCache_.end()) return cut->second;
+    if (!cutCache_.empty()) {
+        std::vector<const TSpell*> chain = chain_;
+        chain.push_back(&spell);
+        if (const auto cut = cutCache_.find(chain); cut != cutCache_.end()) return cut->second;
+    }
 
     chain_.push_back(&spell);
     Summary result;
@@ -154,14 +156,21 @@ SpellDescriber::Summary SpellDescriber::Summarise(TSpell& spell, int depth)
             clause = GetFlagName(c);
             if (c != 108) {
                 if (spell.MinValue == spell.MaxValue && spell.MaxValue != 0) {
-                    clause += Format(" %d", spell.MaxValue);
+                    clause += ' ';
+                    AppendInt(clause, spell.MaxValue);
                 } else if (spell.MinValue == 0 && spell.MaxValue == 0) {
                     if (spell.MaxLevelStep == 0) spell.MaxLevelStep = 1;
                     const long long top = RoundToEven(static_cast<double>(spell.MaxIncrement) /
                                                       spell.MaxLevelStep * spell.LevelCap);
-                    clause += Format(" %d to %lld", spell.MinValue, top);
+                    clause += ' ';
+                    AppendInt(clause, spell.MinValue);
+                    clause += " to ";
+                    AppendInt(clause, top);
                 } else {
-                    clause += Format(" %d to %d", spell.MinValue, spell.MaxValue);
+                    clause += ' ';
+                    AppendInt(clause, spell.MinValue);
+                    clause += " to ";
+                    AppendInt(clause, spell.MaxValue);
                 }
             }
         } else if (v != 0 && c == 164) {
@@ -171,17 +180,24 @@ SpellDescriber::Summary SpellDescriber::Summarise(TSpell& spell, int depth)
         } else if (v != 0) {
             clause = GetFlagName(c) + " " + PlusMinusZero(v);
         }
-        b += AddCommaSpace(clause, "S");
+        b += clause;
+        b += ' ';
         if (b.size() > kStopBuildingBytes) break;
     }
-    if (spell.Duration > 0) b += Format("per/rnd for %d rounds", spell.Duration);
+    if (spell.Duration > 0) {
+        b += "per/rnd for ";
+        AppendInt(b, spell.Duration);
+        b += " rounds";
+    }
     b = std::string(TrimSpaces(b));
     CapText(b, kMaxTextBytes);
     chain_.pop_back();
 
-    if (result.Cut)
+    if (result.Cut) {
+        std::vector<const TSpell*> chain = chain_;
+        chain.push_back(&spell);
         cutCache_[std::move(chain)] = result;
-    else
+    } else
         cache_[&spell] = result;
     return result;
 }
@@ -245,7 +261,10 @@ std::string SpellDescriber::GetSpNotes(TSpell& spell)
         ReplaceFirst(t, "+ level*0", " ");
         s += t;
     }
-    if (spell.Energy > 0) s += Format(", Energy = %d", spell.Energy);
+    if (spell.Energy > 0) {
+        s += ", Energy = ";
+        AppendInt(s, spell.Energy);
+    }
     if (s.empty()) return s;
     std::string notes(TrimSpaces(std::string_view(s).substr(1)));
     CapText(notes, kMaxTextBytes);
@@ -254,6 +273,7 @@ std::string SpellDescriber::GetSpNotes(TSpell& spell)
 
 void SpellDescriber::DoSpellNotes()
 {
+    cache_.reserve(spells_.size());
     for (TSpell& spell : spells_) {
         spell.Notes = GetSpNotes(spell);
         spell.Basics = GetBasics(spell);
