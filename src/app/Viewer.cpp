@@ -69,6 +69,9 @@ TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
 TViewer::~TViewer()
 {
     qApp->removeEventFilter(this);
+    // Rows are written from the records, which go before the pages do: empty the lists first.
+    for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_, otherPage_, spellsPage_})
+        page->Rows().Clear();
 }
 
 void TViewer::BuildTopPanel()
