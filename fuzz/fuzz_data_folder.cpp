@@ -1,8 +1,10 @@
 // A whole data folder: the input split at "@@@@" into spells.txt, spellsVtab0.txt and Items.txt
-// (the rest of the input goes to the last file), written to a scratch folder and loaded.
+// (the rest of the input goes to the last file), written to a scratch folder and loaded on two
+// threads and on one.
 #include "FuzzUtil.h"
 
 #include "data/Errors.h"
+#include "lists/ItemDump.h"
 #include "lists/ItemText.h"
 #include "lists/SpellNotes.h"
 
@@ -25,12 +27,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::ofstream(dir + "/" + name, std::ios::binary | std::ios::trunc) << rest.substr(0, end);
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 4);
     }
-    SpellList spells;
-    ItemList items;
-    try {
-        LoadRecords(dir, spells, items, nullptr);
-    } catch (const EConvertError&) {
+    // One thread and two load the same records, texts and error.
+    SpellList spells, spellsOneThread;
+    ItemList items, itemsOneThread;
+    std::string error, errorOneThread;
+    for (const int threads : {2, 1}) {
+        try {
+            LoadRecords(dir, threads == 2 ? spells : spellsOneThread, threads == 2 ? items : itemsOneThread, nullptr,
+                        threads);
+        } catch (const EConvertError& e) {
+            (threads == 2 ? error : errorOneThread) = std::string(e.what()) + e.File + std::to_string(e.Line);
+        }
     }
+    fuzz::Require(error == errorOneThread, "the same error on one thread and two");
+    fuzz::Require(items.size() == itemsOneThread.size() && spells.size() == spellsOneThread.size(),
+                  "as many records on one thread as on two");
+    for (size_t i = 0; i < items.size(); ++i)
+        fuzz::Require(ItemDumpLine(items[i], '.') == ItemDumpLine(itemsOneThread[i], '.'), "the same items");
+    for (size_t i = 0; i < spells.size(); ++i)
+        fuzz::Require(spells[i].Notes == spellsOneThread[i].Notes && spells[i].Basics == spellsOneThread[i].Basics,
+                      "the same spell texts");
     for (const TSpell& spell : spells)
         fuzz::Require(spell.Notes.size() <= kMaxTextBytes && spell.Basics.size() <= kMaxTextBytes,
                       "spell texts within the bound");
