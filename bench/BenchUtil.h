@@ -3,7 +3,9 @@
 // generated data.
 
 #include "SampleData.h"
+#include "data/GameData.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +26,20 @@ double BestSeconds(int runs, F&& f)
         f();
         const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         if (s < best) best = s;
+    }
+    return best;
+}
+
+// The best time of runs of a load into fresh spell and item lists; the lists are freed after
+// the clock stops, since freeing is not loading.
+template <class Load>
+double BestLoadSeconds(int runs, Load&& load)
+{
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        vantor::SpellList spells;
+        vantor::ItemList items;
+        best = std::min(best, BestSeconds(1, [&] { load(spells, items); }));
     }
     return best;
 }

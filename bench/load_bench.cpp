@@ -27,9 +27,7 @@ int main()
         }
     });
     size_t items = 0, spells = 0;
-    const double pipeline = bench::BestSeconds(9, [&] {
-        SpellList s;
-        ItemList i;
+    const double pipeline = bench::BestLoadSeconds(9, [&](SpellList& s, ItemList& i) {
         LoadRecords(data.Dir(), s, i, nullptr);
         items = i.size();
         spells = s.size();

@@ -72,6 +72,7 @@ TViewer::~TViewer()
     // Rows are written from the records, which go before the pages do: empty the lists first.
     for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_, otherPage_, spellsPage_})
         page->Rows().Clear();
+    FinishFreeing();
 }
 
 void TViewer::BuildTopPanel()
@@ -342,9 +343,14 @@ void TViewer::ClearLists()
     Items.clear();
     old->Spells = std::move(Spells);
     Spells.Clear();
-    if (disposal_.valid()) disposal_.wait();
+    FinishFreeing();
     disposal_ = std::async(std::launch::async, [old = std::move(old)]() mutable { old.reset(); });
     mm->clear();
+}
+
+void TViewer::FinishFreeing()
+{
+    if (disposal_.valid()) disposal_.wait();
 }
 
 void TViewer::ExitClick()

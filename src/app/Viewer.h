@@ -49,6 +49,8 @@ public:
     void FormActivate();
     void LoadClick();
     void ClearLists();
+    // Waits until the rows and records of the load before are freed (another thread frees them).
+    void FinishFreeing();
     void ExitClick();
 
     // The character: the class preset, the alignment boxes (at most one ticked), and every

@@ -3,6 +3,8 @@
 #include "data/Text.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <numeric>
 
@@ -153,31 +155,41 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
         return OrderBy(entries, [desc](const Entry& x, const Entry& y) { return desc ? x.Key > y.Key : x.Key < y.Key; });
     }
     // Each row's cell and caption are folded once, into one string; the sort then compares
-    // bytes. The caption is the record's or the row's own text; another cell may be written.
+    // bytes, most often only the first eight of each, held in a number. The caption is the
+    // record's or the row's own text; another cell may be written for the sort.
+    struct Text {
+        uint64_t Prefix;  // the first eight bytes, big end first, zeros past the end
+        uint32_t At, Size;
+    };
     struct Entry {
-        size_t Cell, CellSize, Caption, CaptionSize;
+        Text Cell, Caption;
         size_t Row;
     };
     std::string folded;
+    const auto fold = [&](std::string_view text) {
+        Text t{0, static_cast<uint32_t>(folded.size()), 0};
+        AppendFolded(folded, text);
+        if (folded.size() > UINT32_MAX) throw std::length_error("The texts of a list are too long to sort.");
+        t.Size = static_cast<uint32_t>(folded.size() - t.At);
+        for (uint32_t i = 0; i < 8; ++i)
+            t.Prefix = t.Prefix << 8 | (i < t.Size ? static_cast<unsigned char>(folded[t.At + i]) : 0u);
+        return t;
+    };
     std::vector<Entry> entries;
     entries.reserve(rows.size());
     for (size_t i = 0; i < rows.size(); ++i) {
-        Entry e{folded.size(), 0, 0, 0, i};
-        AppendFolded(folded, CellText(rows[i], c, scratch));
-        e.CellSize = folded.size() - e.Cell;
-        e.Caption = e.Cell;
-        e.CaptionSize = e.CellSize;
-        if (c != 0) {
-            e.Caption = folded.size();
-            AppendFolded(folded, CellText(rows[i], 0, scratch));
-            e.CaptionSize = folded.size() - e.Caption;
-        }
+        Entry e{fold(CellText(rows[i], c, scratch)), {}, i};
+        e.Caption = c == 0 ? e.Cell : fold(CellText(rows[i], 0, scratch));
         entries.push_back(e);
     }
     const std::string_view all(folded);
-    return OrderBy(entries, [desc, all](const Entry& x, const Entry& y) {
-        int r = all.substr(x.Cell, x.CellSize).compare(all.substr(y.Cell, y.CellSize));
-        if (r == 0) r = all.substr(x.Caption, x.CaptionSize).compare(all.substr(y.Caption, y.CaptionSize));
+    const auto compare = [all](const Text& x, const Text& y) {
+        if (x.Prefix != y.Prefix) return x.Prefix < y.Prefix ? -1 : 1;
+        return all.substr(x.At, x.Size).compare(all.substr(y.At, y.Size));
+    };
+    return OrderBy(entries, [desc, compare](const Entry& x, const Entry& y) {
+        int r = compare(x.Cell, y.Cell);
+        if (r == 0) r = compare(x.Caption, y.Caption);
         return desc ? r > 0 : r < 0;
     });
 }
