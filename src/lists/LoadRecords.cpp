@@ -7,14 +7,14 @@
 #include "lists/SpellNotes.h"
 
 #include <chrono>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #include <exception>
 #include <future>
 #include <unordered_map>
 #include <utility>
 #include <vector>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace vantor {
 namespace {
