@@ -54,11 +54,15 @@ bool HasColumn(const std::vector<ColumnDef>& columns, const SortState& state)
     return state.Column >= 0 && static_cast<size_t>(state.Column) < columns.size();
 }
 
-// Sorts keyed entries (each with its row index) stably by less, and gives the row order.
-template <class Entry, class Less>
-std::vector<size_t> OrderBy(std::vector<Entry>& entries, Less less)
+// Sorts keyed entries (each with its row index) by compare, a three-way answer, equal entries in
+// their row order (a stable sort's order, at an unstable sort's speed), and gives the row order.
+template <class Entry, class Compare>
+std::vector<size_t> OrderBy(std::vector<Entry>& entries, Compare compare)
 {
-    std::stable_sort(entries.begin(), entries.end(), less);
+    std::sort(entries.begin(), entries.end(), [&compare](const Entry& x, const Entry& y) {
+        const int r = compare(x, y);
+        return r != 0 ? r < 0 : x.Row < y.Row;
+    });
     std::vector<size_t> order;
     order.reserve(entries.size());
     for (const Entry& e : entries) order.push_back(e.Row);
@@ -152,7 +156,10 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
         std::vector<Entry> entries;
         entries.reserve(rows.size());
         for (size_t i = 0; i < rows.size(); ++i) entries.push_back({NumberKey(kind, CellText(rows[i], c, scratch)), i});
-        return OrderBy(entries, [desc](const Entry& x, const Entry& y) { return desc ? x.Key > y.Key : x.Key < y.Key; });
+        return OrderBy(entries, [desc](const Entry& x, const Entry& y) {
+            const int r = x.Key < y.Key ? -1 : (y.Key < x.Key ? 1 : 0);
+            return desc ? -r : r;
+        });
     }
     // Each row's cell and caption are folded once, into one string; the sort then compares
     // bytes, most often only the first eight of each, held in a number. The caption is the
@@ -190,7 +197,7 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
     return OrderBy(entries, [desc, compare](const Entry& x, const Entry& y) {
         int r = compare(x.Cell, y.Cell);
         if (r == 0) r = compare(x.Caption, y.Caption);
-        return desc ? r > 0 : r < 0;
+        return desc ? -r : r;
     });
 }
 
