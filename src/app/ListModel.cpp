@@ -78,13 +78,8 @@ void ListModel::SwapRows(std::vector<ListRow>& rows)
 
 void ListModel::Clear()
 {
-    if (updating_ > 0) {
-        rows_.clear();
-        return;
-    }
-    beginResetModel();
-    rows_.clear();
-    endResetModel();
+    std::vector<ListRow> none;
+    SwapRows(none);
 }
 
 void ListModel::Reorder(const std::vector<size_t>& order)

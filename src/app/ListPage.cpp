@@ -163,16 +163,15 @@ QTreeView* ListPage::MakeList(const char* name)
 
 void ListPage::AddRow(const TItem& item)
 {
-    static const std::string kKinds[] = {"A", "W", "O"};
     ListRow row;
-    if (kind_ != ListKind::Spells && MakeItemRow(kKinds[static_cast<int>(kind_)], item, decimalSep_, row))
+    if (MakeItemRow(KindCode(kind_), item, decimalSep_, row))
         rows_->Append(std::move(row));
 }
 
 void ListPage::AddRow(const TSpell& spell)
 {
     ListRow row;
-    if (MakeSpellRow(kind_ == ListKind::Spells ? "S" : "", spell, row)) rows_->Append(std::move(row));
+    if (MakeSpellRow(KindCode(kind_), spell, row)) rows_->Append(std::move(row));
 }
 
 void ListPage::AddAllRows()
@@ -184,9 +183,7 @@ void ListPage::AddAllRows()
 std::vector<ListRow> ListPage::AllRows(bool sorted) const
 {
     std::vector<ListRow> rows = vantor::AllRows(kind_, *links_.Items, *links_.Spells, decimalSep_);
-    if (sorted)
-        ApplyOrder(rows, SortOrder(rows, rows_->ColumnDefs(), SortState{*links_.SortColumn, *links_.SortDescending},
-                                   *links_.Loading));
+    if (sorted) ApplyOrder(rows, OrderOf(rows));
     return rows;
 }
 
@@ -212,10 +209,14 @@ void ListPage::Refill(const std::function<void()>& addRows, bool sortAfterFailur
     if (failed) std::rethrow_exception(failed);
 }
 
+std::vector<size_t> ListPage::OrderOf(const std::vector<ListRow>& rows) const
+{
+    return SortOrder(rows, rows_->ColumnDefs(), SortState{*links_.SortColumn, *links_.SortDescending}, *links_.Loading);
+}
+
 void ListPage::Sort()
 {
-    rows_->Reorder(SortOrder(rows_->Rows(), rows_->ColumnDefs(),
-                             SortState{*links_.SortColumn, *links_.SortDescending}, *links_.Loading));
+    rows_->Reorder(OrderOf(rows_->Rows()));
 }
 
 void ListPage::ColumnClick(int column)

@@ -98,6 +98,8 @@ protected:
 
 private:
     QTreeView* MakeList(const char* name);
+    // The order of rows by the list's sort state.
+    std::vector<size_t> OrderOf(const std::vector<ListRow>& rows) const;
 
     ListKind kind_;
     char decimalSep_;

@@ -412,7 +412,7 @@ void TViewer::DisplayLists(const std::function<void()>& pump)
     });
     std::vector<ListRow> weapons = weaponsPage_->AllRows(true);
     std::vector<ListRow> other = otherPage_->AllRows(false);
-    while (armourAndSpells.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) pump();
+    WaitFor(armourAndSpells, pump);
     auto [armour, spells] = armourAndSpells.get();
     DisplaySpells(spells);
     DisplayWeapons(weapons);

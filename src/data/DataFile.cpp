@@ -4,14 +4,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <memory>
-#include <vector>
 
 namespace vantor {
 namespace fs = std::filesystem;
@@ -54,48 +54,6 @@ std::string ChooseDataDir(const std::string& programDir, const std::string& play
 {
     return HoldsDataFiles(programDir) ? programDir : playerDir;
 }
-
-namespace {
-
-// A file's bytes, read whole.
-class FileBytes {
-public:
-    // Throws EInOutError when the file cannot be opened or read.
-    explicit FileBytes(const std::string& path);
-    std::string_view View() const { return {data_.get(), size_}; }
-
-private:
-    std::unique_ptr<char[]> data_;
-    size_t size_ = 0;
-};
-
-FileBytes::FileBytes(const std::string& path)
-{
-    // Room for the whole file at once, left uninitialised, so that a large file is neither
-    // copied as it grows nor cleared before it is read.
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) throw EInOutError("Cannot open file \"" + path + "\". " + std::strerror(errno));
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    size_t room = ec ? size_t{1} << 16 : static_cast<size_t>(size) + 1;  // one more: the end shows
-    data_ = std::make_unique_for_overwrite<char[]>(room);
-    size_t n;
-    while ((n = std::fread(data_.get() + size_, 1, room - size_, f)) > 0) {
-        size_ += n;
-        if (size_ < room) continue;
-        // The file grew since its size was taken: read on into twice the room.
-        auto more = std::make_unique_for_overwrite<char[]>(room * 2);
-        std::memcpy(more.get(), data_.get(), size_);
-        data_ = std::move(more);
-        room *= 2;
-    }
-    const bool failed = std::ferror(f) != 0;
-    const int err = errno;
-    std::fclose(f);
-    if (failed) throw EInOutError("Cannot read file \"" + path + "\". " + std::strerror(err));
-}
-
-}  // namespace
 
 long long ForEachLine(std::string_view text, const Pump& pump, const std::function<void(std::string_view)>& readLine)
 {
@@ -192,9 +150,11 @@ std::string_view LinePieces::Read(size_t k, std::string& buffer) const
 void ReadLines(const std::string& path, const Pump& pump,
                const std::function<void(std::string_view)>& readLine)
 {
-    const FileBytes content(path);
+    // The whole file as one piece, read to its end however much it says it holds.
+    const LinePieces file(path, SIZE_MAX);
+    std::string content;
     try {
-        ForEachLine(content.View(), pump, readLine);
+        ForEachLine(file.Read(0, content), pump, readLine);
     } catch (EConvertError& e) {
         e.File = fs::path(path).filename().string();
         throw;

@@ -1,9 +1,11 @@
 #pragma once
 // Finding and reading the data files beside the program.
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <string>
 #include <string_view>
 
@@ -11,6 +13,14 @@ namespace vantor {
 
 // Called before each line is read, so that the window can keep itself painted.
 using Pump = std::function<void()>;
+
+// Waits for work done on another thread, calling pump meanwhile (when there is one).
+template <class T>
+void WaitFor(std::future<T>& work, const Pump& pump)
+{
+    while (work.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        if (pump) pump();
+}
 
 // The path of dir + name when that file exists: the exact name first, otherwise the first
 // directory entry (in name order) that matches the name without regard to ASCII letter case.

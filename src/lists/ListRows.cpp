@@ -207,6 +207,12 @@ const std::vector<ColumnDef>& Columns(ListKind list)
     return spells;
 }
 
+const std::string& KindCode(ListKind kind)
+{
+    static const std::string kCodes[] = {"A", "W", "O", "S"};
+    return kCodes[static_cast<int>(kind)];
+}
+
 bool MakeItemRow(const std::string& kind, const TItem& item, char sep, ListRow& row)
 {
     row = ListRow{&item, nullptr, ListKind::Armor, sep, {}};
@@ -236,8 +242,7 @@ std::vector<ListRow> AllRows(ListKind kind, const ItemList& items, const SpellLi
             if (MakeSpellRow("S", spell, row)) rows.push_back(row);
         return rows;
     }
-    static const std::string kKinds[] = {"A", "W", "O"};
-    const std::string& letter = kKinds[static_cast<int>(kind)];
+    const std::string& letter = KindCode(kind);
     bool (*const takes)(const TItem&) =
         kind == ListKind::Armor ? IsArmour : kind == ListKind::Weapons ? IsWeapon : IsOtherItem;
     for (const TItem& item : items)

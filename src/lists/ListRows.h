@@ -66,6 +66,9 @@ std::string_view CellText(const ListRow& row, size_t c, std::string& scratch);
 // Every cell of the row.
 std::vector<std::string> CellTexts(const ListRow& row);
 
+// The code that names a list to the row builders: "A", "W", "O" or "S".
+const std::string& KindCode(ListKind kind);
+
 // The row of item for the list named by kind: "A" armour (only items worn somewhere), "W"
 // weapons, "O" other items. False when that kind adds no row.
 bool MakeItemRow(const std::string& kind, const TItem& item, char decimalSep, ListRow& row);

@@ -6,7 +6,6 @@
 #include "lists/ItemText.h"
 #include "lists/SpellNotes.h"
 
-#include <chrono>
 #include <exception>
 #include <future>
 #include <unordered_map>
@@ -18,13 +17,6 @@
 
 namespace vantor {
 namespace {
-
-template <class T>
-void WaitFor(std::future<T>& work, const Pump& pump)
-{
-    while (work.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
-        if (pump) pump();
-}
 
 // The "(Name summary)" text of every spell an item may quote. Building one changes what the
 // describer keeps, so they are built here, before the items' texts are built on two threads that
