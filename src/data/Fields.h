@@ -1,6 +1,7 @@
 #pragma once
 // Splitting a data line into its comma-separated fields.
 
+#include "data/Slots.h"
 #include "data/Text.h"
 
 #include <array>
@@ -40,10 +41,12 @@ public:
     std::string_view Text() { return fields_[next_++]; }
     // The next field as a whole number; throws EConvertError naming it when it is not one.
     int32_t Int() { return StrToInt(Text()); }
-    template <size_t N>
-    void Take(std::array<int32_t, N>& values)
+    // The next ten fields as the ten slots of a record.
+    void Take(Slots& slots)
     {
+        Slots::Values values;
         for (int32_t& v : values) v = Int();
+        slots.Assign(values);
     }
 
 private:

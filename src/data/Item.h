@@ -1,17 +1,16 @@
 #pragma once
 // One item of the game's item export.
 
-#include <array>
+#include "data/Slots.h"
+
 #include <cstdint>
 #include <string>
 
 namespace vantor {
 
-constexpr int kSlots = 10;  // ability, class and negated-spell slots per record
-using Slots = std::array<int32_t, kSlots>;  // slot 1 of the game is index 0
-
 struct TItem {
     int32_t Number = 0;
+    int32_t Limit = 0;
     std::string Name;
     int32_t MinDamage = 0;
     int32_t MaxDamage = 0;
@@ -29,7 +28,6 @@ struct TItem {
     int32_t Weight = 0;
     int32_t EncumbranceBonus = 0;
     int32_t MinLevel = 0;
-    int32_t Limit = 0;
     int32_t Magical = 0;
     int32_t HitMagic = 0;
     int32_t Spare16 = 0;

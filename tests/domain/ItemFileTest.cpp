@@ -81,6 +81,34 @@ TEST(ItemRecord, FieldsLandInTheirPlaces)
     EXPECT_EQ(it.Spare59, -59);
 }
 
+TEST(ItemRecord, SlotsKeepEveryThirtyTwoBitValue)
+{
+    // Values either side of the 16-bit edges, read from a line into every slot array and then
+    // copied, moved, overwritten and filled.
+    for (const int32_t v : {0, 1, -1, 32767, -32767, -32768, 32768, INT32_MAX, INT32_MIN}) {
+        const std::string text = std::to_string(v);
+        TItem it = ParseItemLine(ItemLine("x", {{6, text}, {15, text}, {18, text}, {27, text}, {31, "7"},
+                                                 {40, text}, {48, "3"}, {57, text}}));
+        for (const Slots* s : {&it.Abilities, &it.ClassOnly, &it.Negates, &it.AbilityValues}) {
+            EXPECT_EQ((*s)[9], v) << v;
+            EXPECT_EQ((*s)[4], 0) << v;
+        }
+        EXPECT_EQ(it.Negates[0], 7);
+        EXPECT_EQ(it.AbilityValues[0], 3);
+        const TItem copy = it;
+        TItem moved = std::move(it);
+        it.Negates = copy.Negates;  // into a moved-from record
+        EXPECT_TRUE(moved.Negates == copy.Negates && it.Negates == copy.Negates) << v;
+        moved.Negates[4] = 5;
+        moved.Negates[9] = -2;
+        EXPECT_EQ(moved.Negates.All(), (Slots::Values{7, 0, 0, 0, 5, 0, 0, 0, 0, -2})) << v;
+        EXPECT_EQ(copy.Negates[9], v);
+        moved.ClassOnly.fill(v);
+        moved.ClassOnly = {v, 2};
+        EXPECT_EQ(moved.ClassOnly.All(), (Slots::Values{v, 2})) << v;
+    }
+}
+
 TEST(ItemRecord, AbilitiesSetRecordFields)
 {
     const TItem it = ParseItemLine(ItemLine("x", Ability(1, 96, 5) + Ability(2, 58, 6) + Ability(3, 36, 7) +
