@@ -150,14 +150,17 @@ std::string_view LinePieces::Read(size_t k, std::string& buffer) const
 void ReadLines(const std::string& path, const Pump& pump,
                const std::function<void(std::string_view)>& readLine)
 {
-    // The whole file as one piece, read to its end however much it says it holds.
-    const LinePieces file(path, SIZE_MAX);
-    std::string content;
-    try {
-        ForEachLine(file.Read(0, content), pump, readLine);
-    } catch (EConvertError& e) {
-        e.File = fs::path(path).filename().string();
-        throw;
+    const LinePieces file(path, kPieceBytes);
+    std::string buffer;  // one piece at a time
+    long long linesBefore = 0;
+    for (size_t k = 0; k < file.Count(); ++k) {
+        try {
+            linesBefore += ForEachLine(file.Read(k, buffer), pump, readLine);
+        } catch (EConvertError& e) {
+            e.File = fs::path(path).filename().string();
+            e.Line += linesBefore;
+            throw;
+        }
     }
 }
 

@@ -38,6 +38,9 @@ std::string ChooseDataDir(const std::string& programDir, const std::string& play
 // A conversion error raised by readLine is given the 1-based number of its line within text.
 long long ForEachLine(std::string_view text, const Pump& pump, const std::function<void(std::string_view)>& readLine);
 
+// The size of the pieces data files are read in: small enough to stay in the cache while read.
+constexpr size_t kPieceBytes = 128 * 1024;
+
 // A file read in pieces of whole lines, each piece by whichever thread takes it, so that no
 // more than a piece a thread is in memory at once.
 class LinePieces {
@@ -65,7 +68,7 @@ private:
     size_t count_ = 0;
 };
 
-// Reads the file at path line by line and hands each line to readLine. Lines end in LF or CR LF;
+// Reads the file at path line by line, a piece at a time, and hands each line to readLine. Lines end in LF or CR LF;
 // a last line without a line end is still a line; nothing is read after a final line end.
 // A conversion error raised by readLine is given the file name and the 1-based line number.
 // Throws EInOutError when the file cannot be opened or read.

@@ -130,6 +130,9 @@ void ItemFileReader::ParsePieces(const Pump& pump)
 void ItemFileReader::Finish(ItemList& items)
 {
     file_.reset();
+    size_t count = items.size();
+    for (const Piece& piece : pieces_) count += piece.Items.size();
+    items.reserve(count);
     long long linesBefore = 0;
     for (Piece& piece : pieces_) {
         items.splice_back(std::move(piece.Items));

@@ -35,7 +35,7 @@ class ItemFileReader {
 public:
     // Opens the item file of dataDir (none: no items), to be read in pieces of about pieceBytes.
     // Throws EInOutError when it cannot.
-    void Open(const std::string& dataDir, size_t pieceBytes = 128 * 1024);
+    void Open(const std::string& dataDir, size_t pieceBytes = kPieceBytes);
     // Parses pieces, without their texts, until no piece is left to take; several threads may
     // call it at once. pump is called between pieces.
     void ParsePieces(const Pump& pump);

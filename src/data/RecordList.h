@@ -81,14 +81,12 @@ public:
     // Takes over every record of other, after the records of this list; other is left empty.
     void splice_back(RecordList&& other)
     {
-        if (blocks_.empty()) {
-            *this = std::move(other);
-            return;
-        }
         at_.insert(at_.end(), other.at_.begin(), other.at_.end());
         for (auto& block : other.blocks_) blocks_.push_back(std::move(block));  // its records stay put
         other.clear();
     }
+    // Room for n records in the list of where they are.
+    void reserve(size_t n) { at_.reserve(n); }
     void clear()
     {
         at_.clear();

@@ -203,10 +203,19 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
 
 void ApplyOrder(std::vector<ListRow>& rows, const std::vector<size_t>& order)
 {
-    std::vector<ListRow> ordered;
-    ordered.reserve(rows.size());
-    for (const size_t i : order) ordered.push_back(std::move(rows[i]));
-    rows = std::move(ordered);
+    // In place, one cycle of the permutation at a time: no second list of rows.
+    std::vector<bool> placed(rows.size());
+    for (size_t start = 0; start < rows.size(); ++start) {
+        if (placed[start]) continue;
+        ListRow first = std::move(rows[start]);
+        size_t to = start;
+        for (size_t from = order[to]; from != start && !placed[from]; to = from, from = order[to]) {
+            rows[to] = std::move(rows[from]);
+            placed[to] = true;
+        }
+        rows[to] = std::move(first);
+        placed[to] = true;
+    }
 }
 
 }  // namespace vantor

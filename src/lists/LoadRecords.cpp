@@ -6,9 +6,9 @@
 #include "lists/ItemText.h"
 #include "lists/SpellNotes.h"
 
+#include <algorithm>
 #include <exception>
 #include <future>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 #ifdef __GLIBC__
@@ -18,30 +18,54 @@
 namespace vantor {
 namespace {
 
-// The "(Name summary)" text of every spell an item may quote. Building one changes what the
-// describer keeps, so they are built here, before the items' texts are built on two threads that
-// share only these finished texts.
-std::unordered_map<int32_t, std::string> SpellEffects(SpellDescriber& describer, const SpellList& spells)
-{
-    std::unordered_map<int32_t, std::string> effects;
-    for (const TSpell& spell : spells) {
-        const auto [at, added] = effects.try_emplace(spell.Number);
-        if (added) at->second = describer.GetSpellEffect(spell.Number);
+// The "(Name summary)" text of every spell number an item may quote, kept in one string.
+// Building one changes what the describer keeps, so they are all built here, before the items'
+// texts are built on two threads that share only these finished texts.
+class SpellEffects {
+public:
+    SpellEffects(SpellDescriber& describer, const SpellList& spells)
+    {
+        for (const TSpell& spell : spells) {
+            if (spells.Find(spell.Number) != &spell) continue;  // a number an earlier spell has
+            const size_t begin = text_.size();
+            text_ += describer.GetSpellEffect(spell.Number);
+            at_.push_back({spell.Number, begin, text_.size()});
+        }
+        text_.shrink_to_fit();
+        std::sort(at_.begin(), at_.end(), [](const At& a, const At& b) { return a.Number < b.Number; });
     }
-    return effects;
+    // The effect of spell n, or n itself when no spell has that number.
+    void Append(std::string& out, int32_t n) const
+    {
+        const auto at = std::lower_bound(at_.begin(), at_.end(), n, [](const At& a, int32_t x) { return a.Number < x; });
+        if (at != at_.end() && at->Number == n)
+            out.append(text_, at->Begin, at->End - at->Begin);
+        else
+            AppendInt(out, n);
+    }
+
+private:
+    struct At {
+        int32_t Number;
+        size_t Begin, End;
+    };
+    std::string text_;
+    std::vector<At> at_;  // by number
+};
+
+// Every spell's texts, then the effects items quote; the describer's caches go before the items
+// are described.
+SpellEffects DescribeSpells(SpellList& spells)
+{
+    SpellDescriber describer(spells);
+    describer.DoSpellNotes();
+    return SpellEffects(describer, spells);
 }
 
 // Builds every item's text, half of them on a second thread.
-void DescribeItems(ItemList& items, const SpellDescriber& describer,
-                   const std::unordered_map<int32_t, std::string>& effects, const Pump& pump)
+void DescribeItems(ItemList& items, const SpellDescriber& describer, const SpellEffects& effects, const Pump& pump)
 {
-    const SpellEffect effect = [&effects](std::string& out, int32_t n) {
-        const auto at = effects.find(n);
-        if (at != effects.end())
-            out += at->second;
-        else
-            AppendInt(out, n);  // a number no spell has
-    };
+    const SpellEffect effect = [&effects](std::string& out, int32_t n) { effects.Append(out, n); };
     const auto describe = [&](size_t from, size_t to) {
         for (size_t i = from; i < to; ++i) DescribeItem(items[i], describer, effect);
     };
@@ -79,9 +103,7 @@ void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items,
         reader.ParsePieces(nullptr);
     });
     ReadSpellData(dataDir, spells, pump);
-    SpellDescriber describer(spells);
-    describer.DoSpellNotes();
-    const auto effects = SpellEffects(describer, spells);
+    const SpellEffects effects = DescribeSpells(spells);
     auto open = opened.get_future();
     WaitFor(open, pump);
     open.get();
@@ -95,7 +117,7 @@ void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items,
     } catch (...) {
         badLine = std::current_exception();
     }
-    DescribeItems(read, describer, effects, pump);
+    DescribeItems(read, SpellDescriber(spells), effects, pump);
     items.splice_back(std::move(read));
     if (badLine) std::rethrow_exception(badLine);
 }

@@ -373,7 +373,7 @@ TEST(LoadRecords, TwoThreadsLoadExactlyWhatOneLoads)
         TempDir dir;
         vantorgen::SampleSizes sizes;
         sizes.Items = 3000;
-        sizes.Spells = 300;
+        sizes.Spells = 1500;
         ASSERT_TRUE(vantorgen::WriteSampleData(dir.Path(), sizes, 7));
         const auto read = [&](const char* name) {
             std::ifstream in(dir.Path() + "/" + name, std::ios::binary);
@@ -387,7 +387,8 @@ TEST(LoadRecords, TwoThreadsLoadExactlyWhatOneLoads)
         }
         dir.Write("Items.txt", itemFile);
         dir.Write("spells.txt", read("spells.txt") + cycle + (c.badSpell ? "2,Bad,x\n" : ""));
-        ASSERT_GT(itemFile.size(), 3 * 128 * 1024u);  // several pieces
+        ASSERT_GT(itemFile.size(), 3 * kPieceBytes);  // several pieces
+        ASSERT_GT(read("spells.txt").size(), kPieceBytes);  // the bad spell line in a later piece
 
         std::string loaded[2], errors[2];
         for (const int threads : {1, 2}) {

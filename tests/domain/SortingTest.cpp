@@ -144,3 +144,16 @@ TEST(Sorting, SortOrderAgreesWithTheCompareOfEveryColumn)
         }
     }
 }
+
+TEST(ApplyOrder, PutsEveryRowWhereTheOrderSays)
+{
+    const std::vector<std::vector<size_t>> orders = {
+        {}, {0}, {0, 1, 2, 3, 4, 5}, {5, 4, 3, 2, 1, 0}, {1, 2, 3, 4, 5, 0}, {2, 0, 1, 5, 3, 4}, {0, 2, 1, 3, 5, 4}};
+    for (const auto& order : orders) {
+        std::vector<ListRow> rows;
+        for (size_t i = 0; i < order.size(); ++i) rows.push_back(Row({std::to_string(i)}));
+        ApplyOrder(rows, order);
+        ASSERT_EQ(rows.size(), order.size());
+        for (size_t i = 0; i < order.size(); ++i) EXPECT_EQ(rows[i].Cells[0], std::to_string(order[i]));
+    }
+}
