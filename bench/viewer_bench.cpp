@@ -105,12 +105,14 @@ int main(int argc, char** argv)
     const double empty = bench::CurrentMiB();
     const double first = bench::BestSeconds(1, [&] { viewer.Events().Run([&] { viewer.LoadClick(); }); });
     const double above = bench::PeakMiB() - empty;
-    // Then, turn about from the same state (the window emptied and the load before freed, off the
-    // clock: freeing is not loading), the domain load alone into fresh lists and the window's load.
+    // Then, turn about from the same state (the window emptied, painted empty and the load before
+    // freed, off the clock: neither is loading), the domain load alone into fresh lists and the
+    // window's load.
     double window = 1e300, domain = 1e300;
     for (int run = 0; run < 7; ++run) {
         viewer.ClearLists();
         viewer.FinishFreeing();
+        QCoreApplication::processEvents();
         domain = std::min(domain, bench::BestLoadSeconds(1, [&](SpellList& s, ItemList& i) {
             LoadRecords(data.Dir(), s, i, nullptr);
         }));
