@@ -161,44 +161,75 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
             return desc ? -r : r;
         });
     }
-    // Each row's cell and caption are folded once, into one string; the sort then compares
-    // bytes, most often only the first eight of each, held in a number. The caption is the
-    // record's or the row's own text; another cell may be written for the sort.
+    // Each row's cell and caption are folded once, into one string. The rows are then sorted by
+    // eight bytes of it at a time, held in a number: every cell's first eight, then each run of
+    // rows whose cells agree so far by the next eight, and so on; runs of equal cells then by
+    // their captions the same way. Rows equal in both keep their order. Each sort compares
+    // numbers only, and no text is read twice at the same place.
+    if (rows.size() > UINT32_MAX) throw std::length_error("The list has too many rows to sort.");
     struct Text {
-        uint64_t Prefix;  // the first eight bytes, big end first, zeros past the end
         uint32_t At, Size;
-    };
-    struct Entry {
-        Text Cell, Caption;
-        size_t Row;
     };
     std::string folded;
     const auto fold = [&](std::string_view text) {
-        Text t{0, static_cast<uint32_t>(folded.size()), 0};
+        const Text t{static_cast<uint32_t>(folded.size()), static_cast<uint32_t>(text.size())};
         AppendFolded(folded, text);
         if (folded.size() > UINT32_MAX) throw std::length_error("The texts of a list are too long to sort.");
-        t.Size = static_cast<uint32_t>(folded.size() - t.At);
-        for (uint32_t i = 0; i < 8; ++i)
-            t.Prefix = t.Prefix << 8 | (i < t.Size ? static_cast<unsigned char>(folded[t.At + i]) : 0u);
         return t;
     };
-    std::vector<Entry> entries;
-    entries.reserve(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        Entry e{fold(CellText(rows[i], c, scratch)), {}, i};
-        e.Caption = c == 0 ? e.Cell : fold(CellText(rows[i], 0, scratch));
-        entries.push_back(e);
+    std::vector<Text> cells, captions;  // by row; no captions when the column is the caption
+    cells.reserve(rows.size());
+    if (c != 0) captions.reserve(rows.size());
+    for (const ListRow& row : rows) {
+        cells.push_back(fold(CellText(row, c, scratch)));
+        if (c != 0) captions.push_back(fold(CellText(row, 0, scratch)));
     }
-    const std::string_view all(folded);
-    const auto compare = [all](const Text& x, const Text& y) {
-        if (x.Prefix != y.Prefix) return x.Prefix < y.Prefix ? -1 : 1;
-        return all.substr(x.At, x.Size).compare(all.substr(y.At, y.Size));
+    struct Entry {
+        uint64_t Key;   // eight bytes of the text from where the run is, big end first, zeros past its end
+        uint32_t Left;  // bytes of the text from there: 9 for more than eight
+        uint32_t Row;
     };
-    return OrderBy(entries, [desc, compare](const Entry& x, const Entry& y) {
-        int r = compare(x.Cell, y.Cell);
-        if (r == 0) r = compare(x.Caption, y.Caption);
-        return desc ? -r : r;
-    });
+    std::vector<Entry> entries(rows.size());
+    for (size_t i = 0; i < entries.size(); ++i) entries[i].Row = static_cast<uint32_t>(i);
+    struct Run {
+        size_t Begin, End;
+        uint32_t Offset;  // of the bytes that sort it
+        bool Caption;
+    };
+    std::vector<Run> runs{{0, entries.size(), 0, false}};
+    while (!runs.empty()) {
+        const Run run = runs.back();
+        runs.pop_back();
+        const std::vector<Text>& texts = run.Caption ? captions : cells;
+        for (size_t k = run.Begin; k < run.End; ++k) {
+            Entry& e = entries[k];
+            const Text t = texts[e.Row];
+            const uint32_t left = t.Size - run.Offset;
+            e.Key = 0;
+            for (uint32_t i = 0; i < 8; ++i)
+                e.Key = e.Key << 8 | (i < left ? static_cast<unsigned char>(folded[t.At + run.Offset + i]) : 0u);
+            e.Left = std::min<uint32_t>(left, 9);
+        }
+        std::sort(entries.begin() + static_cast<ptrdiff_t>(run.Begin), entries.begin() + static_cast<ptrdiff_t>(run.End),
+                  [desc](const Entry& x, const Entry& y) {
+                      if (x.Key != y.Key) return (x.Key < y.Key) != desc;
+                      if (x.Left != y.Left) return (x.Left < y.Left) != desc;
+                      return x.Row < y.Row;
+                  });
+        for (size_t a = run.Begin, b; a < run.End; a = b) {
+            for (b = a + 1; b < run.End && entries[b].Key == entries[a].Key && entries[b].Left == entries[a].Left; ++b) {
+            }
+            if (b - a < 2) continue;
+            if (entries[a].Left > 8)
+                runs.push_back({a, b, run.Offset + 8, run.Caption});  // the texts go on: the next eight bytes
+            else if (!run.Caption && c != 0)
+                runs.push_back({a, b, 0, true});  // equal cells: their captions
+        }
+    }
+    std::vector<size_t> order;
+    order.reserve(entries.size());
+    for (const Entry& e : entries) order.push_back(e.Row);
+    return order;
 }
 
 void ApplyOrder(std::vector<ListRow>& rows, const std::vector<size_t>& order)
