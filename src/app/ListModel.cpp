@@ -37,7 +37,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
     const ColumnDef& column = columns_[static_cast<size_t>(index.column())];
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQt(column.Alignment));
     if (role == Qt::FontRole) {
-        if (!IsWorn(rows_[static_cast<size_t>(index.row())].Item)) return {};
+        if (!IsWorn(rows_[static_cast<size_t>(index.row())].Item())) return {};
         QFont bold;
         bold.setBold(true);
         return bold;

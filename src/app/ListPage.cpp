@@ -103,8 +103,8 @@ void ListPage::CopyRow(bool withHeader)
 void ListPage::CompareClick()
 {
     const int row = list_->currentIndex().row();
-    if (row < 0 || row >= rows_->rowCount() || !rows_->Row(row).Item) return;
-    links_.Compare(*rows_->Row(row).Item);
+    if (row < 0 || row >= rows_->rowCount() || !rows_->Row(row).Item()) return;
+    links_.Compare(*rows_->Row(row).Item());
 }
 
 namespace {
@@ -230,11 +230,11 @@ void ListPage::SelectItem(int row)
     memo_->clear();
     if (row < 0 || row >= rows_->rowCount()) return;
     const ListRow& r = rows_->Row(row);
-    if (r.Item) {
-        memo_->setPlainText(FromBytes(r.Item->Special));
-    } else if (r.Spell) {
+    if (const TItem* item = r.Item()) {
+        memo_->setPlainText(FromBytes(item->Special));
+    } else if (const TSpell* spell = r.Spell()) {
         QStringList lines;
-        for (const std::string& line : SpellNoteLines(r.Spell->Notes)) lines << FromBytes(line);
+        for (const std::string& line : SpellNoteLines(spell->Notes)) lines << FromBytes(line);
         memo_->setPlainText(lines.join('\n'));
     }
 }

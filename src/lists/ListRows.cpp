@@ -8,22 +8,46 @@
 
 namespace vantor {
 
-RowCells::RowCells(std::initializer_list<std::string_view> cells)
-    : texts_(std::make_unique<std::vector<std::string>>(cells.begin(), cells.end()))
+ListRow::ListRow(std::vector<std::string> texts)
+    : at_(new std::vector<std::string>(std::move(texts))), holds_(Holds::Texts)
 {
 }
 
-RowCells::RowCells(const std::vector<std::string>& cells) : texts_(std::make_unique<std::vector<std::string>>(cells)) {}
-
-RowCells::RowCells(const RowCells& other)
-    : texts_(other.texts_ ? std::make_unique<std::vector<std::string>>(*other.texts_) : nullptr)
+ListRow::ListRow(const ListRow& other) : kind_(other.kind_), decimalSep_(other.decimalSep_), holds_(other.holds_)
 {
+    at_ = holds_ == Holds::Texts ? new std::vector<std::string>(*other.Texts()) : other.at_;
 }
 
-RowCells& RowCells::operator=(const RowCells& other)
+ListRow& ListRow::operator=(const ListRow& other)
 {
-    if (this != &other) *this = RowCells(other);
+    if (this != &other) *this = ListRow(other);
     return *this;
+}
+
+ListRow& ListRow::operator=(ListRow&& other) noexcept
+{
+    if (this != &other) {
+        Release();
+        Take(other);
+    }
+    return *this;
+}
+
+void ListRow::Take(ListRow& other) noexcept
+{
+    at_ = other.at_;
+    kind_ = other.kind_;
+    decimalSep_ = other.decimalSep_;
+    holds_ = other.holds_;
+    other.at_ = nullptr;
+    other.holds_ = Holds::Nothing;
+}
+
+void ListRow::Release() noexcept
+{
+    if (holds_ == Holds::Texts) delete Texts();
+    at_ = nullptr;
+    holds_ = Holds::Nothing;
 }
 
 namespace {
@@ -149,18 +173,20 @@ std::span<const ItemCell> ItemCells(ListKind kind)
 
 size_t CellCount(const ListRow& row)
 {
-    if (!row.Cells.empty()) return row.Cells.size();
-    if (row.Spell) return std::size(kSpellCells);
-    return row.Item ? ItemCells(row.Kind).size() : 0;
+    if (const auto* texts = row.Texts()) return texts->size();
+    if (row.Spell()) return std::size(kSpellCells);
+    return row.Item() ? ItemCells(row.Kind()).size() : 0;
 }
 
 std::string_view CellText(const ListRow& row, size_t c, std::string& scratch)
 {
     scratch.clear();
-    if (!row.Cells.empty()) return c < row.Cells.size() ? row.Cells[c] : std::string_view();
-    if (row.Spell) return c < std::size(kSpellCells) ? kSpellCells[c](*row.Spell, scratch) : std::string_view();
-    const std::span<const ItemCell> cells = ItemCells(row.Kind);
-    return row.Item && c < cells.size() ? cells[c](*row.Item, row.DecimalSep, scratch) : std::string_view();
+    if (const auto* texts = row.Texts()) return c < texts->size() ? std::string_view((*texts)[c]) : std::string_view();
+    if (const TSpell* spell = row.Spell())
+        return c < std::size(kSpellCells) ? kSpellCells[c](*spell, scratch) : std::string_view();
+    const std::span<const ItemCell> cells = ItemCells(row.Kind());
+    const TItem* item = row.Item();
+    return item && c < cells.size() ? cells[c](*item, row.DecimalSep(), scratch) : std::string_view();
 }
 
 std::vector<std::string> CellTexts(const ListRow& row)
@@ -215,20 +241,16 @@ const std::string& KindCode(ListKind kind)
 
 bool MakeItemRow(const std::string& kind, const TItem& item, char sep, ListRow& row)
 {
-    row = ListRow{&item, nullptr, ListKind::Armor, sep, {}};
+    const ListKind list = kind == "A" ? ListKind::Armor : kind == "W" ? ListKind::Weapons : ListKind::Other;
+    row = ListRow(item, list, sep);
     if (kind == "A") return item.WornSlot > 0;
-    if (kind == "W") {
-        row.Kind = ListKind::Weapons;
-        return true;
-    }
-    row.Kind = ListKind::Other;
-    return kind == "O";
+    return kind == "W" || kind == "O";
 }
 
 bool MakeSpellRow(const std::string& kind, const TSpell& spell, ListRow& row)
 {
     if (kind != "S") return false;
-    row = ListRow{nullptr, &spell, ListKind::Spells, '.', {}};
+    row = ListRow(spell);
     return true;
 }
 

@@ -5,15 +5,13 @@
 #include "data/GameData.h"
 
 #include <cstdint>
-#include <initializer_list>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vantor {
 
-enum class ListKind { Armor, Weapons, Other, Spells };
+enum class ListKind : uint8_t { Armor, Weapons, Other, Spells };
 
 enum class Align { Left, Right, Centre };
 
@@ -29,34 +27,46 @@ struct ColumnDef {
 
 const std::vector<ColumnDef>& Columns(ListKind list);
 
-// The texts of a row that keeps its own cells (a row made of texts rather than of a record).
-class RowCells {
-public:
-    RowCells() = default;
-    RowCells(std::initializer_list<std::string_view> cells);
-    RowCells(const std::vector<std::string>& cells);
-    RowCells(const RowCells& other);
-    RowCells& operator=(const RowCells& other);
-    RowCells(RowCells&&) noexcept = default;
-    RowCells& operator=(RowCells&&) noexcept = default;
-
-    size_t size() const { return texts_ ? texts_->size() : 0; }
-    bool empty() const { return size() == 0; }
-    std::string_view operator[](size_t i) const { return (*texts_)[i]; }
-
-private:
-    std::unique_ptr<std::vector<std::string>> texts_;  // none for most rows: a pointer's room
-};
-
 // A row of a list. A record's row keeps no texts: its cells are written from the record when
 // they are shown, sorted or copied, so a list of 100,000 rows costs little more than its records.
-struct ListRow {
-    const TItem* Item = nullptr;    // the record of an item row
-    const TSpell* Spell = nullptr;  // the record of a spell row
-    ListKind Kind = ListKind::Armor;
-    char DecimalSep = '.';          // of the numbers the row writes
-    RowCells Cells;                 // the texts of a row made of texts, caption first
+// A row made of texts (caption first) keeps its own.
+class ListRow {
+public:
+    ListRow() = default;
+    ListRow(const TItem& item, ListKind kind, char decimalSep)
+        : at_(&item), kind_(kind), decimalSep_(decimalSep), holds_(Holds::Item)
+    {
+    }
+    explicit ListRow(const TSpell& spell) : at_(&spell), kind_(ListKind::Spells), holds_(Holds::Spell) {}
+    explicit ListRow(std::vector<std::string> texts);
+    ListRow(const ListRow& other);
+    ListRow& operator=(const ListRow& other);
+    ListRow(ListRow&& other) noexcept { Take(other); }
+    ListRow& operator=(ListRow&& other) noexcept;
+    ~ListRow() { Release(); }
+
+    // The record of an item row, of a spell row; none for the other rows.
+    const TItem* Item() const { return holds_ == Holds::Item ? static_cast<const TItem*>(at_) : nullptr; }
+    const TSpell* Spell() const { return holds_ == Holds::Spell ? static_cast<const TSpell*>(at_) : nullptr; }
+    // The texts of a row made of texts; none for a record's row.
+    const std::vector<std::string>* Texts() const
+    {
+        return holds_ == Holds::Texts ? static_cast<const std::vector<std::string>*>(at_) : nullptr;
+    }
+    ListKind Kind() const { return kind_; }
+    char DecimalSep() const { return decimalSep_; }  // of the numbers the row writes
+
+private:
+    enum class Holds : uint8_t { Nothing, Item, Spell, Texts };
+    void Take(ListRow& other) noexcept;
+    void Release() noexcept;
+
+    const void* at_ = nullptr;  // the record, or the texts the row owns
+    ListKind kind_ = ListKind::Armor;
+    char decimalSep_ = '.';
+    Holds holds_ = Holds::Nothing;
 };
+static_assert(sizeof(ListRow) == 16);
 
 // How many cells the row has.
 size_t CellCount(const ListRow& row);

@@ -41,7 +41,7 @@ std::vector<std::string> Cells(const std::string& kind, const TItem& item, char 
 {
     ListRow row;
     EXPECT_TRUE(MakeItemRow(kind, item, sep, row));
-    EXPECT_EQ(row.Item, &item);
+    EXPECT_EQ(row.Item(), &item);
     return CellTexts(row);
 }
 
@@ -115,7 +115,7 @@ TEST(SpellRows, SpellRow)
     s.Number = 12;
     ListRow row;
     ASSERT_TRUE(MakeSpellRow("S", s, row));
-    EXPECT_EQ(row.Spell, &s);
+    EXPECT_EQ(row.Spell(), &s);
     EXPECT_EQ(CellTexts(row), (std::vector<std::string>{"Fire Bolt", "fbol", "Mage 2", "5", "0", "12", "Between Rounds",
                                                    "", "Monster", "12"}));
     s.CasterType = 0;
@@ -156,7 +156,7 @@ TEST(Find, CaptionSubstringWithAsciiFolding)
 {
     std::vector<ListRow> rows(5);
     const char* names[] = {"Brass Ring", "Bowstring", "Helm", "\xc9p\xe9" "e RING", "\xe9p\xe9" "e"};
-    for (size_t i = 0; i < 5; ++i) rows[i].Cells = {names[i]};
+    for (size_t i = 0; i < 5; ++i) rows[i] = ListRow(std::vector<std::string>{names[i]});
     EXPECT_EQ(FindRow(rows, "ring", 0), 0);
     EXPECT_EQ(FindRow(rows, "ring", 1), 1);  // inside a longer word
     EXPECT_EQ(FindRow(rows, "ring", 2), 3);
@@ -165,4 +165,24 @@ TEST(Find, CaptionSubstringWithAsciiFolding)
     EXPECT_EQ(FindRow(rows, "\xe9p", 0), 4);  // letters outside ASCII are not folded
     EXPECT_EQ(FindRow({}, "a", 0), -1);
     EXPECT_EQ(FindRow(rows, "helm", 7), -1);
+}
+
+TEST(ListRow, ARowOfTextsOwnsACopyOfThem)
+{
+    TItem item;
+    ListRow texts(std::vector<std::string>{"Helm", "x"});
+    ListRow copy = texts;
+    ListRow assigned(item, ListKind::Weapons, ',');
+    assigned = texts;
+    texts = ListRow(item, ListKind::Armor, '.');  // the texts of the first go, the copies stay
+    for (const ListRow* row : {&copy, &assigned}) {
+        ASSERT_TRUE(row->Texts());
+        EXPECT_EQ(*row->Texts(), (std::vector<std::string>{"Helm", "x"}));
+        EXPECT_EQ(row->Item(), nullptr);
+    }
+    EXPECT_EQ(texts.Item(), &item);
+    EXPECT_EQ(texts.Texts(), nullptr);
+    ListRow moved = std::move(copy);
+    EXPECT_EQ(copy.Texts(), nullptr);
+    EXPECT_EQ(CellCount(moved), 2u);
 }

@@ -10,9 +10,7 @@ namespace {
 
 ListRow Row(std::vector<std::string> cells)
 {
-    ListRow r;
-    r.Cells = std::move(cells);
-    return r;
+    return ListRow(std::move(cells));
 }
 
 // The captions of rows in the order SortOrder gives.
@@ -20,7 +18,7 @@ std::vector<std::string> Sorted(const std::vector<ListRow>& rows, ListKind kind,
 {
     std::vector<std::string> out;
     for (size_t i : SortOrder(rows, Columns(kind), SortState{column, descending}, false))
-        out.emplace_back(rows[i].Cells[0]);
+        out.push_back(rows[i].Texts()->at(0));
     return out;
 }
 
@@ -163,6 +161,6 @@ TEST(ApplyOrder, PutsEveryRowWhereTheOrderSays)
         for (size_t i = 0; i < order.size(); ++i) rows.push_back(Row({std::to_string(i)}));
         ApplyOrder(rows, order);
         ASSERT_EQ(rows.size(), order.size());
-        for (size_t i = 0; i < order.size(); ++i) EXPECT_EQ(rows[i].Cells[0], std::to_string(order[i]));
+        for (size_t i = 0; i < order.size(); ++i) EXPECT_EQ(rows[i].Texts()->at(0), std::to_string(order[i]));
     }
 }
