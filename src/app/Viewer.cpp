@@ -407,13 +407,14 @@ void TViewer::RestoreProfile(const SavedProfile& saved)
 
 void TViewer::DisplayLists(const std::function<void()>& pump)
 {
-    auto armourAndSpells = std::async(std::launch::async, [this] {
-        return std::pair(armorPage_->AllRows(true), spellsPage_->AllRows(false));
+    // The larger sort here, where the memory the load just freed is.
+    auto weaponsAndOther = std::async(std::launch::async, [this] {
+        return std::pair(weaponsPage_->AllRows(true), otherPage_->AllRows(false));
     });
-    std::vector<ListRow> weapons = weaponsPage_->AllRows(true);
-    std::vector<ListRow> other = otherPage_->AllRows(false);
-    WaitFor(armourAndSpells, pump);
-    auto [armour, spells] = armourAndSpells.get();
+    std::vector<ListRow> armour = armorPage_->AllRows(true);
+    std::vector<ListRow> spells = spellsPage_->AllRows(false);
+    WaitFor(weaponsAndOther, pump);
+    auto [weapons, other] = weaponsAndOther.get();
     DisplaySpells(spells);
     DisplayWeapons(weapons);
     DisplayArmor(armour);

@@ -40,10 +40,19 @@ struct TItem {
     Slots Abilities{};
     Slots AbilityValues{};
     Slots ClassOnly{};
-    Slots ClassOk{};
     Slots Negates{};
     int32_t Spare58 = 0;
     int32_t Spare59 = 0;
+
+    // The classes the item also allows: slot i holds AbilityValues[i] where Abilities[i] is 59
+    // ("ClassOk"), else 0. Worked out from the abilities rather than kept.
+    Slots ClassOk() const
+    {
+        Slots ok;
+        for (size_t i = 0; i < Slots::size(); ++i)
+            if (Abilities[i] == 59) ok.Set(i, AbilityValues[i]);
+        return ok;
+    }
 };
 
 }  // namespace vantor

@@ -63,12 +63,11 @@ void ParseItemLine(std::string_view line, TItem& item)
         case 27: item.Stealth = v; break;
         case 34: item.Dodge = v; break;
         case 4: item.MaxDamageBonus = v; break;
-        case 59: item.ClassOk[i] = v; break;
         case 135: item.MinLevel = v; break;
         case 116: item.BSAccuracy = v; break;
         case 142: item.HitMagic = v; break;
         case 28: item.Magical = v; break;
-        default: break;
+        default: break;  // 59, the classes also allowed, is read from the slots: TItem::ClassOk
         }
     }
     item.DamageResist = static_cast<double>(drTenths) / 10.0;

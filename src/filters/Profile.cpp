@@ -73,7 +73,7 @@ bool MetClassFilter(const TItem& item, const Profile& p)
             r = false;
         }
     }
-    for (const int32_t ok : item.ClassOk)
+    for (const int32_t ok : item.ClassOk())
         if (ok != 0 && ok == c) r = true;
     return r;
 }

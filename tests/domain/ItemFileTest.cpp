@@ -121,8 +121,8 @@ TEST(ItemRecord, AbilitiesSetRecordFields)
     EXPECT_EQ(it.Stealth, 8);
     EXPECT_EQ(it.Dodge, 9);
     EXPECT_EQ(it.MaxDamageBonus, 10);
-    EXPECT_EQ(it.ClassOk[6], 11);
-    EXPECT_EQ(it.ClassOk[0], 0);
+    EXPECT_EQ(it.ClassOk()[6], 11);
+    EXPECT_EQ(it.ClassOk()[0], 0);
     EXPECT_EQ(it.MinLevel, 12);
     EXPECT_EQ(it.BSAccuracy, 13);
     EXPECT_EQ(it.HitMagic, 14);
@@ -348,7 +348,7 @@ static std::string LoadedText(const SpellList& spells, const ItemList& items)
             out.append(part).append("|");
     for (const TItem& i : items) {
         out.append(std::to_string(i.Number)).append(" ").append(ItemDumpLine(i, '.'));
-        for (const Slots* slots : {&i.Abilities, &i.AbilityValues, &i.ClassOnly, &i.ClassOk, &i.Negates})
+        for (const Slots* slots : {&i.Abilities, &i.AbilityValues, &i.ClassOnly, &i.Negates})
             for (const int32_t v : *slots) out.append(" ").append(std::to_string(v));
         out += "\n";
     }

@@ -95,7 +95,8 @@ TEST(MetClassFilter, AlignmentLevelAndClassLists)
     EXPECT_FALSE(MetClassFilter(both, Of(4)));
     TItem wand = Thing(1, 3);
     EXPECT_FALSE(MetClassFilter(wand, Of(12)));
-    wand.ClassOk[9] = 12;
+    wand.Abilities[9] = 59;  // ClassOk
+    wand.AbilityValues[9] = 12;
     EXPECT_TRUE(MetClassFilter(wand, Of(12)));
     wand.ClassOnly[0] = 99;  // any non-zero entry restricts, but the allowed list comes after
     EXPECT_TRUE(MetClassFilter(wand, Of(12)));
@@ -217,7 +218,9 @@ TEST(ListFilters, WeaponPassesByTypeThenAnyTypeForMages)
     add("blunt1h", 0, 0, 2);
     add("hit4", 2, 4, 0);
     add("cursed", 1, -3, 0);
-    add("staff", 1, 0, 0).ClassOk[0] = 12;
+    TItem& staff = add("staff", 1, 0, 0);
+    staff.Abilities[0] = 59;  // ClassOk
+    staff.AbilityValues[0] = 12;
     items.push_back(Thing(0, 0, "cap"));
     const auto run = [&](const Profile& p, const WeaponBoxes& b) {
         std::vector<std::string> out;
