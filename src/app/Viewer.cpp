@@ -407,14 +407,14 @@ void TViewer::RestoreProfile(const SavedProfile& saved)
 
 void TViewer::DisplayLists(const std::function<void()>& pump)
 {
-    // The larger sort here, where the memory the load just freed is.
-    auto weaponsAndOther = std::async(std::launch::async, [this] {
-        return std::pair(weaponsPage_->AllRows(true), otherPage_->AllRows(false));
-    });
+    // The weapons on a second thread; the armour, the larger sort, and the rest here, where the
+    // memory the load just freed is.
+    auto sortedWeapons = std::async(std::launch::async, [this] { return weaponsPage_->AllRows(true); });
     std::vector<ListRow> armour = armorPage_->AllRows(true);
     std::vector<ListRow> spells = spellsPage_->AllRows(false);
-    WaitFor(weaponsAndOther, pump);
-    auto [weapons, other] = weaponsAndOther.get();
+    std::vector<ListRow> other = otherPage_->AllRows(false);
+    WaitFor(sortedWeapons, pump);
+    std::vector<ListRow> weapons = sortedWeapons.get();
     DisplaySpells(spells);
     DisplayWeapons(weapons);
     DisplayArmor(armour);

@@ -35,9 +35,12 @@ long double NumberKey(ColumnKind kind, std::string_view cell)
 void AppendFolded(std::string& out, std::string_view s)
 {
     const size_t at = out.size();
-    out += s;
-    for (size_t i = at; i < out.size(); ++i)
-        if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
+    out.append(s);
+    char* const folded = out.data() + at;  // a plain loop over bytes, with no branch
+    for (size_t i = 0; i < s.size(); ++i) {
+        const char ch = folded[i];
+        folded[i] = static_cast<char>(ch - ((ch >= 'a' && ch <= 'z') ? 'a' - 'A' : 0));
+    }
 }
 
 // The ascending answer of the text kinds: the cells decide, the captions break a tie. (For the
@@ -171,6 +174,7 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
         uint32_t At, Size;
     };
     std::string folded;
+    folded.reserve(rows.size() * (c == 0 ? 32 : 64));  // room untouched costs no memory
     const auto fold = [&](std::string_view text) {
         const Text t{static_cast<uint32_t>(folded.size()), static_cast<uint32_t>(text.size())};
         AppendFolded(folded, text);
@@ -210,12 +214,15 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
                 e.Key = e.Key << 8 | (i < left ? static_cast<unsigned char>(folded[t.At + run.Offset + i]) : 0u);
             e.Left = std::min<uint32_t>(left, 9);
         }
-        std::sort(entries.begin() + static_cast<ptrdiff_t>(run.Begin), entries.begin() + static_cast<ptrdiff_t>(run.End),
-                  [desc](const Entry& x, const Entry& y) {
-                      if (x.Key != y.Key) return (x.Key < y.Key) != desc;
-                      if (x.Left != y.Left) return (x.Left < y.Left) != desc;
-                      return x.Row < y.Row;
-                  });
+        const auto begin = entries.begin() + static_cast<ptrdiff_t>(run.Begin);
+        const auto end = entries.begin() + static_cast<ptrdiff_t>(run.End);
+        const auto agrees = [&](const Entry& e) { return e.Key == begin->Key && e.Left == begin->Left; };
+        if (!std::all_of(begin, end, agrees))  // else they stay in row order, as the run before left them
+            std::sort(begin, end, [desc](const Entry& x, const Entry& y) {
+                if (x.Key != y.Key) return (x.Key < y.Key) != desc;
+                if (x.Left != y.Left) return (x.Left < y.Left) != desc;
+                return x.Row < y.Row;
+            });
         for (size_t a = run.Begin, b; a < run.End; a = b) {
             for (b = a + 1; b < run.End && entries[b].Key == entries[a].Key && entries[b].Left == entries[a].Left; ++b) {
             }
