@@ -1,6 +1,7 @@
 #pragma once
 // One item of the game's item export.
 
+#include "data/PackedText.h"
 #include "data/Slots.h"
 
 #include <cstdint>
@@ -36,7 +37,7 @@ struct TItem {
     int32_t ArmourType = 0;
     int32_t WornSlot = 0;
     int32_t WeaponType = 0;
-    std::string Special;    // ability summary built by the reader
+    PackedText Special;     // ability summary built by the reader
     Slots Abilities{};
     Slots AbilityValues{};
     Slots ClassOnly{};

@@ -3,9 +3,11 @@
 #include "data/Text.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <numeric>
 
 namespace vantor {
@@ -70,6 +72,33 @@ std::vector<size_t> OrderBy(std::vector<Entry>& entries, Compare compare)
     order.reserve(entries.size());
     for (const Entry& e : entries) order.push_back(e.Row);
     return order;
+}
+
+// Sorts n entries by Key, then Left, in the direction asked, keeping equal ones in their order:
+// a radix sort, a byte at a time from the last, that skips the bytes all of them share.
+template <class Entry>
+void RadixSort(Entry* first, size_t n, std::vector<Entry>& scratch, bool desc)
+{
+    constexpr int kPasses = 9;  // Left, then the key's eight bytes from its lowest
+    const auto digit = [desc](const Entry& e, int pass) {
+        const unsigned d = pass == 0 ? e.Left : static_cast<unsigned>(e.Key >> (8 * (pass - 1)) & 0xff);
+        return desc ? 255 - d : d;
+    };
+    std::array<std::array<size_t, 256>, kPasses> counts{};
+    for (size_t i = 0; i < n; ++i)
+        for (int pass = 0; pass < kPasses; ++pass) ++counts[pass][digit(first[i], pass)];
+    scratch.resize(n);
+    Entry* from = first;
+    Entry* to = scratch.data();
+    for (int pass = 0; pass < kPasses; ++pass) {
+        auto& count = counts[pass];
+        if (std::find(count.begin(), count.end(), n) != count.end()) continue;  // one digit for all
+        size_t at = 0;
+        for (size_t& c : count) at += std::exchange(c, at);
+        for (size_t i = 0; i < n; ++i) to[count[digit(from[i], pass)]++] = from[i];
+        std::swap(from, to);
+    }
+    if (from != first) std::copy(from, from + n, first);
 }
 
 }  // namespace
@@ -201,6 +230,7 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
         bool Caption;
     };
     std::vector<Run> runs{{0, entries.size(), 0, false}};
+    std::vector<Entry> spare;  // the radix sort's
     while (!runs.empty()) {
         const Run run = runs.back();
         runs.pop_back();
@@ -216,13 +246,18 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
         }
         const auto begin = entries.begin() + static_cast<ptrdiff_t>(run.Begin);
         const auto end = entries.begin() + static_cast<ptrdiff_t>(run.End);
-        const auto agrees = [&](const Entry& e) { return e.Key == begin->Key && e.Left == begin->Left; };
-        if (!std::all_of(begin, end, agrees))  // else they stay in row order, as the run before left them
+        // The entries of a run are in row order (as the run before left them), so an order that
+        // keeps equal ones where they are breaks ties by row.
+        const size_t size = run.End - run.Begin;
+        if (size >= 256) {
+            RadixSort(&*begin, size, spare, desc);
+        } else {
             std::sort(begin, end, [desc](const Entry& x, const Entry& y) {
                 if (x.Key != y.Key) return (x.Key < y.Key) != desc;
                 if (x.Left != y.Left) return (x.Left < y.Left) != desc;
                 return x.Row < y.Row;
             });
+        }
         for (size_t a = run.Begin, b; a < run.End; a = b) {
             for (b = a + 1; b < run.End && entries[b].Key == entries[a].Key && entries[b].Left == entries[a].Left; ++b) {
             }
@@ -233,6 +268,7 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
                 runs.push_back({a, b, 0, true});  // equal cells: their captions
         }
     }
+    spare = {};  // its room is the order's
     std::vector<size_t> order;
     order.reserve(entries.size());
     for (const Entry& e : entries) order.push_back(e.Row);

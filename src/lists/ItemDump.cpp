@@ -11,8 +11,8 @@ std::string ItemDumpLine(const TItem& item, char sep)
                        IntToStr(item.Speed) + ", " + IntToStr(item.StrengthReq) + ", " +
                        FormatReal(item.ArmourClass, sep) + "/" + FormatReal(item.DamageResist, sep) + ", " +
                        IntToStr(item.Accuracy) + ", " + IntToStr(item.BSAccuracy) + ", " + IntToStr(item.Weight) +
-                       ", " + IntToStr(item.MinLevel) + ", " + IntToStr(item.Limit) + ", " + item.Special + ", " +
-                       ", " + GetItemType(item.ItemType);
+                       ", " + IntToStr(item.MinLevel) + ", " + IntToStr(item.Limit) + ", ";
+    line.append(item.Special.view()).append(", , ").append(GetItemType(item.ItemType));
     if (item.ItemType == 0) line += ", " + GetArmourBodyPart(item.WornSlot);
     if (item.ItemType == 1) line += ", " + GetWeaponType(item.WeaponType);
     return line;

@@ -7,8 +7,10 @@
 #include "lists/SpellNotes.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <future>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 #ifdef __GLIBC__
@@ -29,9 +31,9 @@ public:
             if (spells.Find(spell.Number) != &spell) continue;  // a number an earlier spell has
             const size_t begin = text_.size();
             text_ += describer.GetSpellEffect(spell.Number);
-            at_.push_back({spell.Number, begin, text_.size()});
+            if (text_.size() > UINT32_MAX) throw std::length_error("The spells' texts are too long to keep.");
+            at_.push_back({spell.Number, static_cast<uint32_t>(begin), static_cast<uint32_t>(text_.size() - begin)});
         }
-        text_.shrink_to_fit();
         std::sort(at_.begin(), at_.end(), [](const At& a, const At& b) { return a.Number < b.Number; });
     }
     // The effect of spell n, or n itself when no spell has that number.
@@ -39,7 +41,7 @@ public:
     {
         const auto at = std::lower_bound(at_.begin(), at_.end(), n, [](const At& a, int32_t x) { return a.Number < x; });
         if (at != at_.end() && at->Number == n)
-            out.append(text_, at->Begin, at->End - at->Begin);
+            out.append(text_, at->Begin, at->Size);
         else
             AppendInt(out, n);
     }
@@ -47,7 +49,7 @@ public:
 private:
     struct At {
         int32_t Number;
-        size_t Begin, End;
+        uint32_t Begin, Size;
     };
     std::string text_;
     std::vector<At> at_;  // by number

@@ -32,7 +32,7 @@ std::string SpecialOf(const std::string& line, SpellList& spells)
     SpellDescriber describer(spells);
     TItem item = ParseItemLine(line);
     DescribeItem(item, describer);
-    return item.Special;
+    return std::string(item.Special.view());
 }
 
 std::string SpecialOf(const std::string& line)
@@ -106,6 +106,23 @@ TEST(ItemRecord, SlotsKeepEveryThirtyTwoBitValue)
         moved.ClassOnly.fill(v);
         moved.ClassOnly = {v, 2};
         EXPECT_EQ(moved.ClassOnly.All(), (Slots::Values{v, 2})) << v;
+    }
+}
+
+TEST(ItemRecord, PackedTextKeepsEveryByte)
+{
+    using namespace std::string_literals;
+    for (const std::string& text : {""s, "None"s, "1234567"s, "12345678"s, "a\0b\0c\0d\0e"s, std::string(5000, 'x')}) {
+        PackedText t = text;
+        PackedText copy = t;
+        PackedText moved = std::move(t);
+        t = copy;  // into a moved-from text
+        const size_t from = text.empty() ? 0 : 1;
+        copy = copy.view().substr(from);  // from its own bytes
+        EXPECT_TRUE(t == text && moved == text) << text.size();
+        EXPECT_EQ(copy.view(), std::string_view(text).substr(from)) << text.size();
+        moved = "short";
+        EXPECT_EQ(moved.view(), "short");
     }
 }
 

@@ -132,7 +132,7 @@ TEST(Sorting, SortOrderIsTheStableOrderOfTheCompareOfEveryColumn)
     for (ListKind kind : {ListKind::Armor, ListKind::Weapons, ListKind::Other, ListKind::Spells}) {
         const auto& cols = Columns(kind);
         std::vector<ListRow> rows;
-        for (size_t i = 0; i < 80; ++i) {
+        for (size_t i = 0; i < 300; ++i) {  // enough for the sort of long runs
             std::vector<std::string> cells;
             for (size_t c = 0; c < cols.size(); ++c) cells.push_back(values[(i * (c + 3) + c * i / 7) % values.size()]);
             rows.push_back(Row(cells));
@@ -162,5 +162,26 @@ TEST(ApplyOrder, PutsEveryRowWhereTheOrderSays)
         ApplyOrder(rows, order);
         ASSERT_EQ(rows.size(), order.size());
         for (size_t i = 0; i < order.size(); ++i) EXPECT_EQ(rows[i].Texts()->at(0), std::to_string(order[i]));
+    }
+}
+
+TEST(Sorting, LongListsSharingMostBytes)
+{
+    // 300 names alike but for three digits, listed backwards, some twice in either case:
+    // ascending, equal names in their row order.
+    std::vector<ListRow> rows;
+    for (int i = 299; i >= 0; --i) {
+        const std::string digits = std::to_string(1000 + i).substr(1);
+        rows.push_back(Row({"Axe " + digits}));
+        if (i % 7 == 0) rows.push_back(Row({"axe " + digits}));
+    }
+    const std::vector<size_t> order = SortOrder(rows, Columns(ListKind::Other), SortState{0, false}, false);
+    for (size_t k = 1; k < order.size(); ++k) {
+        const auto& a = *rows[order[k - 1]].Texts();
+        const auto& b = *rows[order[k]].Texts();
+        EXPECT_LE(CompareText(a[0], b[0]), 0) << a[0] << " before " << b[0];
+        if (CompareText(a[0], b[0]) == 0) {
+            EXPECT_LT(order[k - 1], order[k]) << a[0];
+        }
     }
 }

@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmoAttribSummary")->toPlainText(), QString("DR +3, Accuracy +3, Encumberance +10"));
         QCOMPARE(Text("edtUMenc") + " " + Text("edtUenc"), QString("5280 100"));
         QCOMPARE(Box("cbxUWeapon")->currentText(), QString("Long Sword"));
-        const QString special = QString::fromStdString(v->Items[0].Special);
+        const QString special = QString::fromStdString(std::string(v->Items[0].Special.view()));
         QVERIFY(special.contains(", "));
         QCOMPARE(Box("cbxHead")->toolTip(), QString(special).replace(", ", "\n"));
         // Back to "*None*": the hint goes with the item, the weapon with it.
