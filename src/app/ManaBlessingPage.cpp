@@ -100,7 +100,7 @@ void ManaBlessingPage::btnLManaBlessClick()
     const Profile profile = links_.CurrentProfile();
     std::vector<TSpell*> offered;
     for (TSpell& spell : *links_.Spells)
-        if (metSpellCastorFilter(spell, profile) && IsBlessing(spell)) offered.push_back(&spell);
+        if (IsBlessing(spell) && metSpellCastorFilter(spell, profile)) offered.push_back(&spell);
     entries_->Refill(std::move(offered));
     for (QComboBox* box : lists_) box->setCurrentIndex(0);
 }
