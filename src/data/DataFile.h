@@ -68,8 +68,9 @@ private:
     size_t count_ = 0;
 };
 
-// Reads the file at path line by line, a piece at a time, and hands each line to readLine. Lines end in LF or CR LF;
-// a last line without a line end is still a line; nothing is read after a final line end.
+// Reads the file at path line by line, a piece at a time, and hands each line to readLine. Lines
+// end in LF or CR LF; a last line without a line end is still a line; nothing is read after a
+// final line end.
 // A conversion error raised by readLine is given the file name and the 1-based line number.
 // Throws EInOutError when the file cannot be opened or read.
 void ReadLines(const std::string& path, const Pump& pump,
