@@ -35,11 +35,9 @@ public:
         return s ? FromBytes(s->Name) : QString("*None*");
     }
     TSpell* Spell(int i) const { return i > 0 && i < rowCount() ? spells_[static_cast<size_t>(i)] : nullptr; }
-    // AddFormatedSpell for every spell given, the list kept in name order.
+    // AddFormatedSpell for every spell given, in their order, after "*None*".
     void Refill(std::vector<TSpell*> spells)
     {
-        std::stable_sort(spells.begin(), spells.end(),
-                         [](const TSpell* a, const TSpell* b) { return CompareText(a->Name, b->Name) < 0; });
         spells.insert(spells.begin(), nullptr);
         beginResetModel();
         spells_ = std::move(spells);
@@ -97,11 +95,22 @@ ManaBlessingPage::ManaBlessingPage(EventGuard& events, Links links, QWidget* par
 
 void ManaBlessingPage::btnLManaBlessClick()
 {
-    const Profile profile = links_.CurrentProfile();
+    Offer(Blessings(links_.CurrentProfile()));
+}
+
+std::vector<TSpell*> ManaBlessingPage::Blessings(const Profile& profile) const
+{
     std::vector<TSpell*> offered;
     for (TSpell& spell : *links_.Spells)
         if (IsBlessing(spell) && metSpellCastorFilter(spell, profile)) offered.push_back(&spell);
-    entries_->Refill(std::move(offered));
+    std::stable_sort(offered.begin(), offered.end(),
+                     [](const TSpell* a, const TSpell* b) { return CompareText(a->Name, b->Name) < 0; });
+    return offered;
+}
+
+void ManaBlessingPage::Offer(std::vector<TSpell*> blessings)
+{
+    entries_->Refill(std::move(blessings));
     for (QComboBox* box : lists_) box->setCurrentIndex(0);
 }
 

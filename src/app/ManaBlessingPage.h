@@ -27,6 +27,11 @@ public:
 
     // "&Filter": the ten lists offer the blessings the character casts, "*None*" chosen.
     void btnLManaBlessClick();
+    // The blessings a character of the profile casts, in name order. Reads the spells only, so
+    // it may run on another thread while nothing changes them.
+    std::vector<TSpell*> Blessings(const Profile& profile) const;
+    // The ten lists offer these blessings, "*None*" chosen.
+    void Offer(std::vector<TSpell*> blessings);
     // A pick in any list: the upkeep of all ten.
     void cbxBS1Change();
 

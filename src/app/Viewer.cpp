@@ -321,10 +321,10 @@ void TViewer::LoadClick()
     Loading = false;
     ArmorSortDescending = false;
     ArmorSortColumn = 0;
-    DisplayLists(pump);
+    std::vector<TSpell*> blessings = DisplayLists(pump);
     TDisplay->setTabVisible(TDisplay->indexOf(TabSheet3), false);
     equipmentPage_->edtStrengthChange();
-    manaBlessingPage_->btnLManaBlessClick();
+    manaBlessingPage_->Offer(std::move(blessings));  // what "Filter" on the blessing page does
 }
 
 void TViewer::ClearLists()
@@ -405,20 +405,23 @@ void TViewer::RestoreProfile(const SavedProfile& saved)
     }
 }
 
-void TViewer::DisplayLists(const std::function<void()>& pump)
+std::vector<TSpell*> TViewer::DisplayLists(const std::function<void()>& pump)
 {
-    // The weapons on a second thread; the armour, the larger sort, and the rest here, where the
-    // memory the load just freed is.
-    auto sortedWeapons = std::async(std::launch::async, [this] { return weaponsPage_->AllRows(true); });
+    // The weapons and the blessings on a second thread; the armour, the larger sort, and the rest
+    // here, where the memory the load just freed is.
+    auto second = std::async(std::launch::async, [this, profile = CurrentProfile()] {
+        return std::pair(weaponsPage_->AllRows(true), manaBlessingPage_->Blessings(profile));
+    });
     std::vector<ListRow> armour = armorPage_->AllRows(true);
     std::vector<ListRow> spells = spellsPage_->AllRows(false);
     std::vector<ListRow> other = otherPage_->AllRows(false);
-    WaitFor(sortedWeapons, pump);
-    std::vector<ListRow> weapons = sortedWeapons.get();
+    WaitFor(second, pump);
+    auto [weapons, blessings] = second.get();
     DisplaySpells(spells);
     DisplayWeapons(weapons);
     DisplayArmor(armour);
     DisplayOther(other);
+    return blessings;
 }
 
 void TViewer::DisplaySpells(std::vector<ListRow>& rows) { spellsPage_->SwapRows(rows); }

@@ -124,7 +124,8 @@ private:
     // and weapon lists sorted) while this one keeps the window painted, then shown by the four
     // Display functions, in the order spells, weapons, armour, other. Each takes the rows it
     // shows and leaves the list's old rows in their place.
-    void DisplayLists(const std::function<void()>& pump);
+    // Also finds the blessings the character casts, while the lists are sorted.
+    std::vector<TSpell*> DisplayLists(const std::function<void()>& pump);
     void DisplaySpells(std::vector<ListRow>& rows);
     void DisplayWeapons(std::vector<ListRow>& rows);
     void DisplayArmor(std::vector<ListRow>& rows);
