@@ -21,11 +21,7 @@ public:
     Slots() = default;
     Slots(std::initializer_list<int32_t> values) { *this = values; }  // the rest are 0
     Slots(const Slots& other) { Assign(other.All()); }
-    Slots(Slots&& other) noexcept
-    {
-        std::memcpy(narrow_, other.narrow_, sizeof narrow_);
-        std::memset(other.narrow_, 0, sizeof other.narrow_);
-    }
+    Slots(Slots&& other) noexcept { Take(other); }
     Slots& operator=(const Slots& other)
     {
         if (this != &other) Assign(other.All());
@@ -35,8 +31,7 @@ public:
     {
         if (this != &other) {
             Release();
-            std::memcpy(narrow_, other.narrow_, sizeof narrow_);
-            std::memset(other.narrow_, 0, sizeof other.narrow_);
+            Take(other);
         }
         return *this;
     }
@@ -104,6 +99,12 @@ private:
         int32_t* p;
         std::memcpy(&p, narrow_ + 4, sizeof p);  // the pointer's bytes, behind the mark
         return p;
+    }
+    // Takes other's values (and heap room), leaving it all zero.
+    void Take(Slots& other) noexcept
+    {
+        std::memcpy(narrow_, other.narrow_, sizeof narrow_);
+        std::memset(other.narrow_, 0, sizeof other.narrow_);
     }
     void Release();
 
