@@ -1,9 +1,10 @@
 #include "app/BestSetDialog.h"
 
 #include "app/Bytes.h"
+#include "app/UserInterface.h"
 #include "app/Widgets.h"
 #include "data/CodeTables.h"
-#include "data/TypedNumber.h"
+#include "data/Decimal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +12,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -43,20 +43,26 @@ constexpr WeightBox kWeightBoxes[] = {
 // Named weights for the eight boxes, in their order.
 struct Preset {
     const char* Name;
-    std::array<int, 8> Weights;
+    std::array<int32_t, 8> Weights;  // hundredths
 };
 constexpr Preset kPresets[] = {
-    {"Armour: AC and DR", {1, 1, 0, 0, 0, 0, 0, 0}},
-    {"Fighter: hits and damage", {1, 1, 2, 2, 0, 0, 0, 3}},
-    {"Thief: stealth and dodge", {1, 0, 1, 0, 3, 0, 2, 0}},
-    {"Caster: magic resistance", {1, 1, 0, 0, 0, 3, 0, 0}},
+    {"Armour: AC and DR", {100, 100, 0, 0, 0, 0, 0, 0}},
+    {"Fighter: hits and damage", {100, 100, 200, 200, 0, 0, 0, 300}},
+    {"Thief: stealth and dodge", {100, 0, 100, 0, 300, 0, 200, 0}},
+    {"Caster: magic resistance", {100, 100, 0, 0, 0, 300, 0, 0}},
 };
 
 const char* const kBounds[] = {"None", "Light", "Medium", "No limit"};
 
-QString Score(SetScore tenths, char sep)
+QString Score(SetScore thousandths, char sep)
 {
-    return QString::fromStdString(ScoreText(tenths)).replace('.', QChar(sep));
+    return FromBytes(ScoreText(thousandths, sep));
+}
+
+// The caption of a weight box without its mnemonic, as a message names it.
+QString Plain(const char* caption)
+{
+    return QString(caption).remove('&');
 }
 
 }  // namespace
@@ -166,14 +172,15 @@ BestSetDialog::~BestSetDialog()
 
 void BestSetDialog::BuildWeights(QGridLayout* grid)
 {
-    const auto intBox = [this](const char* name) {
-        QLineEdit* box = MakeEdit(this, name, "0", "A whole number: how much one point counts; 0 for not at all.");
-        box->setValidator(new QIntValidator(box));
+    const auto weightBox = [this](const char* name) {
+        QLineEdit* box = MakeEdit(this, name, "0",
+                                  "How much one point counts, with up to two decimals (1.5, 0.25); negative counts "
+                                  "against, 0 not at all.");
         box->setFixedWidth(60);
         return box;
     };
     for (size_t i = 0; i < std::size(kWeightBoxes); ++i) {
-        QLineEdit* box = weights_[i] = intBox(kWeightBoxes[i].Name);
+        QLineEdit* box = weights_[i] = weightBox(kWeightBoxes[i].Name);
         if (i < 2) box->setText("1");
         QLabel* label = MakeLabel(this, "", kWeightBoxes[i].Caption);
         label->setBuddy(box);
@@ -190,7 +197,7 @@ void BestSetDialog::BuildWeights(QGridLayout* grid)
     grid->addWidget(cbxBestPreset, 4, 1, 1, 3);
     connect(cbxBestPreset, &QComboBox::activated, this, [this](int i) {
         for (size_t k = 0; k < weights_.size(); ++k)
-            weights_[k]->setText(QString::number(kPresets[static_cast<size_t>(i)].Weights[k]));
+            weights_[k]->setText(FromBytes(DecimalText(kPresets[static_cast<size_t>(i)].Weights[k], 2, page_.DecimalSep)));
     });
 
     // Every ability by name, with a weight (0: not counted).
@@ -220,24 +227,30 @@ void BestSetDialog::BuildWeights(QGridLayout* grid)
     grid->addWidget(tblAbilityWeights, 5, 0, 1, 4);
 }
 
-BestSetQuestion BestSetDialog::Question() const
+std::optional<BestSetQuestion> BestSetDialog::Question() const
 {
     BestSetQuestion q;
     q.Lists = page_.Lists;
-    const auto number = [](const QString& text) {
-        int32_t n = 0;
-        try {
-            n = GetNumber(ToBytes(text));
-        } catch (const std::exception&) {
-        }  // what does not read counts as 0
-        return n;
+    QString bad;  // the first box that does not read, and what it holds
+    const auto weight = [&](const QString& box, const QString& text) {
+        const auto w = ReadWeight(ToBytes(text), page_.DecimalSep);
+        if (!w && bad.isEmpty())
+            bad = QString("The weight for \"%1\" does not read: \"%2\". Type a number with at most two decimals, such "
+                          "as 2, -1 or 1.5, no larger than 21474836.47 either way.")
+                      .arg(box, text);
+        return w.value_or(0);
     };
-    for (size_t i = 0; i < weights_.size(); ++i) q.Weights.*kWeightBoxes[i].Weight = number(weights_[i]->text());
+    for (size_t i = 0; i < weights_.size(); ++i)
+        q.Weights.*kWeightBoxes[i].Weight = weight(Plain(kWeightBoxes[i].Caption), weights_[i]->text());
     for (int row = 0; row < tblAbilityWeights->rowCount(); ++row) {
-        const int32_t w = number(tblAbilityWeights->item(row, 1)->text());
+        const int32_t w = weight(tblAbilityWeights->item(row, 0)->text(), tblAbilityWeights->item(row, 1)->text());
         if (w == 0) continue;
         for (const QVariant& code : tblAbilityWeights->item(row, 0)->data(Qt::UserRole).toList())
             q.Weights.Abilities[code.toInt()] = w;
+    }
+    if (!bad.isEmpty()) {
+        page_.Ui->ShowMessage(const_cast<BestSetDialog*>(this), bad);
+        return std::nullopt;
     }
     q.Bound = static_cast<LoadBound>(cbxBestBound->currentIndex());
     for (size_t s = 0; s < keep_.size(); ++s)
@@ -251,7 +264,9 @@ BestSetQuestion BestSetDialog::Question() const
 void BestSetDialog::Search()
 {
     if (worker_) return;
-    asked_ = Question();
+    std::optional<BestSetQuestion> question = Question();
+    if (!question) return;
+    asked_ = std::move(*question);
     stop_ = false;
     done_ = 0;
     btnBestSearch->setEnabled(false);

@@ -24,6 +24,8 @@ class QTreeWidget;
 
 namespace vantor {
 
+class IUserInterface;
+
 class BestSetDialog : public QDialog {
 public:
     // What the equipment page hands over: its lists and picks, and what its category rests on.
@@ -33,6 +35,7 @@ public:
         std::optional<int32_t> Strength;
         int32_t MiscEncumbrance = 0;
         char DecimalSep = '.';
+        IUserInterface* Ui = nullptr;  // says why a search does not start
         std::function<void(const std::array<int, kSlotCount>&)> Wear;  // as the player's picks
     };
 
@@ -45,7 +48,9 @@ public:
 
 private:
     void BuildWeights(QGridLayout* grid);
-    BestSetQuestion Question() const;
+    // The question the boxes ask; nothing, after a message naming the box, when a weight does not
+    // read.
+    std::optional<BestSetQuestion> Question() const;
     void ShowAnswer();
     void CancelClicked();
     void StopSearch();

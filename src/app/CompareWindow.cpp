@@ -54,11 +54,8 @@ CompareWindow::CompareWindow(const QString& itemName, const std::vector<Comparis
     // What the swap does to the set's encumbrance.
     QStringList lines;
     for (const Comparison& c : comparisons) {
-        const auto name = [](const std::optional<EncumbranceCategory>& k) {
-            return k ? QString(CategoryName(*k)) : QString("cannot be added up");
-        };
-        lines << QString("Wearing it as %1: encumbrance %2 now, %3 after the swap.")
-                     .arg(SlotTable()[c.Target].Caption, name(c.Before), name(c.After));
+        const QString change = FromBytes(CategoryChange(c));
+        lines << (comparisons.size() > 1 ? QString("On %1: %2").arg(SlotTable()[c.Target].Caption, change) : change);
     }
     QLabel* category = MakeLabel(this, "lblCompareCategory", lines.join('\n'));
     layout->addWidget(category);

@@ -76,7 +76,12 @@ EquipmentPage::EquipmentPage(const ItemList& items, IUserInterface& ui, EventGua
     layout->addWidget(slotPanel, 1);
     layout->addWidget(BuildReadouts());
 
-    for (QComboBox* box : slotBoxes_) events_.OnPick(box, [this] { cbxHeadChange(); });
+    for (QComboBox* box : slotBoxes_) {
+        events_.OnPick(box, [this] { cbxHeadChange(); });
+        // Whatever changes what a slot holds (a pick, a paste, a load, a reset, a refill), the
+        // lists mark what is worn.
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { ShowWorn(); });
+    }
     events_.OnTextChange(edtEenc, [this] { cbxHeadChange(); });
     events_.OnTextChange(edtMiscAC, [this] { cbxHeadChange(); });
     events_.OnTextChange(edtEncM, [this] { edtStrengthChange(); });
@@ -224,7 +229,12 @@ void EquipmentPage::FillSlots(const std::function<bool(const TItem&)>& usable, S
     FillSlotLists(items_, usable, lists_, swing);
     for (SlotListModel* m : slotRows_) m->EndRefill();
     for (QComboBox* box : slotBoxes_) box->setCurrentIndex(0);
-    if (links_.WornChanged) links_.WornChanged(ChosenItems{});
+    ShowWorn();
+}
+
+void EquipmentPage::ShowWorn()
+{
+    if (links_.WornChanged) links_.WornChanged(Chosen());
 }
 
 void EquipmentPage::btnLeqtabClick()
@@ -262,7 +272,6 @@ void EquipmentPage::btnreseteqClick()
 void EquipmentPage::cbxHeadChange()
 {
     const ChosenItems chosen = Chosen();
-    if (links_.WornChanged) links_.WornChanged(chosen);
     // Everything is worked out before anything is shown, so that an overflow leaves the readouts.
     const EquipmentTotals t = AddUpEquipment(chosen, ToBytes(edtEenc->text()), ToBytes(edtMiscAC->text()));
     const std::string summary = AbilitySummary(t);
@@ -330,6 +339,7 @@ void EquipmentPage::btnBestSetClick()
     }  // the page then carries nothing
     page.MiscEncumbrance = ReadStartValues(ToBytes(edtEenc->text()), ToBytes(edtMiscAC->text())).Encumbrance;
     page.DecimalSep = decimalSep_;
+    page.Ui = &ui_;
     page.Wear = [this](const std::array<int, kSlotCount>& picks) { events_.Run([this, &picks] { ChooseSet(picks); }); };
     auto* dialog = new BestSetDialog(std::move(page), window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -84,6 +84,8 @@ private:
     // Refills the slot lists (and the swing calculator's, when given) and chooses "*None*".
     void FillSlots(const std::function<bool(const TItem&)>& usable, SlotList* swing);
     QWidget* BuildReadouts();
+    // Tells the lists which items the slots hold now.
+    void ShowWorn();
     QComboBox* SlotBox(Slot s) const { return slotBoxes_[static_cast<size_t>(s)]; }
 
     const ItemList& items_;

@@ -1,5 +1,7 @@
 #include "equipment/BestSet.h"
 
+#include "data/Decimal.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -376,18 +378,16 @@ SetScore ItemScore(const TItem& item, const ScoreWeights& w)
     return s + whole * 10;
 }
 
-std::string ScoreText(SetScore tenths)
+std::optional<int32_t> ReadWeight(std::string_view text, char sep)
 {
-    const bool negative = tenths < 0;
-    unsigned __int128 v = negative ? static_cast<unsigned __int128>(-(tenths + 1)) + 1 : static_cast<unsigned __int128>(tenths);
-    const int last = static_cast<int>(v % 10);
-    v /= 10;
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
-        v /= 10;
-    } while (v != 0);
-    return (negative ? "-" : "") + digits + "." + static_cast<char>('0' + last);
+    const auto hundredths = ReadDecimal(text, sep, 2, std::numeric_limits<int32_t>::max());
+    if (!hundredths) return std::nullopt;
+    return static_cast<int32_t>(*hundredths);
+}
+
+std::string ScoreText(SetScore thousandths, char sep)
+{
+    return DecimalText(thousandths, 3, sep);
 }
 
 std::optional<int64_t> LoadAllowed(const BestSetQuestion& q, int64_t bonus)

@@ -18,22 +18,29 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vantor {
 
 using SetScore = __int128;
 
-// What the player wants, as whole-number weights; 0 is "do not care", negatives count against.
+// What the player wants, as weights in hundredths ("1.5" is 150); 0 is "do not care", negatives
+// count against.
 struct ScoreWeights {
-    int32_t ArmourClass = 1, DamageResist = 1, Accuracy = 0, Crits = 0, Stealth = 0, MagicRes = 0,
+    int32_t ArmourClass = 100, DamageResist = 100, Accuracy = 0, Crits = 0, Stealth = 0, MagicRes = 0,
             Dodge = 0, MaxDamage = 0;
     std::map<int32_t, int32_t> Abilities;  // ability code -> weight
 };
 
-// An item's score in tenths (armour class and damage resistance come in tenths).
+// A weight as the player types it: a sign and up to two decimals after "." or sep, within 32 bits
+// of hundredths; nothing for any other text.
+std::optional<int32_t> ReadWeight(std::string_view text, char sep);
+
+// An item's score in thousandths: a weight in hundredths times a figure in tenths (armour class
+// and damage resistance come in tenths, the other figures are whole).
 SetScore ItemScore(const TItem& item, const ScoreWeights& weights);
-// A score in tenths as the window shows it: "12.3", "-0.5".
-std::string ScoreText(SetScore tenths);
+// A score in thousandths as the window shows it, exact: "12.3", "-0.25", "6".
+std::string ScoreText(SetScore thousandths, char sep = '.');
 
 enum class LoadBound { None, Light, Medium, NoLimit };
 

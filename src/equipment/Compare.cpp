@@ -51,6 +51,42 @@ std::map<int32_t, int64_t> AbilityTotals(const TItem* item)
     return out;
 }
 
+// The figures of an item, each with the ability code the reader takes it from (0 for none): a
+// figure and its ability are one quantity, shown once, as the totals count it.
+struct Figure {
+    const char* Stat;
+    double (*Of)(const TItem&);
+    int32_t Code;
+    bool Real, LessIsBetter;
+};
+constexpr Figure kFigures[] = {
+    {"Armour class", [](const TItem& i) { return i.ArmourClass; }, 0, true, false},
+    {"Damage resistance", [](const TItem& i) { return i.DamageResist; }, 7, true, false},
+    {"Encumbrance", [](const TItem& i) { return double(i.Weight); }, 0, false, true},
+    {"Encumbrance bonus", [](const TItem& i) { return double(i.EncumbranceBonus); }, 96, false, false},
+    {"Accuracy", [](const TItem& i) { return double(i.Accuracy); }, 0, false, false},
+    {"Critical hits", [](const TItem& i) { return double(i.Crits); }, 58, false, false},
+    {"Stealth", [](const TItem& i) { return double(i.Stealth); }, 27, false, false},
+    {"Magic resistance", [](const TItem& i) { return double(i.MagicRes); }, 36, false, false},
+    {"Dodge", [](const TItem& i) { return double(i.Dodge); }, 34, false, false},
+    {"Max damage", [](const TItem& i) { return double(i.MaxDamageBonus); }, 4, false, false},
+    {"Level needed", [](const TItem& i) { return double(i.MinLevel); }, 135, false, true},
+};
+
+bool IsFigure(int32_t code)
+{
+    for (const Figure& f : kFigures)
+        if (f.Code == code) return true;
+    return false;
+}
+
+// 1 when mine is better, -1 when theirs is, 0 when they are equal: higher is better, unless less is.
+int Better(double mine, double theirs, bool lessIsBetter)
+{
+    if (mine == theirs) return 0;
+    return (mine > theirs) != lessIsBetter ? 1 : -1;
+}
+
 }  // namespace
 
 Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& chosen, const SetInputs& in, char sep)
@@ -58,42 +94,42 @@ Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& ch
     Comparison c;
     c.Target = target;
     const TItem* worn = chosen[static_cast<size_t>(target)];
-    const auto add = [&](const char* stat, double mine, double theirs, bool lessIsBetter, bool real) {
-        const auto text = [&](double v) { return real ? FormatReal(v, sep) : IntToStr(static_cast<int64_t>(v)); };
-        const double diff = mine - theirs;
-        std::string d = text(diff);
-        if (diff > 0) d.insert(d.begin(), '+');
-        const int better = diff == 0 ? 0 : ((diff < 0) == lessIsBetter ? 1 : -1);
-        c.Rows.push_back({stat, text(mine), text(theirs), d, better});
-    };
     const TItem none;
     const TItem& w = worn ? *worn : none;
-    add("Armour class", item.ArmourClass, w.ArmourClass, false, true);
-    add("Damage resistance", item.DamageResist, w.DamageResist, false, true);
-    add("Encumbrance", item.Weight, w.Weight, true, false);
-    add("Accuracy", item.Accuracy, w.Accuracy, false, false);
-    add("Critical hits", item.Crits, w.Crits, false, false);
-    add("Stealth", item.Stealth, w.Stealth, false, false);
-    add("Magic resistance", item.MagicRes, w.MagicRes, false, false);
-    add("Dodge", item.Dodge, w.Dodge, false, false);
-    add("Max damage", item.MaxDamageBonus, w.MaxDamageBonus, false, false);
-    add("Level", item.MinLevel, w.MinLevel, true, false);
+    for (const Figure& f : kFigures) {
+        const double mine = f.Of(item), theirs = f.Of(w), diff = mine - theirs;
+        const auto text = [&](double v) { return f.Real ? FormatReal(v, sep) : IntToStr(static_cast<int64_t>(v)); };
+        std::string d = text(diff);
+        if (diff > 0) d.insert(d.begin(), '+');
+        c.Rows.push_back({f.Stat, text(mine), text(theirs), d, Better(mine, theirs, f.LessIsBetter)});
+    }
+    // Every other ability of either item, by code.
     const auto mine = AbilityTotals(&item), theirs = AbilityTotals(worn);
     std::map<int32_t, int> codes;
-    for (const auto& [code, v] : mine) codes[code] = 0;
-    for (const auto& [code, v] : theirs) codes[code] = 0;
+    for (const auto* side : {&mine, &theirs})
+        for (const auto& [code, v] : *side)
+            if (!IsFigure(code)) codes[code] = 0;
     for (const auto& [code, unused] : codes) {
         const auto a = mine.find(code), b = theirs.find(code);
         const int64_t x = a == mine.end() ? 0 : a->second, y = b == theirs.end() ? 0 : b->second;
-        CompareRow row{GetFlagName(code), a == mine.end() ? "" : PlusMinusZero(x), b == theirs.end() ? "" : PlusMinusZero(y),
-                       PlusMinusZero(x - y), x == y ? 0 : (x > y ? 1 : -1)};
-        c.Rows.push_back(std::move(row));
+        c.Rows.push_back({GetFlagName(code), a == mine.end() ? "" : PlusMinusZero(x),
+                          b == theirs.end() ? "" : PlusMinusZero(y), PlusMinusZero(x - y),
+                          Better(static_cast<double>(x), static_cast<double>(y), false)});
     }
     ChosenItems swapped = chosen;
     swapped[static_cast<size_t>(target)] = &item;
     c.Before = Category(chosen, in);
     c.After = Category(swapped, in);
     return c;
+}
+
+std::string CategoryChange(const Comparison& c)
+{
+    const auto name = [](const std::optional<EncumbranceCategory>& k) {
+        return std::string(k ? CategoryName(*k) : "cannot be added up");
+    };
+    if (c.Before == c.After) return "Encumbrance stays " + name(c.Before);
+    return "Encumbrance: " + name(c.Before) + " now, " + name(c.After) + " after the swap";
 }
 
 }  // namespace vantor

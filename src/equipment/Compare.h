@@ -39,9 +39,15 @@ struct Comparison {
 // strength carries with the set's encumbrance bonus (a maximum that cannot be worked out is 0).
 EncumbranceCategory CategoryOfSet(const EquipmentTotals& totals, std::string_view strength);
 
-// item against what chosen holds in target (nothing there: an empty slot). Armour class, damage
-// resistance, encumbrance (less is better), accuracy, crits, stealth, magic resistance, dodge, max
-// damage, level (lower is better), then every ability of either item.
+// item against what chosen holds in target (nothing there: an empty slot), one row per quantity:
+// armour class, damage resistance, encumbrance, encumbrance bonus, accuracy, crits, stealth, magic
+// resistance, dodge, max damage and the level needed (a figure and the ability it is read from
+// are one row), then every other ability of either item. Higher is better, except for the
+// encumbrance and the level needed.
 Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& chosen, const SetInputs& in, char decimalSep);
+
+// What the swap does to the category, as a player reads it: "Encumbrance stays None",
+// "Encumbrance: Light now, Medium after the swap".
+std::string CategoryChange(const Comparison& comparison);
 
 }  // namespace vantor

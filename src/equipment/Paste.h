@@ -29,14 +29,15 @@ struct PasteResult {
 // listing and serves nothing.
 PasteResult PasteEquipment(std::string text, const SlotLists& lists);
 
-// The chosen entries as the game lists a set ("leather cap (Head)"; an empty slot its marker,
-// "(Neck)", or "*None* (Neck)" where that pastes back better), one a line in the order the paste
-// reads them, so that the text pastes back to the same picks.
+// The chosen entries as the game lists a set ("leather cap (Head)"), one a line, in a text that
+// "Paste Eq" reads back to the same set whenever some text can: an empty slot is written as its
+// marker, "(Neck)", as "*None* (Neck)", or left out where that keeps a shorter name from being
+// taken; the lines are ordered so that a name standing in several lines is cut from its own; two
+// rings may change fingers. A slot left out reads back empty, as on a page emptied first.
 std::string CopySetText(const SlotLists& lists, const std::array<int, kSlotCount>& picks);
 
-// The slots whose item the copied text would not paste back: same-named items in one list, a
-// longer name of an earlier slot's list inside a later item's name, or two rings whose longer name
-// is on the second finger (the paste gives the first finger the longest ring name).
+// The slots whose item the copied text does not give back: only where no text can (same-named
+// items in one list, a longer name of an earlier slot's list inside a later item's name).
 std::vector<Slot> SlotsNotPastedBack(const SlotLists& lists, const std::array<int, kSlotCount>& picks);
 
 }  // namespace vantor

@@ -119,9 +119,10 @@ TEST(BestSet, AgreesWithEverySetTried)
                 if (s == Finger1) lists[Finger2].AddFormated(item);
             }
         }
-        q.Weights.ArmourClass = pickIn(-2, 5);
-        q.Weights.Crits = pickIn(-2, 5);
-        q.Weights.Abilities[22] = pickIn(-2, 5);
+        // Weights in hundredths: decimals and negatives.
+        q.Weights.ArmourClass = pickIn(-250, 500);
+        q.Weights.Crits = pickIn(0, 1) ? pickIn(-2, 5) * 100 : pickIn(-199, 199);
+        q.Weights.Abilities[22] = pickIn(-250, 500);
         q.Bound = static_cast<LoadBound>(pickIn(0, 3));
         if (pickIn(0, 9) > 0) q.Strength = pickIn(-1, 3);
         q.MiscEncumbrance = pickIn(-10, 20);
@@ -160,8 +161,8 @@ TEST(BestSet, BeatsTheBestItemOfEachSlot)
     BestSetAnswer a = SolveBestSet(q);
     EXPECT_EQ(a.Picks[Head], 2);
     EXPECT_EQ(a.Picks[Torso], 2);
-    EXPECT_EQ(ScoreText(a.Score), "12.0");
-    EXPECT_EQ(ScoreText(*a.RunnerUp), "10.0");
+    EXPECT_EQ(ScoreText(a.Score), "12");
+    EXPECT_EQ(ScoreText(*a.RunnerUp), "10");
     EXPECT_EQ(a.Load, 80);
     EXPECT_EQ(a.Category, EncumbranceCategory::None);
 
@@ -194,9 +195,9 @@ TEST(BestSet, RingsAndEdgesOfTheRange)
     q.Lists = &lists;
     q.Bound = LoadBound::NoLimit;
     BestSetAnswer a = SolveBestSet(q);
-    EXPECT_EQ(ScoreText(a.Score), "7.0");
+    EXPECT_EQ(ScoreText(a.Score), "7");
     q.SameRing = true;
-    EXPECT_EQ(ScoreText(SolveBestSet(q).Score), "10.0");
+    EXPECT_EQ(ScoreText(SolveBestSet(q).Score), "10");
 
     // Values at the ends of the 32-bit range are neither dropped nor overflow.
     lists[Head].AddFormated(items[2]);
@@ -208,6 +209,32 @@ TEST(BestSet, RingsAndEdgesOfTheRange)
     ASSERT_TRUE(truth.Best.has_value());
     EXPECT_TRUE(a.Score == *truth.Best) << ScoreText(a.Score);
     ExpectAdmissible(q, a);
-    EXPECT_EQ(ScoreText(-SetScore{15}), "-1.5");
-    EXPECT_EQ(ScoreText(SetScore{INT64_MAX} * 1000), "922337203685477580700.0");
+}
+
+TEST(BestSet, WeightsAndScoresAreExactDecimals)
+{
+    const struct {
+        const char* Typed;
+        char Sep;
+        std::optional<int32_t> Hundredths;
+    } weights[] = {{"2", '.', 200},         {"-2", '.', -200},      {"1.5", '.', 150},  {" -0.25 ", '.', -25},
+                   {"1,5", ',', 150},       {"1.5", ',', 150},      {"+3.", '.', 300},  {".5", '.', 50},
+                   {"1,5", '.', {}},        {"abc", '.', {}},       {"1e3", '.', {}},   {"1.234", '.', {}},
+                   {"", '.', {}},           {"-", '.', {}},         {"1.2.3", '.', {}}, {"--1", '.', {}},
+                   {"21474836.47", '.', INT32_MAX}, {"-21474836.47", '.', -INT32_MAX}, {"21474836.48", '.', {}},
+                   {"99999999999999999999999", '.', {}}};
+    for (const auto& w : weights) EXPECT_EQ(ReadWeight(w.Typed, w.Sep), w.Hundredths) << w.Typed;
+    EXPECT_EQ(ScoreText(-SetScore{1500}), "-1.5");
+    EXPECT_EQ(ScoreText(-SetScore{250}, ','), "-0,25");
+    EXPECT_EQ(ScoreText(SetScore{5}), "0.005");
+    EXPECT_EQ(ScoreText(SetScore{0}), "0");
+    EXPECT_EQ(ScoreText(SetScore{INT64_MAX} * 1000), "9223372036854775807");
+    // AC 2.5 at weight 1.5 and stealth 3 at weight -0.25: 3.75 - 0.75.
+    TItem item;
+    item.ArmourClass = 2.5;
+    item.Stealth = 3;
+    ScoreWeights w;
+    w.ArmourClass = 150;
+    w.Stealth = -25;
+    EXPECT_EQ(ScoreText(ItemScore(item, w)), "3");
 }

@@ -356,6 +356,129 @@ TEST(CopySet, PastesBackUnlessANameMatchesFirst)
     EXPECT_EQ(CopySetText(SlotLists{}, {}).substr(0, 14), "(Head)\n(Neck)\n");
 }
 
+namespace {
+
+// Whether text pastes back to picks: each slot served gets its item, a slot not served is empty,
+// and two rings may have changed fingers.
+bool PastesBack(const SlotLists& lists, const std::array<int, kSlotCount>& picks, const std::string& text)
+{
+    const PasteResult back = PasteEquipment(text, lists);
+    std::array<const TItem*, kSlotCount> got{}, want{};
+    for (int s = 0; s < kSlotCount; ++s) {
+        want[s] = lists[s].Record(picks[s]);
+        if (back.Picks[s]) got[s] = lists[s].Record(*back.Picks[s]);
+    }
+    if (got[Finger1] == want[Finger2] && got[Finger2] == want[Finger1]) std::swap(got[Finger1], got[Finger2]);
+    return got == want;
+}
+
+// Whether some text of the set's lines pastes back: the lines of the slots in play in every order,
+// each empty one written as its marker, with "*None*" or left out, the rings either way round;
+// the other slots by their markers.
+bool SomeTextPastesBack(const SlotLists& lists, std::array<int, kSlotCount> picks, const std::vector<Slot>& inPlay)
+{
+    static const std::map<Slot, std::string> kMarker = {
+        {Head, "(Head)"}, {Neck, "(Neck)"}, {Finger1, "(Finger)"}, {Finger2, "(Finger)"},
+        {Offhand, "(Off-Hand)"}, {Weapon, "(Weapon Hand)"}};
+    std::string rest;
+    for (const char* other : {"(Back)", "(Ears)", "(Torso)", "(Arms)", "(Hands)", "(Wrist)", "(Waist)", "(Legs)",
+                              "(Feet)", "(Worn)"})
+        rest += std::string(other) + "\n";
+    for (int way = 0; way < 2; ++way) {
+        if (way == 1) {  // the rings swapped: the fingers' lists hold the same rings
+            std::swap(picks[Finger1], picks[Finger2]);
+        }
+        std::vector<Slot> empty;
+        for (const Slot s : inPlay)
+            if (picks[s] == 0) empty.push_back(s);
+        int forms = 1;
+        for (size_t k = 0; k < empty.size(); ++k) forms *= 3;
+        for (int code = 0; code < forms; ++code) {
+            std::vector<std::string> lines;
+            int c = code;
+            for (const Slot s : inPlay) {
+                if (picks[s] != 0) {
+                    lines.push_back(std::string(lists[s].Text(picks[s])) + " " + kMarker.at(s));
+                    continue;
+                }
+                const int form = c % 3;
+                c /= 3;
+                if (form == 0) lines.push_back(kMarker.at(s));
+                if (form == 1) lines.push_back("*None* " + kMarker.at(s));
+            }
+            std::sort(lines.begin(), lines.end());
+            do {
+                std::string text;
+                for (const std::string& line : lines) text += line + "\n";
+                if (PastesBack(lists, picks, text + rest)) return true;
+            } while (std::next_permutation(lines.begin(), lines.end()));
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(CopySet, PastesBackWheneverSomeTextDoes)
+{
+    // The player's case: a weapon whose name holds the off-hand's, rings whose names nest.
+    std::deque<TItem> items;
+    const auto add = [&](SlotLists& lists, std::initializer_list<Slot> slots, const std::string& name) {
+        TItem& item = items.emplace_back(Armour(name, 0));
+        for (const Slot s : slots) lists[s].AddFormated(item);
+    };
+    SlotLists lists;
+    add(lists, {Head}, "Leather Cap");
+    add(lists, {Finger1, Finger2}, "Ring");
+    add(lists, {Finger1, Finger2}, "Silver Ring");
+    add(lists, {Offhand}, "Sword");
+    add(lists, {Weapon}, "Short Sword");
+    std::array<int, kSlotCount> picks{};
+    picks[Head] = picks[Finger1] = picks[Weapon] = 1;
+    picks[Finger2] = 2;
+    EXPECT_TRUE(SlotsNotPastedBack(lists, picks).empty()) << CopySetText(lists, picks);
+    EXPECT_TRUE(PastesBack(lists, picks, CopySetText(lists, picks)));
+
+    // Small random sets of nested names, against every text of their lines.
+    std::mt19937 random(9);
+    const auto pickIn = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    const char* const words[] = {"Sword", "Short", "Ring", "Silver", "Cap"};
+    const Slot play[] = {Head, Neck, Finger1, Offhand, Weapon};
+    int roundTrips = 0;
+    for (int round = 0; round < 300; ++round) {
+        SlotLists l;
+        std::vector<Slot> inPlay;
+        for (const Slot s : play) {
+            if (pickIn(0, 3) == 0) continue;
+            inPlay.push_back(s);
+            if (s == Finger1) inPlay.push_back(Finger2);
+            for (int n = pickIn(1, 3); n > 0; --n) {
+                std::string name = words[pickIn(0, 4)];
+                if (pickIn(0, 1)) name += std::string(" ") + words[pickIn(0, 4)];
+                add(l, s == Finger1 ? std::initializer_list<Slot>{Finger1, Finger2} : std::initializer_list<Slot>{s}, name);
+            }
+        }
+        std::array<int, kSlotCount> p{};
+        for (const Slot s : inPlay) p[s] = pickIn(0, l[s].size() - 1);
+        const std::string copied = CopySetText(l, p);
+        const bool back = PastesBack(l, p, copied);
+        SCOPED_TRACE(copied);
+        EXPECT_EQ(back, SlotsNotPastedBack(l, p).empty());
+        if (SomeTextPastesBack(l, p, inPlay)) {
+            EXPECT_TRUE(back);
+            if (!back) {
+                for (const Slot s : inPlay) {
+                    std::string d = std::to_string(s) + " pick " + std::to_string(p[s]) + ":";
+                    for (int i = 0; i < l[s].size(); ++i) d += " [" + std::string(l[s].Text(i)) + "]";
+                    ADD_FAILURE() << d;
+                }
+            }
+        }
+        roundTrips += back;
+    }
+    EXPECT_GT(roundTrips, 150);  // the rounds are not all hopeless
+}
+
 TEST(Compare, StatByStatAndTheCategoryAfterTheSwap)
 {
     TItem helm = Armour("new helm", 2), worn = Armour("old helm", 2), boots = Armour("boots", 5);
@@ -386,7 +509,7 @@ TEST(Compare, StatByStatAndTheCategoryAfterTheSwap)
         const char* Difference;
         int Better;
     } expected[] = {{"Armour class", "2.5", "3", "-0.5", -1}, {"Encumbrance", "300", "10", "+290", -1},
-                    {"Critical hits", "0", "0", "0", 0},      {"Level", "0", "20", "-20", 1},
+                    {"Critical hits", "0", "0", "0", 0},      {"Level needed", "0", "20", "-20", 1},
                     {"Dodge", "0", "0", "0", 0},              {GetFlagName(22), "+4", "", "+4", 1}};
     for (const auto& e : expected) {
         const CompareRow r = row(e.Stat);

@@ -28,9 +28,7 @@ using testfiles::ItemLine;
 using testfiles::TempDir;
 using testfiles::operator+;
 
-namespace {
-
-const char* const kSlotNames[] = {"cbxHead",  "cbxNeck",  "cbxBack",  "cbxEars",    "cbxTorso",  "cbxArms",
+const char* const kSlotNames[16] = {"cbxHead",  "cbxNeck",  "cbxBack",  "cbxEars",    "cbxTorso",  "cbxArms",
                                   "cbxGloves", "cbxFinger1", "cbxFinger2", "cbxWrist", "cbxWaist", "cbxLegs",
                                   "cbxFeet",  "cbxOffhand", "cbxWeapon", "cbxWorn"};
 
@@ -50,8 +48,6 @@ std::string EquipmentItems()
            armour(201, "Long Sword", 0, 30, {{5, "1"}}) + armour(202, "Short Sword", 9, 20, {{5, "1"}}) +
            armour(301, "Apple", 2, 1, {{5, "4"}});
 }
-
-}  // namespace
 
 class EquipmentPageTest : public QObject, WindowFixture {
     Q_OBJECT
@@ -104,7 +100,7 @@ private slots:
         Type("edtStrength", "1");
         d = open();
         Ctl<QLineEdit>(*d, "edtWeightAcc")->setText("1");
-        QCOMPARE(search(d, "None"), QString("1.0"));
+        QCOMPARE(search(d, "None"), QString("1"));
         Ctl<QCheckBox>(*d, "chkKeepHead")->setChecked(true);
         QCOMPARE(search(d, "None"), QString());
         QCOMPARE(Ctl<QLabel>(*d, "lblBestTotals")->text(), QString("No set stays within the bound."));
@@ -149,15 +145,22 @@ private slots:
         QCOMPARE(rows->headerItem()->text(2), QString("Bronze Helm (Head)"));
         QCOMPARE(rows->topLevelItem(0)->text(3), QString("-2.5"));  // armour class
         QVERIFY(rows->topLevelItem(0)->font(2).bold());            // the worn helm's is better
-        QCOMPARE(Ctl<QLabel>(*compare, "lblCompareCategory")->text(),
-                 QString("Wearing it as Head: encumbrance None now, None after the swap."));
+        QCOMPARE(Ctl<QLabel>(*compare, "lblCompareCategory")->text(), QString("Encumbrance stays None"));
+        // One row a quantity: the stealth of the bronze helm's ability is the stealth figure.
+        QStringList stats;
+        for (int r = 0; r < rows->topLevelItemCount(); ++r) stats << rows->topLevelItem(r)->text(0);
+        QCOMPARE(stats.count("Stealth"), 1);
+        QCOMPARE(stats.filter("evel").size(), 1);
+        const int stealth = static_cast<int>(stats.indexOf("Stealth"));
+        QCOMPARE(rows->topLevelItem(stealth)->text(3), QString("-5"));
+        QVERIFY(rows->topLevelItem(stealth)->font(2).bold() && !rows->topLevelItem(stealth)->font(1).bold());
         compare->close();
         QTRY_VERIFY(!v->findChild<QDialog*>("dlgCompare"));
         // At strength 3 (none up to 24) the swap makes the load light, as the page says after the pick.
         Type("edtStrength", "3");
         armour->findChild<QAction*>("actCompare")->trigger();
         compare = Ctl<QDialog>(*v, "dlgCompare");
-        QVERIFY(Ctl<QLabel>(*compare, "lblCompareCategory")->text().endsWith("None now, Light after the swap."));
+        QCOMPARE(Ctl<QLabel>(*compare, "lblCompareCategory")->text(), QString("Encumbrance: None now, Light after the swap"));
         compare->close();
         Pick(Box("cbxHead"), "Iron Helm");
         QCOMPARE(Caption("Label77"), QString("Light"));
@@ -179,12 +182,9 @@ private slots:
             Click("btnCCB");
             QStringList back;
             for (const char* name : kSlotNames) back << Shown(name);
-            if (ui.Messages.isEmpty()) {
-                QCOMPARE(back, chosen);
-            } else {  // two rings whose names nest: the first finger takes the longer
-                QVERIFY(ui.Messages[0].contains("Finger1, Finger2."));
-                QCOMPARE(back.mid(9), chosen.mid(9));
-            }
+            if (back[7] == chosen[8] && back[8] == chosen[7]) back.swapItemsAt(7, 8);  // the same rings
+            QCOMPARE(back, chosen);
+            QVERIFY(ui.Messages.isEmpty());
         }
         ui.Errors.removeAll("Integer overflow");  // the lead crown weighs nearly 2^31
         QVERIFY2(ui.Errors.isEmpty(), qPrintable(ui.Errors.join("|")));

@@ -74,6 +74,12 @@ inline void Pick(QComboBox* box, const QString& text)
     QCOMPARE(box->currentIndex(), i);
 }
 
+// The sixteen slot lists' names, top to bottom.
+extern const char* const kSlotNames[16];
+// Items for every kind of slot: helms, rings, a cloak with an encumbrance bonus, weapons, and a
+// crown too heavy to add up.
+std::string EquipmentItems();
+
 // A small data folder of every kind of record: armour, weapons, other items, three spells.
 void WriteHandMadeData(const testfiles::TempDir& dir);
 
@@ -83,3 +89,4 @@ int RunEquipmentPageTest(int argc, char** argv);
 int RunProfileTest(int argc, char** argv);
 int RunUtilitiesTest(int argc, char** argv);
 int RunBadInputTest(int argc, char** argv);
+int RunSetChangesTest(int argc, char** argv);
