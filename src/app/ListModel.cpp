@@ -54,6 +54,7 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
     if (role == Qt::DisplayRole) return QString::fromLatin1(columns_[static_cast<size_t>(section)].Caption);
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQt(columns_[static_cast<size_t>(section)].Alignment));
+    if (role == Qt::ToolTipRole) return QString::fromLatin1(columns_[static_cast<size_t>(section)].Hint);
     return {};
 }
 

@@ -18,6 +18,10 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <map>
 #include <stdexcept>
 
 namespace vantor {
@@ -109,10 +113,18 @@ void ListPage::CompareClick()
 
 namespace {
 
-// A list view that says why it is empty, in its "emptyText" property.
+// A list view that says why it is empty (its "emptyText" property), and gives the room a wider
+// window leaves to one column.
 class ListView : public QTreeView {
 public:
-    using QTreeView::QTreeView;
+    ListView(int stretchColumn, QWidget* parent) : QTreeView(parent), stretch_(stretchColumn) {}
+
+    // The widths the columns need; the stretching column takes what the view has more.
+    void SetNeededWidths(std::vector<int> widths)
+    {
+        needed_ = std::move(widths);
+        ApplyWidths();
+    }
 
 protected:
     void paintEvent(QPaintEvent* e) override
@@ -124,9 +136,71 @@ protected:
         painter.setPen(palette().color(QPalette::PlaceholderText));
         painter.drawText(viewport()->rect().adjusted(24, 24, -24, -24), Qt::AlignCenter | Qt::TextWordWrap, text);
     }
+
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QTreeView::resizeEvent(e);
+        ApplyWidths();
+    }
+
+private:
+    void ApplyWidths()
+    {
+        if (needed_.empty()) return;
+        int others = 0;
+        for (size_t c = 0; c < needed_.size(); ++c)
+            if (static_cast<int>(c) != stretch_) others += needed_[c];
+        for (size_t c = 0; c < needed_.size(); ++c) {
+            const int width = static_cast<int>(c) == stretch_ ? std::max(needed_[c], viewport()->width() - others) : needed_[c];
+            setColumnWidth(static_cast<int>(c), width);
+        }
+    }
+
+    int stretch_;
+    std::vector<int> needed_;
 };
 
+// The widest a column grows for its texts; wider texts show in full in their tool tip.
+constexpr int kMaxColumnWidth = 480;
+
 }  // namespace
+
+void ListPage::FitColumns(const WidestRows& widest)
+{
+    widthsStale_ = false;
+    // The widest cells measured as the view draws them, in bold too, since worn items show in
+    // bold; the margins are the view's own.
+    const QFontMetrics metrics(list_->font());
+    QFont bold = list_->font();
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold);
+    const int columns = rows_->columnCount();
+    std::vector<int> needed(static_cast<size_t>(columns));
+    std::string scratch;
+    for (int c = 0; c < columns; ++c) {
+        const int caption = list_->header()->sectionSizeHint(c);
+        int width = caption;
+        if (rows_->rowCount() > 0 && static_cast<size_t>(c) < widest.size()) {
+            const QModelIndex first = rows_->index(0, c);
+            const int margin = list_->sizeHintForIndex(first).width() - metrics.horizontalAdvance(first.data().toString());
+            for (const ListRow& row : widest[static_cast<size_t>(c)]) {
+                const QString text = FromBytes(CellText(row, static_cast<size_t>(c), scratch));
+                width = std::max(width, margin + std::max(metrics.horizontalAdvance(text), boldMetrics.horizontalAdvance(text)));
+            }
+        }
+        needed[static_cast<size_t>(c)] = std::min(width, std::max(kMaxColumnWidth, caption));
+    }
+    static_cast<ListView*>(list_)->SetNeededWidths(std::move(needed));
+}
+
+void ListPage::ShowSortIndicator()
+{
+    const int column = *links_.SortColumn;
+    if (column >= 0 && column < rows_->columnCount())
+        list_->header()->setSortIndicator(column, *links_.SortDescending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    else
+        list_->header()->setSortIndicator(-1, Qt::AscendingOrder);
+}
 
 void ListPage::SetEmptyText(const QString& text)
 {
@@ -136,7 +210,8 @@ void ListPage::SetEmptyText(const QString& text)
 
 QTreeView* ListPage::MakeList(const char* name)
 {
-    auto* v = new ListView(this);
+    // Items grow their name column with the window; the other items their "Special" texts.
+    auto* v = new ListView(kind_ == ListKind::Other ? 4 : 0, this);
     v->setObjectName(name);
     v->setModel(rows_);
     v->setRootIsDecorated(false);
@@ -149,7 +224,8 @@ QTreeView* ListPage::MakeList(const char* name)
     v->setSortingEnabled(false);
     v->header()->setSectionsClickable(true);
     v->header()->setSectionsMovable(false);
-    v->header()->setSortIndicatorShown(false);
+    v->header()->setSortIndicatorShown(true);
+    v->header()->setSortIndicator(-1, Qt::AscendingOrder);
     v->header()->setStretchLastSection(false);
     v->header()->setDefaultSectionSize(58);
     v->setColumnWidth(0, 170);
@@ -180,9 +256,15 @@ void ListPage::AddAllRows()
     rows_->SwapRows(rows);
 }
 
-std::vector<ListRow> ListPage::AllRows(bool sorted) const
+std::vector<ListRow> ListPage::AllRows(bool sorted, const ByteAdvances* advances, WidestRows* widest) const
 {
-    std::vector<ListRow> rows = vantor::AllRows(kind_, *links_.Items, *links_.Spells, decimalSep_);
+    std::vector<std::vector<size_t>> at;
+    std::vector<ListRow> rows = vantor::AllRows(kind_, *links_.Items, *links_.Spells, decimalSep_, advances, &at);
+    if (widest) {
+        widest->assign(at.size(), {});
+        for (size_t c = 0; c < at.size(); ++c)
+            for (const size_t r : at[c]) (*widest)[c].push_back(rows[r]);
+    }
     if (sorted) ApplyOrder(rows, OrderOf(rows));
     return rows;
 }
@@ -190,6 +272,46 @@ std::vector<ListRow> ListPage::AllRows(bool sorted) const
 void ListPage::SwapRows(std::vector<ListRow>& rows)
 {
     rows_->SwapRows(rows);
+    ShowSortIndicator();
+}
+
+void ListPage::ShowLoadedRows(std::vector<ListRow>& rows, const WidestRows* widest)
+{
+    SwapRows(rows);
+    // A list not in sight is measured when it is first shown.
+    widthsStale_ = true;
+    if (widest)
+        FitColumns(*widest);
+    else if (isVisible())
+        FitColumns(WidestOf(rows_->Rows(), Advances()));
+}
+
+ByteAdvances ListPage::Advances() const
+{
+    // Measured once for each font the lists are drawn with.
+    static std::map<QString, ByteAdvances> measured;
+    const QString key = list_->font().key();
+    if (const auto known = measured.find(key); known != measured.end()) return known->second;
+    const QFontMetrics metrics(list_->font());
+    ByteAdvances advance{};
+    for (int b = 0; b < 256; ++b)
+        advance[static_cast<size_t>(b)] = metrics.horizontalAdvance(FromBytes(std::string(1, static_cast<char>(b))));
+    return measured[key] = advance;
+}
+
+ListPage::WidestRows ListPage::WidestOf(const std::vector<ListRow>& rows, const ByteAdvances& advances) const
+{
+    const std::vector<std::vector<size_t>> at = WidestCells(rows, Columns(kind_).size(), advances, kWidestKept);
+    WidestRows widest(at.size());
+    for (size_t c = 0; c < at.size(); ++c)
+        for (const size_t r : at[c]) widest[c].push_back(rows[r]);
+    return widest;
+}
+
+void ListPage::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (widthsStale_) FitColumns(WidestOf(rows_->Rows(), Advances()));
 }
 
 void ListPage::Refill(const std::function<void()>& addRows, bool sortAfterFailure)
@@ -217,6 +339,7 @@ std::vector<size_t> ListPage::OrderOf(const std::vector<ListRow>& rows) const
 void ListPage::Sort()
 {
     rows_->Reorder(OrderOf(rows_->Rows()));
+    ShowSortIndicator();
 }
 
 void ListPage::ColumnClick(int column)

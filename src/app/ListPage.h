@@ -56,11 +56,19 @@ public:
     void AddRow(const TSpell& spell);
     // A row for every record this list shows unfiltered (the resets).
     void AddAllRows();
-    // Those rows, sorted by the list's state when sorted says so. Reads only the records and
-    // the page's settings, so any thread may call it while this one waits.
-    std::vector<ListRow> AllRows(bool sorted) const;
+    // Those rows, sorted by the list's state when sorted says so, and when given advances and
+    // widest, the rows of each column's widest cells. Reads only the records and the page's
+    // settings, so any thread may call it while this one waits.
+    using WidestRows = std::vector<std::vector<ListRow>>;  // per column, the rows of its widest cells
+    std::vector<ListRow> AllRows(bool sorted, const ByteAdvances* advances = nullptr, WidestRows* widest = nullptr) const;
     // Shows rows in place of the list's rows; rows then holds the old ones.
     void SwapRows(std::vector<ListRow>& rows);
+    // The same for the rows of a load, and sizes every column to its caption and widest cell:
+    // from the widest cells given, else from the rows, at once if the list is shown, else when it
+    // is next shown.
+    void ShowLoadedRows(std::vector<ListRow>& rows, const WidestRows* widest = nullptr);
+    // The advances of the bytes in the list's font.
+    ByteAdvances Advances() const;
 
     ListModel& Rows() { return *rows_; }
     QTreeView* List() const { return list_; }
@@ -88,6 +96,7 @@ public:
     void CompareClick();
 
 protected:
+    void showEvent(QShowEvent* e) override;
     // Empties the list, adds the rows, then sorts it by its state, with the busy cursor and no
     // repainting meanwhile. When adding fails the list keeps what was added; it is sorted only
     // when sortAfterFailure says so, and the error goes on.
@@ -98,6 +107,11 @@ protected:
 
 private:
     QTreeView* MakeList(const char* name);
+    // Sizes every column to its caption and the widest of the cells given.
+    void FitColumns(const WidestRows& widest);
+    WidestRows WidestOf(const std::vector<ListRow>& rows, const ByteAdvances& advances) const;
+    // The header shows the column the list is sorted by, and which way.
+    void ShowSortIndicator();
     // The order of rows by the list's sort state.
     std::vector<size_t> OrderOf(const std::vector<ListRow>& rows) const;
 
@@ -112,6 +126,7 @@ private:
     QLineEdit* find_ = nullptr;
     QPushButton* findFirst_ = nullptr;
     QPushButton* findNext_ = nullptr;
+    bool widthsStale_ = false;  // the rows changed since the columns were last sized
 };
 
 }  // namespace vantor

@@ -153,8 +153,6 @@ void TViewer::BuildPages()
     spellsPage_ = new SpellsPage(events_, links(SpellSortColumn, SpellSortDescending, false), TDisplay);
     otherPage_ = new ListPage(ListKind::Other, {"Other", "lstOther", nullptr, nullptr, nullptr, nullptr, nullptr},
                               events_, links(OtherSortColumn, OtherSortDescending, false), TDisplay);
-    armorPage_->List()->setColumnWidth(1, 74);
-    otherPage_->List()->setColumnWidth(4, 400);
     armorPage_->findChild<QLineEdit*>("edtFind")->setToolTip("Search For");
 
     EquipmentPage::Links equipment;
@@ -412,22 +410,28 @@ std::vector<TSpell*> TViewer::DisplayLists(const std::function<void()>& pump)
     auto second = std::async(std::launch::async, [this, profile = CurrentProfile()] {
         return std::pair(weaponsPage_->AllRows(true), manaBlessingPage_->Blessings(profile));
     });
-    std::vector<ListRow> armour = armorPage_->AllRows(true);
+    // The armour list, the first in sight, is measured as its rows are made.
+    const ByteAdvances advances = armorPage_->Advances();
+    ListPage::WidestRows widestArmour;
+    std::vector<ListRow> armour = armorPage_->AllRows(true, &advances, &widestArmour);
     std::vector<ListRow> spells = spellsPage_->AllRows(false);
     std::vector<ListRow> other = otherPage_->AllRows(false);
     WaitFor(second, pump);
     auto [weapons, blessings] = second.get();
     DisplaySpells(spells);
     DisplayWeapons(weapons);
-    DisplayArmor(armour);
+    DisplayArmor(armour, widestArmour);
     DisplayOther(other);
     return blessings;
 }
 
-void TViewer::DisplaySpells(std::vector<ListRow>& rows) { spellsPage_->SwapRows(rows); }
-void TViewer::DisplayWeapons(std::vector<ListRow>& rows) { weaponsPage_->SwapRows(rows); }
-void TViewer::DisplayArmor(std::vector<ListRow>& rows) { armorPage_->SwapRows(rows); }
-void TViewer::DisplayOther(std::vector<ListRow>& rows) { otherPage_->SwapRows(rows); }
+void TViewer::DisplaySpells(std::vector<ListRow>& rows) { spellsPage_->ShowLoadedRows(rows); }
+void TViewer::DisplayWeapons(std::vector<ListRow>& rows) { weaponsPage_->ShowLoadedRows(rows); }
+void TViewer::DisplayArmor(std::vector<ListRow>& rows, const ListPage::WidestRows& widest)
+{
+    armorPage_->ShowLoadedRows(rows, &widest);
+}
+void TViewer::DisplayOther(std::vector<ListRow>& rows) { otherPage_->ShowLoadedRows(rows); }
 
 void TViewer::DisplayItemData()
 {

@@ -128,7 +128,7 @@ private:
     std::vector<TSpell*> DisplayLists(const std::function<void()>& pump);
     void DisplaySpells(std::vector<ListRow>& rows);
     void DisplayWeapons(std::vector<ListRow>& rows);
-    void DisplayArmor(std::vector<ListRow>& rows);
+    void DisplayArmor(std::vector<ListRow>& rows, const std::vector<std::vector<ListRow>>& widest);
     void DisplayOther(std::vector<ListRow>& rows);
     // Restores the character of a set file, in the order level, class, strength, agility,
     // alignment.

@@ -3,7 +3,11 @@
 #include "data/CodeTables.h"
 #include "data/Text.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <iterator>
+#include <optional>
 #include <span>
 
 namespace vantor {
@@ -87,78 +91,210 @@ std::string_view Ratio(std::string& scratch, double v, char sep)
     return scratch;
 }
 
+double WeightPerArmourClass(const TItem& item)
+{
+    return item.ArmourClass > 0 ? item.Weight / item.ArmourClass : 9999.0;
+}
+
 double SpeedDamageRatio(const TItem& item)
 {
     const int64_t sum = static_cast<int64_t>(item.MinDamage) + item.MaxDamage;
     return sum < 1 ? 9999.0 : item.Speed / (static_cast<double>(sum) / 2.0) - item.Crits;
 }
 
-const ItemCell kArmourCells[] = {
-    [](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
-    [](const TItem& i, char, std::string& s) { return Write(s, GetArmourMaterial(i.ArmourType)); },
-    [](const TItem& i, char sep, std::string& s) { return Real(s, i.ArmourClass, sep); },
-    [](const TItem& i, char sep, std::string& s) { return Real(s, i.DamageResist, sep); },
-    [](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
-    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Accuracy); },
-    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.MinLevel); },
-    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Limit); },
-    [](const TItem& i, char, std::string& s) { return Write(s, GetArmourBodyPart(i.WornSlot)); },
-    [](const TItem& i, char, std::string& s) { return Whole(s, i.MaxDamageBonus); },
-    [](const TItem& i, char sep, std::string& s) {
-        return Ratio(s, i.ArmourClass > 0 ? i.Weight / i.ArmourClass : 9999.0, sep);
-    },
+// The width of a cell (the sum of its bytes' advances) worked out without writing it, where its
+// text is a record's own, a number or a code table's name. One per column: each keeps the widths
+// of the codes it has met.
+class Measure {
+public:
+    explicit Measure(const ByteAdvances& advances) : a_(advances), widestByte_(*std::max_element(a_.begin(), a_.end()))
+    {
+        codes_.fill(-1);
+    }
+
+    // Texts that cannot be wider than this need not be measured: Text gives them as this wide.
+    void SetFloor(int64_t floor) { floor_ = floor; }
+
+    int64_t Text(std::string_view text) const
+    {
+        if (static_cast<int64_t>(text.size()) * widestByte_ <= floor_) return floor_;
+        int64_t w = 0;
+        for (const char b : text) w += a_[static_cast<unsigned char>(b)];
+        return w;
+    }
+    int64_t Whole(long long v) const
+    {
+        int64_t w = v < 0 ? a_['-'] : 0;
+        unsigned long long u = v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+        do {
+            w += a_[static_cast<unsigned char>('0' + u % 10)];
+            u /= 10;
+        } while (u != 0);
+        return w;
+    }
+    int64_t BlankIfZero(int32_t v) const { return v == 0 ? 0 : Whole(v); }
+    int64_t Coded(int32_t code, std::string (*name)(int32_t))
+    {
+        if (name != table_) {
+            codes_.fill(-1);
+            table_ = name;
+        }
+        if (code < 0 || code >= static_cast<int32_t>(codes_.size())) return Text(name(code));
+        int64_t& w = codes_[static_cast<size_t>(code)];
+        if (w < 0) w = Text(name(code));
+        return w;
+    }
+    int64_t Byte(char b) const { return a_[static_cast<unsigned char>(b)]; }
+    // As AppendReal writes v: its quick path for tenths, else the written text.
+    int64_t Real(double v, char sep) const
+    {
+        const double tenths = std::nearbyint(v * 10);
+        if (!(std::fabs(tenths) < 1e15 && tenths / 10 == v)) return Text(FormatReal(v, sep));
+        const long long t = static_cast<long long>(tenths);
+        int64_t w = (t < 0 && t > -10 ? Byte('-') : 0) + Whole(t / 10);
+        if (t % 10 != 0) w += Byte(sep) + Byte(static_cast<char>('0' + (t < 0 ? -(t % 10) : t % 10)));
+        return w;
+    }
+    // As AppendRatio writes v ("%10.2f"): from v rounded to hundredths, unless v lies so near a
+    // half hundredth (or so far out) that only the written text tells.
+    int64_t Ratio(double v, char sep) const
+    {
+        const double hundredths = std::fabs(v) * 100;
+        const double nearest = std::nearbyint(hundredths);
+        if (!(hundredths < 1e15) || std::fabs(std::fabs(hundredths - nearest) - 0.5) < 1e-3)
+            return Text(FormatRatio(v, sep));
+        const long long n = std::llround(hundredths);
+        const bool minus = std::signbit(v);
+        int64_t w = (minus ? Byte('-') : 0) + Whole(n / 100) + Byte(sep) + Byte(static_cast<char>('0' + n / 10 % 10)) +
+                    Byte(static_cast<char>('0' + n % 10));
+        int chars = 4 + minus;  // the whole part's first digit, the separator, two decimals, the sign
+        for (long long whole = n / 100; whole >= 10; whole /= 10) ++chars;
+        return w + (chars < 10 ? (10 - chars) * Byte(' ') : 0);
+    }
+
+private:
+    const ByteAdvances& a_;
+    int64_t widestByte_;
+    int64_t floor_ = -1;
+    std::array<int64_t, 256> codes_;
+    std::string (*table_)(int32_t) = nullptr;  // the code table codes_ holds widths of
 };
 
-const ItemCell kWeaponCells[] = {
-    [](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
-    [](const TItem& i, char, std::string& s) {
-        AppendInt(s, i.MinDamage);
-        s += '-';
-        return Whole(s, i.MaxDamage);
-    },
-    [](const TItem& i, char, std::string& s) { return Whole(s, i.Speed); },
-    [](const TItem& i, char, std::string& s) { return Whole(s, i.StrengthReq); },
-    [](const TItem& i, char sep, std::string& s) {
-        AppendReal(s, i.ArmourClass, sep);
-        s += '/';
-        return Real(s, i.DamageResist, sep);
-    },
-    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Accuracy); },
-    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.BSAccuracy); },
-    [](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
-    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.MinLevel); },
-    [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Limit); },
-    [](const TItem& i, char sep, std::string& s) { return Ratio(s, SpeedDamageRatio(i), sep); },
-    [](const TItem& i, char, std::string& s) { return Write(s, GetWeaponType(i.WeaponType)); },
+// A column: how its cell is written, and its width measured (none: measure the written cell).
+struct ItemColumn {
+    ItemCell Write;
+    int64_t (*Width)(const TItem&, char, Measure&);
+};
+struct SpellColumn {
+    SpellCell Write;
+    int64_t (*Width)(const TSpell&, Measure&);
 };
 
-const ItemCell kOtherCells[] = {
-    [](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
-    [](const TItem& i, char, std::string& s) { return Write(s, GetItemType(i.ItemType)); },
-    [](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
-    [](const TItem& i, char, std::string& s) { return Whole(s, i.Limit); },
-    [](const TItem& i, char, std::string&) { return std::string_view(i.Special); },
+const ItemColumn kArmourCells[] = {
+    {[](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
+     [](const TItem& i, char, Measure& m) { return m.Text(i.Name); }},
+    {[](const TItem& i, char, std::string& s) { return Write(s, GetArmourMaterial(i.ArmourType)); },
+     [](const TItem& i, char, Measure& m) { return m.Coded(i.ArmourType, GetArmourMaterial); }},
+    {[](const TItem& i, char sep, std::string& s) { return Real(s, i.ArmourClass, sep); },
+     [](const TItem& i, char sep, Measure& m) { return m.Real(i.ArmourClass, sep); }},
+    {[](const TItem& i, char sep, std::string& s) { return Real(s, i.DamageResist, sep); },
+     [](const TItem& i, char sep, Measure& m) { return m.Real(i.DamageResist, sep); }},
+    {[](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
+     [](const TItem& i, char, Measure& m) { return m.Whole(i.Weight); }},
+    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Accuracy); },
+     [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.Accuracy); }},
+    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.MinLevel); },
+     [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.MinLevel); }},
+    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Limit); },
+     [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.Limit); }},
+    {[](const TItem& i, char, std::string& s) { return Write(s, GetArmourBodyPart(i.WornSlot)); },
+     [](const TItem& i, char, Measure& m) { return m.Coded(i.WornSlot, GetArmourBodyPart); }},
+    {[](const TItem& i, char, std::string& s) { return Whole(s, i.MaxDamageBonus); },
+     [](const TItem& i, char, Measure& m) { return m.Whole(i.MaxDamageBonus); }},
+    {[](const TItem& i, char sep, std::string& s) { return Ratio(s, WeightPerArmourClass(i), sep); },
+     [](const TItem& i, char sep, Measure& m) { return m.Ratio(WeightPerArmourClass(i), sep); }},
 };
 
-const SpellCell kSpellCells[] = {
-    [](const TSpell& p, std::string&) { return std::string_view(p.Name); },
-    [](const TSpell& p, std::string&) { return std::string_view(p.Code); },
-    [](const TSpell& p, std::string& s) {
-        s = GetCasterType(p.CasterType);
-        if (p.CasterType == 0) return std::string_view(s);
-        s += ' ';
-        return Whole(s, p.MagicLevel);
-    },
-    [](const TSpell& p, std::string& s) { return Whole(s, p.Level); },
-    [](const TSpell& p, std::string& s) { return Whole(s, p.Difficulty); },
-    [](const TSpell& p, std::string& s) { return Whole(s, p.Mana); },
-    [](const TSpell& p, std::string& s) { return Write(s, GetSpellType(p.SpellType)); },
-    [](const TSpell& p, std::string& s) { return Write(s, GetSpellElement(p.Element)); },
-    [](const TSpell& p, std::string& s) { return Write(s, GetSpellTargetType(p.Targets)); },
-    [](const TSpell& p, std::string& s) { return Whole(s, p.Number); },
+const ItemColumn kWeaponCells[] = {
+    {[](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
+     [](const TItem& i, char, Measure& m) { return m.Text(i.Name); }},
+    {[](const TItem& i, char, std::string& s) {
+         AppendInt(s, i.MinDamage);
+         s += '-';
+         return Whole(s, i.MaxDamage);
+     },
+     [](const TItem& i, char, Measure& m) { return m.Whole(i.MinDamage) + m.Byte('-') + m.Whole(i.MaxDamage); }},
+    {[](const TItem& i, char, std::string& s) { return Whole(s, i.Speed); },
+     [](const TItem& i, char, Measure& m) { return m.Whole(i.Speed); }},
+    {[](const TItem& i, char, std::string& s) { return Whole(s, i.StrengthReq); },
+     [](const TItem& i, char, Measure& m) { return m.Whole(i.StrengthReq); }},
+    {[](const TItem& i, char sep, std::string& s) {
+         AppendReal(s, i.ArmourClass, sep);
+         s += '/';
+         return Real(s, i.DamageResist, sep);
+     },
+     [](const TItem& i, char sep, Measure& m) { return m.Real(i.ArmourClass, sep) + m.Byte('/') + m.Real(i.DamageResist, sep); }},
+    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Accuracy); },
+     [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.Accuracy); }},
+    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.BSAccuracy); },
+     [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.BSAccuracy); }},
+    {[](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
+     [](const TItem& i, char, Measure& m) { return m.Whole(i.Weight); }},
+    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.MinLevel); },
+     [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.MinLevel); }},
+    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Limit); },
+     [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.Limit); }},
+    {[](const TItem& i, char sep, std::string& s) { return Ratio(s, SpeedDamageRatio(i), sep); },
+     [](const TItem& i, char sep, Measure& m) { return m.Ratio(SpeedDamageRatio(i), sep); }},
+    {[](const TItem& i, char, std::string& s) { return Write(s, GetWeaponType(i.WeaponType)); },
+     [](const TItem& i, char, Measure& m) { return m.Coded(i.WeaponType, GetWeaponType); }},
 };
 
-std::span<const ItemCell> ItemCells(ListKind kind)
+const ItemColumn kOtherCells[] = {
+    {[](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
+     [](const TItem& i, char, Measure& m) { return m.Text(i.Name); }},
+    {[](const TItem& i, char, std::string& s) { return Write(s, GetItemType(i.ItemType)); },
+     [](const TItem& i, char, Measure& m) { return m.Coded(i.ItemType, GetItemType); }},
+    {[](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
+     [](const TItem& i, char, Measure& m) { return m.Whole(i.Weight); }},
+    {[](const TItem& i, char, std::string& s) { return Whole(s, i.Limit); },
+     [](const TItem& i, char, Measure& m) { return m.Whole(i.Limit); }},
+    {[](const TItem& i, char, std::string&) { return std::string_view(i.Special); },
+     [](const TItem& i, char, Measure& m) { return m.Text(i.Special); }},
+};
+
+const SpellColumn kSpellCells[] = {
+    {[](const TSpell& p, std::string&) { return std::string_view(p.Name); },
+     [](const TSpell& p, Measure& m) { return m.Text(p.Name); }},
+    {[](const TSpell& p, std::string&) { return std::string_view(p.Code); },
+     [](const TSpell& p, Measure& m) { return m.Text(p.Code); }},
+    {[](const TSpell& p, std::string& s) {
+         s = GetCasterType(p.CasterType);
+         if (p.CasterType == 0) return std::string_view(s);
+         s += ' ';
+         return Whole(s, p.MagicLevel);
+     },
+     [](const TSpell& p, Measure& m) {
+         const int64_t caster = m.Coded(p.CasterType, GetCasterType);
+         return p.CasterType == 0 ? caster : caster + m.Byte(' ') + m.Whole(p.MagicLevel);
+     }},
+    {[](const TSpell& p, std::string& s) { return Whole(s, p.Level); },
+     [](const TSpell& p, Measure& m) { return m.Whole(p.Level); }},
+    {[](const TSpell& p, std::string& s) { return Whole(s, p.Difficulty); },
+     [](const TSpell& p, Measure& m) { return m.Whole(p.Difficulty); }},
+    {[](const TSpell& p, std::string& s) { return Whole(s, p.Mana); },
+     [](const TSpell& p, Measure& m) { return m.Whole(p.Mana); }},
+    {[](const TSpell& p, std::string& s) { return Write(s, GetSpellType(p.SpellType)); },
+     [](const TSpell& p, Measure& m) { return m.Coded(p.SpellType, GetSpellType); }},
+    {[](const TSpell& p, std::string& s) { return Write(s, GetSpellElement(p.Element)); },
+     [](const TSpell& p, Measure& m) { return m.Coded(p.Element, GetSpellElement); }},
+    {[](const TSpell& p, std::string& s) { return Write(s, GetSpellTargetType(p.Targets)); },
+     [](const TSpell& p, Measure& m) { return m.Coded(p.Targets, GetSpellTargetType); }},
+    {[](const TSpell& p, std::string& s) { return Whole(s, p.Number); },
+     [](const TSpell& p, Measure& m) { return m.Whole(p.Number); }},
+};
+
+std::span<const ItemColumn> ItemCells(ListKind kind)
 {
     switch (kind) {
     case ListKind::Armor: return kArmourCells;
@@ -183,10 +319,82 @@ std::string_view CellText(const ListRow& row, size_t c, std::string& scratch)
     scratch.clear();
     if (const auto* texts = row.Texts()) return c < texts->size() ? std::string_view((*texts)[c]) : std::string_view();
     if (const TSpell* spell = row.Spell())
-        return c < std::size(kSpellCells) ? kSpellCells[c](*spell, scratch) : std::string_view();
-    const std::span<const ItemCell> cells = ItemCells(row.Kind());
+        return c < std::size(kSpellCells) ? kSpellCells[c].Write(*spell, scratch) : std::string_view();
+    const std::span<const ItemColumn> cells = ItemCells(row.Kind());
     const TItem* item = row.Item();
-    return item && c < cells.size() ? cells[c](*item, row.DecimalSep(), scratch) : std::string_view();
+    return item && c < cells.size() ? cells[c].Write(*item, row.DecimalSep(), scratch) : std::string_view();
+}
+
+namespace {
+
+// The width of cell c of row by its column's probe, or of its written text where it has none.
+int64_t WidthOf(const ListRow& row, size_t c, Measure& m, std::string& scratch)
+{
+    if (const TItem* item = row.Item()) {
+        const std::span<const ItemColumn> cells = ItemCells(row.Kind());
+        if (c < cells.size() && cells[c].Width) return cells[c].Width(*item, row.DecimalSep(), m);
+    } else if (const TSpell* spell = row.Spell(); spell && c < std::size(kSpellCells) && kSpellCells[c].Width) {
+        return kSpellCells[c].Width(*spell, m);
+    }
+    return m.Text(CellText(row, c, scratch));
+}
+
+}  // namespace
+
+int64_t CellWidth(const ListRow& row, size_t c, const ByteAdvances& advances)
+{
+    Measure m(advances);
+    std::string scratch;
+    return WidthOf(row, c, m, scratch);
+}
+
+namespace {
+
+// The rows of each column's widest cells, found a row at a time.
+class WidestFinder {
+public:
+    WidestFinder(size_t columns, const ByteAdvances& advances, size_t keep)
+        : measures_(columns, Measure(advances)), kept_(columns), keep_(keep)
+    {
+    }
+
+    void Add(const ListRow& row, size_t index)
+    {
+        if (keep_ == 0) return;
+        for (size_t c = 0; c < kept_.size(); ++c) {
+            auto& k = kept_[c];  // (width, row), widest first
+            measures_[c].SetFloor(k.size() == keep_ ? k.back().first : -1);
+            const int64_t w = WidthOf(row, c, measures_[c], scratch_);
+            if (k.size() == keep_ && w <= k.back().first) continue;
+            if (k.size() == keep_) k.pop_back();
+            k.insert(std::upper_bound(k.begin(), k.end(), w, [](int64_t v, const auto& e) { return v > e.first; }),
+                     {w, index});
+        }
+    }
+
+    std::vector<std::vector<size_t>> Rows() const
+    {
+        std::vector<std::vector<size_t>> widest(kept_.size());
+        for (size_t c = 0; c < kept_.size(); ++c)
+            for (const auto& [w, r] : kept_[c]) widest[c].push_back(r);
+        return widest;
+    }
+
+private:
+    std::vector<Measure> measures_;
+    std::vector<std::vector<std::pair<int64_t, size_t>>> kept_;
+    size_t keep_;
+    std::string scratch_;
+};
+
+}  // namespace
+
+std::vector<std::vector<size_t>> WidestCells(const std::vector<ListRow>& rows, size_t columns,
+                                             const ByteAdvances& advances, size_t keep)
+{
+    WidestFinder finder(columns, advances, keep);
+    for (size_t r = 0; r < rows.size(); ++r) finder.Add(rows[r], r);
+    return finder.Rows();
 }
 
 std::vector<std::string> CellTexts(const ListRow& row)
@@ -202,28 +410,47 @@ const std::vector<ColumnDef>& Columns(ListKind list)
     using A = Align;
     using K = ColumnKind;
     static const std::vector<ColumnDef> armour = {
-        {"Name", A::Left, K::Caption},      {"Type", A::Left, K::Text},
-        {"AC", A::Right, K::Decimal},       {"DR", A::Left, K::Decimal},
-        {"Enc", A::Centre, K::Whole},       {"Acc", A::Right, K::Whole},
-        {"Level", A::Centre, K::Whole},     {"Limit", A::Centre, K::Whole},
-        {"Worn", A::Left, K::Text},         {"MaxDmg", A::Right, K::Text},
-        {"Enc:AC Ratio", A::Right, K::Text}};
+        {"Name", A::Left, K::Caption, "The item's name"},
+        {"Type", A::Left, K::Text, "What the armour is made of"},
+        {"AC", A::Right, K::Decimal, "Armour class"},
+        {"DR", A::Left, K::Decimal, "Damage resistance"},
+        {"Enc", A::Centre, K::Whole, "Encumbrance: what the item weighs"},
+        {"Acc", A::Right, K::Whole, "Accuracy it adds"},
+        {"Level", A::Centre, K::Whole, "The level needed to use it"},
+        {"Limit", A::Centre, K::Whole, "The item's limit value"},
+        {"Worn", A::Left, K::Text, "Where it is worn"},
+        {"MaxDmg", A::Right, K::Text, "Maximum damage it adds"},
+        {"Enc:AC Ratio", A::Right, K::Text, "Encumbrance per point of armour class: lower is lighter armour (9999 without armour class)"}};
     static const std::vector<ColumnDef> weapons = {
-        {"Name", A::Left, K::Caption},      {"Damage", A::Left, K::LeadingNumber},
-        {"Speed", A::Left, K::Whole},       {"Str", A::Left, K::Whole},
-        {"AC", A::Centre, K::Text},         {"Acc", A::Right, K::Whole},
-        {"BsAcc", A::Right, K::Whole},      {"Enc", A::Centre, K::Whole},
-        {"Lvl", A::Centre, K::Whole},       {"Limit", A::Centre, K::Whole},
-        {"Sp:Dmg Ratio", A::Right, K::Text}, {"Handed", A::Left, K::Text}};
+        {"Name", A::Left, K::Caption, "The item's name"},
+        {"Damage", A::Left, K::LeadingNumber, "Least and most damage of a hit"},
+        {"Speed", A::Left, K::Whole, "Speed: the lower, the more swings"},
+        {"Str", A::Left, K::Whole, "The strength needed to wield it"},
+        {"AC", A::Centre, K::Text, "Armour class / damage resistance it adds"},
+        {"Acc", A::Right, K::Whole, "Accuracy it adds"},
+        {"BsAcc", A::Right, K::Whole, "Backstab accuracy it adds"},
+        {"Enc", A::Centre, K::Whole, "Encumbrance: what the item weighs"},
+        {"Lvl", A::Centre, K::Whole, "The level needed to use it"},
+        {"Limit", A::Centre, K::Whole, "The item's limit value"},
+        {"Sp:Dmg Ratio", A::Right, K::Text, "Speed per point of average damage, less its crits: lower is better (9999 without damage)"},
+        {"Handed", A::Left, K::Text, "One- or two-handed, edged or blunt"}};
     static const std::vector<ColumnDef> other = {
-        {"Name", A::Left, K::Caption}, {"Type", A::Left, K::Text}, {"Enc", A::Left, K::Whole},
-        {"Limit", A::Left, K::Whole},  {"Special", A::Left, K::Text}};
+        {"Name", A::Left, K::Caption, "The item's name"},
+        {"Type", A::Left, K::Text, "What kind of item it is"},
+        {"Enc", A::Left, K::Whole, "Encumbrance: what the item weighs"},
+        {"Limit", A::Left, K::Whole, "The item's limit value"},
+        {"Special", A::Left, K::Text, "What the item does"}};
     static const std::vector<ColumnDef> spells = {
-        {"Name", A::Left, K::Caption},       {"Code", A::Left, K::Text},
-        {"Class", A::Left, K::Text},         {"Level", A::Centre, K::Whole},
-        {"Difficulty", A::Left, K::Whole},   {"Mana", A::Right, K::Whole},
-        {"Spell Type", A::Left, K::Text},    {"Element", A::Centre, K::Text},
-        {"Targets", A::Left, K::Text},       {"Id", A::Left, K::Whole}};
+        {"Name", A::Left, K::Caption, "The spell's name"},
+        {"Code", A::Left, K::Text, "The word that casts it"},
+        {"Class", A::Left, K::Text, "Who casts it, and the magic level needed"},
+        {"Level", A::Centre, K::Whole, "The level needed to cast it"},
+        {"Difficulty", A::Left, K::Whole, "How hard it is to cast"},
+        {"Mana", A::Right, K::Whole, "Mana a cast costs"},
+        {"Spell Type", A::Left, K::Text, "What kind of spell it is"},
+        {"Element", A::Centre, K::Text, "Its element"},
+        {"Targets", A::Left, K::Text, "Whom it strikes"},
+        {"Id", A::Left, K::Whole, "The spell's number"}};
     switch (list) {
     case ListKind::Armor: return armour;
     case ListKind::Weapons: return weapons;
@@ -254,21 +481,30 @@ bool MakeSpellRow(const std::string& kind, const TSpell& spell, ListRow& row)
     return true;
 }
 
-std::vector<ListRow> AllRows(ListKind kind, const ItemList& items, const SpellList& spells, char sep)
+std::vector<ListRow> AllRows(ListKind kind, const ItemList& items, const SpellList& spells, char sep,
+                             const ByteAdvances* advances, std::vector<std::vector<size_t>>* widest)
 {
+    // The widths are measured as each row is made, while its record is at hand.
+    std::optional<WidestFinder> finder;
+    if (advances && widest) finder.emplace(Columns(kind).size(), *advances, kWidestKept);
     std::vector<ListRow> rows;
+    const auto add = [&](ListRow&& row) {
+        if (finder) finder->Add(row, rows.size());
+        rows.push_back(std::move(row));
+    };
     ListRow row;
     if (kind == ListKind::Spells) {
         rows.reserve(spells.size());
         for (const TSpell& spell : spells)
-            if (MakeSpellRow("S", spell, row)) rows.push_back(row);
-        return rows;
+            if (MakeSpellRow("S", spell, row)) add(std::move(row));
+    } else {
+        const std::string& letter = KindCode(kind);
+        bool (*const takes)(const TItem&) =
+            kind == ListKind::Armor ? IsArmour : kind == ListKind::Weapons ? IsWeapon : IsOtherItem;
+        for (const TItem& item : items)
+            if (takes(item) && MakeItemRow(letter, item, sep, row)) add(std::move(row));
     }
-    const std::string& letter = KindCode(kind);
-    bool (*const takes)(const TItem&) =
-        kind == ListKind::Armor ? IsArmour : kind == ListKind::Weapons ? IsWeapon : IsOtherItem;
-    for (const TItem& item : items)
-        if (takes(item) && MakeItemRow(letter, item, sep, row)) rows.push_back(row);
+    if (finder) *widest = finder->Rows();
     return rows;
 }
 

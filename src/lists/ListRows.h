@@ -4,6 +4,7 @@
 
 #include "data/GameData.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@ struct ColumnDef {
     const char* Caption;
     Align Alignment;
     ColumnKind Kind;
+    const char* Hint;  // what the column holds, as its caption's tool tip
 };
 
 const std::vector<ColumnDef>& Columns(ListKind list);
@@ -76,6 +78,17 @@ std::string_view CellText(const ListRow& row, size_t c, std::string& scratch);
 // Every cell of the row.
 std::vector<std::string> CellTexts(const ListRow& row);
 
+// The advance of each byte in the font a list draws its cells with.
+using ByteAdvances = std::array<int, 256>;
+// The width of cell c: the sum of its bytes' advances (worked out without writing the cell where
+// it is a number, a code's name or a record's own text).
+int64_t CellWidth(const ListRow& row, size_t c, const ByteAdvances& advances);
+// For each of the first `columns` columns, the rows of its widest cells by CellWidth (at most
+// keep, widest first, the earlier row first among equals). Cells of numbers, code names and a
+// record's own texts are measured without being written, so every row of a large list is quick.
+std::vector<std::vector<size_t>> WidestCells(const std::vector<ListRow>& rows, size_t columns,
+                                             const ByteAdvances& advances, size_t keep);
+
 // The code that names a list to the row builders: "A", "W", "O" or "S".
 const std::string& KindCode(ListKind kind);
 
@@ -87,8 +100,12 @@ bool MakeItemRow(const std::string& kind, const TItem& item, char decimalSep, Li
 bool MakeSpellRow(const std::string& kind, const TSpell& spell, ListRow& row);
 
 // The rows a list shows unfiltered, in the order of the records: armour from the armour items
-// worn somewhere, weapons, other items, or every spell.
-std::vector<ListRow> AllRows(ListKind kind, const ItemList& items, const SpellList& spells, char decimalSep);
+// worn somewhere, weapons, other items, or every spell. Given advances and widest, also the rows
+// of each column's widest cells, as WidestCells finds kWidestKept of them.
+constexpr size_t kWidestKept = 3;
+std::vector<ListRow> AllRows(ListKind kind, const ItemList& items, const SpellList& spells, char decimalSep,
+                             const ByteAdvances* advances = nullptr,
+                             std::vector<std::vector<size_t>>* widest = nullptr);
 
 // Which list an item belongs to at load: weapons (ItemType 1), armour (0), other (above 1 and
 // lighter than 9800).

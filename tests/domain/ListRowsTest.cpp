@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+
 using namespace vantor;
 
 namespace {
@@ -185,4 +187,62 @@ TEST(ListRow, ARowOfTextsOwnsACopyOfThem)
     ListRow moved = std::move(copy);
     EXPECT_EQ(copy.Texts(), nullptr);
     EXPECT_EQ(CellCount(moved), 2u);
+}
+
+TEST(ListRow, CellWidthsAreTheWidthsOfTheCellsWritten)
+{
+    // Edge values of every figure a width is worked out from without writing the cell.
+    std::deque<TItem> items;
+    std::deque<TSpell> spells;
+    const double reals[] = {0, 2.5, -0.5, -12.3, 0.1 + 0.2, 1e20, 99.9};
+    const int32_t wholes[] = {0, 7, -3, 10, 99, -100, INT32_MAX, INT32_MIN};
+    for (const double ac : reals)
+        for (const int32_t v : wholes) {
+            TItem& i = items.emplace_back();
+            i.Name = "N\xe9" + std::to_string(v);
+            i.ArmourClass = ac;
+            i.DamageResist = -ac / 3;
+            i.Weight = i.Accuracy = i.MinLevel = i.Limit = i.MaxDamageBonus = i.Speed = i.StrengthReq = v;
+            i.MinDamage = v / 2;
+            i.MaxDamage = 9 - v / 3;
+            i.Crits = v / 7;
+            i.ArmourType = i.WornSlot = i.WeaponType = i.ItemType = v % 300;
+            TSpell& p = spells.emplace_back();
+            p.Name = p.Code = i.Name;
+            p.CasterType = p.SpellType = p.Element = p.Targets = v % 20;
+            p.MagicLevel = p.Level = p.Difficulty = p.Mana = p.Number = v;
+        }
+    // Ratios at and near half hundredths, very large and negative.
+    for (const double ratio : {9.995, 0.005, 0.015, -0.001, -0.0, 12345678.9, 1e14, 1e16, 2.675})
+        for (int32_t crits : {0, 1}) {
+            TItem& i = items.emplace_back();
+            i.Speed = 1;
+            i.MinDamage = i.MaxDamage = 1;
+            i.Crits = crits;
+            i.Weight = 1;
+            i.ArmourClass = 1 / ratio;
+        }
+    ByteAdvances advances;
+    for (size_t b = 0; b < advances.size(); ++b) advances[b] = static_cast<int>(3 + b * 7 % 11);
+    for (const char sep : {'.', ','}) {
+        std::vector<ListRow> rows;
+        for (const TItem& i : items)
+            for (const ListKind k : {ListKind::Armor, ListKind::Weapons, ListKind::Other}) rows.emplace_back(i, k, sep);
+        for (const TSpell& p : spells) rows.emplace_back(p);
+        for (const ListRow& row : rows)
+            for (size_t c = 0; c < CellCount(row); ++c) {
+                std::string scratch;
+                int64_t written = 0;
+                for (const char b : CellText(row, c, scratch)) written += advances[static_cast<unsigned char>(b)];
+                ASSERT_EQ(CellWidth(row, c, advances), written) << CellText(row, c, scratch) << " column " << c;
+            }
+        // The widest cells of each column come first.
+        const std::vector<std::vector<size_t>> widest = WidestCells(rows, 12, advances, 3);
+        for (size_t c = 0; c < 12; ++c) {
+            int64_t most = 0;
+            for (const ListRow& row : rows) most = std::max(most, CellWidth(row, c, advances));
+            ASSERT_FALSE(widest[c].empty());
+            EXPECT_EQ(CellWidth(rows[widest[c][0]], c, advances), most) << c;
+        }
+    }
 }

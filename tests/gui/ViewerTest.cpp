@@ -293,10 +293,15 @@ private slots:
         QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0), QStringList({"Amber Boots", "Zephyr Cloak", "Brass Ring", "bronze helm"}));
         ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 1);
         QVERIFY(v->ArmorSortDescending);
+        // The header shows the sorted column and the direction the last click chose.
+        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorSection(), 1);
+        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorOrder(), Qt::DescendingOrder);
         QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0), QStringList({"bronze helm", "Brass Ring", "Zephyr Cloak", "Amber Boots"}));
         // Another column always starts ascending; empty Acc cells count as 0.
         ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 5);
         QVERIFY(!v->ArmorSortDescending);
+        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorSection(), 5);
+        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorOrder(), Qt::AscendingOrder);
         QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 5), QStringList({"", "", "", "3"}));
         // Weapons by damage: the minimum decides.
         ClickHeader(Ctl<QTreeView>(*v, "lstWeapons"), 1);
@@ -321,6 +326,37 @@ private slots:
         const QModelIndexList rows = Ctl<QTreeView>(*v, "lstArmor")->selectionModel()->selectedRows();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0].data().toString(), selected);
+    }
+
+    void columnsShowWhatTheyHold()
+    {
+        auto v = Open(VANTOR_SAMPLE_DIR);
+        Pick(Ctl<QComboBox>(*v, "cbxHead"), Ctl<QComboBox>(*v, "cbxHead")->itemText(1));  // a row in bold
+        for (const QSize size : {v->minimumSize(), QSize(1300, 850)}) {
+            v->resize(size);
+            for (const char* name : {"lstArmor", "lstWeapons", "lstDisplaySpell", "lstOther"}) {
+                QTreeView* list = Ctl<QTreeView>(*v, name);
+                auto* tabs = Ctl<QTabWidget>(*v, "TDisplay");
+                QWidget* page = list;
+                while (page && tabs->indexOf(page) < 0) page = page->parentWidget();
+                tabs->setCurrentWidget(page);
+                QApplication::processEvents();
+                const QAbstractItemModel* m = list->model();
+                int total = 0;
+                for (int c = 0; c < m->columnCount(); ++c) {
+                    const int width = list->columnWidth(c);
+                    total += width;
+                    const QString caption = m->headerData(c, Qt::Horizontal).toString();
+                    QVERIFY2(!m->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty(), qPrintable(caption));
+                    QVERIFY2(list->header()->sectionSizeHint(c) <= width, qPrintable(caption));
+                    if (caption == "Special") continue;  // free text, in full in its tool tip
+                    for (int r = 0; r < m->rowCount(); ++r)
+                        QVERIFY2(list->sizeHintForIndex(m->index(r, c)).width() <= width,
+                                 qPrintable(QString("%1 %2: %3").arg(name, caption, m->index(r, c).data().toString())));
+                }
+                QVERIFY2(total >= list->viewport()->width(), name);  // the room a wider window gives is used
+            }
+        }
     }
 
     void findAndNext()
