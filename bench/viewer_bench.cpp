@@ -32,7 +32,7 @@ static void EquipmentBench(TViewer& viewer, double windowLoad)
     std::vector<const TItem*> picked;
     const double plainFill = bench::BestSeconds(5, [&] {
         picked.clear();
-        for (const TItem& item : viewer.Items)
+        for (const TItem& item : viewer.Data().Items)
             if (item.ItemType == 0 || item.ItemType == 1) picked.push_back(&item);
     });
     const double fill = bench::BestSeconds(5, [&] { viewer.Events().Run([&] { equipment.btnLeqtabClick(); }); });
@@ -69,16 +69,16 @@ static void EquipmentBench(TViewer& viewer, double windowLoad)
 // item and spell once and writes its cells (what showing every record in the lists costs at the least).
 static void FilterAllBench(TViewer& viewer)
 {
-    const char sep = viewer.DecimalSep;
+    const char sep = viewer.DecimalSep();
     size_t cells = 0;
     const double plain = bench::BestSeconds(3, [&] {
         cells = 0;
-        for (const TItem& item : viewer.Items)
+        for (const TItem& item : viewer.Data().Items)
             for (const char* kind : {"A", "W", "O"}) {
                 ListRow row;
                 if (MakeItemRow(kind, item, sep, row)) cells += CellTexts(row).size();
             }
-        for (const TSpell& spell : viewer.Spells) {
+        for (const TSpell& spell : viewer.Data().Spells) {
             ListRow row;
             if (MakeSpellRow("S", spell, row)) cells += CellTexts(row).size();
         }
@@ -99,7 +99,7 @@ int main(int argc, char** argv)
     QtUserInterface ui;
     TViewer viewer(ui, QString::fromStdString(data.Dir()));
     viewer.show();
-    viewer.FirstActivation = false;  // load by hand below
+    viewer.SkipStartupLoad();  // load by hand below
     QCoreApplication::processEvents();
     // The first load into the empty window: its time, and the memory it takes above the window's.
     const double empty = bench::CurrentMiB();
@@ -139,7 +139,7 @@ int main(int argc, char** argv)
         for (int run = 0; run < 6; ++run) {
             // The plain sort gets the same rows in the same order, with the state the click will set.
             std::vector<ListRow> rows = armour.Rows().Rows();
-            const SortState state{c, !viewer.ArmorSortDescending};
+            const SortState state{c, !armour.Sorted().Descending};
             click = std::min(click, bench::BestSeconds(1, [&] { armour.ColumnClick(c); }));
             plain = std::min(plain, bench::BestSeconds(1, [&] {
                 std::sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {

@@ -21,6 +21,15 @@
 #include <clocale>
 #include <cstdio>
 
+// Picks an entry of a drop-down list as the player does, so that its handler runs.
+static void Pick(QWidget& window, const char* name, const QString& entry)
+{
+    auto* box = window.findChild<QComboBox*>(name);
+    const int i = box->findText(entry);
+    box->setCurrentIndex(i);
+    emit box->activated(i);
+}
+
 static bool Save(vantor::TViewer& viewer, const QString& path)
 {
     QApplication::processEvents();
@@ -52,7 +61,7 @@ int main(int argc, char** argv)
 
     // A set: the third entry of every slot, and the totals it gives.
     auto* equipment = dynamic_cast<vantor::EquipmentPage*>(viewer.findChild<QWidget*>("Equipment"));
-    viewer.TDisplay->setCurrentWidget(equipment);
+    viewer.findChild<QTabWidget*>("TDisplay")->setCurrentWidget(equipment);
     for (QComboBox* box : equipment->findChildren<QComboBox*>())
         if (box->count() > 3) box->setCurrentIndex(3);
     viewer.Events().Run([&] { equipment->cbxHeadChange(); });
@@ -70,20 +79,19 @@ int main(int argc, char** argv)
 
     // The calculators: swings with the set's weapon, and a pasted damage summary.
     QWidget* utilities = viewer.findChild<QWidget*>("tbUtil");
-    viewer.TDisplay->setCurrentWidget(utilities);
+    viewer.findChild<QTabWidget*>("TDisplay")->setCurrentWidget(utilities);
     utilities->findChild<QPushButton*>("btnQZSwingcal")->click();
     for (const auto& [box, text] : {std::pair{"edtUhper", "72"}, {"edtUhave", "24"}, {"edtUcper", "9"},
                                     {"edtUcave", "61"}, {"edtUeper", "18"}, {"edtUeave", "16"}})
         utilities->findChild<QLineEdit*>(box)->setText(text);
     utilities->findChild<QPushButton*>("btnTrueAve")->click();
     // A class with mana, so that the regeneration has something to say (and shows no message).
-    viewer.cbxAClass->setCurrentIndex(viewer.cbxAClass->findText("Mage"));
-    viewer.Events().Run([&] { viewer.cbxAClassChange(); });
+    Pick(viewer, "cbxAClass", "Mage");
     utilities->findChild<QPushButton*>("btnMRC")->click();
     if (!Save(viewer, out + "utilities.png")) return 1;
 
     // The best set for armour class, damage resistance and accuracy, within "Medium".
-    viewer.TDisplay->setCurrentWidget(equipment);
+    viewer.findChild<QTabWidget*>("TDisplay")->setCurrentWidget(equipment);
     equipment->findChild<QPushButton*>("btnBestSet")->click();
     auto* best = viewer.findChild<QDialog*>("dlgBestSet");
     best->findChild<QLineEdit*>("edtWeightAcc")->setText("1");

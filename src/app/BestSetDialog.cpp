@@ -72,42 +72,44 @@ BestSetDialog::BestSetDialog(Page page, QWidget* parent) : QDialog(parent), page
     setObjectName("dlgBestSet");
     setWindowTitle("Best set");
     auto* layout = new QVBoxLayout(this);
-
-    // What counts, and how much.
+    // What counts and how much; what stays and how heavy the set may be.
     auto* wants = new QGroupBox("What counts", this);
-    auto* wantsGrid = new QGridLayout(wants);
-    BuildWeights(wantsGrid);
+    BuildWeights(new QGridLayout(wants));
+    auto* top = new QHBoxLayout;
+    top->addWidget(wants, 1);
+    top->addWidget(BuildLimits(), 1);
+    layout->addLayout(top);
+    BuildAnswer(layout);
+    ConnectButtons();
+    resize(700, 560);
+}
 
-    // What stays, and how heavy the set may be.
+QWidget* BestSetDialog::BuildLimits()
+{
     auto* limits = new QGroupBox("Keep and bound", this);
-    auto* limitsGrid = new QGridLayout(limits);
+    auto* grid = new QGridLayout(limits);
     for (int s = 0; s < kSlotCount; ++s) {
         const SlotInfo& info = SlotTable()[static_cast<size_t>(s)];
-        QCheckBox* box = keep_[static_cast<size_t>(s)] = new QCheckBox(info.Caption, limits);
-        box->setObjectName(QString("chkKeep") + (info.Name + 3));
-        box->setToolTip("Keep what this slot holds now (or keep it empty).");
-        limitsGrid->addWidget(box, s / 4, s % 4);
+        keep_[static_cast<size_t>(s)] = MakeCheck(limits, (QByteArray("chkKeep") + (info.Name + 3)).constData(), info.Caption,
+                                                  false, "Keep what this slot holds now (or keep it empty).");
+        grid->addWidget(keep_[static_cast<size_t>(s)], s / 4, s % 4);
     }
-    chkSameRing = new QCheckBox("Same ring on both &fingers", limits);
-    chkSameRing->setObjectName("chkSameRing");
-    chkSameRing->setToolTip("Allow one ring to be chosen for both fingers.");
-    limitsGrid->addWidget(chkSameRing, 4, 0, 1, 4);
+    chkSameRing = MakeCheck(limits, "chkSameRing", "Same ring on both &fingers", false,
+                            "Allow one ring to be chosen for both fingers.");
+    grid->addWidget(chkSameRing, 4, 0, 1, 4);
     cbxBestBound = new QComboBox(limits);
     cbxBestBound->setObjectName("cbxBestBound");
     for (const char* b : kBounds) cbxBestBound->addItem(b);
     cbxBestBound->setCurrentIndex(2);
     cbxBestBound->setToolTip("The heaviest encumbrance the set may reach, worked out as the Equipment page does.");
-    QLabel* boundLabel = MakeLabel(limits, "", "Encum&brance at most");
-    boundLabel->setBuddy(cbxBestBound);
-    limitsGrid->addWidget(boundLabel, 5, 0, 1, 2);
-    limitsGrid->addWidget(cbxBestBound, 5, 2, 1, 2);
-    limitsGrid->setRowStretch(6, 1);
+    grid->addWidget(MakeBuddyLabel(limits, "", "Encum&brance at most", cbxBestBound), 5, 0, 1, 2);
+    grid->addWidget(cbxBestBound, 5, 2, 1, 2);
+    grid->setRowStretch(6, 1);
+    return limits;
+}
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(wants, 1);
-    top->addWidget(limits, 1);
-    layout->addLayout(top);
-
+void BestSetDialog::BuildAnswer(QVBoxLayout* layout)
+{
     // The search and its answer.
     auto* searchRow = new QHBoxLayout;
     btnBestSearch = MakeButton(this, "btnBestSearch", "&Search", "Find the best set for these weights.");
@@ -124,18 +126,16 @@ BestSetDialog::BestSetDialog(Page page, QWidget* parent) : QDialog(parent), page
     lstBestSet->setRootIsDecorated(false);
     lstBestSet->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     lstBestSet->header()->setStretchLastSection(false);
-    layout->addWidget(lstBestSet, 1);
     lstBestSet->setMinimumHeight(8 * fontMetrics().height());
+    layout->addWidget(lstBestSet, 1);
 
     auto* scoreRow = new QHBoxLayout;
     edtBestScore = MakeEdit(this, "edtBestScore", QString(), "The score of the set found.");
     edtBestScore->setReadOnly(true);
     edtBestScore->setFixedWidth(120);
-    QLabel* scoreLabel = MakeLabel(this, "", "Score");
-    scoreLabel->setBuddy(edtBestScore);
     lblBestRunnerUp = MakeLabel(this, "lblBestRunnerUp", QString(), "The best score of any other set.");
     lblBestTotals = MakeLabel(this, "lblBestTotals", QString());
-    scoreRow->addWidget(scoreLabel);
+    scoreRow->addWidget(MakeBuddyLabel(this, "", "Score", edtBestScore));
     scoreRow->addWidget(edtBestScore);
     scoreRow->addWidget(lblBestRunnerUp);
     scoreRow->addWidget(lblBestTotals, 1);
@@ -149,7 +149,10 @@ BestSetDialog::BestSetDialog(Page page, QWidget* parent) : QDialog(parent), page
     buttons->addWidget(btnBestApply);
     buttons->addWidget(btnBestCancel);
     layout->addLayout(buttons);
+}
 
+void BestSetDialog::ConnectButtons()
+{
     connect(btnBestSearch, &QPushButton::clicked, this, [this] { Search(); });
     connect(btnBestApply, &QPushButton::clicked, this, [this] {
         page_.Wear(answer_.Picks);
@@ -162,7 +165,6 @@ BestSetDialog::BestSetDialog(Page page, QWidget* parent) : QDialog(parent), page
         prgBestSet->setMaximum(steps_);
         prgBestSet->setValue(done_);
     });
-    resize(700, 560);
 }
 
 BestSetDialog::~BestSetDialog()
@@ -182,18 +184,13 @@ void BestSetDialog::BuildWeights(QGridLayout* grid)
     for (size_t i = 0; i < std::size(kWeightBoxes); ++i) {
         QLineEdit* box = weights_[i] = weightBox(kWeightBoxes[i].Name);
         if (i < 2) box->setText("1");
-        QLabel* label = MakeLabel(this, "", kWeightBoxes[i].Caption);
-        label->setBuddy(box);
-        grid->addWidget(label, static_cast<int>(i / 2), static_cast<int>(i % 2) * 2);
-        grid->addWidget(box, static_cast<int>(i / 2), static_cast<int>(i % 2) * 2 + 1);
+        AddLabelled(*grid, static_cast<int>(i / 2), static_cast<int>(i % 2) * 2, kWeightBoxes[i].Caption, box);
     }
     cbxBestPreset = new QComboBox(this);
     cbxBestPreset->setObjectName("cbxBestPreset");
     cbxBestPreset->setToolTip("Fill the boxes above with a named choice of weights.");
     for (const Preset& p : kPresets) cbxBestPreset->addItem(p.Name);
-    QLabel* presetLabel = MakeLabel(this, "", "Pr&eset");
-    presetLabel->setBuddy(cbxBestPreset);
-    grid->addWidget(presetLabel, 4, 0);
+    grid->addWidget(MakeBuddyLabel(this, "", "Pr&eset", cbxBestPreset), 4, 0);
     grid->addWidget(cbxBestPreset, 4, 1, 1, 3);
     connect(cbxBestPreset, &QComboBox::activated, this, [this](int i) {
         for (size_t k = 0; k < weights_.size(); ++k)

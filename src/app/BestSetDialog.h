@@ -21,6 +21,7 @@ class QTableWidget;
 class QThread;
 class QTimer;
 class QTreeWidget;
+class QVBoxLayout;
 
 namespace vantor {
 
@@ -48,6 +49,9 @@ public:
 
 private:
     void BuildWeights(QGridLayout* grid);
+    QWidget* BuildLimits();
+    void BuildAnswer(QVBoxLayout* layout);
+    void ConnectButtons();
     // The question the boxes ask; nothing, after a message naming the box, when a weight does not
     // read.
     std::optional<BestSetQuestion> Question() const;

@@ -1,6 +1,7 @@
 #include "app/CalculatorBoxes.h"
 
 #include "app/Bytes.h"
+#include "app/CharacterPanel.h"
 #include "app/EventGuard.h"
 #include "app/SlotListModel.h"
 #include "app/UserInterface.h"
@@ -27,13 +28,9 @@ QLineEdit* AddBox(QGridLayout* grid, int row, int column, const char* name, cons
                   const QString& text = {}, const QString& hint = {}, const char* labelName = "",
                   int labelSpan = 1)
 {
-    QWidget* parent = grid->parentWidget();
-    QLineEdit* box = MakeEdit(parent, name, text, hint);
+    QLineEdit* box = MakeEdit(grid->parentWidget(), name, text, hint);
     box->setFixedWidth(60);
-    QLabel* label = MakeLabel(parent, labelName, caption);
-    label->setBuddy(box);
-    grid->addWidget(label, row, column, 1, labelSpan);
-    grid->addWidget(box, row, column + labelSpan);
+    AddLabelled(*grid, row, column, caption, box, {}, labelSpan, labelName);
     return box;
 }
 
@@ -62,8 +59,9 @@ QString Real(double v, char sep)
 
 }  // namespace
 
-TrueAverageBox::TrueAverageBox(IUserInterface& ui, EventGuard& events, QWidget* parent)
-    : QGroupBox("True Average Calculations", parent), ui_(ui), events_(events), decimalSep_(SystemDecimalSeparator())
+TrueAverageBox::TrueAverageBox(const PageContext& context, QWidget* parent)
+    : QGroupBox("True Average Calculations", parent), ui_(context.Ui), events_(context.Events),
+      decimalSep_(context.DecimalSep)
 {
     setObjectName("GroupBox1");
     auto* grid = new QGridLayout(this);
@@ -130,9 +128,9 @@ void TrueAverageBox::SetSwings(const QString& text)
     events_.SetText(*edtUswings, text);
 }
 
-ManaRegenBox::ManaRegenBox(IUserInterface& ui, EventGuard& events, Links links, QWidget* parent)
-    : QGroupBox("Mana Regen Calculator", parent), ui_(ui), events_(events), links_(std::move(links)),
-      decimalSep_(SystemDecimalSeparator())
+ManaRegenBox::ManaRegenBox(const PageContext& context, QWidget* parent)
+    : QGroupBox("Mana Regen Calculator", parent), ui_(context.Ui), events_(context.Events),
+      character_(context.Character), decimalSep_(context.DecimalSep)
 {
     setObjectName("GroupBox2");
     auto* grid = new QGridLayout(this);
@@ -160,7 +158,7 @@ ManaRegenBox::ManaRegenBox(IUserInterface& ui, EventGuard& events, Links links, 
 
 void ManaRegenBox::btnMRCClick()
 {
-    const int32_t k = links_.ClassCode();
+    const int32_t k = character_.ClassCode();
     if (!ClassHasMana(k)) ui_.ShowMessage(this, "You don't have mana.");
     const long double tick =
         ManaTick(k, Number(edtUint), Number(edtUwis), Number(edtUMlvl), Number(edtUMRlvl));
@@ -169,7 +167,7 @@ void ManaRegenBox::btnMRCClick()
 
 void ManaRegenBox::btnMRRClick()
 {
-    events_.SetText(*edtUMRlvl, links_.LevelText());
+    events_.SetText(*edtUMRlvl, character_.LevelText());
     events_.SetText(*edtUMlvl, "0");
     events_.SetText(*edtUMRcal, QString());
     events_.SetText(*edtUint, "50");
@@ -187,13 +185,28 @@ void ManaRegenBox::ApplyClassPreset(const ClassPreset& preset)
     Label58->setText(preset.ManaLabel);
 }
 
-SwingBox::SwingBox(EventGuard& events, Links links, QWidget* parent)
-    : QGroupBox("Corvath's Swing Calculator 2.1", parent), events_(events), links_(std::move(links)),
-      decimalSep_(SystemDecimalSeparator())
+SwingBox::SwingBox(const PageContext& context, std::function<void(const QString&)> swingsEstimate, QWidget* parent)
+    : QGroupBox("Corvath's Swing Calculator 2.1", parent), events_(context.Events), character_(context.Character),
+      swingsEstimate_(std::move(swingsEstimate)), decimalSep_(context.DecimalSep)
 {
     setObjectName("GroupBox3");
     auto* grid = new QGridLayout(this);
     grid->setVerticalSpacing(2);
+    BuildInputs(grid);
+    grid->addWidget(BuildOptions(), 4, 0, 1, 4);
+    QPushButton* reset = MakeButton(this, "btnQZSwingR", "Reset");
+    btnQZSwingcal = MakeButton(this, "btnQZSwingcal", "Calculate");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(reset);
+    buttons->addWidget(btnQZSwingcal);
+    grid->addLayout(buttons, 5, 0, 1, 4);
+    grid->addLayout(BuildRounds(), 6, 0, 1, 4);
+    grid->setRowStretch(7, 1);
+    ConnectHandlers(reset);
+}
+
+void SwingBox::BuildInputs(QGridLayout* grid)
+{
     edtUlvl = AddBox(grid, 0, 0, "edtUlvl", "Level", {}, "Change the level above.");
     edtUcombat = AddBox(grid, 0, 2, "edtUcombat", "Combat", {}, "Change the class above.");
     edtUagil = AddBox(grid, 1, 0, "edtUagil", "Agility");
@@ -206,27 +219,29 @@ SwingBox::SwingBox(EventGuard& events, Links links, QWidget* parent)
     weaponRows_ = new SlotListModel(weapons_, this);
     cbxUWeapon = MakeSlotBox(this, "cbxUWeapon", weaponRows_);
     cbxUWeapon->setToolTip("Select your weapon.");
-    QLabel* weaponLabel = MakeLabel(this, "", "Weapon");
-    weaponLabel->setBuddy(cbxUWeapon);
-    grid->addWidget(weaponLabel, 3, 0);
+    grid->addWidget(MakeBuddyLabel(this, "", "Weapon", cbxUWeapon), 3, 0);
     grid->addWidget(cbxUWeapon, 3, 1, 1, 3);
+}
 
+QWidget* SwingBox::BuildOptions()
+{
     auto* optional = new QGroupBox("Optional", this);
     optional->setObjectName("GroupBox4");
     auto* options = new QGridLayout(optional);
     options->setVerticalSpacing(2);
-    rbUNorm = new QRadioButton("Normal?", optional);
-    rbUspeed = new QRadioButton("Speed?", optional);
-    rbUslow = new QRadioButton("Slow?", optional);
-    rbUNorm->setObjectName("rbUNorm");
-    rbUspeed->setObjectName("rbUspeed");
-    rbUslow->setObjectName("rbUslow");
+    const auto radio = [optional](const char* name, const char* caption) {
+        auto* b = new QRadioButton(caption, optional);
+        b->setObjectName(name);
+        return b;
+    };
+    rbUNorm = radio("rbUNorm", "Normal?");
+    rbUspeed = radio("rbUspeed", "Speed?");
+    rbUslow = radio("rbUslow", "Slow?");
     edtUSpeed = MakeEdit(optional, "edtUSpeed", "85");
     edtUSlow = MakeEdit(optional, "edtUSlow", "125");
     edtUSpeed->setFixedWidth(48);
     edtUSlow->setFixedWidth(48);
-    chkUslow = new QCheckBox("Slowness?", optional);
-    chkUslow->setObjectName("chkUslow");
+    chkUslow = MakeCheck(optional, "chkUslow", "Slowness?");
     options->addWidget(rbUNorm, 0, 0);
     options->addWidget(chkUslow, 0, 1, 1, 2);
     options->addWidget(rbUspeed, 1, 0);
@@ -234,15 +249,11 @@ SwingBox::SwingBox(EventGuard& events, Links links, QWidget* parent)
     options->addWidget(rbUslow, 2, 0);
     options->addWidget(edtUSlow, 2, 1);
     options->setColumnStretch(2, 1);
-    grid->addWidget(optional, 4, 0, 1, 4);
+    return optional;
+}
 
-    QPushButton* reset = MakeButton(this, "btnQZSwingR", "Reset");
-    btnQZSwingcal = MakeButton(this, "btnQZSwingcal", "Calculate");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(reset);
-    buttons->addWidget(btnQZSwingcal);
-    grid->addLayout(buttons, 5, 0, 1, 4);
-
+QGridLayout* SwingBox::BuildRounds()
+{
     auto* roundsGrid = new QGridLayout;
     roundsGrid->setSpacing(2);
     roundsGrid->addWidget(MakeLabel(this, "", "Round Swings"), 0, 0, 1, 5);
@@ -256,9 +267,11 @@ SwingBox::SwingBox(EventGuard& events, Links links, QWidget* parent)
         cell->addWidget(box);
         roundsGrid->addLayout(cell, 1 + i / 5, i % 5);
     }
-    grid->addLayout(roundsGrid, 6, 0, 1, 4);
-    grid->setRowStretch(7, 1);
+    return roundsGrid;
+}
 
+void SwingBox::ConnectHandlers(QPushButton* reset)
+{
     events_.OnClick(reset, [this] { btnQZSwingRClick(); });
     events_.OnClick(btnQZSwingcal, [this] { btnQZSwingcalClick(); });
     events_.OnPick(cbxUWeapon, [this] { cbxUWeaponChange(); });
@@ -269,7 +282,7 @@ SwingBox::SwingBox(EventGuard& events, Links links, QWidget* parent)
 
 void SwingBox::btnQZSwingRClick()
 {
-    events_.SetText(*edtUlvl, links_.LevelText());
+    events_.SetText(*edtUlvl, character_.LevelText());
     cbxUWeapon->setCurrentIndex(0);
     events_.SetChecked(*rbUNorm, true);
     events_.SetText(*edtUcombat, "4");
@@ -286,7 +299,7 @@ void SwingBox::btnQZSwingcalClick()
     SwingInputs in;
     in.Encumbrance = Number(edtUenc);
     in.MaxEncumbrance = Number(edtUMenc);
-    in.Strength = GetNumber(ToBytes(links_.StrengthText()));
+    in.Strength = GetNumber(ToBytes(character_.StrengthText()));
     in.Agility = Number(edtUagil);
     in.Level = Number(edtUlvl);
     in.Combat = Number(edtUcombat);
@@ -302,7 +315,7 @@ void SwingBox::btnQZSwingcalClick()
     }
     const SwingResult r = CalculateSwings(in);
     btnQZSwingcal->setToolTip(QString::fromStdString(r.Hint));
-    links_.SwingsEstimate(Real(r.SwingsPerRound, decimalSep_));
+    swingsEstimate_(Real(r.SwingsPerRound, decimalSep_));
     for (size_t i = 0; i < rounds_.size(); ++i) events_.SetText(*rounds_[i], QString::number(r.Rounds[i]));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The three calculators of the "&Utilities" page, each a group box of its own.
 
+#include "app/PageContext.h"
 #include "equipment/SlotLists.h"
 #include "filters/Profile.h"
 
@@ -15,10 +16,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QCheckBox;
+class QGridLayout;
 class QRadioButton;
 
 namespace vantor {
 
+class CharacterPanel;
 class EventGuard;
 class IUserInterface;
 class SlotListModel;
@@ -26,7 +29,7 @@ class SlotListModel;
 // "True Average Calculations": expected damage per round, typed or pasted from the game.
 class TrueAverageBox : public QGroupBox {
 public:
-    TrueAverageBox(IUserInterface& ui, EventGuard& events, QWidget* parent);
+    TrueAverageBox(const PageContext& context, QWidget* parent);
     void btnTrueAveClick();
     void btnTAResetClick();
     void btnUPKRClick();
@@ -50,11 +53,7 @@ private:
 // "Mana Regen Calculator": mana regained per tick.
 class ManaRegenBox : public QGroupBox {
 public:
-    struct Links {
-        std::function<int32_t()> ClassCode;   // the top panel's class
-        std::function<QString()> LevelText;   // the top panel's level, as typed
-    };
-    ManaRegenBox(IUserInterface& ui, EventGuard& events, Links links, QWidget* parent);
+    ManaRegenBox(const PageContext& context, QWidget* parent);
     void btnMRCClick();
     void btnMRRClick();
     void ShowLevel(const QString& level);
@@ -63,7 +62,7 @@ public:
 private:
     IUserInterface& ui_;
     EventGuard& events_;
-    Links links_;
+    const CharacterPanel& character_;
     char decimalSep_;
     QLabel* Label58;
     QLineEdit* edtUint;
@@ -76,12 +75,8 @@ private:
 // "Corvath's Swing Calculator 2.1": swings per round with a weapon.
 class SwingBox : public QGroupBox {
 public:
-    struct Links {
-        std::function<QString()> StrengthText;               // the top panel's "Str"
-        std::function<QString()> LevelText;                  // the top panel's level, as typed
-        std::function<void(const QString&)> SwingsEstimate;  // to the true average calculator
-    };
-    SwingBox(EventGuard& events, Links links, QWidget* parent);
+    // swingsEstimate: where the swings per round go (the true average calculator).
+    SwingBox(const PageContext& context, std::function<void(const QString&)> swingsEstimate, QWidget* parent);
     void btnQZSwingRClick();
     void btnQZSwingcalClick();
     void cbxUWeaponChange();
@@ -98,8 +93,14 @@ public:
     void SetAgility(const QString& text);
 
 private:
+    void BuildInputs(QGridLayout* grid);
+    QWidget* BuildOptions();
+    QGridLayout* BuildRounds();
+    void ConnectHandlers(QPushButton* reset);
+
     EventGuard& events_;
-    Links links_;
+    const CharacterPanel& character_;
+    std::function<void(const QString&)> swingsEstimate_;
     SlotList weapons_;
     SlotListModel* weaponRows_;
     char decimalSep_;

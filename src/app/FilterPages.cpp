@@ -1,5 +1,6 @@
 #include "app/FilterPages.h"
 
+#include "app/CharacterPanel.h"
 #include "app/EventGuard.h"
 #include "app/Widgets.h"
 #include "data/CodeTables.h"
@@ -15,68 +16,20 @@
 #include <algorithm>
 
 namespace vantor {
-namespace {
 
-QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, bool checked,
-                     const QString& hint = {})
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    box->setChecked(checked);
-    box->setToolTip(hint);
-    return box;
-}
-
-QComboBox* MakeCoded(QWidget* parent, const char* name, const std::vector<CodedEntry>& entries, const QString& hint)
-{
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setToolTip(hint);
-    FillCoded(*box, entries);
-    return box;
-}
-
-// Places the page's buttons under its search box and connects them.
-void AddButton(ListPage& page, EventGuard& events, const char* name, const QString& caption,
-               std::function<void()> handler)
-{
-    QPushButton* b = MakeButton(&page, name, caption);
-    page.ButtonRow()->addWidget(b);
-    events.OnClick(b, std::move(handler));
-}
-
-}  // namespace
-
-void FillCoded(QComboBox& box, const std::vector<CodedEntry>& entries)
-{
-    std::vector<CodedEntry> sorted = entries;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const CodedEntry& a, const CodedEntry& b) { return CompareText(a.Text, b.Text) < 0; });
-    box.clear();
-    for (const CodedEntry& e : sorted) box.addItem(QString::fromLatin1(e.Text), e.Code);
-    box.setCurrentIndex(0);
-}
-
-int32_t SelectedCode(const QComboBox& box)
-{
-    return box.currentIndex() < 0 ? 0 : box.currentData().toInt();
-}
-
-ArmorPage::ArmorPage(EventGuard& events, const Links& links, QWidget* parent)
-    : ListPage(ListKind::Armor, {"TabSheet1", "lstArmor", "mmAsp", "pnlArmorFilter", "edtFind", "btnFFA", "btnFind"},
-               events, links, parent)
+ArmorPage::ArmorPage(const PageContext& context, FindPosition& find, CompareWithWorn compare, QWidget* parent)
+    : ListPage(ListKind::Armor,
+               {"TabSheet1", "lstArmor", "mmAsp", "pnlArmorFilter", "edtFind", "Search For", "btnFFA", "btnFind"},
+               context, &find, std::move(compare), parent)
 {
     QWidget* panel = FilterGrid()->parentWidget();
     QGridLayout* grid = FilterGrid();
-    QLabel* lblA2 = MakeLabel(panel, "lblA2", "Body Part");
     cbxWornW = MakeCoded(panel, "cbxWornW", WornEntries(), "The part of body armor is worn");
     cbxWornW->setMaxVisibleItems(15);
-    lblA2->setBuddy(cbxWornW);
+    AddLabelled(*grid, 0, 0, "Body Part", cbxWornW, {}, 1, "lblA2");
     cbxMag = MakeCoded(panel, "cbxMag", MagicLevelEntries(), "Minimum magical/hitmagic level");
     cbxMag->setVisible(false);
     chkNM = MakeCheck(panel, "chkNM", "Non Magical", false, "Include only non-magical items");
-    grid->addWidget(lblA2, 0, 0);
-    grid->addWidget(cbxWornW, 0, 1);
     grid->addWidget(chkNM, 0, 2, 1, 2);
     const struct {
         QCheckBox*& Box;
@@ -92,8 +45,8 @@ ArmorPage::ArmorPage(EventGuard& events, const Links& links, QWidget* parent)
         ++i;
     }
     grid->setColumnStretch(4, 1);
-    AddButton(*this, events, "btnFA", "Filter Armor", [this] { btnFAClick(); });
-    AddButton(*this, events, "btnResetA", "&Reset", [this] { btnResetAClick(); });
+    AddButton("btnFA", "Filter Armor", [this] { btnFAClick(); });
+    AddButton("btnResetA", "&Reset", [this] { btnResetAClick(); });
 }
 
 void ArmorPage::btnFAClick()
@@ -109,8 +62,8 @@ void ArmorPage::btnFAClick()
     boxes.Ninja = chkn->isChecked();
     boxes.Silk = chksi->isChecked();
     boxes.None = chknone->isChecked();
-    const Profile profile = links_.CurrentProfile();
-    Refill([&] { FilterArmour(*links_.Items, profile, boxes, [this](const TItem& item) { AddRow(item); }); }, false);
+    const Profile profile = character_.CurrentProfile();
+    Refill([&] { FilterArmour(data_.Items, profile, boxes, [this](const TItem& item) { AddRow(item); }); }, false);
 }
 
 void ArmorPage::btnResetAClick()
@@ -126,10 +79,10 @@ void ArmorPage::ApplyClassPreset(const ClassPreset& p)
     for (const auto& [box, on] : boxes) events_.SetChecked(*box, on);
 }
 
-WeaponsPage::WeaponsPage(EventGuard& events, const Links& links, QWidget* parent)
+WeaponsPage::WeaponsPage(const PageContext& context, FindPosition& find, CompareWithWorn compare, QWidget* parent)
     : ListPage(ListKind::Weapons,
-               {"TabSheet2", "lstWeapons", "mmWsp", "pnlWeaponFilter", "edtFind2", "btnFFW", "btnFind2"}, events,
-               links, parent)
+               {"TabSheet2", "lstWeapons", "mmWsp", "pnlWeaponFilter", "edtFind2", "", "btnFFW", "btnFind2"}, context,
+               &find, std::move(compare), parent)
 {
     QWidget* panel = FilterGrid()->parentWidget();
     QGridLayout* grid = FilterGrid();
@@ -147,8 +100,8 @@ WeaponsPage::WeaponsPage(EventGuard& events, const Links& links, QWidget* parent
     grid->addWidget(chkE, 2, 1);
     grid->addWidget(chkB, 2, 2);
     grid->setColumnStretch(3, 1);
-    AddButton(*this, events, "btnFW", "Filter Weapons", [this] { btnFWClick(); });
-    AddButton(*this, events, "btnResetW", "&Reset", [this] { btnResetWClick(); });
+    AddButton("btnFW", "Filter Weapons", [this] { btnFWClick(); });
+    AddButton("btnResetW", "&Reset", [this] { btnResetWClick(); });
 }
 
 void WeaponsPage::btnFWClick()
@@ -160,8 +113,8 @@ void WeaponsPage::btnFWClick()
     boxes.TwoHanded = chk2h->isChecked();
     boxes.Edged = chkE->isChecked();
     boxes.Blunt = chkB->isChecked();
-    const Profile profile = links_.CurrentProfile();
-    Refill([&] { FilterWeapons(*links_.Items, profile, boxes, [this](const TItem& item) { AddRow(item); }); }, true);
+    const Profile profile = character_.CurrentProfile();
+    Refill([&] { FilterWeapons(data_.Items, profile, boxes, [this](const TItem& item) { AddRow(item); }); }, true);
 }
 
 void WeaponsPage::btnResetWClick()
@@ -176,10 +129,10 @@ void WeaponsPage::ApplyClassPreset(const ClassPreset& p)
     for (const auto& [box, on] : boxes) events_.SetChecked(*box, on);
 }
 
-SpellsPage::SpellsPage(EventGuard& events, const Links& links, QWidget* parent)
+SpellsPage::SpellsPage(const PageContext& context, FindPosition& find, QWidget* parent)
     : ListPage(ListKind::Spells,
-               {"TabSheet4", "lstDisplaySpell", "mmSNotes", "pnlSpellFilter", "edtFind3", "btnFFSpell", "btnFind3"},
-               events, links, parent)
+               {"TabSheet4", "lstDisplaySpell", "mmSNotes", "pnlSpellFilter", "edtFind3", "", "btnFFSpell", "btnFind3"},
+               context, &find, nullptr, parent)
 {
     QWidget* panel = FilterGrid()->parentWidget();
     chkM1 = MakeCheck(panel, "chkM1", "Magic Level 1", true);
@@ -189,15 +142,15 @@ SpellsPage::SpellsPage(EventGuard& events, const Links& links, QWidget* parent)
     FilterGrid()->addWidget(chkM2, 0, 1);
     FilterGrid()->addWidget(chkM3, 1, 0);
     FilterGrid()->setColumnStretch(2, 1);
-    AddButton(*this, events, "btnFiltSpells", "Filter Spells", [this] { btnFiltSpellsClick(); });
-    AddButton(*this, events, "btnRspells", "&Reset", [this] { btnRspellsClick(); });
+    AddButton("btnFiltSpells", "Filter Spells", [this] { btnFiltSpellsClick(); });
+    AddButton("btnRspells", "&Reset", [this] { btnRspellsClick(); });
 }
 
 void SpellsPage::btnFiltSpellsClick()
 {
     const SpellBoxes boxes{chkM1->isChecked(), chkM2->isChecked(), chkM3->isChecked()};
-    const int32_t classCode = links_.CurrentProfile().ClassCode;
-    Refill([&] { FilterSpells(*links_.Spells, classCode, boxes, [this](const TSpell& s) { AddRow(s); }); }, true);
+    const int32_t classCode = character_.ClassCode();
+    Refill([&] { FilterSpells(data_.Spells, classCode, boxes, [this](const TSpell& s) { AddRow(s); }); }, true);
 }
 
 void SpellsPage::btnRspellsClick()

@@ -12,7 +12,7 @@ namespace vantor {
 
 class ArmorPage : public ListPage {
 public:
-    ArmorPage(EventGuard& events, const Links& links, QWidget* parent);
+    ArmorPage(const PageContext& context, FindPosition& find, CompareWithWorn compare, QWidget* parent);
     // "Filter Armor": the armour the character wears, of the ticked materials.
     void btnFAClick();
     // "&Reset": every piece of armour.
@@ -35,7 +35,7 @@ private:
 
 class WeaponsPage : public ListPage {
 public:
-    WeaponsPage(EventGuard& events, const Links& links, QWidget* parent);
+    WeaponsPage(const PageContext& context, FindPosition& find, CompareWithWorn compare, QWidget* parent);
     void btnFWClick();
     void btnResetWClick();
     void ApplyClassPreset(const ClassPreset& preset);
@@ -51,7 +51,7 @@ private:
 
 class SpellsPage : public ListPage {
 public:
-    SpellsPage(EventGuard& events, const Links& links, QWidget* parent);
+    SpellsPage(const PageContext& context, FindPosition& find, QWidget* parent);
     void btnFiltSpellsClick();
     void btnRspellsClick();
     void ApplyClassPreset(const ClassPreset& preset);
@@ -61,10 +61,5 @@ private:
     QCheckBox* chkM2;
     QCheckBox* chkM3;
 };
-
-// Fills a drop-down list with coded entries, sorted by text, and selects the first.
-void FillCoded(QComboBox& box, const std::vector<CodedEntry>& entries);
-// The code of the selected entry of a coded list (0 when nothing is selected).
-int32_t SelectedCode(const QComboBox& box);
 
 }  // namespace vantor

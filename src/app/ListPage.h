@@ -4,7 +4,8 @@
 // page's filter controls and the search box.
 
 #include "app/ListModel.h"
-#include "filters/Profile.h"
+#include "app/PageContext.h"
+#include "filters/Sorting.h"
 
 #include <QWidget>
 
@@ -20,7 +21,10 @@ class QTreeView;
 
 namespace vantor {
 
+class CharacterPanel;
 class EventGuard;
+class IUserInterface;
+class ListView;
 
 // The objectNames of a list page's controls; a page without search or memo leaves those empty.
 struct ListPageNames {
@@ -29,27 +33,20 @@ struct ListPageNames {
     const char* Memo;
     const char* FilterPanel;
     const char* Find;       // the search text
+    const char* FindHint;   // its tool tip
     const char* FindFirst;  // "&Find": from the top
     const char* FindNext;   // "&Next": on from the last hit
 };
 
 class ListPage : public QWidget {
 public:
-    // The window's state that the list pages share or keep per list.
-    struct Links {
-        int32_t* FindIndex;     // row of the last search hit, shared by the pages; -1 for none
-        const bool* Loading;    // while a load runs every pair of rows compares equal
-        int32_t* SortColumn;    // this list's sort state
-        bool* SortDescending;
-        const ItemList* Items;  // the loaded records
-        const SpellList* Spells;
-        std::function<Profile()> CurrentProfile;  // the character of the top panel
-        std::function<void(const QString&)> Copy;           // puts text on the clipboard
-        std::function<void(const TItem&)> Compare = nullptr; // "Compare with worn"; none on most lists
-    };
+    // "Compare with worn", on the armour and weapon lists: the frame shows the item beside what
+    // the equipment page wears.
+    using CompareWithWorn = std::function<void(const TItem&)>;
 
-    ListPage(ListKind kind, const ListPageNames& names, EventGuard& events, const Links& links,
-             QWidget* parent);
+    // find: the window's one search position, for the pages that search.
+    ListPage(ListKind kind, const ListPageNames& names, const PageContext& context, FindPosition* find,
+             CompareWithWorn compare, QWidget* parent);
 
     // The row builders: a row for the record, when this list takes it.
     void AddRow(const TItem& item);
@@ -71,16 +68,15 @@ public:
     ByteAdvances Advances() const;
 
     ListModel& Rows() { return *rows_; }
-    QTreeView* List() const { return list_; }
+    QTreeView* List() const;
     // The text the list shows while it has no rows (empty: none), such as which file is missing.
     void SetEmptyText(const QString& text);
-    // The filter controls of the page go into this grid, left of the search box; its buttons
-    // into the row under the search box.
-    QGridLayout* FilterGrid() const { return filterGrid_; }
-    QHBoxLayout* ButtonRow() const { return buttonRow_; }
     // "&Find" of the page, which Enter runs; nullptr on a page without search.
     QPushButton* FindButton() const { return findFirst_; }
 
+    // The list's sort state; the load sorts the armour by name, ascending.
+    SortState Sorted() const { return sort_; }
+    void SortByName() { sort_ = {0, false}; }
     // Puts the rows in the order of the list's sort state.
     void Sort();
 
@@ -97,33 +93,42 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    // The filter controls of the page go into this grid, left of the search box; its buttons
+    // into the row under the search box, through AddButton.
+    QGridLayout* FilterGrid() const { return filterGrid_; }
+    void AddButton(const char* name, const QString& caption, std::function<void()> handler);
     // Empties the list, adds the rows, then sorts it by its state, with the busy cursor and no
     // repainting meanwhile. When adding fails the list keeps what was added; it is sorted only
     // when sortAfterFailure says so, and the error goes on.
     void Refill(const std::function<void()>& addRows, bool sortAfterFailure);
 
     EventGuard& events_;
-    Links links_;
+    const LoadedData& data_;
+    const CharacterPanel& character_;
 
 private:
-    QTreeView* MakeList(const char* name);
-    // Sizes every column to its caption and the widest of the cells given.
-    void FitColumns(const WidestRows& widest);
-    WidestRows WidestOf(const std::vector<ListRow>& rows, const ByteAdvances& advances) const;
+    void BuildSearchStrip(const ListPageNames& names);
+    void BuildList(const ListPageNames& names);
+    void BuildActions();
+    // Sizes the columns to rows that came since they were last sized.
+    void FitStaleColumns();
     // The header shows the column the list is sorted by, and which way.
     void ShowSortIndicator();
     // The order of rows by the list's sort state.
     std::vector<size_t> OrderOf(const std::vector<ListRow>& rows) const;
 
+    IUserInterface& ui_;
+    FindPosition* find_;
+    CompareWithWorn compare_;
     ListKind kind_;
     char decimalSep_;
+    SortState sort_;
     ListModel* rows_;
-    QTreeView* list_;
+    ListView* list_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
-    QWidget* filterPanel_ = nullptr;
     QGridLayout* filterGrid_ = nullptr;
     QHBoxLayout* buttonRow_ = nullptr;
-    QLineEdit* find_ = nullptr;
+    QLineEdit* findText_ = nullptr;
     QPushButton* findFirst_ = nullptr;
     QPushButton* findNext_ = nullptr;
     bool widthsStale_ = false;  // the rows changed since the columns were last sized

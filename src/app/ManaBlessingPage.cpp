@@ -1,6 +1,7 @@
 #include "app/ManaBlessingPage.h"
 
 #include "app/Bytes.h"
+#include "app/CharacterPanel.h"
 #include "app/EventGuard.h"
 #include "app/Widgets.h"
 #include "calculators/Calculators.h"
@@ -48,8 +49,9 @@ private:
     std::vector<TSpell*> spells_{nullptr};
 };
 
-ManaBlessingPage::ManaBlessingPage(EventGuard& events, Links links, QWidget* parent)
-    : QWidget(parent), events_(events), links_(std::move(links)), decimalSep_(SystemDecimalSeparator()),
+ManaBlessingPage::ManaBlessingPage(const PageContext& context, QWidget* parent)
+    : QWidget(parent), events_(context.Events), data_(context.Data), character_(context.Character),
+      decimalSep_(context.DecimalSep),
       entries_(new SpellEntries(this))
 {
     setObjectName("TabSheet5");
@@ -59,18 +61,8 @@ ManaBlessingPage::ManaBlessingPage(EventGuard& events, Links links, QWidget* par
     grid->setVerticalSpacing(2);
     for (int i = 0; i < 10; ++i) {
         const QByteArray name = "cbxBS" + QByteArray::number(i + 1);
-        auto* box = lists_[static_cast<size_t>(i)] = new QComboBox(group);
-        box->setObjectName(name.constData());
-        auto* view = new QListView(box);
-        view->setUniformItemSizes(true);
-        box->setView(view);
-        box->setModel(entries_);
-        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        box->setMinimumContentsLength(20);
-        QLabel* label = MakeLabel(group, "", QString::number(i + 1));
-        label->setBuddy(box);
-        grid->addWidget(label, i, 0);
-        grid->addWidget(box, i, 1);
+        QComboBox* box = lists_[static_cast<size_t>(i)] = MakeModelBox(group, name.constData(), entries_, 20);
+        AddLabelled(*grid, i, 0, QString::number(i + 1), box);
         events_.OnPick(box, [this] { cbxBS1Change(); });
     }
     grid->setColumnStretch(1, 1);
@@ -78,8 +70,7 @@ ManaBlessingPage::ManaBlessingPage(EventGuard& events, Links links, QWidget* par
     QPushButton* filter = MakeButton(this, "btnLManaBless", "&Filter", "Select your class above.");
     edtMtickReq = MakeEdit(this, "edtMtickReq", QString(), "Mana tick required to keep selected blesses on.");
     edtMtickReq->setFixedWidth(100);
-    QLabel* result = MakeLabel(this, "", "Mana tick required");
-    result->setBuddy(edtMtickReq);
+    QLabel* result = MakeBuddyLabel(this, "", "Mana tick required", edtMtickReq);
     events_.OnClick(filter, [this] { btnLManaBlessClick(); });
 
     auto* side = new QGridLayout;
@@ -95,13 +86,13 @@ ManaBlessingPage::ManaBlessingPage(EventGuard& events, Links links, QWidget* par
 
 void ManaBlessingPage::btnLManaBlessClick()
 {
-    Offer(Blessings(links_.CurrentProfile()));
+    Offer(Blessings(character_.CurrentProfile()));
 }
 
 std::vector<TSpell*> ManaBlessingPage::Blessings(const Profile& profile) const
 {
     std::vector<TSpell*> offered;
-    for (TSpell& spell : *links_.Spells)
+    for (TSpell& spell : data_.Spells)
         if (IsBlessing(spell) && metSpellCastorFilter(spell, profile)) offered.push_back(&spell);
     std::stable_sort(offered.begin(), offered.end(),
                      [](const TSpell* a, const TSpell* b) { return CompareText(a->Name, b->Name) < 0; });
@@ -116,7 +107,7 @@ void ManaBlessingPage::Offer(std::vector<TSpell*> blessings)
 
 void ManaBlessingPage::cbxBS1Change()
 {
-    const int32_t level = links_.CurrentProfile().Level();
+    const int32_t level = character_.CurrentProfile().Level();
     events_.SetText(*edtMtickReq, "0");
     double total = 0;
     for (QComboBox* box : lists_) {

@@ -1,7 +1,7 @@
 #pragma once
 // The "&Mana Blessing" page: up to ten lasting spells, and the mana per tick that keeps them up.
 
-#include "data/GameData.h"
+#include "app/PageContext.h"
 #include "filters/Profile.h"
 
 #include <QWidget>
@@ -14,16 +14,13 @@ class QLineEdit;
 
 namespace vantor {
 
+class CharacterPanel;
 class EventGuard;
 class SpellEntries;
 
 class ManaBlessingPage : public QWidget {
 public:
-    struct Links {
-        SpellList* Spells;                        // the loaded spells; a pick stores its duration
-        std::function<Profile()> CurrentProfile;  // the character of the top panel
-    };
-    ManaBlessingPage(EventGuard& events, Links links, QWidget* parent);
+    ManaBlessingPage(const PageContext& context, QWidget* parent);
 
     // "&Filter": the ten lists offer the blessings the character casts, "*None*" chosen.
     void btnLManaBlessClick();
@@ -37,7 +34,8 @@ public:
 
 private:
     EventGuard& events_;
-    Links links_;
+    LoadedData& data_;  // the loaded spells: a pick keeps its duration in the spell
+    const CharacterPanel& character_;
     char decimalSep_;
     SpellEntries* entries_;  // one model for all ten lists
     std::array<QComboBox*, 10> lists_{};

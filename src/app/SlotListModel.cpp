@@ -1,5 +1,7 @@
 #include "app/SlotListModel.h"
 
+#include "app/Widgets.h"
+
 #include "app/Bytes.h"
 
 #include <QComboBox>
@@ -20,17 +22,8 @@ QVariant SlotListModel::data(const QModelIndex& index, int role) const
 
 QComboBox* MakeSlotBox(QWidget* parent, const char* name, SlotListModel* model)
 {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(false);
+    QComboBox* box = MakeModelBox(parent, name, model, 10);
     box->setMaxVisibleItems(15);
-    // Thousands of entries: equal row heights, and no measuring of every name for the width.
-    auto* view = new QListView(box);
-    view->setUniformItemSizes(true);
-    box->setView(view);
-    box->setModel(model);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(10);
     return box;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Bytes.h"
 #include "app/CalculatorBoxes.h"
+#include "app/CharacterPanel.h"
 #include "app/UserInterface.h"
 #include "data/TypedNumber.h"
 
@@ -9,16 +10,13 @@
 
 namespace vantor {
 
-UtilitiesPage::UtilitiesPage(IUserInterface& ui, EventGuard& events, Links links, QWidget* parent)
-    : QWidget(parent), ui_(ui), links_(std::move(links))
+UtilitiesPage::UtilitiesPage(const PageContext& context, QWidget* parent)
+    : QWidget(parent), ui_(context.Ui), character_(context.Character)
 {
     setObjectName("tbUtil");
-    trueAverage_ = new TrueAverageBox(ui, events, this);
-    manaRegen_ = new ManaRegenBox(ui, events, {links_.ClassCode, links_.LevelText}, this);
-    swings_ = new SwingBox(events,
-                           {links_.StrengthText, links_.LevelText,
-                            [this](const QString& swings) { trueAverage_->SetSwings(swings); }},
-                           this);
+    trueAverage_ = new TrueAverageBox(context, this);
+    manaRegen_ = new ManaRegenBox(context, this);
+    swings_ = new SwingBox(context, [this](const QString& swings) { trueAverage_->SetSwings(swings); }, this);
     // The true average and mana calculators on the left, the swing calculator on the right.
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
@@ -30,7 +28,7 @@ UtilitiesPage::UtilitiesPage(IUserInterface& ui, EventGuard& events, Links links
 
 void UtilitiesPage::edtAlvlChange()
 {
-    const int32_t level = GetNumber(ToBytes(links_.LevelText()));
+    const int32_t level = GetNumber(ToBytes(character_.LevelText()));
     if (level == 0) {
         ui_.ShowMessage(this, "Please enter a valid level.");
         return;

@@ -2,6 +2,7 @@
 // The "&Utilities" page: the true average, mana regeneration and swing calculators. The level box
 // of the top panel feeds the last two; the swing calculator feeds the first.
 
+#include "app/PageContext.h"
 #include "equipment/SlotLists.h"
 #include "filters/Profile.h"
 
@@ -12,6 +13,7 @@
 
 namespace vantor {
 
+class CharacterPanel;
 class EventGuard;
 class IUserInterface;
 class ManaRegenBox;
@@ -20,12 +22,7 @@ class TrueAverageBox;
 
 class UtilitiesPage : public QWidget {
 public:
-    struct Links {
-        std::function<int32_t()> ClassCode;      // the top panel's class
-        std::function<QString()> LevelText;      // the top panel's level, as typed
-        std::function<QString()> StrengthText;   // the top panel's "Str"
-    };
-    UtilitiesPage(IUserInterface& ui, EventGuard& events, Links links, QWidget* parent);
+    UtilitiesPage(const PageContext& context, QWidget* parent);
 
     // The level box of the top panel changed: its number goes to both calculators that use it.
     void edtAlvlChange();
@@ -45,7 +42,7 @@ public:
 
 private:
     IUserInterface& ui_;
-    Links links_;
+    const CharacterPanel& character_;
     TrueAverageBox* trueAverage_;
     ManaRegenBox* manaRegen_;
     SwingBox* swings_;

@@ -1,23 +1,17 @@
 #pragma once
-// The main window: the top panel with the character profile, the pages, and the start-up load.
-// The frame is the only code that knows more than one page; it wires what one page hands on to
-// another.
+// The main window: the top panel with the character, the pages, and the start-up load. The frame
+// is the only code that knows more than one page; it wires what one page hands on to another.
 
 #include "app/EventGuard.h"
+#include "app/LoadedData.h"
 #include "app/UserInterface.h"
-#include "data/CodeTables.h"
-#include "data/GameData.h"
-#include "filters/Profile.h"
 #include "lists/ListRows.h"
 
-#include <QComboBox>
-#include <functional>
-#include <future>
 #include <QMainWindow>
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
+#include <functional>
+#include <future>
+
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -25,18 +19,13 @@ class QTabWidget;
 namespace vantor {
 
 class ArmorPage;
+class CharacterPanel;
 class EquipmentPage;
 class ListPage;
 class ManaBlessingPage;
 class SpellsPage;
 class UtilitiesPage;
 class WeaponsPage;
-
-// An open or save dialog of the window: its filter text and initial folder.
-struct FileDialogSettings {
-    QString Filter;
-    QString InitialDir;
-};
 
 class TViewer : public QMainWindow {
     Q_OBJECT
@@ -45,69 +34,31 @@ public:
     explicit TViewer(IUserInterface& ui, const QString& dataDir = QString(), QWidget* parent = nullptr);
     ~TViewer() override;
 
-    // Window events and handlers.
+    // The first activation: the load, the slot lists and the calculators' resets.
     void FormActivate();
+    // The load of the data files into every list.
     void LoadClick();
+    // Empties every list; the records of the load before are freed on another thread, and
+    // FinishFreeing waits until they are.
     void ClearLists();
-    // Waits until the rows and records of the load before are freed (another thread frees them).
     void FinishFreeing();
     void ExitClick();
-
-    // The character: the class preset, the alignment boxes (at most one ticked), and every
-    // filter at once.
-    void cbxAClassChange();
-    void chkGoodClick();
-    void chkNeutralClick();
-    void chkEvilClick();
+    // "Filter all": every filter at once.
     void btnFilterAllClick();
-    // The character as the top panel describes it now.
-    Profile CurrentProfile() const;
-
+    // The item dump of the memo page.
     void DisplayItemData();
+    // For benchmarks that run the load by hand: the first activation loads nothing.
+    void SkipStartupLoad() { firstActivation_ = false; }
 
-    // State.
-    QString DataDir;
+    // What the window holds.
+    const LoadedData& Data() const { return data_; }
+    const QString& DataDir() const { return dataDir_; }
+    // The row of the last search hit, shared by the lists that search; -1 for none.
+    int32_t FindIndex() const { return find_.Row; }
+    char DecimalSep() const { return decimalSep_; }
     // The player's own data folder (~/.local/share/vantor-viewer/ on Linux), read when the
     // program's folder holds no data file.
     static QString PlayerDataDir();
-    // "Compare with worn" on the armour and weapons lists: a window beside the item.
-    void CompareWithWorn(const TItem& item);
-    ItemList Items;
-    SpellList Spells;
-    int32_t FindIndex = -1;
-    int32_t ArmorSortColumn = 999;
-    bool ArmorSortDescending = false;
-    int32_t WeaponSortColumn = 0;
-    bool WeaponSortDescending = false;
-    int32_t SpellSortColumn = 0;
-    bool SpellSortDescending = false;
-    int32_t OtherSortColumn = 0;
-    bool OtherSortDescending = false;
-    bool Loading = true;
-    bool FirstActivation = true;
-    char DecimalSep = '.';
-
-    // Top panel.
-    QWidget* pnlTop;
-    QLabel* lblA;
-    QLineEdit* edtAlvl;
-    QComboBox* cbxAClass;
-    QLabel* Label29;
-    QLineEdit* edtStrength;
-    QCheckBox* chkGood;
-    QCheckBox* chkNeutral;
-    QCheckBox* chkEvil;
-    QPushButton* btnFilterAll;
-    QPushButton* Load;
-    QPushButton* Exit;
-
-    // Pages.
-    QTabWidget* TDisplay;
-    QWidget* TabSheet3;
-    QPlainTextEdit* mm;
-
-    FileDialogSettings OpenDialog1;
-    FileDialogSettings SaveDialog1;
 
     EventGuard& Events() { return events_; }
 
@@ -118,8 +69,12 @@ protected:
 
 private:
     void FormCreate();
-    void BuildTopPanel();
     void BuildPages();
+    void BuildListPages(const struct PageContext& context);
+    void BuildMemoPage();
+    void LinkPages();
+    // What each empty list says about the file to put where.
+    void ShowMissingFiles(const std::string& dir);
     // The load's list fills: the rows of the four lists are built on two threads (the armour
     // and weapon lists sorted) while this one keeps the window painted, then shown by the four
     // Display functions, in the order spells, weapons, armour, other. Each takes the rows it
@@ -130,14 +85,21 @@ private:
     void DisplayWeapons(std::vector<ListRow>& rows);
     void DisplayArmor(std::vector<ListRow>& rows, const std::vector<std::vector<ListRow>>& widest);
     void DisplayOther(std::vector<ListRow>& rows);
-    // Restores the character of a set file, in the order level, class, strength, agility,
-    // alignment.
-    void RestoreProfile(const struct SavedProfile& saved);
+    // "Compare with worn" on the armour and weapons lists: a window beside the item.
+    void CompareWithWorn(const TItem& item);
     void ShowError(std::exception_ptr error);
     QPushButton* FindButtonOfCurrentPage() const;
 
     IUserInterface& ui_;
     EventGuard events_;
+    LoadedData data_;
+    FindPosition find_;
+    QString dataDir_;
+    char decimalSep_ = '.';
+    bool firstActivation_ = true;
+
+    CharacterPanel* panel_;
+    QTabWidget* TDisplay;
     ArmorPage* armorPage_;
     WeaponsPage* weaponsPage_;
     SpellsPage* spellsPage_;
@@ -145,6 +107,8 @@ private:
     EquipmentPage* equipmentPage_;
     UtilitiesPage* utilitiesPage_;
     ManaBlessingPage* manaBlessingPage_;
+    QWidget* TabSheet3;
+    QPlainTextEdit* mm;
     std::future<void> disposal_;  // frees the rows and records of the load before, off this thread
 };
 

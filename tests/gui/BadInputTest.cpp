@@ -203,10 +203,10 @@ private slots:
                 return QString("%1: shown \"%2\"").arg(c.What, got.size() > 200 ? got.left(100) + "..." + got.right(100) : got);
             };
             if (load) {
-                const size_t read = c.Where == Into::SpellLine ? v->Spells.size() : v->Items.size();
+                const size_t read = c.Where == Into::SpellLine ? v->Data().Spells.size() : v->Data().Items.size();
                 QVERIFY2(shown == expected, qPrintable(report(shown)));
                 QVERIFY2(read == static_cast<size_t>(c.Records), c.What);
-                if (c.Keeps & Lists) QVERIFY2(!v->Loading, c.What);
+                if (c.Keeps & Lists) QVERIFY2(!v->Data().Loading, c.What);
                 continue;
             }
             QVERIFY2(shown.isEmpty(), c.What);

@@ -60,7 +60,7 @@ private slots:
         ui = FakeUserInterface();
         dir.Write("Items.txt", EquipmentItems());
         Open();
-        v->TDisplay->setCurrentWidget(Ctl<QWidget>(*v, "Equipment"));
+        Ctl<QTabWidget>(*v, "TDisplay")->setCurrentWidget(Ctl<QWidget>(*v, "Equipment"));
     }
     void cleanup() { v.reset(); }
 
@@ -240,7 +240,7 @@ private slots:
         Pick(Box("cbxFinger2"), "Brass Ring");
         Pick(Box("cbxBack"), "Shadow Cloak");
         Pick(Box("cbxWeapon"), "Long Sword");
-        const char dp = v->DecimalSep;
+        const char dp = v->DecimalSep();
         QCOMPARE(Text("edtAC"), QString("3.5").replace('.', QChar(dp)));
         QCOMPARE(Text("edtDR"), QString("0.3").replace('.', QChar(dp)));
         QCOMPARE(Text("edtAcc"), QString("5"));
@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmoAttribSummary")->toPlainText(), QString("DR +3, Accuracy +3, Encumberance +10"));
         QCOMPARE(Text("edtUMenc") + " " + Text("edtUenc"), QString("5280 100"));
         QCOMPARE(Box("cbxUWeapon")->currentText(), QString("Long Sword"));
-        const QString special = QString::fromStdString(std::string(v->Items[0].Special.view()));
+        const QString special = QString::fromStdString(std::string(v->Data().Items[0].Special.view()));
         QVERIFY(special.contains(", "));
         QCOMPARE(Box("cbxHead")->toolTip(), QString(special).replace(", ", "\n"));
         // Back to "*None*": the hint goes with the item, the weapon with it.
@@ -288,7 +288,7 @@ private slots:
                          {"100", "0", "4800"}};
         for (const auto& s : strengths) {
             Edit("edtEncM")->setText(s.Modifier);
-            v->edtStrength->setText(s.Strength);
+            Ctl<QLineEdit>(*v, "edtStrength")->setText(s.Strength);
             QCOMPARE(Text("edtMEnc"), QString(s.Maximum));
         }
         // A negative load cannot be read back: the limits say so, the swing boxes keep their texts.
@@ -318,16 +318,16 @@ private slots:
     {
         Pick(Box("cbxHead"), "Bronze Helm");
         Edit("edtEenc")->setText("7");
-        v->edtStrength->setText("150");
-        v->chkGood->setChecked(true);
+        Ctl<QLineEdit>(*v, "edtStrength")->setText("150");
+        Ctl<QCheckBox>(*v, "chkGood")->setChecked(true);
         const QString maxDmg = Text("edtMaxDmg"), summary = Ctl<QPlainTextEdit>(*v, "mmoAttribSummary")->toPlainText();
         Ctl<QPushButton>(*v, "btnreseteq")->click();
-        QVERIFY(!v->chkGood->isChecked());
+        QVERIFY(!Ctl<QCheckBox>(*v, "chkGood")->isChecked());
         for (const char* name : {"edtAC", "edtDR", "edtAcc", "edtStealth", "edtEnc", "edtCrit", "edtMR", "edtDodge"})
             QCOMPARE(Text(name), QString());
         QCOMPARE(Caption("Label77"), QString("None"));  // the empty load reads as 0
         QCOMPARE(Box("cbxHead")->currentText(), QString("Bronze Helm"));
-        QCOMPARE(Text("edtEenc") + " " + v->edtStrength->text(), QString("7 150"));
+        QCOMPARE(Text("edtEenc") + " " + Ctl<QLineEdit>(*v, "edtStrength")->text(), QString("7 150"));
         QCOMPARE(Text("edtMaxDmg"), maxDmg);
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmoAttribSummary")->toPlainText(), summary);
 
@@ -337,7 +337,7 @@ private slots:
         Ctl<QPushButton>(*v, "btnreseteq")->click();
         for (const char* name : kSlotNames) QCOMPARE(Box(name)->currentText(), QString("*None*"));
         QCOMPARE(Box("cbxUWeapon")->currentText(), QString("*None*"));  // the totals ran over the empty slots
-        QCOMPARE(Text("edtEenc") + Text("edtEncM") + Text("edtMiscAC") + v->edtStrength->text(), QString("001100"));
+        QCOMPARE(Text("edtEenc") + Text("edtEncM") + Text("edtMiscAC") + Ctl<QLineEdit>(*v, "edtStrength")->text(), QString("001100"));
         QCOMPARE(Text("edtMEnc"), QString("4800"));
         QCOMPARE(Caption("lbllightenc") + " " + Caption("lblheavyenc"), QString("816 3216"));
         QCOMPARE(Text("edtEncM"), QString("0"));
@@ -392,7 +392,7 @@ private slots:
         dir.Write("jos\xc3\xa9/Items.txt", EquipmentItems());
         auto w = OpenViewer(ui, QString::fromUtf8(folder.c_str()));
         QVERIFY(ui.Errors.isEmpty());
-        QCOMPARE(w->Items.size(), size_t{12});
+        QCOMPARE(w->Data().Items.size(), size_t{12});
         QCOMPARE(Ctl<QComboBox>(*w, "cbxHead")->count(), 4);
         // A file error names the file as the file system does.
         w->Events().Run([&] { throw EInOutError("Cannot open file \"" + folder + "/Items.txt\"."); });

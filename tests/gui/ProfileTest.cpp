@@ -72,25 +72,25 @@ private slots:
     void classPresetAndAlignmentBoxes()
     {
         Check("chknone")->setChecked(false);
-        Pick(v->cbxAClass, "Mage");
+        Pick(Ctl<QComboBox>(*v, "cbxAClass"), "Mage");
         for (const char* off : {"chkp", "chksc", "chkc", "chkl", "chkn", "chkNM", "chk1h", "chk2h", "chkE", "chkB", "chkNMW"})
             QVERIFY2(!Check(off)->isChecked(), off);
         for (const char* on : {"chksi", "chkM1", "chkM2", "chkM3"}) QVERIFY2(Check(on)->isChecked(), on);
         QVERIFY(!Check("chknone")->isChecked());  // not the preset's
-        Pick(v->cbxAClass, "Witchunter");
+        Pick(Ctl<QComboBox>(*v, "cbxAClass"), "Witchunter");
         QVERIFY(Check("chkNM")->isChecked() && Check("chkNMW")->isChecked() && !Check("chkp")->isChecked());
         QVERIFY(Check("chksc")->isChecked() && !Check("chkM1")->isChecked());
 
-        v->chkGood->setChecked(true);
-        v->chkEvil->setChecked(true);
-        QVERIFY(!v->chkGood->isChecked() && v->chkEvil->isChecked());
-        v->chkEvil->setChecked(false);
-        QVERIFY(!v->chkGood->isChecked() && !v->chkNeutral->isChecked());
+        Ctl<QCheckBox>(*v, "chkGood")->setChecked(true);
+        Ctl<QCheckBox>(*v, "chkEvil")->setChecked(true);
+        QVERIFY(!Ctl<QCheckBox>(*v, "chkGood")->isChecked() && Ctl<QCheckBox>(*v, "chkEvil")->isChecked());
+        Ctl<QCheckBox>(*v, "chkEvil")->setChecked(false);
+        QVERIFY(!Ctl<QCheckBox>(*v, "chkGood")->isChecked() && !Ctl<QCheckBox>(*v, "chkNeutral")->isChecked());
     }
 
     void filtersRebuildTheListsFromAllRecords()
     {
-        Pick(v->cbxAClass, "Mage");
+        Pick(Ctl<QComboBox>(*v, "cbxAClass"), "Mage");
         Click("btnFA");
         QCOMPARE(Names(List("lstArmor")), QStringList({"Good Ring", "Silk Cap"}));  // no plate; the robe wants level 80
         Click("btnFW");
@@ -110,9 +110,9 @@ private slots:
         Click("btnRspells");
         QCOMPARE(List("lstDisplaySpell")->model()->rowCount(), 3);
         // Alignment and level.
-        Pick(v->cbxAClass, "(any)");
-        v->edtAlvl->setText("90");
-        v->chkEvil->setChecked(true);
+        Pick(Ctl<QComboBox>(*v, "cbxAClass"), "(any)");
+        Ctl<QLineEdit>(*v, "edtAlvl")->setText("90");
+        Ctl<QCheckBox>(*v, "chkEvil")->setChecked(true);
         Click("btnFA");
         QCOMPARE(Names(List("lstArmor")), QStringList({"Elder Robe", "Plate Helm", "Silk Cap"}));
         QVERIFY(ui.Errors.isEmpty());
@@ -122,7 +122,7 @@ private slots:
     {
         Pick(Ctl<QComboBox>(*v, "cbxWeapon"), "War Axe");
         const QString enc = Ctl<QLineEdit>(*v, "edtEnc")->text();
-        Pick(v->cbxAClass, "Mage");
+        Pick(Ctl<QComboBox>(*v, "cbxAClass"), "Mage");
         Click("btnFilterAll");
         QCOMPARE(Entries(Ctl<QComboBox>(*v, "cbxWeapon")), QStringList({"*None*", "Mage Staff"}));
         QCOMPARE(Entries(Ctl<QComboBox>(*v, "cbxHead")), QStringList({"*None*", "Silk Cap"}));
@@ -136,8 +136,8 @@ private slots:
         QCOMPARE(Shown("cbxUWeapon"), QString("Mage Staff"));
 
         // A level that cannot be read: one error, and no list changes at all.
-        Pick(v->cbxAClass, "(any)");
-        v->edtAlvl->setText("6-5");
+        Pick(Ctl<QComboBox>(*v, "cbxAClass"), "(any)");
+        Ctl<QLineEdit>(*v, "edtAlvl")->setText("6-5");
         QCOMPARE(ui.Errors.size(), 1);  // the level box's own handler says so first
         ui.Errors.clear();
         Click("btnFilterAll");
@@ -159,8 +159,8 @@ private slots:
     {
         Pick(Ctl<QComboBox>(*v, "cbxHead"), "Plate Helm");
         Pick(Ctl<QComboBox>(*v, "cbxWeapon"), "War Axe");
-        Pick(v->cbxAClass, "Warrior");
-        v->chkNeutral->setChecked(true);
+        Pick(Ctl<QComboBox>(*v, "cbxAClass"), "Warrior");
+        Ctl<QCheckBox>(*v, "chkNeutral")->setChecked(true);
         Ctl<QLineEdit>(*v, "edtUagil")->setText("50");
         ui.SaveAnswer = " " + Path("gear.txt") + " ";
         Click("btnSave");
@@ -171,18 +171,18 @@ private slots:
         QVERIFY(!QFile::exists(Path("gear.txt")));
 
         // Another character, another set; the file brings the first back.
-        Pick(v->cbxAClass, "Mage");
-        v->edtAlvl->setText("10");
-        v->chkGood->setChecked(true);
+        Pick(Ctl<QComboBox>(*v, "cbxAClass"), "Mage");
+        Ctl<QLineEdit>(*v, "edtAlvl")->setText("10");
+        Ctl<QCheckBox>(*v, "chkGood")->setChecked(true);
         Type("edtUagil", "70");
         Pick(Ctl<QComboBox>(*v, "cbxHead"), "Silk Cap");
         ui.OpenAnswer = Path("gear.kreq");
         Click("btnLoad");
         QVERIFY(ui.Errors.isEmpty());
-        QCOMPARE(v->cbxAClass->currentText(), QString("Warrior"));
-        QCOMPARE(v->edtAlvl->text(), QString("65"));
+        QCOMPARE(Ctl<QComboBox>(*v, "cbxAClass")->currentText(), QString("Warrior"));
+        QCOMPARE(Ctl<QLineEdit>(*v, "edtAlvl")->text(), QString("65"));
         QCOMPARE(Text("edtUagil"), QString("50"));
-        QVERIFY(v->chkNeutral->isChecked() && !v->chkGood->isChecked());
+        QVERIFY(Ctl<QCheckBox>(*v, "chkNeutral")->isChecked() && !Ctl<QCheckBox>(*v, "chkGood")->isChecked());
         QCOMPARE(Shown("cbxHead"), QString("Plate Helm"));
         QCOMPARE(Shown("cbxWeapon"), QString("War Axe"));
         QCOMPARE(Shown("cbxUWeapon"), QString("War Axe"));
@@ -199,9 +199,9 @@ private slots:
         ui.OpenAnswer = Path("odd.kreq");
         Click("btnLoad");
         QVERIFY(ui.Errors.isEmpty());
-        QCOMPARE(v->cbxAClass->currentText(), QString("Warrior"));
-        QCOMPARE(v->edtAlvl->text(), QString("70"));
-        QVERIFY(!v->chkGood->isChecked() && !v->chkNeutral->isChecked() && !v->chkEvil->isChecked());
+        QCOMPARE(Ctl<QComboBox>(*v, "cbxAClass")->currentText(), QString("Warrior"));
+        QCOMPARE(Ctl<QLineEdit>(*v, "edtAlvl")->text(), QString("70"));
+        QVERIFY(!Ctl<QCheckBox>(*v, "chkGood")->isChecked() && !Ctl<QCheckBox>(*v, "chkNeutral")->isChecked() && !Ctl<QCheckBox>(*v, "chkEvil")->isChecked());
         QCOMPARE(Shown("cbxHead"), QString("Silk Cap"));
         QCOMPARE(Shown("cbxWeapon"), QString("*None*"));
     }

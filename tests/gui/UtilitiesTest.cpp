@@ -71,17 +71,17 @@ private slots:
             const char* Label;
         } classes[] = {{"Mage", "3", "1", "Intel"}, {"Bard", "2", "3", "Charm"}, {"(any)", "0", "3", "Intel"}};
         for (const auto& c : classes) {
-            Pick(v->cbxAClass, c.Class);
+            Pick(Ctl<QComboBox>(*v, "cbxAClass"), c.Class);
             QCOMPARE(Text("edtUMlvl") + " " + Text("edtUcombat") + " " + Ctl<QLabel>(*v, "Label58")->text(),
                      QString("%1 %2 %3").arg(c.Magic, c.Combat, c.Label));
         }
         // The level box feeds both calculators; an empty one is refused with a message.
-        v->edtAlvl->setText("7a0");
+        Ctl<QLineEdit>(*v, "edtAlvl")->setText("7a0");
         QCOMPARE(Text("edtUlvl") + " " + Text("edtUMRlvl"), QString("70 70"));
-        v->edtAlvl->clear();
+        Ctl<QLineEdit>(*v, "edtAlvl")->clear();
         QCOMPARE(ui.Messages, QStringList({"Please enter a valid level."}));
         QCOMPARE(Text("edtUlvl"), QString("70"));
-        v->edtAlvl->setText("7a0");
+        Ctl<QLineEdit>(*v, "edtAlvl")->setText("7a0");
         Click("btnMRR");
         QCOMPARE(Text("edtUMRlvl"), QString("7a0"));  // the reset copies the text as it stands
     }
@@ -165,11 +165,11 @@ private slots:
         Click("btnTAReset");
         QCOMPARE(Text("edtUhper") + Text("edtUswings") + Text("edtUTAcal"), QString("05"));
 
-        Pick(v->cbxAClass, "Priest");
+        Pick(Ctl<QComboBox>(*v, "cbxAClass"), "Priest");
         Click("btnMRC");
-        QCOMPARE(Text("edtUMRcal"), QString("12.8787878787879").replace('.', QChar(v->DecimalSep)));
+        QCOMPARE(Text("edtUMRcal"), QString("12.8787878787879").replace('.', QChar(v->DecimalSep())));
         ui.Messages.clear();
-        Pick(v->cbxAClass, "Warrior");
+        Pick(Ctl<QComboBox>(*v, "cbxAClass"), "Warrior");
         Click("btnMRC");
         QCOMPARE(ui.Messages, QStringList({"You don't have mana."}));
         QCOMPARE(Text("edtUMRcal"), QString("0"));
@@ -179,13 +179,13 @@ private slots:
     {
         QComboBox* first = Ctl<QComboBox>(*v, "cbxBS1");
         Pick(first, "Ward");
-        const QString dp(QChar(v->DecimalSep));
+        const QString dp(QChar(v->DecimalSep()));
         QCOMPARE(Text("edtMtickReq"), QString("      3.33").replace('.', dp));
         QVERIFY(first->toolTip().contains("Length: 30 rounds"));
         Pick(Ctl<QComboBox>(*v, "cbxBS10"), "Ward");  // twice counts twice
         QCOMPARE(Text("edtMtickReq"), QString("      6.67").replace('.', dp));
         // A class that casts other spells: the lists start again, the figure stays until a pick.
-        Pick(v->cbxAClass, "Priest");
+        Pick(Ctl<QComboBox>(*v, "cbxAClass"), "Priest");
         Click("btnLManaBless");
         QCOMPARE(first->count(), 2);
         QCOMPARE(first->itemText(1), QString("Prayer"));

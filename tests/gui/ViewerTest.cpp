@@ -6,6 +6,7 @@
 
 #include "app/FilterPages.h"
 #include "app/Viewer.h"
+#include "app/Widgets.h"
 #include "data/CodeTables.h"
 #include "data/Errors.h"
 #include "data/Text.h"
@@ -123,32 +124,34 @@ private slots:
         QCOMPARE(Find<QPushButton>(*v, "btnFilterAll")->text(), QString("Filter all"));
         QVERIFY(!Find<QPushButton>(*v, "Load")->isVisible());
         QCOMPARE(Find<QPushButton>(*v, "Exit")->text(), QString("E&xit"));
-        QVERIFY(v->cbxAClass->toolTip().isEmpty());
-        const QWidget* order[] = {v->lblA, v->edtAlvl, v->cbxAClass, v->Label29, v->edtStrength, v->chkGood,
-                                  v->chkNeutral, v->chkEvil, v->btnFilterAll, v->Exit};
+        QVERIFY(Ctl<QComboBox>(*v, "cbxAClass")->toolTip().isEmpty());
+        const QWidget* order[] = {Ctl<QLabel>(*v, "lblA"), Ctl<QLineEdit>(*v, "edtAlvl"), Ctl<QComboBox>(*v, "cbxAClass"), Ctl<QLabel>(*v, "Label29"), Ctl<QLineEdit>(*v, "edtStrength"), Ctl<QCheckBox>(*v, "chkGood"),
+                                  Ctl<QCheckBox>(*v, "chkNeutral"), Ctl<QCheckBox>(*v, "chkEvil"), Ctl<QPushButton>(*v, "btnFilterAll"), Ctl<QPushButton>(*v, "Exit")};
         for (size_t i = 1; i < std::size(order); ++i) QVERIFY(order[i - 1]->x() < order[i]->x());
-        QVERIFY(v->Exit->geometry().right() > v->width() - 20);  // kept at the right edge
+        QVERIFY(Ctl<QPushButton>(*v, "Exit")->geometry().right() > v->width() - 20);  // kept at the right edge
         // Tab order follows the same sequence.
-        QWidget* w = v->edtAlvl;
-        for (QWidget* next : std::initializer_list<QWidget*>{v->cbxAClass, v->edtStrength, v->chkGood, v->chkNeutral,
-                                                             v->chkEvil, v->btnFilterAll, v->Exit}) {
+        QWidget* w = Ctl<QLineEdit>(*v, "edtAlvl");
+        for (QWidget* next : std::initializer_list<QWidget*>{Ctl<QComboBox>(*v, "cbxAClass"), Ctl<QLineEdit>(*v, "edtStrength"), Ctl<QCheckBox>(*v, "chkGood"), Ctl<QCheckBox>(*v, "chkNeutral"),
+                                                             Ctl<QCheckBox>(*v, "chkEvil"), Ctl<QPushButton>(*v, "btnFilterAll"), Ctl<QPushButton>(*v, "Exit")}) {
             do w = w->nextInFocusChain();
             while (w->focusPolicy() == Qt::NoFocus || !w->isVisible());
             QCOMPARE(w, next);
         }
         // The class list: sorted, "(any)" selected, read by code.
-        QCOMPARE(v->cbxAClass->count(), 16);
-        QCOMPARE(v->cbxAClass->currentText(), QString("(any)"));
-        QCOMPARE(v->cbxAClass->maxVisibleItems(), 16);
-        for (int i = 2; i < v->cbxAClass->count(); ++i)
-            QVERIFY(v->cbxAClass->itemText(i - 1) < v->cbxAClass->itemText(i));
-        v->cbxAClass->setCurrentIndex(v->cbxAClass->findText("Thief"));
-        QCOMPARE(SelectedCode(*v->cbxAClass), 8);
+        QCOMPARE(Ctl<QComboBox>(*v, "cbxAClass")->count(), 16);
+        QCOMPARE(Ctl<QComboBox>(*v, "cbxAClass")->currentText(), QString("(any)"));
+        QCOMPARE(Ctl<QComboBox>(*v, "cbxAClass")->maxVisibleItems(), 16);
+        for (int i = 2; i < Ctl<QComboBox>(*v, "cbxAClass")->count(); ++i)
+            QVERIFY(Ctl<QComboBox>(*v, "cbxAClass")->itemText(i - 1) < Ctl<QComboBox>(*v, "cbxAClass")->itemText(i));
+        Ctl<QComboBox>(*v, "cbxAClass")->setCurrentIndex(Ctl<QComboBox>(*v, "cbxAClass")->findText("Thief"));
+        QCOMPARE(SelectedCode(*Ctl<QComboBox>(*v, "cbxAClass")), 8);
         QCOMPARE(Ctl<QComboBox>(*v, "cbxWornW")->currentText(), QString("(none)"));
         QCOMPARE(Ctl<QComboBox>(*v, "cbxMag")->currentText(), QString("(magical level)"));
         QCOMPARE(Ctl<QComboBox>(*v, "cbxMag2")->count(), 7);
-        QCOMPARE(v->OpenDialog1.Filter, QString("Equiment files (*.kreq)|*.kreq"));
-        QCOMPARE(v->SaveDialog1.Filter, QString("Equiment files (*.kreq)|*.kreq"));
+        // Both set-file dialogs offer the set files.
+        Ctl<QPushButton>(*v, "btnSave")->click();
+        Ctl<QPushButton>(*v, "btnLoad")->click();
+        QCOMPARE(ui.Filters, QStringList({"Equiment files (*.kreq)|*.kreq", "Equiment files (*.kreq)|*.kreq"}));
     }
 
     void pagesAndMnemonics()
@@ -157,35 +160,35 @@ private slots:
         auto v = std::make_unique<TViewer>(ui, QString::fromStdString(dir.Path()));
         const QStringList captions = {"&Armor", "&Weapons", "&Spells", "&Other", "&Equipment", "&Utilities",
                                       "&Mana Blessing", "&Memo"};
-        QCOMPARE(v->TDisplay->count(), 8);
-        for (int i = 0; i < 8; ++i) QCOMPARE(v->TDisplay->tabText(i), captions[i]);
-        QCOMPARE(v->TDisplay->currentIndex(), 0);
-        QVERIFY(v->TDisplay->isTabVisible(7));  // until the first load ends
+        QCOMPARE(Ctl<QTabWidget>(*v, "TDisplay")->count(), 8);
+        for (int i = 0; i < 8; ++i) QCOMPARE(Ctl<QTabWidget>(*v, "TDisplay")->tabText(i), captions[i]);
+        QCOMPARE(Ctl<QTabWidget>(*v, "TDisplay")->currentIndex(), 0);
+        QVERIFY(Ctl<QTabWidget>(*v, "TDisplay")->isTabVisible(7));  // until the first load ends
         v->show();
         v->Events().Run([&] { v->FormActivate(); });
-        QVERIFY(!v->TDisplay->isTabVisible(7));
+        QVERIFY(!Ctl<QTabWidget>(*v, "TDisplay")->isTabVisible(7));
         // Every tab is visible at the minimum size.
-        const QTabBar* bar = v->TDisplay->tabBar();
+        const QTabBar* bar = Ctl<QTabWidget>(*v, "TDisplay")->tabBar();
         for (int i = 0; i < 7; ++i) QVERIFY(bar->tabRect(i).right() <= bar->width());
         QVERIFY(bar->tabRect(6).right() <= v->width());
         v->activateWindow();
         QApplication::setActiveWindow(v.get());
         QTest::keyClick(v.get(), Qt::Key_W, Qt::AltModifier);
-        QCOMPARE(v->TDisplay->currentIndex(), 1);
+        QCOMPARE(Ctl<QTabWidget>(*v, "TDisplay")->currentIndex(), 1);
         QTest::keyClick(v.get(), Qt::Key_A, Qt::AltModifier);
-        QCOMPARE(v->TDisplay->currentIndex(), 0);
+        QCOMPARE(Ctl<QTabWidget>(*v, "TDisplay")->currentIndex(), 0);
     }
 
     void loadsSampleDataInEveryList()
     {
         auto v = Open(VANTOR_SAMPLE_DIR);
         QVERIFY(ui.Errors.isEmpty());
-        QVERIFY(!v->Loading);
+        QVERIFY(!v->Data().Loading);
         SpellList spells;
         ItemList items;
         LoadRecords(VANTOR_SAMPLE_DIR, spells, items, nullptr);
-        QCOMPARE(v->Items.size(), items.size());
-        QCOMPARE(v->Spells.size(), spells.size());
+        QCOMPARE(v->Data().Items.size(), items.size());
+        QCOMPARE(v->Data().Spells.size(), spells.size());
         size_t armour = 0, weapons = 0, other = 0;
         for (const TItem& it : items) {
             armour += it.ItemType == 0 && it.WornSlot > 0;
@@ -206,13 +209,13 @@ private slots:
         QVERIFY(sortedByName(Column(Ctl<QTreeView>(*v, "lstWeapons"), 0)));
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0, 0), QString::fromStdString(spells[0].Name));
         QVERIFY(!sortedByName(Column(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0)));
-        QCOMPARE(v->ArmorSortColumn, 0);
+        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorSection(), 0);
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QVERIFY(v->findChild<QDialog*>("frmLoad") == nullptr);
         // A second activation loads nothing.
-        const TItem* first = &v->Items[0];
+        const TItem* first = &v->Data().Items[0];
         v->FormActivate();
-        QCOMPARE(&v->Items[0], first);
+        QCOMPARE(&v->Data().Items[0], first);
     }
 
     void cellsOfHandMadeData()
@@ -220,7 +223,7 @@ private slots:
         TempDir dir;
         WriteHandMadeData(dir);
         auto v = Open(QString::fromStdString(dir.Path()));
-        const char dp = v->DecimalSep;
+        const char dp = v->DecimalSep();
         const auto real = [dp](const char* s) { return QString(s).replace('.', QChar(dp)); };
         QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0), QStringList({"Amber Boots", "Brass Ring", "bronze helm", "Zephyr Cloak"}));
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 1, 1), QString("None"));
@@ -292,14 +295,14 @@ private slots:
         ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 1);
         QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0), QStringList({"Amber Boots", "Zephyr Cloak", "Brass Ring", "bronze helm"}));
         ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 1);
-        QVERIFY(v->ArmorSortDescending);
+        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorOrder(), Qt::DescendingOrder);
         // The header shows the sorted column and the direction the last click chose.
         QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorSection(), 1);
         QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorOrder(), Qt::DescendingOrder);
         QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0), QStringList({"bronze helm", "Brass Ring", "Zephyr Cloak", "Amber Boots"}));
         // Another column always starts ascending; empty Acc cells count as 0.
         ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 5);
-        QVERIFY(!v->ArmorSortDescending);
+        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorOrder(), Qt::AscendingOrder);
         QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorSection(), 5);
         QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorOrder(), Qt::AscendingOrder);
         QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 5), QStringList({"", "", "", "3"}));
@@ -366,39 +369,39 @@ private slots:
         auto v = Open(QString::fromStdString(dir.Path()));
         Ctl<QLineEdit>(*v, "edtFind")->setText("RING");
         Ctl<QPushButton>(*v, "btnFFA")->click();
-        QCOMPARE(v->FindIndex, 1);
+        QCOMPARE(v->FindIndex(), 1);
         QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->selectionModel()->selectedRows().value(0).row(), 1);
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmAsp")->toPlainText(), QString("Accuracy +5"));
         Ctl<QPushButton>(*v, "btnFind")->click();  // no further hit: nothing happens, no message
-        QCOMPARE(v->FindIndex, 1);
+        QCOMPARE(v->FindIndex(), 1);
         QVERIFY(ui.Errors.isEmpty());
         // "Next" on the weapons tab goes on from row 2.
-        v->TDisplay->setCurrentIndex(1);
+        Ctl<QTabWidget>(*v, "TDisplay")->setCurrentIndex(1);
         Ctl<QLineEdit>(*v, "edtFind2")->setText("o");
         Ctl<QPushButton>(*v, "btnFind2")->click();
-        QCOMPARE(v->FindIndex, 2);
+        QCOMPARE(v->FindIndex(), 2);
         QCOMPARE(Ctl<QTreeView>(*v, "lstWeapons")->selectionModel()->selectedRows().value(0).row(), 2);
         Ctl<QPushButton>(*v, "btnFFW")->click();
-        QCOMPARE(v->FindIndex, 1);
+        QCOMPARE(v->FindIndex(), 1);
         Ctl<QPushButton>(*v, "btnFind2")->click();
-        QCOMPARE(v->FindIndex, 2);
+        QCOMPARE(v->FindIndex(), 2);
         // Nothing found: the error box, and the selection stays.
         Ctl<QLineEdit>(*v, "edtFind2")->setText("dragon");
         Ctl<QPushButton>(*v, "btnFFW")->click();
         QCOMPARE(ui.Errors, QStringList({"Not found."}));
-        QCOMPARE(v->FindIndex, -1);
+        QCOMPARE(v->FindIndex(), -1);
         QCOMPARE(Ctl<QTreeView>(*v, "lstWeapons")->selectionModel()->selectedRows().value(0).row(), 2);
         Ctl<QLineEdit>(*v, "edtFind2")->clear();
         Ctl<QPushButton>(*v, "btnFFW")->click();
         QCOMPARE(ui.Errors.size(), 2);
         // Enter in the search box runs the Find of the page on show, focus stays in the box.
-        v->TDisplay->setCurrentIndex(2);
+        Ctl<QTabWidget>(*v, "TDisplay")->setCurrentIndex(2);
         v->activateWindow();
         QApplication::setActiveWindow(v.get());
         Ctl<QLineEdit>(*v, "edtFind3")->setFocus();
         Ctl<QLineEdit>(*v, "edtFind3")->setText("ward");
         QTest::keyClick(Ctl<QLineEdit>(*v, "edtFind3"), Qt::Key_Return);
-        QCOMPARE(v->FindIndex, 1);
+        QCOMPARE(v->FindIndex(), 1);
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmSNotes")->toPlainText(), QString());
         QCOMPARE(Ctl<QTreeView>(*v, "lstDisplaySpell")->selectionModel()->selectedRows().value(0).row(), 1);
         QCOMPARE(QApplication::focusWidget(), Ctl<QLineEdit>(*v, "edtFind3"));
@@ -422,14 +425,14 @@ private slots:
         QCOMPARE(ui.Errors, QStringList({"'heavy' is not a valid integer value"}));
         QVERIFY(ui.Details.value(0).contains("Items.txt"));
         QVERIFY(ui.Details.value(0).contains("line 2"));
-        QCOMPARE(v->Items.size(), size_t{1});
-        QCOMPARE(v->Spells.size(), size_t{3});
+        QCOMPARE(v->Data().Items.size(), size_t{1});
+        QCOMPARE(v->Data().Spells.size(), size_t{3});
         for (QTreeView* list : {Ctl<QTreeView>(*v, "lstArmor"), Ctl<QTreeView>(*v, "lstWeapons"), Ctl<QTreeView>(*v, "lstOther"), Ctl<QTreeView>(*v, "lstDisplaySpell")})
             QCOMPARE(list->model()->rowCount(), 0);
-        QVERIFY(v->Loading);
+        QVERIFY(v->Data().Loading);
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QVERIFY(v->findChild<QDialog*>("frmLoad") == nullptr);
-        QVERIFY(v->TDisplay->isTabVisible(7));
+        QVERIFY(Ctl<QTabWidget>(*v, "TDisplay")->isTabVisible(7));
         ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 0);  // does nothing harmful
         QCOMPARE(ui.Errors.size(), 1);
     }
@@ -448,11 +451,11 @@ private slots:
         auto v = Open(QString::fromStdString(dir.Path()));
         QVERIFY(ui.Errors.isEmpty());
         QVERIFY(ui.Messages.isEmpty());
-        QVERIFY(!v->Loading);
+        QVERIFY(!v->Data().Loading);
         for (QTreeView* list : {Ctl<QTreeView>(*v, "lstArmor"), Ctl<QTreeView>(*v, "lstWeapons"), Ctl<QTreeView>(*v, "lstOther"), Ctl<QTreeView>(*v, "lstDisplaySpell")})
             QCOMPARE(list->model()->rowCount(), 0);
         // Each empty list says which file to put where.
-        const QString folder = QDir::toNativeSeparators(v->DataDir);
+        const QString folder = QDir::toNativeSeparators(v->DataDir());
         QCOMPARE(Ctl<QTreeView>(*v, "lstWeapons")->property("emptyText").toString(),
                  "No items to show.\nPut the game's export \"Items.txt\" in\n" + folder);
         QCOMPARE(Ctl<QTreeView>(*v, "lstDisplaySpell")->property("emptyText").toString(),
@@ -465,8 +468,8 @@ private slots:
     void dataDirectoryIsTheProgramsOwnOrThePlayers()
     {
         TViewer v(ui);  // the tests' folder holds no data
-        QCOMPARE(v.DataDir, TViewer::PlayerDataDir());
-        QVERIFY(v.DataDir.endsWith("/viewer_tests/"));
+        QCOMPARE(v.DataDir(), TViewer::PlayerDataDir());
+        QVERIFY(v.DataDir().endsWith("/viewer_tests/"));
     }
 
     void escapeExits()

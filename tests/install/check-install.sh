@@ -18,6 +18,7 @@ expected=(
   share/vantor-viewer/sample/Items.txt
   share/vantor-viewer/sample/spells.txt
   share/vantor-viewer/sample/spellsVtab0.txt
+  share/doc/vantor-viewer/copyright
 )
 for f in "${expected[@]}"; do
   [ -f "$prefix/$f" ] || { echo "missing: $f"; exit 1; }
@@ -29,4 +30,6 @@ desktop-file-validate "$prefix/share/applications/vantor-viewer.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/io.github.vantorviewer.VantorViewer.metainfo.xml"
 grep -qx 'Exec=vantor-viewer' "$prefix/share/applications/vantor-viewer.desktop"
 grep -qx 'Icon=vantor-viewer' "$prefix/share/applications/vantor-viewer.desktop"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$prefix/share/metainfo/io.github.vantorviewer.VantorViewer.metainfo.xml"
+grep -qx 'License: GPL-3.0-or-later' "$prefix/share/doc/vantor-viewer/copyright"
 echo "install into a scratch prefix: every file there and valid"

@@ -1,0 +1,50 @@
+#pragma once
+// The sixteen slots of the equipment page: a labelled drop-down list each, picking from the items
+// that fit there.
+
+#include "equipment/SlotLists.h"
+#include "equipment/Totals.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QComboBox;
+
+namespace vantor {
+
+class EventGuard;
+class SlotListModel;
+
+class SlotPanel : public QWidget {
+public:
+    using Picks = std::array<int, kSlotCount>;  // the entry each slot shows; 0 for none
+
+    SlotPanel(EventGuard& events, QWidget* parent);
+
+    // Runs picked when the player picks in any slot, changed whenever what a slot holds changes.
+    void OnPick(const std::function<void()>& picked);
+    void OnChange(const std::function<void()>& changed);
+
+    // Refills every list from the items usable accepts (all when empty), "*None*" chosen; and
+    // swing, when given, with the weapons.
+    void Fill(const ItemList& items, const std::function<bool(const TItem&)>& usable, SlotList* swing);
+    const SlotLists& Lists() const { return lists_; }
+    QComboBox* Box(Slot s) const { return boxes_[static_cast<size_t>(s)]; }
+
+    ChosenItems Chosen() const;
+    Picks Current() const;
+    // Shows these entries, as the player's picks would (no handler runs).
+    void Choose(const Picks& picks);
+    // The entry of the slot's list whose item has this number; 0 for none.
+    int EntryOfNumber(Slot slot, int32_t number) const;
+
+private:
+    SlotLists lists_;
+    std::array<SlotListModel*, kSlotCount> models_{};
+    std::array<QComboBox*, kSlotCount> boxes_{};
+    EventGuard& events_;
+};
+
+}  // namespace vantor
