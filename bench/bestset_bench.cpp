@@ -1,7 +1,6 @@
 // The best set on the 100,000-item database with every item usable, under the "Medium" bound at
 // strength 100 and 300, beside one plain pass over the items that scores each.
 #include "BenchUtil.h"
-
 #include "equipment/BestSet.h"
 #include "lists/LoadRecords.h"
 
@@ -35,7 +34,8 @@ int main()
         const double t = bench::BestSeconds(3, [&] { a = SolveBestSet(q); });
         std::printf("best set, Medium, str %3d:   %8.2f ms (%.1fx the pass), score %s, runner-up %s, load %lld of %d\n",
                     strength, t * 1e3, t / pass, ScoreText(a.Score).c_str(),
-                    a.RunnerUp ? ScoreText(*a.RunnerUp).c_str() : "-", static_cast<long long>(a.Load), a.MaxEncumbrance);
+                    a.RunnerUp ? ScoreText(*a.RunnerUp).c_str() : "-", static_cast<long long>(a.Load),
+                    a.MaxEncumbrance);
     }
     return sink == 42 ? 1 : 0;
 }

@@ -2,7 +2,6 @@
 // end-cast spells, ten quotes a level, down to a long name, and items that cast the top spell ten
 // times. Each is loaded in a child process of its own, so that each has its own peak memory.
 #include "BenchUtil.h"
-
 #include "lists/LoadRecords.h"
 
 #include <fstream>
@@ -32,10 +31,11 @@ void WriteCrafted(const std::string& dir, int groups)
     for (int g = 0; g < groups; ++g) {
         const int base = g * 5 + 1;
         for (int n = base; n < base + 4; ++n) {
-            std::vector<std::pair<int, std::string>> f = {{1, std::to_string(n)}, {2, std::string(1, 'S').append(std::to_string(n))}};
+            std::vector<std::pair<int, std::string>> f = {{1, std::to_string(n)},
+                                                          {2, std::string(1, 'S').append(std::to_string(n))}};
             for (int slot = 0; slot < 10; ++slot) {
                 f.push_back({16 + slot, std::to_string(n + 1)});  // ability values
-                f.push_back({26 + slot, "151"});                   // End Cast
+                f.push_back({26 + slot, "151"});                  // End Cast
             }
             spells << Line(43, f);
         }
@@ -108,8 +108,8 @@ int main()
     const auto [craftedTime, craftedPeak] = LoadInChild(crafted);
     std::printf("normal folder  %7.1f KB: %8.2f ms, peak %6.1f MiB\n", FolderBytes(normal) / 1e3, normalTime * 1e3,
                 normalPeak);
-    std::printf("crafted folder %7.1f KB: %8.2f ms, peak %6.1f MiB (time ratio %.2f, memory ratio %.2f)\n",
-                bytes / 1e3, craftedTime * 1e3, craftedPeak, craftedTime / normalTime, craftedPeak / normalPeak);
+    std::printf("crafted folder %7.1f KB: %8.2f ms, peak %6.1f MiB (time ratio %.2f, memory ratio %.2f)\n", bytes / 1e3,
+                craftedTime * 1e3, craftedPeak, craftedTime / normalTime, craftedPeak / normalPeak);
     std::filesystem::remove_all(root);
     return 0;
 }

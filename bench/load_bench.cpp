@@ -3,7 +3,6 @@
 // same bytes and splitting them into lines and fields (where each field ends) without converting
 // anything, and Python's csv.reader only splitting the same files. Best of nine.
 #include "BenchUtil.h"
-
 #include "data/DataFile.h"
 #include "data/Fields.h"
 #include "lists/LoadRecords.h"
@@ -39,17 +38,16 @@ int main()
     std::printf("peak memory:            %8.1f MiB\n", bench::PeakMiB());
 
     // Python's csv.reader only splitting the same files, best of three, in the same run.
-    const std::string script =
-        "import csv, sys, time\n"
-        "best = 1e9\n"
-        "for _ in range(3):\n"
-        "    t = time.perf_counter()\n"
-        "    for name in ('spells.txt', 'spellsVtab0.txt', 'Items.txt'):\n"
-        "        with open(sys.argv[1] + '/' + name, newline='', encoding='latin-1') as f:\n"
-        "            for row in csv.reader(f):\n"
-        "                pass\n"
-        "    best = min(best, time.perf_counter() - t)\n"
-        "print(best)\n";
+    const std::string script = "import csv, sys, time\n"
+                               "best = 1e9\n"
+                               "for _ in range(3):\n"
+                               "    t = time.perf_counter()\n"
+                               "    for name in ('spells.txt', 'spellsVtab0.txt', 'Items.txt'):\n"
+                               "        with open(sys.argv[1] + '/' + name, newline='', encoding='latin-1') as f:\n"
+                               "            for row in csv.reader(f):\n"
+                               "                pass\n"
+                               "    best = min(best, time.perf_counter() - t)\n"
+                               "print(best)\n";
     const std::string scriptPath = data.Dir() + "/split.py";
     if (FILE* f = std::fopen(scriptPath.c_str(), "w")) {
         std::fputs(script.c_str(), f);

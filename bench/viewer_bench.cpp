@@ -3,7 +3,6 @@
 // takes above the empty window; and a header click on each column of the
 // armour list beside a plain std::sort of the same rows with the same comparison.
 #include "BenchUtil.h"
-
 #include "app/EquipmentPage.h"
 #include "app/ListPage.h"
 #include "app/UserInterface.h"
@@ -113,9 +112,8 @@ int main(int argc, char** argv)
         viewer.ClearLists();
         viewer.FinishFreeing();
         QCoreApplication::processEvents();
-        domain = std::min(domain, bench::BestLoadSeconds(1, [&](SpellList& s, ItemList& i) {
-            LoadRecords(data.Dir(), s, i, nullptr);
-        }));
+        domain = std::min(domain, bench::BestLoadSeconds(
+                                      1, [&](SpellList& s, ItemList& i) { LoadRecords(data.Dir(), s, i, nullptr); }));
         window = std::min(window, bench::BestSeconds(1, [&] { viewer.Events().Run([&] { viewer.LoadClick(); }); }));
     }
     const auto page = [&](const char* name) { return dynamic_cast<ListPage*>(viewer.findChild<QWidget*>(name)); };
@@ -142,10 +140,10 @@ int main(int argc, char** argv)
             const SortState state{c, !armour.Sorted().Descending};
             click = std::min(click, bench::BestSeconds(1, [&] { armour.ColumnClick(c); }));
             plain = std::min(plain, bench::BestSeconds(1, [&] {
-                std::sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
-                    return CompareRows(a, b, columns, state, false) < 0;
-                });
-            }));
+                                 std::sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
+                                     return CompareRows(a, b, columns, state, false) < 0;
+                                 });
+                             }));
         }
         std::printf("%-14s %10.2f %12.2f %7.2f\n", columns[static_cast<size_t>(c)].Caption, click * 1e3, plain * 1e3,
                     click / plain);

@@ -32,9 +32,6 @@ inline void Require(bool holds, const char* what)
     std::abort();
 }
 
-inline std::string_view View(const uint8_t* data, size_t size)
-{
-    return {reinterpret_cast<const char*>(data), size};
-}
+inline std::string_view View(const uint8_t* data, size_t size) { return {reinterpret_cast<const char*>(data), size}; }
 
 }  // namespace fuzz

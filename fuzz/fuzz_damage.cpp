@@ -1,6 +1,5 @@
 // The damage summary pasted into the true-average calculator.
 #include "FuzzUtil.h"
-
 #include "calculators/Calculators.h"
 #include "data/Errors.h"
 

@@ -2,7 +2,6 @@
 // (the rest of the input goes to the last file), written to a scratch folder and loaded on two
 // threads and on one.
 #include "FuzzUtil.h"
-
 #include "data/Errors.h"
 #include "lists/ItemDump.h"
 #include "lists/ItemText.h"

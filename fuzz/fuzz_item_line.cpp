@@ -1,6 +1,5 @@
 // One line of the item export: parsed, described against the sample spells, made into rows.
 #include "FuzzUtil.h"
-
 #include "data/Errors.h"
 #include "data/ItemFile.h"
 #include "lists/ItemText.h"

@@ -1,7 +1,6 @@
 // The number readers: the strict one of the data files, the lenient one of the typed boxes, the
 // swings box and a character's level.
 #include "FuzzUtil.h"
-
 #include "calculators/Calculators.h"
 #include "data/Errors.h"
 #include "data/Text.h"
@@ -23,12 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     try {
         GetNumber(text);
-    } catch (const EConvertError&) {
-    }
+    } catch (const EConvertError&) {}
     for (const char sep : {'.', ','}) SwingsOrDefault(text, sep);
     try {
         Profile(1, std::string(text), true, false, false).Level();
-    } catch (const EConvertError&) {
-    }
+    } catch (const EConvertError&) {}
     return 0;
 }

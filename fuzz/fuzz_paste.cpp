@@ -1,6 +1,5 @@
 // The equipment paste matcher over the slot lists of the sample items, and the set copied for it.
 #include "FuzzUtil.h"
-
 #include "equipment/Paste.h"
 
 using namespace vantor;

@@ -1,6 +1,5 @@
 // The set-file reader: lines, the saved character, the keys and values of each line.
 #include "FuzzUtil.h"
-
 #include "equipment/SetFile.h"
 
 using namespace vantor;

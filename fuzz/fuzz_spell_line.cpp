@@ -1,6 +1,5 @@
 // Lines of the spell export, one per input line so that spells can quote each other, described.
 #include "FuzzUtil.h"
-
 #include "data/Errors.h"
 #include "data/SpellFile.h"
 #include "lists/ListRows.h"
@@ -16,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const size_t end = rest.find('\n');
         try {
             Read1Spell(rest.substr(0, end), spells);
-        } catch (const EConvertError&) {
-        }
+        } catch (const EConvertError&) {}
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     }
     SpellDescriber describer(spells);

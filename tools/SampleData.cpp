@@ -22,30 +22,29 @@ public:
     int Between(int lo, int hi) { return lo + Below(hi - lo + 1); }
     bool Chance(int percent) { return Below(100) < percent; }
     template <class T, size_t N>
-    const T& Pick(const std::array<T, N>& a) { return a[static_cast<size_t>(Below(static_cast<int>(N)))]; }
+    const T& Pick(const std::array<T, N>& a)
+    {
+        return a[static_cast<size_t>(Below(static_cast<int>(N)))];
+    }
 
 private:
     uint64_t state_;
 };
 
-const std::array<const char*, 24> kAdjectives = {
-    "Ashen", "Brazen", "Cobalt", "Dusky", "Elder", "Frosted", "Gilded", "Hollow", "Ivory", "Jagged",
-    "Keen", "Lunar", "Mossy", "Night", "Oaken", "Pale", "Quiet", "Russet", "Sable", "Tarnished",
-    "Umber", "Verdant", "Woven", "Zephyr"};
-const std::array<const char*, 16> kArmourNouns = {
-    "Helm", "Gauntlets", "Ring", "Boots", "Bracers", "Cloak", "Amulet", "Greaves", "Girdle",
-    "Hauberk", "Buckler", "Band", "Wristguard", "Earring", "Crest", "Coif"};
-const std::array<const char*, 12> kWeaponNouns = {
-    "Mace", "Maul", "Sword", "Greataxe", "Dagger", "Flail", "Scimitar", "Warhammer", "Rapier",
-    "Halberd", "Club", "Glaive"};
-const std::array<const char*, 12> kOtherNouns = {
-    "Arrows", "Bench", "Bread", "Ale", "Lantern", "Key", "Satchel", "Scroll", "Idol", "Quiver",
-    "Torch", "Chest"};
-const std::array<const char*, 16> kSpellRoots = {
-    "Ember", "Frost", "Thorn", "Veil", "Arc", "Gale", "Mend", "Ward", "Shade", "Glimmer", "Quake",
-    "Venom", "Sear", "Hush", "Bloom", "Rime"};
-const std::array<const char*, 8> kSpellKinds = {
-    "Bolt", "Touch", "Aura", "Storm", "Ward", "Blessing", "Burst", "Chant"};
+const std::array<const char*, 24> kAdjectives = {"Ashen",  "Brazen",    "Cobalt", "Dusky",   "Elder", "Frosted",
+                                                 "Gilded", "Hollow",    "Ivory",  "Jagged",  "Keen",  "Lunar",
+                                                 "Mossy",  "Night",     "Oaken",  "Pale",    "Quiet", "Russet",
+                                                 "Sable",  "Tarnished", "Umber",  "Verdant", "Woven", "Zephyr"};
+const std::array<const char*, 16> kArmourNouns = {"Helm",       "Gauntlets", "Ring",   "Boots",   "Bracers", "Cloak",
+                                                  "Amulet",     "Greaves",   "Girdle", "Hauberk", "Buckler", "Band",
+                                                  "Wristguard", "Earring",   "Crest",  "Coif"};
+const std::array<const char*, 12> kWeaponNouns = {"Mace",     "Maul",      "Sword",  "Greataxe", "Dagger", "Flail",
+                                                  "Scimitar", "Warhammer", "Rapier", "Halberd",  "Club",   "Glaive"};
+const std::array<const char*, 12> kOtherNouns = {"Arrows",  "Bench",  "Bread", "Ale",    "Lantern", "Key",
+                                                 "Satchel", "Scroll", "Idol",  "Quiver", "Torch",   "Chest"};
+const std::array<const char*, 16> kSpellRoots = {"Ember", "Frost",   "Thorn", "Veil",  "Arc",  "Gale", "Mend",  "Ward",
+                                                 "Shade", "Glimmer", "Quake", "Venom", "Sear", "Hush", "Bloom", "Rime"};
+const std::array<const char*, 8> kSpellKinds = {"Bolt", "Touch", "Aura", "Storm", "Ward", "Blessing", "Burst", "Chant"};
 
 std::string Join(const std::vector<std::string>& fields)
 {
@@ -73,10 +72,10 @@ struct SpellRecipe {
 
     std::string Line() const
     {
-        std::vector<std::string> f = {N(Number), Name, N(LevelCap), N(Energy), N(Level),
-                                      N(MinValue), N(MaxValue), N(SpellType), N(Difficulty),
-                                      N(CasterType), N(Mana), N(MaxIncrement), N(MaxLevelStep),
-                                      N(MagicLevel), N(LevelCapFlag)};
+        std::vector<std::string> f = {N(Number),       Name,          N(LevelCap),    N(Energy),
+                                      N(Level),        N(MinValue),   N(MaxValue),    N(SpellType),
+                                      N(Difficulty),   N(CasterType), N(Mana),        N(MaxIncrement),
+                                      N(MaxLevelStep), N(MagicLevel), N(LevelCapFlag)};
         for (int v : Values) f.push_back(N(v));
         for (int a : Abilities) f.push_back(N(a));
         for (auto v : {Targets, Duration, Element}) f.push_back(N(v));
@@ -116,8 +115,7 @@ struct ItemRecipe {
         f.push_back(N(MaxDamage));
         f.push_back(N(AcTenths));
         for (int s : Negates) f.push_back(N(s));
-        for (auto v : {WeaponType, ArmourType, WornSlot, Accuracy, DrTenths, StrengthReq, Speed})
-            f.push_back(N(v));
+        for (auto v : {WeaponType, ArmourType, WornSlot, Accuracy, DrTenths, StrengthReq, Speed}) f.push_back(N(v));
         for (int v : Values) f.push_back(N(v));
         f.push_back(N(Spare58));
         f.push_back(N(Spare59));
@@ -126,10 +124,7 @@ struct ItemRecipe {
 };
 
 // Ordinary names hold no digit 1 and no "sdf": the reader drops such spells.
-std::string SpellName(Random& r)
-{
-    return std::string(r.Pick(kSpellRoots)) + " " + r.Pick(kSpellKinds);
-}
+std::string SpellName(Random& r) { return std::string(r.Pick(kSpellRoots)) + " " + r.Pick(kSpellKinds); }
 
 std::string SpellCode(Random& r)
 {
@@ -197,57 +192,125 @@ std::vector<SpellRecipe> ShowcaseSpells()
         v.push_back(s);
         return v.back();
     };
-    {   // the fire bolt example
+    {  // the fire bolt example
         SpellRecipe& s = make(12, "Fire Bolt");
-        s.LevelCap = 50; s.Abilities[0] = 1; s.MinValue = 10; s.MinIncrement = 1; s.MinLevelStep = 5;
-        s.MaxValue = 20; s.MaxIncrement = 1; s.Energy = 200; s.Mana = 12; s.Level = 5; s.Targets = 4;
-        s.Element = 1; s.Code = "fbol";
+        s.LevelCap = 50;
+        s.Abilities[0] = 1;
+        s.MinValue = 10;
+        s.MinIncrement = 1;
+        s.MinLevelStep = 5;
+        s.MaxValue = 20;
+        s.MaxIncrement = 1;
+        s.Energy = 200;
+        s.Mana = 12;
+        s.Level = 5;
+        s.Targets = 4;
+        s.Element = 1;
+        s.Code = "fbol";
     }
-    {   // a lasting blessing with a duration that grows per ten levels
+    {  // a lasting blessing with a duration that grows per ten levels
         SpellRecipe& s = make(13, "Stone Skin");
-        s.LevelCap = 60; s.Abilities[0] = 2; s.Values[0] = 3; s.Abilities[1] = 7; s.Values[1] = 2;
-        s.Duration = 3; s.DurationIncrement = 1; s.DurationLevelStep = 10; s.CasterType = 2;
-        s.MagicLevel = 0; s.Mana = 20; s.Targets = 1; s.Code = "skin"; s.Element = 4;
+        s.LevelCap = 60;
+        s.Abilities[0] = 2;
+        s.Values[0] = 3;
+        s.Abilities[1] = 7;
+        s.Values[1] = 2;
+        s.Duration = 3;
+        s.DurationIncrement = 1;
+        s.DurationLevelStep = 10;
+        s.CasterType = 2;
+        s.MagicLevel = 0;
+        s.Mana = 20;
+        s.Targets = 1;
+        s.Code = "skin";
+        s.Element = 4;
     }
-    {   // cast-end chance before an end cast
+    {  // cast-end chance before an end cast
         SpellRecipe& s = make(14, "Ember Chain");
-        s.LevelCap = 40; s.Abilities[0] = 1; s.MinValue = 5; s.MaxValue = 9; s.Abilities[1] = 164;
-        s.Values[1] = 50; s.Abilities[2] = 151; s.Values[2] = 12; s.Targets = 4; s.Code = "echn";
+        s.LevelCap = 40;
+        s.Abilities[0] = 1;
+        s.MinValue = 5;
+        s.MaxValue = 9;
+        s.Abilities[1] = 164;
+        s.Values[1] = 50;
+        s.Abilities[2] = 151;
+        s.Values[2] = 12;
+        s.Targets = 4;
+        s.Code = "echn";
     }
-    {   // end cast before the chance: no percentage shown
+    {  // end cast before the chance: no percentage shown
         SpellRecipe& s = make(15, "Late Spark");
-        s.Abilities[0] = 151; s.Values[0] = 12; s.Abilities[1] = 164; s.Values[1] = 30; s.Code = "lspk";
+        s.Abilities[0] = 151;
+        s.Values[0] = 12;
+        s.Abilities[1] = 164;
+        s.Values[1] = 30;
+        s.Code = "lspk";
     }
-    {   // an end cast over a range of spell numbers
+    {  // an end cast over a range of spell numbers
         SpellRecipe& s = make(16, "Cascade Ward");
-        s.Abilities[0] = 151; s.MinValue = 12; s.MaxValue = 14; s.Code = "casc"; s.Targets = 13;
-        s.Duration = 5; s.DurationIncrement = 12;
+        s.Abilities[0] = 151;
+        s.MinValue = 12;
+        s.MaxValue = 14;
+        s.Code = "casc";
+        s.Targets = 13;
+        s.Duration = 5;
+        s.DurationIncrement = 12;
     }
-    {   // two spells that end-cast each other
+    {  // two spells that end-cast each other
         SpellRecipe& a = make(17, "Mirror Echo");
-        a.Abilities[0] = 18; a.MinValue = 4; a.MaxValue = 8; a.Abilities[1] = 151; a.Values[1] = 18;
+        a.Abilities[0] = 18;
+        a.MinValue = 4;
+        a.MaxValue = 8;
+        a.Abilities[1] = 151;
+        a.Values[1] = 18;
         a.Code = "mech";
         SpellRecipe& b = make(18, "Echo Mirror");
-        b.Abilities[0] = 18; b.MinValue = 2; b.MaxValue = 2; b.Abilities[1] = 151; b.Values[1] = 17;
+        b.Abilities[0] = 18;
+        b.MinValue = 2;
+        b.MaxValue = 2;
+        b.Abilities[1] = 151;
+        b.Values[1] = 17;
         b.Code = "emir";
     }
-    {   // name-only abilities, accuracy and a level cap outside 1..99
+    {  // name-only abilities, accuracy and a level cap outside 1..99
         SpellRecipe& s = make(19, "Living Grace");
-        s.LevelCap = 0; s.Abilities[0] = 108; s.Abilities[1] = 22; s.Values[1] = 5; s.MinValue = 5;
-        s.MaxValue = 5; s.Abilities[2] = 97; s.Values[2] = 1; s.Abilities[3] = 115; s.Values[3] = 7;
-        s.Abilities[4] = 122; s.Values[4] = 13; s.Code = "lgrc"; s.Targets = 0; s.Duration = 10;
-        s.DurationIncrement = 1; s.Mana = 8; s.CasterType = 3;
+        s.LevelCap = 0;
+        s.Abilities[0] = 108;
+        s.Abilities[1] = 22;
+        s.Values[1] = 5;
+        s.MinValue = 5;
+        s.MaxValue = 5;
+        s.Abilities[2] = 97;
+        s.Values[2] = 1;
+        s.Abilities[3] = 115;
+        s.Values[3] = 7;
+        s.Abilities[4] = 122;
+        s.Values[4] = 13;
+        s.Code = "lgrc";
+        s.Targets = 0;
+        s.Duration = 10;
+        s.DurationIncrement = 1;
+        s.Mana = 8;
+        s.CasterType = 3;
     }
-    {   // a damage spell whose range grows with the level from zero
+    {  // a damage spell whose range grows with the level from zero
         SpellRecipe& s = make(20, "Growing Thorns");
-        s.LevelCap = 120; s.Abilities[0] = 17; s.MaxIncrement = 2; s.MaxLevelStep = 0; s.Code = "gthr";
-        s.SpellType = 3; s.Element = 6; s.QuoteNumbers = true;
+        s.LevelCap = 120;
+        s.Abilities[0] = 17;
+        s.MaxIncrement = 2;
+        s.MaxLevelStep = 0;
+        s.Code = "gthr";
+        s.SpellType = 3;
+        s.Element = 6;
+        s.QuoteNumbers = true;
     }
-    {   // dropped by the reader: "sdf" and the digit 1 in the name
+    {  // dropped by the reader: "sdf" and the digit 1 in the name
         make(21, "Asdf Test");
         make(22, "Old Ward 1");
         SpellRecipe& q = make(23, "\"Quoted Hush\"");
-        q.Abilities[0] = 76; q.MinValue = 1; q.MaxValue = 1;
+        q.Abilities[0] = 76;
+        q.MinValue = 1;
+        q.MaxValue = 1;
     }
     return v;
 }
@@ -257,8 +320,7 @@ bool WriteLines(const std::string& path, const std::vector<std::string>& lines)
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
     bool ok = true;
-    for (const std::string& line : lines)
-        ok = ok && std::fputs(line.c_str(), f) >= 0 && std::fputs("\r\n", f) >= 0;
+    for (const std::string& line : lines) ok = ok && std::fputs(line.c_str(), f) >= 0 && std::fputs("\r\n", f) >= 0;
     return std::fclose(f) == 0 && ok;
 }
 
@@ -294,8 +356,8 @@ ItemRecipe RandomItem(Random& r, int number, int spellCount)
         if (r.Chance(5)) it.AcTenths = r.Between(1, 20);
     }
     it.Accuracy = r.Chance(30) ? r.Between(-5, 15) : 0;
-    static const std::array<int, 20> kCodes = {22, 27, 34, 36, 58, 96, 4, 28, 142, 135, 116, 123, 145,
-                                               46, 48, 3, 5, 86, 88, 69};
+    static const std::array<int, 20> kCodes = {22,  27,  34,  36, 58, 96, 4, 28, 142, 135,
+                                               116, 123, 145, 46, 48, 3,  5, 86, 88,  69};
     const int count = r.Between(0, 4);
     for (int i = 0; i < count; ++i) {
         const int code = r.Pick(kCodes);
@@ -329,37 +391,70 @@ std::vector<ItemRecipe> ShowcaseItems()
     };
     {
         ItemRecipe& it = make("Thief's Ring of Warding", 0);
-        it.Add(22, 5); it.Add(97, 0); it.Add(36, 10); it.ClassOnly[0] = 8; it.WornSlot = 4; it.ArmourType = 0;
+        it.Add(22, 5);
+        it.Add(97, 0);
+        it.Add(36, 10);
+        it.ClassOnly[0] = 8;
+        it.WornSlot = 4;
+        it.ArmourType = 0;
     }
     {
         ItemRecipe& it = make("Ember Wand Circlet", 0);
-        it.Add(114, 25); it.Add(43, 12); it.WornSlot = 2; it.AcTenths = 15; it.ArmourType = 3;
+        it.Add(114, 25);
+        it.Add(43, 12);
+        it.WornSlot = 2;
+        it.AcTenths = 15;
+        it.ArmourType = 3;
     }
     {
         ItemRecipe& it = make("Careless Caster's Band", 0);
-        it.Add(43, 14); it.Add(114, 40); it.WornSlot = 13; it.AcTenths = 5;
+        it.Add(43, 14);
+        it.Add(114, 40);
+        it.WornSlot = 13;
+        it.AcTenths = 5;
     }
     {
         ItemRecipe& it = make(" \"Long Sword\" ", 1);
-        it.MinDamage = 3; it.MaxDamage = 12; it.Speed = 100; it.StrengthReq = 40; it.WeaponType = 2;
+        it.MinDamage = 3;
+        it.MaxDamage = 12;
+        it.Speed = 100;
+        it.StrengthReq = 40;
+        it.WeaponType = 2;
     }
     {
         ItemRecipe& it = make("Keen Duelling Blade", 1);
-        it.MinDamage = 10; it.MaxDamage = 30; it.Speed = 100; it.Add(58, 10); it.WeaponType = 3;
+        it.MinDamage = 10;
+        it.MaxDamage = 30;
+        it.Speed = 100;
+        it.Add(58, 10);
+        it.WeaponType = 3;
     }
     {
         ItemRecipe& it = make("Broken Practice Club", 1);
-        it.WeaponType = 0; it.Speed = 90;
+        it.WeaponType = 0;
+        it.Speed = 90;
     }
     {
         ItemRecipe& it = make("Plate of the Just", 0);
-        it.Add(97, 3); it.Add(28, 3); it.Add(7, 5); it.Add(135, 30); it.Add(59, 1); it.DrTenths = 10;
-        it.AcTenths = 25; it.Weight = 10; it.ArmourType = 9; it.WornSlot = 11; it.Negates[0] = 13;
+        it.Add(97, 3);
+        it.Add(28, 3);
+        it.Add(7, 5);
+        it.Add(135, 30);
+        it.Add(59, 1);
+        it.DrTenths = 10;
+        it.AcTenths = 25;
+        it.Weight = 10;
+        it.ArmourType = 9;
+        it.WornSlot = 11;
+        it.Negates[0] = 13;
         it.Negates[1] = 999;
     }
     {
         ItemRecipe& it = make("Balanced Charm", 0);
-        it.Add(7, 2); it.Add(7, -3); it.DrTenths = 1; it.WornSlot = 8;
+        it.Add(7, 2);
+        it.Add(7, -3);
+        it.DrTenths = 1;
+        it.WornSlot = 8;
     }
     make("Unwearable Shard", 0);
     {

@@ -9,8 +9,8 @@ namespace vantorgen {
 
 struct SampleSizes {
     int Items = 400;
-    int Spells = 100;        // in spells.txt
-    int ExtraSpells = 12;    // in spellsVtab0.txt
+    int Spells = 100;      // in spells.txt
+    int ExtraSpells = 12;  // in spellsVtab0.txt
 };
 
 // Writes Items.txt, spells.txt and spellsVtab0.txt into dir (which must exist).

@@ -7,8 +7,8 @@
 #include "app/UserInterface.h"
 #include "app/Viewer.h"
 
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -81,8 +81,12 @@ int main(int argc, char** argv)
     QWidget* utilities = viewer.findChild<QWidget*>("tbUtil");
     viewer.findChild<QTabWidget*>("TDisplay")->setCurrentWidget(utilities);
     utilities->findChild<QPushButton*>("btnQZSwingcal")->click();
-    for (const auto& [box, text] : {std::pair{"edtUhper", "72"}, {"edtUhave", "24"}, {"edtUcper", "9"},
-                                    {"edtUcave", "61"}, {"edtUeper", "18"}, {"edtUeave", "16"}})
+    for (const auto& [box, text] : {std::pair{"edtUhper", "72"},
+                                    {"edtUhave", "24"},
+                                    {"edtUcper", "9"},
+                                    {"edtUcave", "61"},
+                                    {"edtUeper", "18"},
+                                    {"edtUeave", "16"}})
         utilities->findChild<QLineEdit*>(box)->setText(text);
     utilities->findChild<QPushButton*>("btnTrueAve")->click();
     // A class with mana, so that the regeneration has something to say (and shows no message).
@@ -99,7 +103,8 @@ int main(int argc, char** argv)
     search->click();
     QElapsedTimer waited;
     waited.start();
-    while (!search->isEnabled() && waited.elapsed() < 10000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    while (!search->isEnabled() && waited.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     QApplication::processEvents();
     return best->grab().save(out + "bestset.png") ? 0 : 1;
 }

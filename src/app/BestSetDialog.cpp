@@ -34,10 +34,10 @@ struct WeightBox {
     int32_t ScoreWeights::*Weight;
 };
 constexpr WeightBox kWeightBoxes[] = {
-    {"edtWeightAC", "&AC", &ScoreWeights::ArmourClass},     {"edtWeightDR", "&DR", &ScoreWeights::DamageResist},
-    {"edtWeightAcc", "Acc&uracy", &ScoreWeights::Accuracy}, {"edtWeightCrit", "C&rits", &ScoreWeights::Crits},
+    {"edtWeightAC", "&AC", &ScoreWeights::ArmourClass},       {"edtWeightDR", "&DR", &ScoreWeights::DamageResist},
+    {"edtWeightAcc", "Acc&uracy", &ScoreWeights::Accuracy},   {"edtWeightCrit", "C&rits", &ScoreWeights::Crits},
     {"edtWeightStealth", "S&tealth", &ScoreWeights::Stealth}, {"edtWeightMR", "&MR", &ScoreWeights::MagicRes},
-    {"edtWeightDodge", "D&odge", &ScoreWeights::Dodge},     {"edtWeightMaxDmg", "Ma&x Dmg", &ScoreWeights::MaxDamage},
+    {"edtWeightDodge", "D&odge", &ScoreWeights::Dodge},       {"edtWeightMaxDmg", "Ma&x Dmg", &ScoreWeights::MaxDamage},
 };
 
 // Named weights for the eight boxes, in their order.
@@ -54,16 +54,10 @@ constexpr Preset kPresets[] = {
 
 const char* const kBounds[] = {"None", "Light", "Medium", "No limit"};
 
-QString Score(SetScore thousandths, char sep)
-{
-    return FromBytes(ScoreText(thousandths, sep));
-}
+QString Score(SetScore thousandths, char sep) { return FromBytes(ScoreText(thousandths, sep)); }
 
 // The caption of a weight box without its mnemonic, as a message names it.
-QString Plain(const char* caption)
-{
-    return QString(caption).remove('&');
-}
+QString Plain(const char* caption) { return QString(caption).remove('&'); }
 
 }  // namespace
 
@@ -90,8 +84,9 @@ QWidget* BestSetDialog::BuildLimits()
     auto* grid = new QGridLayout(limits);
     for (int s = 0; s < kSlotCount; ++s) {
         const SlotInfo& info = SlotTable()[static_cast<size_t>(s)];
-        keep_[static_cast<size_t>(s)] = MakeCheck(limits, (QByteArray("chkKeep") + (info.Name + 3)).constData(), info.Caption,
-                                                  false, "Keep what this slot holds now (or keep it empty).");
+        keep_[static_cast<size_t>(s)] =
+            MakeCheck(limits, (QByteArray("chkKeep") + (info.Name + 3)).constData(), info.Caption, false,
+                      "Keep what this slot holds now (or keep it empty).");
         grid->addWidget(keep_[static_cast<size_t>(s)], s / 4, s % 4);
     }
     chkSameRing = MakeCheck(limits, "chkSameRing", "Same ring on both &fingers", false,
@@ -167,10 +162,7 @@ void BestSetDialog::ConnectButtons()
     });
 }
 
-BestSetDialog::~BestSetDialog()
-{
-    StopSearch();
-}
+BestSetDialog::~BestSetDialog() { StopSearch(); }
 
 void BestSetDialog::BuildWeights(QGridLayout* grid)
 {
@@ -194,7 +186,8 @@ void BestSetDialog::BuildWeights(QGridLayout* grid)
     grid->addWidget(cbxBestPreset, 4, 1, 1, 3);
     connect(cbxBestPreset, &QComboBox::activated, this, [this](int i) {
         for (size_t k = 0; k < weights_.size(); ++k)
-            weights_[k]->setText(FromBytes(DecimalText(kPresets[static_cast<size_t>(i)].Weights[k], 2, page_.DecimalSep)));
+            weights_[k]->setText(
+                FromBytes(DecimalText(kPresets[static_cast<size_t>(i)].Weights[k], 2, page_.DecimalSep)));
     });
 
     // Every ability by name, with a weight (0: not counted).
@@ -312,10 +305,8 @@ void BestSetDialog::ShowAnswer()
     lstBestSet->resizeColumnToContents(2);
     edtBestScore->setText(Score(answer_.Score, sep));
     lblBestRunnerUp->setText(answer_.RunnerUp ? "runner-up " + Score(*answer_.RunnerUp, sep) : "no other set");
-    lblBestTotals->setText(QString("Enc %1 of %2: %3")
-                               .arg(answer_.Load)
-                               .arg(answer_.MaxEncumbrance)
-                               .arg(CategoryName(answer_.Category)));
+    lblBestTotals->setText(
+        QString("Enc %1 of %2: %3").arg(answer_.Load).arg(answer_.MaxEncumbrance).arg(CategoryName(answer_.Category)));
     btnBestApply->setEnabled(true);
 }
 

@@ -36,7 +36,7 @@ public:
         std::optional<int32_t> Strength;
         int32_t MiscEncumbrance = 0;
         char DecimalSep = '.';
-        IUserInterface* Ui = nullptr;  // says why a search does not start
+        IUserInterface* Ui = nullptr;                                  // says why a search does not start
         std::function<void(const std::array<int, kSlotCount>&)> Wear;  // as the player's picks
     };
 

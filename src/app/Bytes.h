@@ -2,6 +2,7 @@
 // The data files are single-byte text in the Windows-1252 code page; the window shows Unicode.
 
 #include <QString>
+
 #include <string>
 #include <string_view>
 

@@ -25,8 +25,7 @@ namespace {
 
 // A calculator's box: narrow, with its label in front.
 QLineEdit* AddBox(QGridLayout* grid, int row, int column, const char* name, const char* caption,
-                  const QString& text = {}, const QString& hint = {}, const char* labelName = "",
-                  int labelSpan = 1)
+                  const QString& text = {}, const QString& hint = {}, const char* labelName = "", int labelSpan = 1)
 {
     QLineEdit* box = MakeEdit(grid->parentWidget(), name, text, hint);
     box->setFixedWidth(60);
@@ -35,10 +34,7 @@ QLineEdit* AddBox(QGridLayout* grid, int row, int column, const char* name, cons
 }
 
 // Read-only results, and the copied inputs shown in grey.
-void MakeResult(QLineEdit* box)
-{
-    box->setReadOnly(true);
-}
+void MakeResult(QLineEdit* box) { box->setReadOnly(true); }
 
 void MakeGrey(QLineEdit* box)
 {
@@ -47,15 +43,9 @@ void MakeGrey(QLineEdit* box)
     box->setPalette(p);
 }
 
-int32_t Number(const QLineEdit* box)
-{
-    return GetNumber(ToBytes(box->text()));
-}
+int32_t Number(const QLineEdit* box) { return GetNumber(ToBytes(box->text())); }
 
-QString Real(double v, char sep)
-{
-    return FromBytes(FormatReal(v, sep));
-}
+QString Real(double v, char sep) { return FromBytes(FormatReal(v, sep)); }
 
 }  // namespace
 
@@ -123,10 +113,7 @@ void TrueAverageBox::btnUPKRClick()
     btnTrueAveClick();
 }
 
-void TrueAverageBox::SetSwings(const QString& text)
-{
-    events_.SetText(*edtUswings, text);
-}
+void TrueAverageBox::SetSwings(const QString& text) { events_.SetText(*edtUswings, text); }
 
 ManaRegenBox::ManaRegenBox(const PageContext& context, QWidget* parent)
     : QGroupBox("Mana Regen Calculator", parent), ui_(context.Ui), events_(context.Events),
@@ -160,8 +147,7 @@ void ManaRegenBox::btnMRCClick()
 {
     const int32_t k = character_.ClassCode();
     if (!ClassHasMana(k)) ui_.ShowMessage(this, "You don't have mana.");
-    const long double tick =
-        ManaTick(k, Number(edtUint), Number(edtUwis), Number(edtUMlvl), Number(edtUMRlvl));
+    const long double tick = ManaTick(k, Number(edtUint), Number(edtUwis), Number(edtUMlvl), Number(edtUMRlvl));
     events_.SetText(*edtUMRcal, Real(static_cast<double>(tick), decimalSep_));
 }
 
@@ -174,10 +160,7 @@ void ManaRegenBox::btnMRRClick()
     events_.SetText(*edtUwis, "50");
 }
 
-void ManaRegenBox::ShowLevel(const QString& level)
-{
-    events_.SetText(*edtUMRlvl, level);
-}
+void ManaRegenBox::ShowLevel(const QString& level) { events_.SetText(*edtUMRlvl, level); }
 
 void ManaRegenBox::ApplyClassPreset(const ClassPreset& preset)
 {
@@ -322,10 +305,9 @@ void SwingBox::btnQZSwingcalClick()
 void SwingBox::cbxUWeaponChange()
 {
     const TItem* weapon = SelectedRecord(*cbxUWeapon, weapons_);
-    cbxUWeapon->setToolTip(weapon ? QString("Required Strength: %1 Weapon speed: %2")
-                                        .arg(weapon->StrengthReq)
-                                        .arg(weapon->Speed)
-                                  : QString());
+    cbxUWeapon->setToolTip(
+        weapon ? QString("Required Strength: %1 Weapon speed: %2").arg(weapon->StrengthReq).arg(weapon->Speed)
+               : QString());
 }
 
 void SwingBox::rbUNormClick() { events_.KeepOneTicked(*rbUNorm, {rbUNorm, rbUspeed, rbUslow}); }
@@ -345,10 +327,7 @@ void SwingBox::FillSwingWeapons(SlotList&& weapons)
     cbxUWeapon->setCurrentIndex(0);
 }
 
-void SwingBox::SelectSwingWeapon(std::string_view name)
-{
-    cbxUWeapon->setCurrentIndex(weapons_.FindText(name));
-}
+void SwingBox::SelectSwingWeapon(std::string_view name) { cbxUWeapon->setCurrentIndex(weapons_.FindText(name)); }
 
 void SwingBox::ShowEncumbrance(const QString& maxEnc, const QString& enc)
 {
@@ -356,24 +335,15 @@ void SwingBox::ShowEncumbrance(const QString& maxEnc, const QString& enc)
     events_.SetText(*edtUenc, enc);
 }
 
-void SwingBox::ShowLevel(const QString& level)
-{
-    events_.SetText(*edtUlvl, level);
-}
+void SwingBox::ShowLevel(const QString& level) { events_.SetText(*edtUlvl, level); }
 
 void SwingBox::ApplyClassPreset(const ClassPreset& preset)
 {
     if (preset.Combat) events_.SetText(*edtUcombat, preset.Combat);
 }
 
-QString SwingBox::AgilityText() const
-{
-    return edtUagil->text();
-}
+QString SwingBox::AgilityText() const { return edtUagil->text(); }
 
-void SwingBox::SetAgility(const QString& text)
-{
-    events_.SetText(*edtUagil, text);
-}
+void SwingBox::SetAgility(const QString& text) { events_.SetText(*edtUagil, text); }
 
 }  // namespace vantor

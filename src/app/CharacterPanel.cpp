@@ -68,7 +68,10 @@ std::vector<QWidget*> CharacterPanel::TabOrder() const
 }
 
 void CharacterPanel::OnLevelChange(std::function<void()> handler) { events_.OnTextChange(edtAlvl, std::move(handler)); }
-void CharacterPanel::OnStrengthChange(std::function<void()> handler) { events_.OnTextChange(edtStrength, std::move(handler)); }
+void CharacterPanel::OnStrengthChange(std::function<void()> handler)
+{
+    events_.OnTextChange(edtStrength, std::move(handler));
+}
 
 Profile CharacterPanel::CurrentProfile() const
 {
@@ -86,10 +89,7 @@ void CharacterPanel::ClearAlignment()
     for (QCheckBox* box : {chkGood, chkNeutral, chkEvil}) events_.SetChecked(*box, false);
 }
 
-void CharacterPanel::cbxAClassChange()
-{
-    actions_.ClassChosen(PresetForClass(ClassCode()));
-}
+void CharacterPanel::cbxAClassChange() { actions_.ClassChosen(PresetForClass(ClassCode())); }
 
 void CharacterPanel::chkGoodClick() { events_.KeepOneTicked(*chkGood, {chkGood, chkNeutral, chkEvil}); }
 void CharacterPanel::chkNeutralClick() { events_.KeepOneTicked(*chkNeutral, {chkGood, chkNeutral, chkEvil}); }

@@ -24,7 +24,8 @@ CompareWindow::CompareWindow(const QString& itemName, const std::vector<Comparis
     table->setAlternatingRowColors(true);
     QStringList headers{"", itemName};
     for (size_t i = 0; i < comparisons.size(); ++i)
-        headers << QString("%1 (%2)").arg(wornNames.value(static_cast<int>(i)), SlotTable()[comparisons[i].Target].Caption)
+        headers << QString("%1 (%2)").arg(wornNames.value(static_cast<int>(i)),
+                                          SlotTable()[comparisons[i].Target].Caption)
                 << "Difference";
     table->setHeaderLabels(headers);
     QFont bold = table->font();

@@ -62,14 +62,15 @@ void EquipmentPage::ConnectHandlers()
         {btnLeqtab, &EquipmentPage::btnLeqtabClick},   {btnEqFilter, &EquipmentPage::btnEqFilterClick},
         {btnSave, &EquipmentPage::btnSaveClick},       {btnLoad, &EquipmentPage::btnLoadClick},
         {btnBestSet, &EquipmentPage::btnBestSetClick}, {btnCopySet, &EquipmentPage::btnCopySetClick}};
-    for (const auto& [button, handler] : buttons) events_.OnClick(button, [this, handler = handler] { (this->*handler)(); });
+    for (const auto& [button, handler] : buttons)
+        events_.OnClick(button, [this, handler = handler] { (this->*handler)(); });
 }
 
 void EquipmentPage::SetTabOrder()
 {
     // The slots top to bottom, then the buttons, the inputs and the summary.
-    std::vector<QWidget*> order{slots_->Box(Worn), btnEqFilter, btnreseteq, chkRAll, btnSave, btnLoad, btnCCB,
-                                btnBestSet, btnCopySet};
+    std::vector<QWidget*> order{slots_->Box(Worn), btnEqFilter, btnreseteq, chkRAll,   btnSave,
+                                btnLoad,           btnCCB,      btnBestSet, btnCopySet};
     for (QWidget* w : readouts_->TabOrder()) order.push_back(w);
     for (size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
@@ -129,7 +130,8 @@ void EquipmentPage::btnEqFilterClick()
     WaitCursor cursor;
     const Profile profile = character_.CurrentProfile();
     profile.Level();  // a level that cannot be read leaves the lists as they are
-    slots_->Fill(data_.Items, [&profile](const TItem& item) { return MetClassFilter(item, profile); }, nullptr);
+    slots_->Fill(
+        data_.Items, [&profile](const TItem& item) { return MetClassFilter(item, profile); }, nullptr);
     ShowWorn();
 }
 
@@ -169,7 +171,8 @@ void EquipmentPage::cbxHeadChange()
 SetInputs EquipmentPage::Inputs() const
 {
     using Box = EquipmentReadouts::Box;
-    return {ToBytes(readouts_->Text(Box::MiscEnc)), ToBytes(readouts_->Text(Box::MiscAC)), ToBytes(character_.StrengthText())};
+    return {ToBytes(readouts_->Text(Box::MiscEnc)), ToBytes(readouts_->Text(Box::MiscAC)),
+            ToBytes(character_.StrengthText())};
 }
 
 void EquipmentPage::btnCopySetClick()
@@ -180,7 +183,8 @@ void EquipmentPage::btnCopySetClick()
     for (const Slot s : SlotsNotPastedBack(slots_->Lists(), picks)) differ << SlotTable()[s].Caption;
     if (!differ.isEmpty())
         ui_.ShowMessage(this, "The set is copied. Pasted back, these slots would get another item of a matching "
-                              "name: " + differ.join(", ") + ".");
+                              "name: " +
+                                  differ.join(", ") + ".");
 }
 
 void EquipmentPage::btnBestSetClick()
@@ -190,8 +194,7 @@ void EquipmentPage::btnBestSetClick()
     page.Picks = Picks();
     try {
         page.Strength = GetNumber(ToBytes(character_.StrengthText()));
-    } catch (const std::runtime_error&) {
-    }  // the page then carries nothing
+    } catch (const std::runtime_error&) {}  // the page then carries nothing
     const SetInputs in = Inputs();
     page.MiscEncumbrance = ReadStartValues(in.MiscEnc, in.MiscAC).Encumbrance;
     page.DecimalSep = decimalSep_;
@@ -212,10 +215,10 @@ void EquipmentPage::edtStrengthChange()
 {
     QString maximum = "0";  // what cannot be read or worked out counts as nothing carried
     try {
-        maximum = QString::number(MaxEncumbrance(GetNumber(ToBytes(character_.StrengthText())),
-                                                 GetNumber(ToBytes(readouts_->Text(EquipmentReadouts::Box::EncModifier)))));
-    } catch (const std::runtime_error&) {
-    }
+        maximum =
+            QString::number(MaxEncumbrance(GetNumber(ToBytes(character_.StrengthText())),
+                                           GetNumber(ToBytes(readouts_->Text(EquipmentReadouts::Box::EncModifier)))));
+    } catch (const std::runtime_error&) {}
     readouts_->SetText(EquipmentReadouts::Box::MaxEnc, maximum);
 }
 
@@ -231,9 +234,11 @@ void EquipmentPage::btnCCBClick()
         ui_.ShowMessage(this, "There is no text on the Clipboard");
     } else {
         const PasteResult pasted = PasteEquipment(ToBytes(ui_.ClipboardText()), slots_->Lists());
-        if (pasted.Status == PasteStatus::NotEquipment) ui_.ShowMessage(this, "Copy a valid KR players equipment first!");
+        if (pasted.Status == PasteStatus::NotEquipment)
+            ui_.ShowMessage(this, "Copy a valid KR players equipment first!");
         for (int s = 0; s < kSlotCount; ++s)
-            if (const auto& pick = pasted.Picks[static_cast<size_t>(s)]) slots_->Box(static_cast<Slot>(s))->setCurrentIndex(*pick);
+            if (const auto& pick = pasted.Picks[static_cast<size_t>(s)])
+                slots_->Box(static_cast<Slot>(s))->setCurrentIndex(*pick);
     }
     cbxHeadChange();
 }
@@ -242,7 +247,8 @@ QString EquipmentPage::AskSetFile(bool save)
 {
     FileDialogSettings& dialog = save ? SaveDialog1 : OpenDialog1;
     dialog.InitialDir = QDir::currentPath();
-    return save ? ui_.SaveFileName(this, dialog.Filter, dialog.InitialDir) : ui_.OpenFileName(this, dialog.Filter, dialog.InitialDir);
+    return save ? ui_.SaveFileName(this, dialog.Filter, dialog.InitialDir)
+                : ui_.OpenFileName(this, dialog.Filter, dialog.InitialDir);
 }
 
 void EquipmentPage::btnSaveClick()
@@ -291,7 +297,9 @@ void EquipmentPage::ApplySavedLine(const std::string& line)
                 continue;
             }
             using Box = EquipmentReadouts::Box;
-            readouts_->SetText(key == MiscEncKey ? Box::MiscEnc : key == EncModifierKey ? Box::EncModifier : Box::MiscAC,
+            readouts_->SetText(key == MiscEncKey       ? Box::MiscEnc
+                               : key == EncModifierKey ? Box::EncModifier
+                                                       : Box::MiscAC,
                                FromBytes(ValueOfLine(line)));
         }
     } catch (const EConvertError&) {

@@ -36,11 +36,11 @@ class EquipmentPage : public QWidget {
 public:
     // What crosses from the page to the rest of the window; each is a plain call.
     struct Links {
-        std::function<void(SlotList&&)> SwingWeaponsFilled;      // every weapon, for the swing calculator
-        std::function<void(std::string_view)> WeaponChosen;      // the weapon slot's name, to the same
+        std::function<void(SlotList&&)> SwingWeaponsFilled;  // every weapon, for the swing calculator
+        std::function<void(std::string_view)> WeaponChosen;  // the weapon slot's name, to the same
         std::function<void(const QString& maxEnc, const QString& enc)> EncumbranceShown;  // to the same
-        std::function<void()> FilterAll;                         // "Filter all"
-        std::function<void(const ChosenItems&)> WornChanged;     // the set changed: the lists mark it
+        std::function<void()> FilterAll;                                                  // "Filter all"
+        std::function<void(const ChosenItems&)> WornChanged;  // the set changed: the lists mark it
     };
 
     EquipmentPage(const PageContext& context, Links links, QWidget* parent);

@@ -84,11 +84,16 @@ void EquipmentReadouts::BuildTotals(QGridLayout* grid)
         int Row, Column;
         const char* Caption;
         QLineEdit* Box;
-    } readouts[] = {{0, 0, "AC", edtAC},            {0, 2, "DR", edtDR},
-                    {1, 0, "Enc", edtEnc},          {2, 0, "Max Enc", edtMEnc},
-                    {3, 0, "+Accuracy", edtAcc},    {3, 2, "+Critical Hit", edtCrit},
-                    {4, 0, "+Stealth", edtStealth}, {4, 2, "+MR", edtMR},
-                    {5, 0, "+Dodge", edtDodge},     {5, 2, "+Max Dmg", edtMaxDmg}};
+    } readouts[] = {{0, 0, "AC", edtAC},
+                    {0, 2, "DR", edtDR},
+                    {1, 0, "Enc", edtEnc},
+                    {2, 0, "Max Enc", edtMEnc},
+                    {3, 0, "+Accuracy", edtAcc},
+                    {3, 2, "+Critical Hit", edtCrit},
+                    {4, 0, "+Stealth", edtStealth},
+                    {4, 2, "+MR", edtMR},
+                    {5, 0, "+Dodge", edtDodge},
+                    {5, 2, "+Max Dmg", edtMaxDmg}};
     for (const auto& r : readouts) AddLabelled(*grid, r.Row, r.Column, r.Caption, r.Box);
     grid->addWidget(Label77, 1, 2, 1, 2);
 }
@@ -99,8 +104,9 @@ int EquipmentReadouts::BuildLimits(QGridLayout* grid, int row)
     lbllightenc = MakeLabel(this, "lbllightenc", "####");
     lblmedenc = MakeLabel(this, "lblmedenc", "####");
     lblheavyenc = MakeLabel(this, "lblheavyenc", "####");
-    for (const auto& [caption, label] : {std::pair{"None Enc Limit", lbllightenc}, std::pair{"Light Enc Limit", lblmedenc},
-                                         std::pair{"Medium Enc Limit", lblheavyenc}}) {
+    for (const auto& [caption, label] :
+         {std::pair{"None Enc Limit", lbllightenc}, std::pair{"Light Enc Limit", lblmedenc},
+          std::pair{"Medium Enc Limit", lblheavyenc}}) {
         grid->addWidget(MakeLabel(this, "", caption), row, 0, 1, 2);
         grid->addWidget(label, row++, 2);
     }
@@ -110,7 +116,8 @@ int EquipmentReadouts::BuildLimits(QGridLayout* grid, int row)
 void EquipmentReadouts::BuildInputs(QGridLayout* grid, int row)
 {
     // What the player types.
-    edtEncM = MakeEdit(this, "edtEncM", "0", "i.e. If you are wearing the emerald-studded bracelet you'd put a 5 here.");
+    edtEncM =
+        MakeEdit(this, "edtEncM", "0", "i.e. If you are wearing the emerald-studded bracelet you'd put a 5 here.");
     edtEenc = MakeEdit(this, "edtEenc", "0", "Like keys and ropes.");
     edtMiscAC = MakeEdit(this, "edtMiscAC", "1", "Put in the number for ac that you have naked.");
     const struct {
@@ -140,12 +147,12 @@ QLineEdit* EquipmentReadouts::BoxOf(Box box) const
 
 QString EquipmentReadouts::Text(Box box) const { return BoxOf(box)->text(); }
 void EquipmentReadouts::SetText(Box box, const QString& text) { events_.SetText(*BoxOf(box), text); }
-void EquipmentReadouts::OnChange(Box box, std::function<void()> handler) { events_.OnTextChange(BoxOf(box), std::move(handler)); }
-
-std::vector<QWidget*> EquipmentReadouts::TabOrder() const
+void EquipmentReadouts::OnChange(Box box, std::function<void()> handler)
 {
-    return {edtEncM, edtEenc, edtMiscAC, mmoAttribSummary};
+    events_.OnTextChange(BoxOf(box), std::move(handler));
 }
+
+std::vector<QWidget*> EquipmentReadouts::TabOrder() const { return {edtEncM, edtEenc, edtMiscAC, mmoAttribSummary}; }
 
 void EquipmentReadouts::ShowTotals(const EquipmentTotals& t, const std::string& summary)
 {

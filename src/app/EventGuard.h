@@ -42,10 +42,10 @@ public:
     void KeepOneTicked(QAbstractButton& clicked, std::initializer_list<QAbstractButton*> group);
 
     // Connections, each running its handler through Run.
-    void OnClick(QAbstractButton* button, std::function<void()> handler);     // a button pressed
-    void OnToggle(QAbstractButton* box, std::function<void()> handler);       // state changed, by anyone
-    void OnTextChange(QLineEdit* box, std::function<void()> handler);         // text changed, by anyone
-    void OnPick(QComboBox* box, std::function<void()> handler);               // picked by the user only
+    void OnClick(QAbstractButton* button, std::function<void()> handler);  // a button pressed
+    void OnToggle(QAbstractButton* box, std::function<void()> handler);    // state changed, by anyone
+    void OnTextChange(QLineEdit* box, std::function<void()> handler);      // text changed, by anyone
+    void OnPick(QComboBox* box, std::function<void()> handler);            // picked by the user only
     void OnColumnClick(QHeaderView* header, std::function<void(int)> handler);
     // The row that gained the selection, or else the one that lost it.
     void OnSelectRow(QItemSelectionModel* selection, std::function<void(int)> handler);

@@ -35,8 +35,8 @@ ArmorPage::ArmorPage(const PageContext& context, FindPosition& find, CompareWith
         QCheckBox*& Box;
         const char* Name;
         const char* Caption;
-    } materials[] = {{chkp, "chkp", "Plate"},  {chksc, "chksc", "Scalemail"}, {chkc, "chkc", "Chainmail"},
-                     {chkl, "chkl", "Leather"}, {chkn, "chkn", "Ninja"},      {chksi, "chksi", "Silk"},
+    } materials[] = {{chkp, "chkp", "Plate"},     {chksc, "chksc", "Scalemail"}, {chkc, "chkc", "Chainmail"},
+                     {chkl, "chkl", "Leather"},   {chkn, "chkn", "Ninja"},       {chksi, "chksi", "Silk"},
                      {chknone, "chknone", "None"}};
     int i = 0;
     for (const auto& m : materials) {
@@ -73,9 +73,9 @@ void ArmorPage::btnResetAClick()
 
 void ArmorPage::ApplyClassPreset(const ClassPreset& p)
 {
-    const std::pair<QCheckBox*, bool> boxes[] = {{chkp, p.Plate},   {chksc, p.Scalemail}, {chkc, p.Chainmail},
-                                                 {chkl, p.Leather}, {chksi, p.Silk},      {chkn, p.Ninja},
-                                                 {chkNM, p.NonMagicalArmour}};
+    const std::pair<QCheckBox*, bool> boxes[] = {
+        {chkp, p.Plate}, {chksc, p.Scalemail}, {chkc, p.Chainmail},        {chkl, p.Leather},
+        {chksi, p.Silk}, {chkn, p.Ninja},      {chkNM, p.NonMagicalArmour}};
     for (const auto& [box, on] : boxes) events_.SetChecked(*box, on);
 }
 
@@ -124,8 +124,8 @@ void WeaponsPage::btnResetWClick()
 
 void WeaponsPage::ApplyClassPreset(const ClassPreset& p)
 {
-    const std::pair<QCheckBox*, bool> boxes[] = {{chk1h, p.OneHanded}, {chk2h, p.TwoHanded}, {chkE, p.Edged},
-                                                 {chkB, p.Blunt},      {chkNMW, p.NonMagicalWeapons}};
+    const std::pair<QCheckBox*, bool> boxes[] = {
+        {chk1h, p.OneHanded}, {chk2h, p.TwoHanded}, {chkE, p.Edged}, {chkB, p.Blunt}, {chkNMW, p.NonMagicalWeapons}};
     for (const auto& [box, on] : boxes) events_.SetChecked(*box, on);
 }
 
@@ -160,7 +160,8 @@ void SpellsPage::btnRspellsClick()
 
 void SpellsPage::ApplyClassPreset(const ClassPreset& p)
 {
-    const std::pair<QCheckBox*, bool> boxes[] = {{chkM1, p.MagicLevel1}, {chkM2, p.MagicLevel2}, {chkM3, p.MagicLevel3}};
+    const std::pair<QCheckBox*, bool> boxes[] = {
+        {chkM1, p.MagicLevel1}, {chkM2, p.MagicLevel2}, {chkM3, p.MagicLevel3}};
     for (const auto& [box, on] : boxes) events_.SetChecked(*box, on);
 }
 

@@ -1,11 +1,11 @@
 #include "app/ListModel.h"
 
-#include <algorithm>
+#include "app/Bytes.h"
+#include "filters/Sorting.h"
 
 #include <QFont>
 
-#include "app/Bytes.h"
-#include "filters/Sorting.h"
+#include <algorithm>
 
 namespace vantor {
 
@@ -53,7 +53,8 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
     if (role == Qt::DisplayRole) return QString::fromLatin1(columns_[static_cast<size_t>(section)].Caption);
-    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQt(columns_[static_cast<size_t>(section)].Alignment));
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(ToQt(columns_[static_cast<size_t>(section)].Alignment));
     if (role == Qt::ToolTipRole) return QString::fromLatin1(columns_[static_cast<size_t>(section)].Hint);
     return {};
 }
@@ -118,10 +119,7 @@ void ListModel::SetWorn(std::vector<const TItem*> worn)
     if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::FontRole});
 }
 
-bool ListModel::IsWorn(const TItem* item) const
-{
-    return item && std::binary_search(worn_.begin(), worn_.end(), item);
-}
+bool ListModel::IsWorn(const TItem* item) const { return item && std::binary_search(worn_.begin(), worn_.end(), item); }
 
 QString ListModel::RowText(int row) const
 {

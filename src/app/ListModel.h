@@ -4,6 +4,7 @@
 #include "lists/ListRows.h"
 
 #include <QAbstractTableModel>
+
 #include <vector>
 
 namespace vantor {

@@ -196,7 +196,8 @@ void ListPage::FitStaleColumns()
     if (!widthsStale_) return;
     widthsStale_ = false;
     const std::vector<ListRow>& rows = rows_->Rows();
-    const std::vector<std::vector<size_t>> at = WidestCells(rows, Columns(kind_).size(), list_->Advances(), kWidestKept);
+    const std::vector<std::vector<size_t>> at =
+        WidestCells(rows, Columns(kind_).size(), list_->Advances(), kWidestKept);
     WidestRows widest(at.size());
     for (size_t c = 0; c < at.size(); ++c)
         for (const size_t r : at[c]) widest[c].push_back(rows[r]);
@@ -272,7 +273,8 @@ void ListPage::FindNextClick()
         find_->Row = hit;
         const QModelIndex index = rows_->index(hit, 0);
         list_->scrollTo(index, QAbstractItemView::EnsureVisible);
-        list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        list_->selectionModel()->setCurrentIndex(index,
+                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     if (find_->Row == -1) throw std::runtime_error("Not found.");  // shown in the error box
 }

@@ -57,7 +57,8 @@ public:
     // widest, the rows of each column's widest cells. Reads only the records and the page's
     // settings, so any thread may call it while this one waits.
     using WidestRows = std::vector<std::vector<ListRow>>;  // per column, the rows of its widest cells
-    std::vector<ListRow> AllRows(bool sorted, const ByteAdvances* advances = nullptr, WidestRows* widest = nullptr) const;
+    std::vector<ListRow> AllRows(bool sorted, const ByteAdvances* advances = nullptr,
+                                 WidestRows* widest = nullptr) const;
     // Shows rows in place of the list's rows; rows then holds the old ones.
     void SwapRows(std::vector<ListRow>& rows);
     // The same for the rows of a load, and sizes every column to its caption and widest cell:

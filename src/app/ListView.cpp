@@ -96,7 +96,8 @@ void ListView::FitColumns(const std::vector<std::vector<ListRow>>& widest)
             const int margin = sizeHintForIndex(first).width() - metrics.horizontalAdvance(first.data().toString());
             for (const ListRow& row : widest[static_cast<size_t>(c)]) {
                 const QString text = FromBytes(CellText(row, static_cast<size_t>(c), scratch));
-                width = std::max(width, margin + std::max(metrics.horizontalAdvance(text), boldMetrics.horizontalAdvance(text)));
+                width = std::max(
+                    width, margin + std::max(metrics.horizontalAdvance(text), boldMetrics.horizontalAdvance(text)));
             }
         }
         needed_[static_cast<size_t>(c)] = std::min(width, std::max(kMaxColumnWidth, caption));
@@ -112,7 +113,8 @@ void ListView::ApplyWidths()
         if (static_cast<int>(c) != stretch_) others += needed_[c];
     for (size_t c = 0; c < needed_.size(); ++c) {
         const bool stretches = static_cast<int>(c) == stretch_;
-        setColumnWidth(static_cast<int>(c), stretches ? std::max(needed_[c], viewport()->width() - others) : needed_[c]);
+        setColumnWidth(static_cast<int>(c),
+                       stretches ? std::max(needed_[c], viewport()->width() - others) : needed_[c]);
     }
 }
 

@@ -51,8 +51,7 @@ private:
 
 ManaBlessingPage::ManaBlessingPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), events_(context.Events), data_(context.Data), character_(context.Character),
-      decimalSep_(context.DecimalSep),
-      entries_(new SpellEntries(this))
+      decimalSep_(context.DecimalSep), entries_(new SpellEntries(this))
 {
     setObjectName("TabSheet5");
     auto* group = new QGroupBox("Bless Spells", this);
@@ -84,10 +83,7 @@ ManaBlessingPage::ManaBlessingPage(const PageContext& context, QWidget* parent)
     layout->addLayout(side);
 }
 
-void ManaBlessingPage::btnLManaBlessClick()
-{
-    Offer(Blessings(character_.CurrentProfile()));
-}
+void ManaBlessingPage::btnLManaBlessClick() { Offer(Blessings(character_.CurrentProfile())); }
 
 std::vector<TSpell*> ManaBlessingPage::Blessings(const Profile& profile) const
 {

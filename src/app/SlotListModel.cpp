@@ -1,18 +1,14 @@
 #include "app/SlotListModel.h"
 
-#include "app/Widgets.h"
-
 #include "app/Bytes.h"
+#include "app/Widgets.h"
 
 #include <QComboBox>
 #include <QListView>
 
 namespace vantor {
 
-int SlotListModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : list_.size();
-}
+int SlotListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : list_.size(); }
 
 QVariant SlotListModel::data(const QModelIndex& index, int role) const
 {

@@ -20,8 +20,7 @@ void QtUserInterface::ShowMessage(QWidget* parent, const QString& text)
 
 void QtUserInterface::ShowError(QWidget* parent, const QString& text, const QString& detail)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
     if (!detail.isEmpty()) box.setInformativeText(detail);
     box.exec();
 }
@@ -41,19 +40,10 @@ bool QtUserInterface::Confirm(QWidget* parent, const QString& text)
     return QMessageBox::question(parent, QApplication::applicationDisplayName(), text) == QMessageBox::Yes;
 }
 
-bool QtUserInterface::ClipboardHasText()
-{
-    return !QApplication::clipboard()->text().isEmpty();
-}
+bool QtUserInterface::ClipboardHasText() { return !QApplication::clipboard()->text().isEmpty(); }
 
-QString QtUserInterface::ClipboardText()
-{
-    return QApplication::clipboard()->text();
-}
+QString QtUserInterface::ClipboardText() { return QApplication::clipboard()->text(); }
 
-void QtUserInterface::SetClipboardText(const QString& text)
-{
-    QGuiApplication::clipboard()->setText(text);
-}
+void QtUserInterface::SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
 }  // namespace vantor

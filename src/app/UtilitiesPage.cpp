@@ -16,7 +16,8 @@ UtilitiesPage::UtilitiesPage(const PageContext& context, QWidget* parent)
     setObjectName("tbUtil");
     trueAverage_ = new TrueAverageBox(context, this);
     manaRegen_ = new ManaRegenBox(context, this);
-    swings_ = new SwingBox(context, [this](const QString& swings) { trueAverage_->SetSwings(swings); }, this);
+    swings_ = new SwingBox(
+        context, [this](const QString& swings) { trueAverage_->SetSwings(swings); }, this);
     // The true average and mana calculators on the left, the swing calculator on the right.
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
@@ -49,7 +50,10 @@ void UtilitiesPage::ApplyClassPreset(const ClassPreset& preset)
 
 void UtilitiesPage::FillSwingWeapons(SlotList&& weapons) { swings_->FillSwingWeapons(std::move(weapons)); }
 void UtilitiesPage::SelectSwingWeapon(std::string_view name) { swings_->SelectSwingWeapon(name); }
-void UtilitiesPage::ShowEncumbrance(const QString& maxEnc, const QString& enc) { swings_->ShowEncumbrance(maxEnc, enc); }
+void UtilitiesPage::ShowEncumbrance(const QString& maxEnc, const QString& enc)
+{
+    swings_->ShowEncumbrance(maxEnc, enc);
+}
 QString UtilitiesPage::AgilityText() const { return swings_->AgilityText(); }
 void UtilitiesPage::SetAgility(const QString& text) { swings_->SetAgility(text); }
 

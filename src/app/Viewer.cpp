@@ -91,10 +91,14 @@ void TViewer::BuildPages()
     utilitiesPage_ = new UtilitiesPage(context, TDisplay);
     manaBlessingPage_ = new ManaBlessingPage(context, TDisplay);
     BuildMemoPage();
-    const std::pair<QWidget*, const char*> pages[] = {
-        {armorPage_, "&Armor"},        {weaponsPage_, "&Weapons"},     {spellsPage_, "&Spells"},
-        {otherPage_, "&Other"},        {equipmentPage_, "&Equipment"}, {utilitiesPage_, "&Utilities"},
-        {manaBlessingPage_, "&Mana Blessing"}, {TabSheet3, "&Memo"}};
+    const std::pair<QWidget*, const char*> pages[] = {{armorPage_, "&Armor"},
+                                                      {weaponsPage_, "&Weapons"},
+                                                      {spellsPage_, "&Spells"},
+                                                      {otherPage_, "&Other"},
+                                                      {equipmentPage_, "&Equipment"},
+                                                      {utilitiesPage_, "&Utilities"},
+                                                      {manaBlessingPage_, "&Mana Blessing"},
+                                                      {TabSheet3, "&Memo"}};
     for (const auto& [page, caption] : pages) TDisplay->addTab(page, caption);
     LinkPages();
 }
@@ -105,8 +109,9 @@ void TViewer::BuildListPages(const PageContext& context)
     armorPage_ = new ArmorPage(context, find_, compare, TDisplay);
     weaponsPage_ = new WeaponsPage(context, find_, compare, TDisplay);
     spellsPage_ = new SpellsPage(context, find_, TDisplay);
-    otherPage_ = new ListPage(ListKind::Other, {"Other", "lstOther", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
-                              context, nullptr, nullptr, TDisplay);
+    otherPage_ =
+        new ListPage(ListKind::Other, {"Other", "lstOther", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+                     context, nullptr, nullptr, TDisplay);
 }
 
 void TViewer::BuildMemoPage()
@@ -164,17 +169,15 @@ void TViewer::CompareWithWorn(const TItem& item)
     window->show();
 }
 
-QString TViewer::PlayerDataDir()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + '/';
-}
+QString TViewer::PlayerDataDir() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + '/'; }
 
 void TViewer::FormCreate()
 {
     firstActivation_ = true;
-    dataDir_ = QFile::decodeName(ChooseDataDir(QFile::encodeName(QCoreApplication::applicationDirPath() + '/').toStdString(),
-                                               QFile::encodeName(PlayerDataDir()).toStdString())
-                                     .c_str());
+    dataDir_ =
+        QFile::decodeName(ChooseDataDir(QFile::encodeName(QCoreApplication::applicationDirPath() + '/').toStdString(),
+                                        QFile::encodeName(PlayerDataDir()).toStdString())
+                              .c_str());
     find_.Row = -1;
     data_.Loading = true;
     TDisplay->setCurrentIndex(0);
@@ -217,7 +220,8 @@ void TViewer::ShowMissingFiles(const std::string& dir)
             .arg(what, file, QDir::toNativeSeparators(dataDir_));
     };
     const QString noItems = missing({"Items.txt", "Itemsnew.txt"}, "Items.txt", "items");
-    for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_, otherPage_}) page->SetEmptyText(noItems);
+    for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_, otherPage_})
+        page->SetEmptyText(noItems);
     spellsPage_->SetEmptyText(missing({"spells.txt", "spellsVtab0.txt"}, "spells.txt", "spells"));
 }
 
@@ -276,10 +280,7 @@ void TViewer::FinishFreeing()
     if (disposal_.valid()) disposal_.wait();
 }
 
-void TViewer::ExitClick()
-{
-    close();
-}
+void TViewer::ExitClick() { close(); }
 
 void TViewer::btnFilterAllClick()
 {

@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QListView>
 #include <QLineEdit>
+#include <QListView>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -121,9 +121,6 @@ void FillCoded(QComboBox& box, const std::vector<CodedEntry>& entries)
     box.setCurrentIndex(0);
 }
 
-int32_t SelectedCode(const QComboBox& box)
-{
-    return box.currentIndex() < 0 ? 0 : box.currentData().toInt();
-}
+int32_t SelectedCode(const QComboBox& box) { return box.currentIndex() < 0 ? 0 : box.currentData().toInt(); }
 
 }  // namespace vantor

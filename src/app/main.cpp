@@ -11,7 +11,7 @@ int main(int argc, char** argv)
 {
     vantor::KeepFreedMemory();
     QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");  // numbers are formatted by the program itself
+    std::setlocale(LC_NUMERIC, "C");                    // numbers are formatted by the program itself
     QApplication::setApplicationName("vantor-viewer");  // names the player's data folder
     QApplication::setApplicationDisplayName("Vantor Viewer");
     QGuiApplication::setDesktopFileName("vantor-viewer");

@@ -26,10 +26,12 @@ double SwingsOrDefault(std::string_view text, char decimalSep)
     std::string s;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == decimalSep) s += '.';
+        if (c == decimalSep)
+            s += '.';
         else if (c == '.' || c == ',' || (c != '-' && c != '+' && c != 'e' && c != 'E' && (c < '0' || c > '9')))
             return 5.0;
-        else s += c;
+        else
+            s += c;
     }
     if (s.empty() || s.find_first_of("0123456789") == std::string::npos) return 5.0;
     char* end = nullptr;
@@ -59,17 +61,17 @@ std::optional<DamageFigures> ReadDamageSummary(std::string_view text)
     return f;
 }
 
-bool ClassHasMana(int32_t k)
-{
-    return !(k == 0 || k == 1 || k == 2 || k == 7 || k == 8 || k == 15);
-}
+bool ClassHasMana(int32_t k) { return !(k == 0 || k == 1 || k == 2 || k == 7 || k == 8 || k == 15); }
 
 long double ManaTick(int32_t k, int32_t intellect, int32_t willpower, int32_t magicLevel, int32_t level)
 {
     long double stat = 0;
-    if (k == 13 || k == 14) stat = CheckedAdd(intellect, willpower) / 2.0;
-    else if (k >= 3 && k <= 6) stat = willpower;
-    else if (k >= 9 && k <= 12) stat = intellect;
+    if (k == 13 || k == 14)
+        stat = CheckedAdd(intellect, willpower) / 2.0;
+    else if (k >= 3 && k <= 6)
+        stat = willpower;
+    else if (k >= 9 && k <= 12)
+        stat = intellect;
     const double a = level / 100.0 + 0.2;
     const double b = magicLevel / 100.0 + 0.02;
     return static_cast<long double>(a) * 100 * stat * b * 100 / 1650;
@@ -85,7 +87,8 @@ SwingResult CalculateSwings(const SwingInputs& in)
     const int32_t d = CheckedDiv(CheckedMul(h, 1500), 9000);
     int32_t e = CheckedDiv(CheckedMul(speed, 1000), d);
     const bool weak = in.Strength < in.StrengthReq;
-    if (weak) e = CheckedDiv(CheckedMul(e, CheckedAdd(CheckedMul(CheckedSub(in.StrengthReq, in.Strength), 3), 200)), 200);
+    if (weak)
+        e = CheckedDiv(CheckedMul(e, CheckedAdd(CheckedMul(CheckedSub(in.StrengthReq, in.Strength), 3), 200)), 200);
     int32_t q = CheckedDiv(CheckedMul(e, CheckedAdd(p / 2, 75)), 100);
     if (in.Mode == SwingMode::Slow) q = CheckedDiv(CheckedMul(q, in.SlowPercent), 100);
     if (in.Mode == SwingMode::Speed) q = CheckedDiv(CheckedMul(q, in.SpeedPercent), 100);

@@ -49,7 +49,7 @@ struct SwingInputs {
 
 struct SwingResult {
     int32_t EnergyPerSwing = 0;
-    std::string Hint;         // for the Calculate button
+    std::string Hint;           // for the Calculate button
     double SwingsPerRound = 0;  // the estimate handed to the true average (at most 5 when above)
     std::array<int32_t, 10> Rounds{};
 };

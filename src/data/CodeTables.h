@@ -8,7 +8,7 @@
 
 namespace vantor {
 
-std::string GetFlagName(int32_t code);         // ability names 1..187, else "?" + code
+std::string GetFlagName(int32_t code);  // ability names 1..187, else "?" + code
 void AppendFlagName(std::string& out, int32_t code);
 std::string GetArmourMaterial(int32_t code);   // 0..9, else the code
 std::string GetArmourBodyPart(int32_t code);   // 2..16, else the code
@@ -17,9 +17,9 @@ std::string GetSpellElement(int32_t code);     // 0..6, else "Element " + code
 std::string GetSpellTargetType(int32_t code);  // 0..13, else "Affects " + code
 std::string GetClass(int32_t code);            // 0..15, else "Class " + code
 void AppendClass(std::string& out, int32_t code);
-std::string GetItemType(int32_t code);         // 0..10, else "Class " + code
-std::string GetWeaponType(int32_t code);       // 0..3, else "Type " + code
-std::string GetSpellType(int32_t code);        // 0 "Combat", 3 "Between Rounds", else "Spelltype " + code
+std::string GetItemType(int32_t code);    // 0..10, else "Class " + code
+std::string GetWeaponType(int32_t code);  // 0..3, else "Type " + code
+std::string GetSpellType(int32_t code);   // 0 "Combat", 3 "Between Rounds", else "Spelltype " + code
 
 // An entry of a coded selection list: the text shown and the code the handlers read.
 struct CodedEntry {

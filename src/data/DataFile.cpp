@@ -6,12 +6,11 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <vector>
-
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace vantor {
 namespace fs = std::filesystem;
@@ -91,10 +90,7 @@ LinePieces::LinePieces(const std::string& path, size_t pieceBytes)
     count_ = static_cast<size_t>(size_ / pieceBytes_) + 1;  // the last piece also takes what the file grew by
 }
 
-LinePieces::~LinePieces()
-{
-    ::close(fd_);
-}
+LinePieces::~LinePieces() { ::close(fd_); }
 
 size_t LinePieces::ReadAt(uint64_t offset, size_t n, std::string& buffer) const
 {
@@ -126,8 +122,7 @@ std::string_view LinePieces::Read(size_t k, std::string& buffer) const
     const size_t want = static_cast<size_t>((last ? std::max(size_, begin) : begin + pieceBytes_) - from);
     const size_t got = ReadAt(from, want, buffer);
     if (last)  // on to the end of the file, however far it grew
-        while (ReadAt(from + buffer.size(), size_t{1} << 16, buffer) > 0) {
-        }
+        while (ReadAt(from + buffer.size(), size_t{1} << 16, buffer) > 0) {}
     size_t start = 0;
     if (begin > 0) {
         const size_t lf = buffer.find('\n');
@@ -136,7 +131,8 @@ std::string_view LinePieces::Read(size_t k, std::string& buffer) const
     }
     if (!last && got == want && buffer.back() != '\n') {
         // The piece's last line runs on past its bytes: read on to its line end.
-        for (size_t before = buffer.size(); ReadAt(from + before, size_t{1} << 16, buffer) > 0; before = buffer.size()) {
+        for (size_t before = buffer.size(); ReadAt(from + before, size_t{1} << 16, buffer) > 0;
+             before = buffer.size()) {
             const size_t lf = buffer.find('\n', before);
             if (lf != std::string::npos) {
                 buffer.resize(lf + 1);
@@ -147,8 +143,7 @@ std::string_view LinePieces::Read(size_t k, std::string& buffer) const
     return std::string_view(buffer).substr(start);
 }
 
-void ReadLines(const std::string& path, const Pump& pump,
-               const std::function<void(std::string_view)>& readLine)
+void ReadLines(const std::string& path, const Pump& pump, const std::function<void(std::string_view)>& readLine)
 {
     const LinePieces file(path, kPieceBytes);
     std::string buffer;  // one piece at a time

@@ -73,7 +73,6 @@ private:
 // final line end.
 // A conversion error raised by readLine is given the file name and the 1-based line number.
 // Throws EInOutError when the file cannot be opened or read.
-void ReadLines(const std::string& path, const Pump& pump,
-               const std::function<void(std::string_view)>& readLine);
+void ReadLines(const std::string& path, const Pump& pump, const std::function<void(std::string_view)>& readLine);
 
 }  // namespace vantor

@@ -40,13 +40,15 @@ std::string DecimalText(__int128 value, int places, char sep)
 {
     const bool negative = value < 0;
     // The magnitude, also of the most negative value.
-    unsigned __int128 v = negative ? static_cast<unsigned __int128>(-(value + 1)) + 1 : static_cast<unsigned __int128>(value);
+    unsigned __int128 v =
+        negative ? static_cast<unsigned __int128>(-(value + 1)) + 1 : static_cast<unsigned __int128>(value);
     std::string digits;
     do {
         digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
         v /= 10;
     } while (v != 0);
-    if (static_cast<int>(digits.size()) <= places) digits.insert(0, static_cast<size_t>(places) + 1 - digits.size(), '0');
+    if (static_cast<int>(digits.size()) <= places)
+        digits.insert(0, static_cast<size_t>(places) + 1 - digits.size(), '0');
     std::string whole = digits.substr(0, digits.size() - static_cast<size_t>(places));
     std::string fraction = digits.substr(digits.size() - static_cast<size_t>(places));
     while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();

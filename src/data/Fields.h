@@ -5,8 +5,8 @@
 #include "data/Text.h"
 
 #include <array>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace vantor {

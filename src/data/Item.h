@@ -37,7 +37,7 @@ struct TItem {
     int32_t ArmourType = 0;
     int32_t WornSlot = 0;
     int32_t WeaponType = 0;
-    PackedText Special;     // ability summary built by the reader
+    PackedText Special;  // ability summary built by the reader
     Slots Abilities{};
     Slots AbilityValues{};
     Slots ClassOnly{};

@@ -93,8 +93,7 @@ static std::string ItemFilePath(const std::string& dataDir)
     return path.empty() ? FindDataFile(dataDir, "Itemsnew.txt") : path;
 }
 
-void ReadItemData(const std::string& dataDir, ItemList& items, const ItemDescriber& describe,
-                  const Pump& pump)
+void ReadItemData(const std::string& dataDir, ItemList& items, const ItemDescriber& describe, const Pump& pump)
 {
     const std::string path = ItemFilePath(dataDir);
     if (!path.empty()) ReadLines(path, pump, [&](std::string_view line) { Read1Item(line, items, describe); });

@@ -27,8 +27,7 @@ void ParseItemLine(std::string_view line, TItem& item);  // into a fresh item
 void Read1Item(std::string_view line, ItemList& items, const ItemDescriber& describe);
 
 // Reads the item file of dataDir (if any) into items.
-void ReadItemData(const std::string& dataDir, ItemList& items, const ItemDescriber& describe,
-                  const Pump& pump);
+void ReadItemData(const std::string& dataDir, ItemList& items, const ItemDescriber& describe, const Pump& pump);
 
 // The item file read in pieces by any number of threads at once, each piece a run of whole lines.
 class ItemFileReader {

@@ -64,9 +64,6 @@ void PackedText::Release() noexcept
     bytes_[0] = 1;
 }
 
-std::ostream& operator<<(std::ostream& out, const PackedText& text)
-{
-    return out << text.view();
-}
+std::ostream& operator<<(std::ostream& out, const PackedText& text) { return out << text.view(); }
 
 }  // namespace vantor

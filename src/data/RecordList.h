@@ -29,12 +29,38 @@ public:
         reference operator*() const { return **at_; }
         pointer operator->() const { return *at_; }
         reference operator[](difference_type n) const { return *at_[n]; }
-        Iter& operator++() { ++at_; return *this; }
-        Iter operator++(int) { Iter old = *this; ++at_; return old; }
-        Iter& operator--() { --at_; return *this; }
-        Iter operator--(int) { Iter old = *this; --at_; return old; }
-        Iter& operator+=(difference_type n) { at_ += n; return *this; }
-        Iter& operator-=(difference_type n) { at_ -= n; return *this; }
+        Iter& operator++()
+        {
+            ++at_;
+            return *this;
+        }
+        Iter operator++(int)
+        {
+            Iter old = *this;
+            ++at_;
+            return old;
+        }
+        Iter& operator--()
+        {
+            --at_;
+            return *this;
+        }
+        Iter operator--(int)
+        {
+            Iter old = *this;
+            --at_;
+            return old;
+        }
+        Iter& operator+=(difference_type n)
+        {
+            at_ += n;
+            return *this;
+        }
+        Iter& operator-=(difference_type n)
+        {
+            at_ -= n;
+            return *this;
+        }
         friend Iter operator+(Iter i, difference_type n) { return i += n; }
         friend Iter operator+(difference_type n, Iter i) { return i += n; }
         friend Iter operator-(Iter i, difference_type n) { return i -= n; }

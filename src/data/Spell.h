@@ -34,8 +34,8 @@ struct TSpell {
     std::string Code;
     int32_t DurationIncrement = 0;
     int32_t DurationLevelStep = 0;
-    std::string Notes;   // full description
-    std::string Basics;  // one-line effect summary
+    std::string Notes;        // full description
+    std::string Basics;       // one-line effect summary
     int64_t MaxDuration = 0;  // exact, whatever the increments
 };
 

@@ -51,8 +51,7 @@ TSpell ParseSpellLine(std::string_view rawLine)
 void Read1Spell(std::string_view line, SpellList& spells)
 {
     TSpell spell = ParseSpellLine(line);
-    if (spell.Name.find("sdf") != std::string::npos || spell.Name.find('1') != std::string::npos)
-        return;
+    if (spell.Name.find("sdf") != std::string::npos || spell.Name.find('1') != std::string::npos) return;
     spells.Add(std::move(spell));
 }
 
@@ -60,8 +59,7 @@ void ReadSpellData(const std::string& dataDir, SpellList& spells, const Pump& pu
 {
     for (const char* name : {"spells.txt", "spellsVtab0.txt"}) {
         const std::string path = FindDataFile(dataDir, name);
-        if (!path.empty())
-            ReadLines(path, pump, [&](std::string_view line) { Read1Spell(line, spells); });
+        if (!path.empty()) ReadLines(path, pump, [&](std::string_view line) { Read1Spell(line, spells); });
     }
 }
 

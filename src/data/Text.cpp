@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -44,10 +44,7 @@ bool TryStrToInt(std::string_view s, int32_t& out)
     return true;
 }
 
-void ThrowNotAnInteger(std::string_view s)
-{
-    throw EConvertError::ForText(std::string(s));
-}
+void ThrowNotAnInteger(std::string_view s) { throw EConvertError::ForText(std::string(s)); }
 
 std::string Format(const char* fmt, ...)
 {
@@ -170,10 +167,7 @@ std::string AsciiUpper(std::string_view s)
     return out;
 }
 
-static int Fold(unsigned char c)
-{
-    return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
-}
+static int Fold(unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
 
 int CompareText(std::string_view a, std::string_view b)
 {

@@ -11,10 +11,7 @@ namespace {
 
 constexpr int64_t kMin32 = std::numeric_limits<int32_t>::min(), kMax32 = std::numeric_limits<int32_t>::max();
 
-bool Fits32(int64_t v)
-{
-    return v >= kMin32 && v <= kMax32;
-}
+bool Fits32(int64_t v) { return v >= kMin32 && v <= kMax32; }
 
 // What one unit of the search (a slot, or both fingers together) may take.
 struct Choice {
@@ -225,7 +222,8 @@ public:
         std::vector<std::vector<Partial>> steps;
         steps.push_back({Partial{q_.MiscEncumbrance, 0, 0, -1, -1}});
         for (size_t u = 0; u < n; ++u) {
-            if (progress_ && !progress_(pass * static_cast<int>(n) + static_cast<int>(u), passes * static_cast<int>(n))) {
+            if (progress_ &&
+                !progress_(pass * static_cast<int>(n) + static_cast<int>(u), passes * static_cast<int>(n))) {
                 cancelled_ = true;
                 return std::nullopt;
             }
@@ -367,7 +365,8 @@ private:
 SetScore ItemScore(const TItem& item, const ScoreWeights& w)
 {
     const auto tenths = [](double v) { return static_cast<SetScore>(std::llround(v * 10)); };
-    SetScore s = SetScore{w.ArmourClass} * tenths(item.ArmourClass) + SetScore{w.DamageResist} * tenths(item.DamageResist);
+    SetScore s =
+        SetScore{w.ArmourClass} * tenths(item.ArmourClass) + SetScore{w.DamageResist} * tenths(item.DamageResist);
     SetScore whole = SetScore{w.Accuracy} * item.Accuracy + SetScore{w.Crits} * item.Crits +
                      SetScore{w.Stealth} * item.Stealth + SetScore{w.MagicRes} * item.MagicRes +
                      SetScore{w.Dodge} * item.Dodge + SetScore{w.MaxDamage} * item.MaxDamageBonus;
@@ -385,10 +384,7 @@ std::optional<int32_t> ReadWeight(std::string_view text, char sep)
     return static_cast<int32_t>(*hundredths);
 }
 
-std::string ScoreText(SetScore thousandths, char sep)
-{
-    return DecimalText(thousandths, 3, sep);
-}
+std::string ScoreText(SetScore thousandths, char sep) { return DecimalText(thousandths, 3, sep); }
 
 std::optional<int64_t> LoadAllowed(const BestSetQuestion& q, int64_t bonus)
 {

@@ -27,8 +27,8 @@ using SetScore = __int128;
 // What the player wants, as weights in hundredths ("1.5" is 150); 0 is "do not care", negatives
 // count against.
 struct ScoreWeights {
-    int32_t ArmourClass = 100, DamageResist = 100, Accuracy = 0, Crits = 0, Stealth = 0, MagicRes = 0,
-            Dodge = 0, MaxDamage = 0;
+    int32_t ArmourClass = 100, DamageResist = 100, Accuracy = 0, Crits = 0, Stealth = 0, MagicRes = 0, Dodge = 0,
+            MaxDamage = 0;
     std::map<int32_t, int32_t> Abilities;  // ability code -> weight
 };
 
@@ -55,11 +55,11 @@ struct BestSetQuestion {
 };
 
 struct BestSetAnswer {
-    bool Found = false;      // false when even the lightest admissible choice breaks the bound
+    bool Found = false;  // false when even the lightest admissible choice breaks the bound
     bool Cancelled = false;
     std::array<int, kSlotCount> Picks{};  // the entry of each slot's list (0: "*None*")
     SetScore Score = 0;
-    std::optional<SetScore> RunnerUp;     // the best score of any other admissible set
+    std::optional<SetScore> RunnerUp;  // the best score of any other admissible set
     int64_t Load = 0;
     int32_t MaxEncumbrance = 0;
     EncumbranceCategory Category = EncumbranceCategory::None;

@@ -44,7 +44,8 @@ EncumbranceCategory CategoryOfSet(const EquipmentTotals& totals, std::string_vie
 // resistance, dodge, max damage and the level needed (a figure and the ability it is read from
 // are one row), then every other ability of either item. Higher is better, except for the
 // encumbrance and the level needed.
-Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& chosen, const SetInputs& in, char decimalSep);
+Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& chosen, const SetInputs& in,
+                           char decimalSep);
 
 // What the swap does to the category, as a player reads it: "Encumbrance stays None",
 // "Encumbrance: Light now, Medium after the swap".

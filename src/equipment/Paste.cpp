@@ -26,10 +26,10 @@ namespace {
 constexpr struct {
     const char* Marker;
     Slot Serves;
-} kMarkers[] = {{"(Head)", Head},   {"(Neck)", Neck},        {"(Back)", Back},          {"(Ears)", Ears},
-                {"(Torso)", Torso}, {"(Arms)", Arms},        {"(Hands)", Gloves},       {"(Finger)", Finger1},
-                {"(Finger)", Finger2}, {"(Wrist)", Wrist},   {"(Waist)", Waist},        {"(Legs)", Legs},
-                {"(Feet)", Feet},   {"(Off-Hand)", Offhand}, {"(Worn)", Worn},          {"(Weapon Hand)", Weapon}};
+} kMarkers[] = {{"(Head)", Head},      {"(Neck)", Neck},        {"(Back)", Back},    {"(Ears)", Ears},
+                {"(Torso)", Torso},    {"(Arms)", Arms},        {"(Hands)", Gloves}, {"(Finger)", Finger1},
+                {"(Finger)", Finger2}, {"(Wrist)", Wrist},      {"(Waist)", Waist},  {"(Legs)", Legs},
+                {"(Feet)", Feet},      {"(Off-Hand)", Offhand}, {"(Worn)", Worn},    {"(Weapon Hand)", Weapon}};
 
 }  // namespace
 
@@ -80,14 +80,17 @@ enum class EmptyForm : uint8_t { Marker, NoneWord, LeftOut };
 using SetLines = std::array<std::string, std::size(kMarkers)>;
 
 SetLines LinesOf(const SlotLists& lists, const Wanted& wanted, const std::array<int, kSlotCount>& picks,
-              const std::array<EmptyForm, kSlotCount>& forms)
+                 const std::array<EmptyForm, kSlotCount>& forms)
 {
     SetLines lines;
     for (size_t m = 0; m < lines.size(); ++m) {
         const size_t s = static_cast<size_t>(kMarkers[m].Serves);
-        if (wanted[s]) lines[m] = std::string(lists[s].Text(picks[s])) + " " + kMarkers[m].Marker;
-        else if (forms[s] == EmptyForm::Marker) lines[m] = kMarkers[m].Marker;
-        else if (forms[s] == EmptyForm::NoneWord) lines[m] = std::string(lists[s].Text(0)) + " " + kMarkers[m].Marker;
+        if (wanted[s])
+            lines[m] = std::string(lists[s].Text(picks[s])) + " " + kMarkers[m].Marker;
+        else if (forms[s] == EmptyForm::Marker)
+            lines[m] = kMarkers[m].Marker;
+        else if (forms[s] == EmptyForm::NoneWord)
+            lines[m] = std::string(lists[s].Text(0)) + " " + kMarkers[m].Marker;
     }
     return lines;
 }
@@ -119,8 +122,7 @@ public:
     // named: the entries whose names stand in the lines, as NamedIn finds them.
     LineOrder(const SlotLists& lists, const Named& named, const Wanted& wanted, const SetLines& lines, int& budget)
         : lists_(lists), named_(named), wanted_(wanted), lines_(lines), budget_(budget)
-    {
-    }
+    {}
 
     std::optional<std::string> Find()
     {
@@ -271,8 +273,7 @@ std::optional<std::string> RoundTrip(const SlotLists& lists, const std::array<in
         // fewest changed.
         const size_t n = std::min<size_t>(open.size(), 8);
         size_t others = 0;
-        for (size_t s = 0; s < w.size(); ++s)
-            others += !w[s] && std::find(open.begin(), open.end(), s) == open.end();
+        for (size_t s = 0; s < w.size(); ++s) others += !w[s] && std::find(open.begin(), open.end(), s) == open.end();
         struct Try {
             uint32_t Code;  // the open slots' forms, base 3
             EmptyForm Rest;
@@ -300,7 +301,8 @@ std::optional<std::string> RoundTrip(const SlotLists& lists, const std::array<in
             std::array<EmptyForm, kSlotCount> forms{};
             forms.fill(t.Rest);
             uint32_t rest = t.Code;
-            for (size_t k = 0; k < open.size(); ++k, rest /= 3) forms[open[k]] = static_cast<EmptyForm>(k < n ? rest % 3 : 0);
+            for (size_t k = 0; k < open.size(); ++k, rest /= 3)
+                forms[open[k]] = static_cast<EmptyForm>(k < n ? rest % 3 : 0);
             const SetLines lines = LinesOf(lists, w, way, forms);
             int steps = std::min(budget, 2'000);
             budget -= steps;

@@ -9,11 +9,22 @@ namespace vantor {
 const std::array<SlotInfo, kSlotCount>& SlotTable()
 {
     static const std::array<SlotInfo, kSlotCount> table = {{
-        {"cbxHead", "Head"},       {"cbxNeck", "Neck"},       {"cbxBack", "Back"},   {"cbxEars", "Ears"},
-        {"cbxTorso", "Torso"},     {"cbxArms", "Arms"},       {"cbxGloves", "Gloves"},
-        {"cbxFinger1", "Finger1"}, {"cbxFinger2", "Finger2"}, {"cbxWrist", "Wrist"}, {"cbxWaist", "Waist"},
-        {"cbxLegs", "Legs"},       {"cbxFeet", "Feet"},       {"cbxOffhand", "Off-Hand"},
-        {"cbxWeapon", "Weapon"},   {"cbxWorn", "Worn"},
+        {"cbxHead", "Head"},
+        {"cbxNeck", "Neck"},
+        {"cbxBack", "Back"},
+        {"cbxEars", "Ears"},
+        {"cbxTorso", "Torso"},
+        {"cbxArms", "Arms"},
+        {"cbxGloves", "Gloves"},
+        {"cbxFinger1", "Finger1"},
+        {"cbxFinger2", "Finger2"},
+        {"cbxWrist", "Wrist"},
+        {"cbxWaist", "Waist"},
+        {"cbxLegs", "Legs"},
+        {"cbxFeet", "Feet"},
+        {"cbxOffhand", "Off-Hand"},
+        {"cbxWeapon", "Weapon"},
+        {"cbxWorn", "Worn"},
     }};
     return table;
 }
@@ -41,20 +52,11 @@ static uint64_t NameKey(std::string_view name)
     return key;
 }
 
-void SlotList::AddNone()
-{
-    entries_.assign(1, nullptr);
-}
+void SlotList::AddNone() { entries_.assign(1, nullptr); }
 
-void SlotList::AddFormated(const TItem& item)
-{
-    entries_.push_back(&item);
-}
+void SlotList::AddFormated(const TItem& item) { entries_.push_back(&item); }
 
-const TItem* SlotList::Record(int i) const
-{
-    return i >= 0 && i < size() ? entries_[static_cast<size_t>(i)] : nullptr;
-}
+const TItem* SlotList::Record(int i) const { return i >= 0 && i < size() ? entries_[static_cast<size_t>(i)] : nullptr; }
 
 std::string_view SlotList::Text(int i) const
 {

@@ -13,13 +13,28 @@ namespace vantor {
 
 // The slots in the order the planner shows them, top to bottom.
 enum Slot : int {
-    Head, Neck, Back, Ears, Torso, Arms, Gloves, Finger1, Finger2,
-    Wrist, Waist, Legs, Feet, Offhand, Weapon, Worn, kSlotCount
+    Head,
+    Neck,
+    Back,
+    Ears,
+    Torso,
+    Arms,
+    Gloves,
+    Finger1,
+    Finger2,
+    Wrist,
+    Waist,
+    Legs,
+    Feet,
+    Offhand,
+    Weapon,
+    Worn,
+    kSlotCount
 };
 
 // The order in which the totals add the slots up and a set file lists them.
-constexpr Slot kListingOrder[kSlotCount] = {Head, Neck, Back, Torso, Ears, Arms, Gloves, Finger1,
-                                            Finger2, Wrist, Waist, Legs, Feet, Offhand, Weapon, Worn};
+constexpr Slot kListingOrder[kSlotCount] = {Head,    Neck,  Back,  Torso, Ears, Arms,    Gloves, Finger1,
+                                            Finger2, Wrist, Waist, Legs,  Feet, Offhand, Weapon, Worn};
 
 struct SlotInfo {
     const char* Name;     // the list's name ("cbxHead"), also its key in set files

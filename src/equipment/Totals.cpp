@@ -1,7 +1,7 @@
 #include "equipment/Totals.h"
 
-#include "data/CodeTables.h"
 #include "data/Checked.h"
+#include "data/CodeTables.h"
 #include "data/Text.h"
 
 #include <algorithm>
@@ -56,8 +56,8 @@ std::string AbilitySummary(const EquipmentTotals& totals)
     std::string out;
     for (int32_t code = 1; code <= 200; ++code) {
         const int32_t total = totals.Abilities[static_cast<size_t>(code)];
-        if (total == 0 || std::find(std::begin(kNotSummarised), std::end(kNotSummarised), code) !=
-                              std::end(kNotSummarised))
+        if (total == 0 ||
+            std::find(std::begin(kNotSummarised), std::end(kNotSummarised), code) != std::end(kNotSummarised))
             continue;
         if (!out.empty()) out += ", ";
         out += GetFlagName(code) + (total > 0 ? " +" : " ") + IntToStr(total);

@@ -1,6 +1,5 @@
 #include "filters/ListFilters.h"
 
-
 namespace vantor {
 
 void FilterArmour(const ItemList& items, const Profile& profile, const ArmourBoxes& boxes, const AddItem& add)

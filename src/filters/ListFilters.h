@@ -9,8 +9,7 @@
 namespace vantor {
 
 struct ArmourBoxes {
-    bool Plate = true, Scalemail = true, Chainmail = true, Leather = true, Ninja = true, Silk = true,
-         None = true;
+    bool Plate = true, Scalemail = true, Chainmail = true, Leather = true, Ninja = true, Silk = true, None = true;
     bool NonMagical = false;  // only items that are not magical
     int32_t MinMagic = 0;     // the minimum magical level list's code
     int32_t WornCode = 0;     // the body part list's code; 0 for any

@@ -20,22 +20,40 @@ bool ClassRuleAllows(const TItem& item, int32_t c)
     if (item.ItemType == 0) {
         const int32_t t = item.ArmourType;
         switch (c) {
-        case 1: case 3: case 4: return t <= 9;
+        case 1:
+        case 3:
+        case 4: return t <= 9;
         case 2: return item.Magical == 0 && t <= 8;
-        case 5: case 12: case 15: return t <= 1;
+        case 5:
+        case 12:
+        case 15: return t <= 1;
         case 7: return t <= 2;
         case 11: return t <= 7;
-        case 6: case 8: case 9: case 10: case 13: case 14: return t <= 6;
+        case 6:
+        case 8:
+        case 9:
+        case 10:
+        case 13:
+        case 14: return t <= 6;
         default: return false;
         }
     }
     if (item.ItemType == 1) {
         const int32_t t = item.WeaponType;
         switch (c) {
-        case 1: case 3: case 7: case 14: return t <= 3;
+        case 1:
+        case 3:
+        case 7:
+        case 14: return t <= 3;
         case 2: return item.Magical == 0 && t <= 3;
-        case 4: case 5: case 13: return t <= 1;
-        case 6: case 8: case 9: case 10: case 11: return t == 0 || t == 2;
+        case 4:
+        case 5:
+        case 13: return t <= 1;
+        case 6:
+        case 8:
+        case 9:
+        case 10:
+        case 11: return t == 0 || t == 2;
         default: return false;
         }
     }
@@ -99,15 +117,17 @@ bool metSpellCastorFilter(const TSpell& spell, const Profile& p)
     if (caster == 0 || spell.CasterType != caster) return false;
     // The highest magic level each casting class reaches.
     int32_t limit = 3;
-    if (In(c, {3, 14})) limit = 1;
-    else if (In(c, {4, 6, 10, 11})) limit = 2;
+    if (In(c, {3, 14}))
+        limit = 1;
+    else if (In(c, {4, 6, 10, 11}))
+        limit = 2;
     return spell.MagicLevel <= limit;
 }
 
 ClassPreset PresetForClass(int32_t c)
 {
-    ClassPreset p{true, true, true, true, false, true, false, true, true, true, true, false,
-                  true, true, true, "0", nullptr, "Intel"};
+    ClassPreset p{true, true, true,  true, false, true, false, true,    true,
+                  true, true, false, true, true,  true, "0",   nullptr, "Intel"};
     if (c == 11) p.Plate = p.Scalemail = false;
     if (In(c, {6, 8, 9, 10, 13, 14})) p.Plate = p.Scalemail = p.Chainmail = false;
     if (In(c, {5, 7, 12, 15})) {

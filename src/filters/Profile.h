@@ -14,7 +14,8 @@ class Profile {
 public:
     Profile() = default;
     Profile(int32_t classCode, std::string levelText, bool good, bool neutral, bool evil)
-        : ClassCode(classCode), LevelText(std::move(levelText)), Good(good), Neutral(neutral), Evil(evil) {}
+        : ClassCode(classCode), LevelText(std::move(levelText)), Good(good), Neutral(neutral), Evil(evil)
+    {}
 
     int32_t ClassCode = 0;  // 0 "(any)", 1..15 the classes
     std::string LevelText;  // as typed; read with GetNumber when first needed

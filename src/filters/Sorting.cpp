@@ -5,18 +5,15 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 #include <utility>
-#include <numeric>
 
 namespace vantor {
 namespace {
 
-int Sign(long double d)
-{
-    return d < 0 ? -1 : (d > 0 ? 1 : 0);
-}
+int Sign(long double d) { return d < 0 ? -1 : (d > 0 ? 1 : 0); }
 
 bool IsNumberKind(ColumnKind k)
 {
@@ -47,8 +44,7 @@ void AppendFolded(std::string& out, std::string_view s)
 
 // The ascending answer of the text kinds: the cells decide, the captions break a tie. (For the
 // caption column the cell is the caption itself.)
-int AscendingText(std::string_view cellA, std::string_view captionA, std::string_view cellB,
-                  std::string_view captionB)
+int AscendingText(std::string_view cellA, std::string_view captionA, std::string_view cellB, std::string_view captionB)
 {
     const int r = CompareText(cellA, cellB);
     return r != 0 ? r : CompareText(captionA, captionB);
@@ -153,8 +149,8 @@ long double DecimalKey(std::string_view cell)
     return negative ? -v : v;
 }
 
-int CompareRows(const ListRow& a, const ListRow& b, const std::vector<ColumnDef>& columns,
-                const SortState& state, bool loading)
+int CompareRows(const ListRow& a, const ListRow& b, const std::vector<ColumnDef>& columns, const SortState& state,
+                bool loading)
 {
     if (loading || !HasColumn(columns, state)) return 0;
     const size_t c = static_cast<size_t>(state.Column);
@@ -259,8 +255,8 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
             });
         }
         for (size_t a = run.Begin, b; a < run.End; a = b) {
-            for (b = a + 1; b < run.End && entries[b].Key == entries[a].Key && entries[b].Left == entries[a].Left; ++b) {
-            }
+            for (b = a + 1; b < run.End && entries[b].Key == entries[a].Key && entries[b].Left == entries[a].Left;
+                 ++b) {}
             if (b - a < 2) continue;
             if (entries[a].Left > 8)
                 runs.push_back({a, b, run.Offset + 8, run.Caption});  // the texts go on: the next eight bytes

@@ -20,8 +20,8 @@ void HeaderClick(int32_t& sortColumn, bool& descending, int32_t clicked);
 
 // The compare answer for two rows of a list with the given columns: negative puts a first.
 // While loading every pair is equal. A column the list does not have compares equal.
-int CompareRows(const ListRow& a, const ListRow& b, const std::vector<ColumnDef>& columns,
-                const SortState& state, bool loading);
+int CompareRows(const ListRow& a, const ListRow& b, const std::vector<ColumnDef>& columns, const SortState& state,
+                bool loading);
 
 // The order of rows sorted by state: element i is the index of the row that goes to position i.
 // Equal rows keep their present order.

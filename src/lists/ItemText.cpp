@@ -56,13 +56,21 @@ void DescribeItem(TItem& item, const SpellDescriber& spells, const SpellEffect& 
             special += ' ';
             special += spellChance;
             break;
-        case 97: case 98: case 100: case 112: case 113: case 119: case 138:
+        case 97:
+        case 98:
+        case 100:
+        case 112:
+        case 113:
+        case 119:
+        case 138:
             if (v != 0) {
                 special += ' ';
                 AppendNumber(special, v, true);
             }
             break;
-        case 28: case 86: case 142:
+        case 28:
+        case 86:
+        case 142:
             special += ' ';
             AppendNumber(special, v, false);
             break;

@@ -14,8 +14,7 @@ namespace vantor {
 
 ListRow::ListRow(std::vector<std::string> texts)
     : at_(new std::vector<std::string>(std::move(texts))), holds_(Holds::Texts)
-{
-}
+{}
 
 ListRow::ListRow(const ListRow& other) : kind_(other.kind_), decimalSep_(other.decimalSep_), holds_(other.holds_)
 {
@@ -233,7 +232,9 @@ const ItemColumn kWeaponCells[] = {
          s += '/';
          return Real(s, i.DamageResist, sep);
      },
-     [](const TItem& i, char sep, Measure& m) { return m.Real(i.ArmourClass, sep) + m.Byte('/') + m.Real(i.DamageResist, sep); }},
+     [](const TItem& i, char sep, Measure& m) {
+         return m.Real(i.ArmourClass, sep) + m.Byte('/') + m.Real(i.DamageResist, sep);
+     }},
     {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Accuracy); },
      [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.Accuracy); }},
     {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.BSAccuracy); },
@@ -355,8 +356,7 @@ class WidestFinder {
 public:
     WidestFinder(size_t columns, const ByteAdvances& advances, size_t keep)
         : measures_(columns, Measure(advances)), kept_(columns), keep_(keep)
-    {
-    }
+    {}
 
     void Add(const ListRow& row, size_t index)
     {
@@ -420,7 +420,8 @@ const std::vector<ColumnDef>& Columns(ListKind list)
         {"Limit", A::Centre, K::Whole, "The item's limit value"},
         {"Worn", A::Left, K::Text, "Where it is worn"},
         {"MaxDmg", A::Right, K::Text, "Maximum damage it adds"},
-        {"Enc:AC Ratio", A::Right, K::Text, "Encumbrance per point of armour class: lower is lighter armour (9999 without armour class)"}};
+        {"Enc:AC Ratio", A::Right, K::Text,
+         "Encumbrance per point of armour class: lower is lighter armour (9999 without armour class)"}};
     static const std::vector<ColumnDef> weapons = {
         {"Name", A::Left, K::Caption, "The item's name"},
         {"Damage", A::Left, K::LeadingNumber, "Least and most damage of a hit"},
@@ -432,14 +433,14 @@ const std::vector<ColumnDef>& Columns(ListKind list)
         {"Enc", A::Centre, K::Whole, "Encumbrance: what the item weighs"},
         {"Lvl", A::Centre, K::Whole, "The level needed to use it"},
         {"Limit", A::Centre, K::Whole, "The item's limit value"},
-        {"Sp:Dmg Ratio", A::Right, K::Text, "Speed per point of average damage, less its crits: lower is better (9999 without damage)"},
+        {"Sp:Dmg Ratio", A::Right, K::Text,
+         "Speed per point of average damage, less its crits: lower is better (9999 without damage)"},
         {"Handed", A::Left, K::Text, "One- or two-handed, edged or blunt"}};
-    static const std::vector<ColumnDef> other = {
-        {"Name", A::Left, K::Caption, "The item's name"},
-        {"Type", A::Left, K::Text, "What kind of item it is"},
-        {"Enc", A::Left, K::Whole, "Encumbrance: what the item weighs"},
-        {"Limit", A::Left, K::Whole, "The item's limit value"},
-        {"Special", A::Left, K::Text, "What the item does"}};
+    static const std::vector<ColumnDef> other = {{"Name", A::Left, K::Caption, "The item's name"},
+                                                 {"Type", A::Left, K::Text, "What kind of item it is"},
+                                                 {"Enc", A::Left, K::Whole, "Encumbrance: what the item weighs"},
+                                                 {"Limit", A::Left, K::Whole, "The item's limit value"},
+                                                 {"Special", A::Left, K::Text, "What the item does"}};
     static const std::vector<ColumnDef> spells = {
         {"Name", A::Left, K::Caption, "The spell's name"},
         {"Code", A::Left, K::Text, "The word that casts it"},
@@ -499,8 +500,9 @@ std::vector<ListRow> AllRows(ListKind kind, const ItemList& items, const SpellLi
             if (MakeSpellRow("S", spell, row)) add(std::move(row));
     } else {
         const std::string& letter = KindCode(kind);
-        bool (*const takes)(const TItem&) =
-            kind == ListKind::Armor ? IsArmour : kind == ListKind::Weapons ? IsWeapon : IsOtherItem;
+        bool (*const takes)(const TItem&) = kind == ListKind::Armor     ? IsArmour
+                                            : kind == ListKind::Weapons ? IsWeapon
+                                                                        : IsOtherItem;
         for (const TItem& item : items)
             if (takes(item) && MakeItemRow(letter, item, sep, row)) add(std::move(row));
     }

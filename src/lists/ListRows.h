@@ -37,8 +37,7 @@ public:
     ListRow() = default;
     ListRow(const TItem& item, ListKind kind, char decimalSep)
         : at_(&item), kind_(kind), decimalSep_(decimalSep), holds_(Holds::Item)
-    {
-    }
+    {}
     explicit ListRow(const TSpell& spell) : at_(&spell), kind_(ListKind::Spells), holds_(Holds::Spell) {}
     explicit ListRow(std::vector<std::string> texts);
     ListRow(const ListRow& other);

@@ -39,7 +39,8 @@ public:
     // The effect of spell n, or n itself when no spell has that number.
     void Append(std::string& out, int32_t n) const
     {
-        const auto at = std::lower_bound(at_.begin(), at_.end(), n, [](const At& a, int32_t x) { return a.Number < x; });
+        const auto at =
+            std::lower_bound(at_.begin(), at_.end(), n, [](const At& a, int32_t x) { return a.Number < x; });
         if (at != at_.end() && at->Number == n)
             out.append(text_, at->Begin, at->Size);
         else
@@ -86,12 +87,13 @@ void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items,
         ReadSpellData(dataDir, spells, pump);
         SpellDescriber describer(spells);
         describer.DoSpellNotes();
-        ReadItemData(dataDir, items, [&](TItem& item) { DescribeItem(item, describer); }, pump);
+        ReadItemData(
+            dataDir, items, [&](TItem& item) { DescribeItem(item, describer); }, pump);
         return;
     }
     // The item file is read and parsed on a second thread while the spells and their texts, and
-    // the spell effects items quote, are built here; then this thread takes the pieces still left. A bad spell line ends the load
-    // before any item is kept (the future waits for the item thread; its items are dropped).
+    // the spell effects items quote, are built here; then this thread takes the pieces still left. A bad spell line
+    // ends the load before any item is kept (the future waits for the item thread; its items are dropped).
     ItemFileReader reader;
     std::promise<void> opened;
     auto parsing = std::async(std::launch::async, [&] {

@@ -16,8 +16,7 @@ namespace vantor {
 // With two threads the item file is read on a second one while the spells and their texts are
 // built, and the item texts are built in two halves; the records, texts and errors are the same
 // as with one.
-void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items, const Pump& pump,
-                 int threads = 2);
+void LoadRecords(const std::string& dataDir, SpellList& spells, ItemList& items, const Pump& pump, int threads = 2);
 
 // Asks the C library to keep memory the program frees for its next use instead of handing it
 // back to the system: a reload then reuses the pages of the load before rather than faulting in

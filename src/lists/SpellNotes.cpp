@@ -13,12 +13,26 @@ namespace {
 bool InFirstCodeSet(int32_t c)
 {
     switch (c) {
-    case 23: case 52: case 80: case 97: case 100: case 108: case 109: case 110: case 111:
-    case 112: case 113: case 115: case 119: case 120: case 122: case 138: case 144: case 148:
-    case 151:
-        return true;
-    default:
-        return false;
+    case 23:
+    case 52:
+    case 80:
+    case 97:
+    case 100:
+    case 108:
+    case 109:
+    case 110:
+    case 111:
+    case 112:
+    case 113:
+    case 115:
+    case 119:
+    case 120:
+    case 122:
+    case 138:
+    case 144:
+    case 148:
+    case 151: return true;
+    default: return false;
     }
 }
 
@@ -26,29 +40,29 @@ bool InFirstCodeSet(int32_t c)
 bool InSecondCodeSet(int32_t c)
 {
     switch (c) {
-    case 23: case 52: case 100: case 108: case 119: case 138: case 144:
-        return true;
-    default:
-        return false;
+    case 23:
+    case 52:
+    case 100:
+    case 108:
+    case 119:
+    case 138:
+    case 144: return true;
+    default: return false;
     }
 }
 
-long long RoundToEven(double v)
-{
-    return static_cast<long long>(std::nearbyint(v));
-}
+long long RoundToEven(double v) { return static_cast<long long>(std::nearbyint(v)); }
 
 // ", Min: ..." or ", Max: ..." with the level formula and its total at level L.
-std::string RangeClause(const std::string& head, int32_t value, int32_t increment, int32_t step,
-                        int32_t level)
+std::string RangeClause(const std::string& head, int32_t value, int32_t increment, int32_t step, int32_t level)
 {
     long long total;
     if (step == 0)
         total = static_cast<long long>(value) + static_cast<long long>(increment) * level;
     else
         total = RoundToEven(static_cast<double>(increment) / step * level + value);
-    std::string clause = head + Format(": %d + (level*%d)/%d, (Total:%lld at level %d)", value,
-                                       increment, step, total, level);
+    std::string clause =
+        head + Format(": %d + (level*%d)/%d, (Total:%lld at level %d)", value, increment, step, total, level);
     ReplaceFirst(clause, "(level*1)", "level");
     ReplaceFirst(clause, "+ (level*0)/0", " ");
     ReplaceFirst(clause, "level/0", "level");
@@ -128,10 +142,7 @@ std::string SpellDescriber::QuoteEffect(int32_t n, int depth, Summary& outer)
     return "(" + s->Name + " " + quoted.Text + ")";
 }
 
-std::string SpellDescriber::GetBasics(TSpell& spell)
-{
-    return Summarise(spell, 1).Text;
-}
+std::string SpellDescriber::GetBasics(TSpell& spell) { return Summarise(spell, 1).Text; }
 
 SpellDescriber::Summary SpellDescriber::Summarise(TSpell& spell, int depth)
 {
@@ -160,8 +171,8 @@ SpellDescriber::Summary SpellDescriber::Summarise(TSpell& spell, int depth)
                     AppendInt(clause, spell.MaxValue);
                 } else if (spell.MinValue == 0 && spell.MaxValue == 0) {
                     if (spell.MaxLevelStep == 0) spell.MaxLevelStep = 1;
-                    const long long top = RoundToEven(static_cast<double>(spell.MaxIncrement) /
-                                                      spell.MaxLevelStep * spell.LevelCap);
+                    const long long top =
+                        RoundToEven(static_cast<double>(spell.MaxIncrement) / spell.MaxLevelStep * spell.LevelCap);
                     clause += ' ';
                     AppendInt(clause, spell.MinValue);
                     clause += " to ";
@@ -212,8 +223,7 @@ std::string SpellDescriber::GetSpNotes(TSpell& spell)
         if (c == 0) continue;
         const std::string name = GetFlagName(c);
         if (v == 0 && !InFirstCodeSet(c)) {
-            s += RangeClause(", " + name + " , Min", spell.MinValue, spell.MinIncrement,
-                             spell.MinLevelStep, level);
+            s += RangeClause(", " + name + " , Min", spell.MinValue, spell.MinIncrement, spell.MinLevelStep, level);
             s += RangeClause(", Max", spell.MaxValue, spell.MaxIncrement, spell.MaxLevelStep, level);
         } else if (c == 115 || c == 120) {
         } else if (c == 151) {

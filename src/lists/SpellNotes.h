@@ -54,8 +54,8 @@ public:
 private:
     struct Summary {
         std::string Text;
-        int Height = 1;       // summaries nested in this one, itself included
-        bool Cut = false;     // a quote inside it was cut
+        int Height = 1;    // summaries nested in this one, itself included
+        bool Cut = false;  // a quote inside it was cut
     };
     Summary Summarise(TSpell& spell, int depth);
     // The "(Name summary)" text of spell n quoted from a summary at depth; adds to outer.

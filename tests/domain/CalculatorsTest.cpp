@@ -18,7 +18,7 @@ TEST(TrueAverage, FormulaSwingsAndPastedSummary)
         const char* Text;
         char Sep;
         double Swings;
-    } swings[] = {{"2.5", '.', 2.5}, {"2,5", ',', 2.5}, {"2,5", '.', 5}, {"abc", '.', 5}, {"", '.', 5},
+    } swings[] = {{"2.5", '.', 2.5}, {"2,5", ',', 2.5}, {"2,5", '.', 5},   {"abc", '.', 5}, {"", '.', 5},
                   {" 3 ", '.', 3},   {"-1", '.', -1},   {"1e2", '.', 100}, {"inf", '.', 5}, {"1e999", '.', 5}};
     for (const auto& s : swings) EXPECT_EQ(SwingsOrDefault(s.Text, s.Sep), s.Swings) << s.Text;
 
@@ -34,7 +34,7 @@ TEST(TrueAverage, FormulaSwingsAndPastedSummary)
     ASSERT_TRUE(tight);
     EXPECT_EQ(tight->HitPct, 1003);  // every digit of the nine characters counts
     EXPECT_EQ(tight->HitAvg, 1234);
-    EXPECT_EQ(tight->CritPct, 0);   // no "Crit:": nothing cut, nothing read
+    EXPECT_EQ(tight->CritPct, 0);  // no "Crit:": nothing cut, nothing read
     EXPECT_FALSE(ReadDamageSummary("Miss: 1 Hit: 2 Avg: 3"));
     EXPECT_FALSE(ReadDamageSummary("Extra: 1"));
     EXPECT_THROW(ReadDamageSummary("Miss: Hit: 7-0 Extra:"), EConvertError);
@@ -129,13 +129,13 @@ TEST(Swings, RoundsCarryTheRestOver)
     in.MaxEncumbrance = 100;
     in.Level = 0;
     in.Agility = 0;
-    in.Combat = 0;  // h = 45 * 150 = 6750, d = 1125; q = speed * 1000 / 1125 * 75 / 100
+    in.Combat = 0;   // h = 45 * 150 = 6750, d = 1125; q = speed * 1000 / 1125 * 75 / 100
     in.Speed = 450;  // e = 400, q = 300
     SwingResult r = CalculateSwings(in);
     ASSERT_EQ(r.EnergyPerSwing, 300);
     EXPECT_EQ(r.Rounds, (std::array<int32_t, 10>{3, 3, 4, 3, 3, 4, 3, 3, 4, 3}));
     EXPECT_EQ(FormatReal(r.SwingsPerRound, '.'), "3.33333333333333");
-    in.Speed = 375;  // e = 333, q = 249
+    in.Speed = 375;      // e = 333, q = 249
     in.Encumbrance = 2;  // p = 2: q = 333 * 76 / 100 = 253
     r = CalculateSwings(in);
     ASSERT_EQ(r.EnergyPerSwing, 253);

@@ -1,27 +1,23 @@
 // The equipment planner's rules: which slot takes which item, the totals and summary, the
 // encumbrance limits and categories, and choosing a set from the game's listing.
 #include "data/Checked.h"
+#include "data/CodeTables.h"
 #include "data/Errors.h"
+#include "equipment/Compare.h"
 #include "equipment/Encumbrance.h"
 #include "equipment/Paste.h"
 #include "equipment/SetFile.h"
 #include "equipment/SlotLists.h"
 #include "equipment/Totals.h"
-#include "equipment/Compare.h"
-#include "data/CodeTables.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include <tuple>
-
-#include <random>
-
-#include <deque>
-
 #include <climits>
+#include <deque>
+#include <random>
 #include <set>
+#include <tuple>
 
 using namespace vantor;
 
@@ -80,11 +76,28 @@ TEST(SlotRules, EachItemGoesWhereItIsWorn)
         int32_t Type, Worn;
         std::set<Slot> Slots;
     } cases[] = {
-        {0, 2, {Head}},     {0, 8, {Neck}},       {0, 7, {Back}},      {0, 15, {Ears}},   {0, 11, {Torso}},
-        {0, 6, {Arms}},     {0, 3, {Gloves}},     {0, 4, {Finger1, Finger2}},          {0, 13, {Finger1, Finger2}},
-        {0, 14, {Wrist}},   {0, 10, {Waist}},     {0, 9, {Legs}},      {0, 5, {Feet}},    {0, 12, {Offhand}},
-        {0, 16, {Worn}},    {0, 0, {}},           {0, 1, {}},          {0, 17, {}},       {1, 2, {Weapon}},
-        {1, 0, {Weapon}},   {2, 2, {}},           {-1, 2, {}},
+        {0, 2, {Head}},
+        {0, 8, {Neck}},
+        {0, 7, {Back}},
+        {0, 15, {Ears}},
+        {0, 11, {Torso}},
+        {0, 6, {Arms}},
+        {0, 3, {Gloves}},
+        {0, 4, {Finger1, Finger2}},
+        {0, 13, {Finger1, Finger2}},
+        {0, 14, {Wrist}},
+        {0, 10, {Waist}},
+        {0, 9, {Legs}},
+        {0, 5, {Feet}},
+        {0, 12, {Offhand}},
+        {0, 16, {Worn}},
+        {0, 0, {}},
+        {0, 1, {}},
+        {0, 17, {}},
+        {1, 2, {Weapon}},
+        {1, 0, {Weapon}},
+        {2, 2, {}},
+        {-1, 2, {}},
     };
     for (const auto& c : cases) {
         const TItem item = WithType(Armour("x", c.Worn), c.Type);
@@ -121,7 +134,8 @@ TEST(SlotRules, FillSortsByNameKeepsNoneFirstAndFiltersByUse)
     EXPECT_EQ(lists[Head].FindText("copper cap"), -1);
 
     // A usability test narrows the slots; an earlier fill leaves nothing behind.
-    FillSlotLists(items, [](const TItem& i) { return i.Number != 2 && i.Number != 5; }, lists, nullptr);
+    FillSlotLists(
+        items, [](const TItem& i) { return i.Number != 2 && i.Number != 5; }, lists, nullptr);
     EXPECT_EQ(Texts(lists[Head]), (std::vector<std::string>{"*None*", "iron cap", "zinc cap"}));
     EXPECT_EQ(lists[Weapon].size(), 1);
     EXPECT_EQ(swing.size(), 2);  // not part of that fill
@@ -167,7 +181,7 @@ TEST(Totals, AddUpTheChosenItemsFromTheStartValues)
         const char* AC;
         int32_t Encumbrance;
         double ArmourClass;
-    } starts[] = {{"0", "1", 40, 4.5}, {" 5", "+2", 45, 5.5}, {"1.5", "1", 40, 3.5}, {"5", "x", 40, 3.5},
+    } starts[] = {{"0", "1", 40, 4.5}, {" 5", "+2", 45, 5.5}, {"1.5", "1", 40, 3.5},       {"5", "x", 40, 3.5},
                   {"", "1", 40, 3.5},  {"-7", "-1", 33, 2.5}, {"2147483648", "1", 40, 3.5}};
     for (const auto& s : starts) {
         const EquipmentTotals u = AddUpEquipment(chosen, s.Enc, s.AC);
@@ -225,7 +239,7 @@ TEST(Encumbrance, MaximumLimitsAndCategories)
     const struct {
         int32_t Load;
         const char* Category;
-    } loads[] = {{0, "None"},     {816, "None"},     {817, "Light"}, {1632, "Light"},
+    } loads[] = {{0, "None"},      {816, "None"},    {817, "Light"},  {1632, "Light"},
                  {1633, "Medium"}, {3216, "Medium"}, {3217, "Heavy"}, {INT32_MAX, "Heavy"}};
     for (const auto& c : loads) EXPECT_STREQ(CategoryName(CategoryOf(c.Load, l)), c.Category) << c.Load;
     EXPECT_STREQ(CategoryName(CategoryOf(0, LimitsOf(0))), "None");
@@ -234,12 +248,20 @@ TEST(Encumbrance, MaximumLimitsAndCategories)
 TEST(Paste, MatchesTheLongestNameAndCutsItOut)
 {
     ItemList items;
-    for (const auto& [name, worn] : std::vector<std::pair<std::string, int>>{
-             {"leather cap", 2}, {"cap", 2}, {"silver ring", 4}, {"gold ring", 4}, {"jade ring", 4}, {"Buckler", 12},
-             {"short sword", 0}, {"sword", 0}, {"Buckler", 0}, {"great helm", 2}})
+    for (const auto& [name, worn] : std::vector<std::pair<std::string, int>>{{"leather cap", 2},
+                                                                             {"cap", 2},
+                                                                             {"silver ring", 4},
+                                                                             {"gold ring", 4},
+                                                                             {"jade ring", 4},
+                                                                             {"Buckler", 12},
+                                                                             {"short sword", 0},
+                                                                             {"sword", 0},
+                                                                             {"Buckler", 0},
+                                                                             {"great helm", 2}})
         items.push_back(WithType(Armour(name, worn), worn == 0 ? 1 : 0));
     SlotLists lists;
-    FillSlotLists(items, [](const TItem& i) { return i.Name != "great helm"; }, lists, nullptr);
+    FillSlotLists(
+        items, [](const TItem& i) { return i.Name != "great helm"; }, lists, nullptr);
     const auto pick = [&](const PasteResult& r, Slot s) -> std::string {
         return r.Picks[s] ? std::string(lists[s].Text(*r.Picks[s])) : "(kept)";
     };
@@ -248,15 +270,15 @@ TEST(Paste, MatchesTheLongestNameAndCutsItOut)
         Slot In;
         const char* Expected;
     } cases[] = {
-        {"leather cap (Head)", Head, "leather cap"},                  // not the shorter "cap" inside it
+        {"leather cap (Head)", Head, "leather cap"},  // not the shorter "cap" inside it
         {"cap (Head)", Head, "cap"},
         {"silver ring (Finger)\nsilver ring (Finger)", Finger2, "silver ring"},  // worn twice
-        {"silver ring (Finger)", Finger2, "*None*"},                  // once: the second finger gets nothing
-        {"jade ring (Finger) gold ring (Finger)", Finger1, "gold ring"},  // same length: earlier in the list
+        {"silver ring (Finger)", Finger2, "*None*"},                             // once: the second finger gets nothing
+        {"jade ring (Finger) gold ring (Finger)", Finger1, "gold ring"},         // same length: earlier in the list
         {"jade ring (Finger) gold ring (Finger)", Finger2, "jade ring"},
-        {"leather cap (head)", Head, "(kept)"},                       // markers match in exact case only
-        {"great helm (Head)", Head, "*None*"},                        // not in the slot's list
-        {"Buckler (Off-Hand) (Weapon Hand)", Weapon, "*None*"},      // cut out for the off-hand
+        {"leather cap (head)", Head, "(kept)"},                  // markers match in exact case only
+        {"great helm (Head)", Head, "*None*"},                   // not in the slot's list
+        {"Buckler (Off-Hand) (Weapon Hand)", Weapon, "*None*"},  // cut out for the off-hand
         {"Buckler (Off-Hand) short sword (Weapon Hand)", Weapon, "short sword"},
         {"(x) nothing here", Head, "(kept)"},
     };
@@ -294,8 +316,11 @@ TEST(SetFile, WritesTheChosenItemsAndTheCharacter)
     const struct {
         const char* Chosen;
         const char* Saved;
-    } names[] = {{"gear", "gear.kreq"},       {" gear.txt \t", "gear.kreq"}, {"/tmp/a.b/gear", "/tmp/a.b/gear.kreq"},
-                 {"set.kreq", "set.kreq"}, {"x.tar.gz", "x.tar.kreq"}};
+    } names[] = {{"gear", "gear.kreq"},
+                 {" gear.txt \t", "gear.kreq"},
+                 {"/tmp/a.b/gear", "/tmp/a.b/gear.kreq"},
+                 {"set.kreq", "set.kreq"},
+                 {"x.tar.gz", "x.tar.kreq"}};
     for (const auto& n : names) EXPECT_EQ(SetFileName(n.Chosen), n.Saved) << n.Chosen;
 }
 
@@ -304,10 +329,10 @@ TEST(SetFile, ReadsLeniently)
     EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitLines("a\n\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_TRUE(SplitLines("").empty());
-    const std::vector<std::string> lines = {"CLASS= mage \t", "level=", "LEVEL=70", "edtstrength=150x",
-                                            "junk", "Alignment=g", "Class=Warrior", "=5"};
+    const std::vector<std::string> lines = {"CLASS= mage \t", "level=",      "LEVEL=70",      "edtstrength=150x",
+                                            "junk",           "Alignment=g", "Class=Warrior", "=5"};
     const SavedProfile p = ReadSavedProfile(lines);
-    EXPECT_EQ(p.ClassName, "mage");  // the first line of a name wins
+    EXPECT_EQ(p.ClassName, "mage");    // the first line of a name wins
     EXPECT_EQ(p.Level, std::nullopt);  // even when it is empty
     EXPECT_EQ(p.Strength, "150x");
     EXPECT_EQ(p.Agility, std::nullopt);
@@ -330,14 +355,15 @@ TEST(CopySet, PastesBackUnlessANameMatchesFirst)
         std::vector<std::pair<Slot, int>> Picks;
         std::vector<Slot> NotBack;
     } cases[] = {
-        {{{Head, {"cap", "leather cap"}}}, {{Head, 1}}, {}},                        // a name inside the chosen one
+        {{{Head, {"cap", "leather cap"}}}, {{Head, 1}}, {}},  // a name inside the chosen one
         {{{Head, {"cap", "leather cap"}}}, {{Head, 2}}, {}},
-        {{{Head, {"cap"}}, {Neck, {"cap charm"}}}, {{Head, 1}, {Neck, 1}}, {}},     // an earlier slot's name inside
-        {{{Head, {"cap"}}, {Neck, {"cap charm"}}}, {{Neck, 1}}, {}},                // "*None* (Head)" outweighs "cap"
-        {{{Head, {"cap", "cap"}}}, {{Head, 2}}, {Head}},                            // same names: the first wins
+        {{{Head, {"cap"}}, {Neck, {"cap charm"}}}, {{Head, 1}, {Neck, 1}}, {}},  // an earlier slot's name inside
+        {{{Head, {"cap"}}, {Neck, {"cap charm"}}}, {{Neck, 1}}, {}},             // "*None* (Head)" outweighs "cap"
+        {{{Head, {"cap", "cap"}}}, {{Head, 2}}, {Head}},                         // same names: the first wins
         {{{Finger1, {"ring", "ring of fire"}}, {Finger2, {"ring", "ring of fire"}}}, {{Finger1, 2}, {Finger2, 1}}, {}},
-        {{{Finger1, {"ring", "ring of fire"}}, {Finger2, {"ring", "ring of fire"}}}, {{Finger1, 1}, {Finger2, 2}},
-         {Finger1, Finger2}},                                                       // the first finger takes the longer
+        {{{Finger1, {"ring", "ring of fire"}}, {Finger2, {"ring", "ring of fire"}}},
+         {{Finger1, 1}, {Finger2, 2}},
+         {Finger1, Finger2}},  // the first finger takes the longer
         {{{Head, {"cap", "iron cap"}}, {Neck, {"iron cap amulet"}}}, {{Head, 1}, {Neck, 1}}, {Head, Neck}},
     };
     for (const auto& c : cases) {
@@ -377,12 +403,12 @@ bool PastesBack(const SlotLists& lists, const std::array<int, kSlotCount>& picks
 // the other slots by their markers.
 bool SomeTextPastesBack(const SlotLists& lists, std::array<int, kSlotCount> picks, const std::vector<Slot>& inPlay)
 {
-    static const std::map<Slot, std::string> kMarker = {
-        {Head, "(Head)"}, {Neck, "(Neck)"}, {Finger1, "(Finger)"}, {Finger2, "(Finger)"},
-        {Offhand, "(Off-Hand)"}, {Weapon, "(Weapon Hand)"}};
+    static const std::map<Slot, std::string> kMarker = {{Head, "(Head)"},        {Neck, "(Neck)"},
+                                                        {Finger1, "(Finger)"},   {Finger2, "(Finger)"},
+                                                        {Offhand, "(Off-Hand)"}, {Weapon, "(Weapon Hand)"}};
     std::string rest;
-    for (const char* other : {"(Back)", "(Ears)", "(Torso)", "(Arms)", "(Hands)", "(Wrist)", "(Waist)", "(Legs)",
-                              "(Feet)", "(Worn)"})
+    for (const char* other :
+         {"(Back)", "(Ears)", "(Torso)", "(Arms)", "(Hands)", "(Wrist)", "(Waist)", "(Legs)", "(Feet)", "(Worn)"})
         rest += std::string(other) + "\n";
     for (int way = 0; way < 2; ++way) {
         if (way == 1) {  // the rings swapped: the fingers' lists hold the same rings
@@ -455,7 +481,8 @@ TEST(CopySet, PastesBackWheneverSomeTextDoes)
             for (int n = pickIn(1, 3); n > 0; --n) {
                 std::string name = words[pickIn(0, 4)];
                 if (pickIn(0, 1)) name += std::string(" ") + words[pickIn(0, 4)];
-                add(l, s == Finger1 ? std::initializer_list<Slot>{Finger1, Finger2} : std::initializer_list<Slot>{s}, name);
+                add(l, s == Finger1 ? std::initializer_list<Slot>{Finger1, Finger2} : std::initializer_list<Slot>{s},
+                    name);
             }
         }
         std::array<int, kSlotCount> p{};
@@ -508,13 +535,16 @@ TEST(Compare, StatByStatAndTheCategoryAfterTheSwap)
         const char* Worn;
         const char* Difference;
         int Better;
-    } expected[] = {{"Armour class", "2.5", "3", "-0.5", -1}, {"Encumbrance", "300", "10", "+290", -1},
-                    {"Critical hits", "0", "0", "0", 0},      {"Level needed", "0", "20", "-20", 1},
-                    {"Dodge", "0", "0", "0", 0},              {GetFlagName(22), "+4", "", "+4", 1}};
+    } expected[] = {{"Armour class", "2.5", "3", "-0.5", -1},
+                    {"Encumbrance", "300", "10", "+290", -1},
+                    {"Critical hits", "0", "0", "0", 0},
+                    {"Level needed", "0", "20", "-20", 1},
+                    {"Dodge", "0", "0", "0", 0},
+                    {GetFlagName(22), "+4", "", "+4", 1}};
     for (const auto& e : expected) {
         const CompareRow r = row(e.Stat);
-        EXPECT_EQ(std::tie(r.Item, r.Worn, r.Difference, r.Better),
-                  std::tie(e.Item, e.Worn, e.Difference, e.Better)) << e.Stat;
+        EXPECT_EQ(std::tie(r.Item, r.Worn, r.Difference, r.Better), std::tie(e.Item, e.Worn, e.Difference, e.Better))
+            << e.Stat;
     }
     // Strength 10 carries 480, limits 81, 163 and 321: 510 is heavy, 800 too.
     EXPECT_EQ(c.Before, EncumbranceCategory::Heavy);

@@ -1,12 +1,11 @@
+#include "SampleData.h"
 #include "TestFiles.h"
-
 #include "data/Errors.h"
 #include "data/ItemFile.h"
 #include "data/SpellFile.h"
 #include "lists/ItemDump.h"
 #include "lists/ItemText.h"
 #include "lists/LoadRecords.h"
-#include "SampleData.h"
 
 #include <gtest/gtest.h>
 
@@ -16,15 +15,14 @@
 #include <unistd.h>
 
 using namespace vantor;
+using testfiles::Ability;
+using testfiles::Fields;
 using testfiles::ItemLine;
 using testfiles::SpellLine;
 using testfiles::TempDir;
-using testfiles::Fields;
-using testfiles::Ability;
 using testfiles::operator+;
 
 namespace {
-
 
 // The Special text of an item line, read with the given spells.
 std::string SpecialOf(const std::string& line, SpellList& spells)
@@ -51,12 +49,10 @@ std::string ConversionMessage(const std::string& line)
 
 TEST(ItemRecord, FieldsLandInTheirPlaces)
 {
-    const TItem it = ParseItemLine(ItemLine(" \" Long Sword \" ", {{1, "77"}, {3, "4"}, {4, "120"}, {5, "1"},
-                                                                  {16, "-16"}, {17, "17"}, {18, "8"}, {27, "12"},
-                                                                  {28, "3"}, {29, "12"}, {30, "25"}, {31, "44"},
-                                                                  {41, "2"}, {42, "9"}, {43, "11"}, {44, "-3"},
-                                                                  {45, "10"}, {46, "40"}, {47, "100"}, {58, "58"},
-                                                                  {59, "-59"}}));
+    const TItem it = ParseItemLine(ItemLine(
+        " \" Long Sword \" ", {{1, "77"},  {3, "4"},   {4, "120"}, {5, "1"},   {16, "-16"}, {17, "17"}, {18, "8"},
+                               {27, "12"}, {28, "3"},  {29, "12"}, {30, "25"}, {31, "44"},  {41, "2"},  {42, "9"},
+                               {43, "11"}, {44, "-3"}, {45, "10"}, {46, "40"}, {47, "100"}, {58, "58"}, {59, "-59"}}));
     EXPECT_EQ(it.Number, 77);
     EXPECT_EQ(it.Name, "Long Sword");
     EXPECT_EQ(it.Limit, 4);
@@ -87,8 +83,8 @@ TEST(ItemRecord, SlotsKeepEveryThirtyTwoBitValue)
     // copied, moved, overwritten and filled.
     for (const int32_t v : {0, 1, -1, 32767, -32767, -32768, 32768, INT32_MAX, INT32_MIN}) {
         const std::string text = std::to_string(v);
-        TItem it = ParseItemLine(ItemLine("x", {{6, text}, {15, text}, {18, text}, {27, text}, {31, "7"},
-                                                 {40, text}, {48, "3"}, {57, text}}));
+        TItem it = ParseItemLine(ItemLine(
+            "x", {{6, text}, {15, text}, {18, text}, {27, text}, {31, "7"}, {40, text}, {48, "3"}, {57, text}}));
         for (const Slots* s : {&it.Abilities, &it.ClassOnly, &it.Negates, &it.AbilityValues}) {
             EXPECT_EQ((*s)[9], v) << v;
             EXPECT_EQ((*s)[4], 0) << v;
@@ -128,10 +124,10 @@ TEST(ItemRecord, PackedTextKeepsEveryByte)
 
 TEST(ItemRecord, AbilitiesSetRecordFields)
 {
-    const TItem it = ParseItemLine(ItemLine("x", Ability(1, 96, 5) + Ability(2, 58, 6) + Ability(3, 36, 7) +
-                                                     Ability(4, 27, 8) + Ability(5, 34, 9) + Ability(6, 4, 10) +
-                                                     Ability(7, 59, 11) + Ability(8, 135, 12) +
-                                                     Ability(9, 116, 13) + Ability(10, 142, 14)));
+    const TItem it =
+        ParseItemLine(ItemLine("x", Ability(1, 96, 5) + Ability(2, 58, 6) + Ability(3, 36, 7) + Ability(4, 27, 8) +
+                                        Ability(5, 34, 9) + Ability(6, 4, 10) + Ability(7, 59, 11) +
+                                        Ability(8, 135, 12) + Ability(9, 116, 13) + Ability(10, 142, 14)));
     EXPECT_EQ(it.EncumbranceBonus, 5);
     EXPECT_EQ(it.Crits, 6);
     EXPECT_EQ(it.MagicRes, 7);
@@ -153,10 +149,10 @@ TEST(ItemRecord, DamageResistanceAddsUpExactly)
     // 1 + 2 - 3 tenths is exactly nothing.
     EXPECT_EQ(ParseItemLine(ItemLine("x", Fields{{45, "1"}} + Ability(1, 7, 2) + Ability(2, 7, -3))).DamageResist, 0.0);
     // Extreme values neither overflow nor lose the sum.
-    EXPECT_DOUBLE_EQ(ParseItemLine(ItemLine("x", Fields{{45, "2147483647"}} + Ability(1, 7, 2147483647) +
-                                                     Ability(2, 7, 2147483647)))
-                         .DamageResist,
-                     3.0 * 2147483647 / 10.0);
+    EXPECT_DOUBLE_EQ(
+        ParseItemLine(ItemLine("x", Fields{{45, "2147483647"}} + Ability(1, 7, 2147483647) + Ability(2, 7, 2147483647)))
+            .DamageResist,
+        3.0 * 2147483647 / 10.0);
 }
 
 TEST(ItemRecord, WornSlotThirteenIsFingers)
@@ -185,12 +181,15 @@ TEST(ItemText, AbilityPartsFollowTheirRules)
         const char* special;
     } cases[] = {
         {{}, "None"},
-        {Ability(1, 22, 5) + Ability(2, 97, 0) + Ability(3, 36, 10) + Fields{{18, "8"}}, "Accuracy +5, Good, M.R. +10, Thief Only"},
+        {Ability(1, 22, 5) + Ability(2, 97, 0) + Ability(3, 36, 10) + Fields{{18, "8"}},
+         "Accuracy +5, Good, M.R. +10, Thief Only"},
         {Ability(1, 97, 3), "Good +3"},
-        {Ability(1, 98, 0) + Ability(2, 100, 0) + Ability(3, 112, 0) + Ability(4, 113, 0), "Evil, Loyal, Neutral, Not Neutral"},
+        {Ability(1, 98, 0) + Ability(2, 100, 0) + Ability(3, 112, 0) + Ability(4, 113, 0),
+         "Evil, Loyal, Neutral, Not Neutral"},
         {Ability(1, 119, 0) + Ability(2, 138, 0), "Delete @ Cleanup, Room Visible"},
         {Ability(1, 28, 3) + Ability(2, 86, -2) + Ability(3, 142, 4), "Magical 3, Quality -2, HitMagic 4"},
-        {Ability(1, 34, 0) + Ability(2, 96, -5) + Ability(3, 123, 2) + Ability(4, 145, 1), "Dodge 0, Encumberance -5, HP Regen +2, Mana Regen +1"},
+        {Ability(1, 34, 0) + Ability(2, 96, -5) + Ability(3, 123, 2) + Ability(4, 145, 1),
+         "Dodge 0, Encumberance -5, HP Regen +2, Mana Regen +1"},
         {Ability(1, 59, 1), "ClassOk Warrior"},
         {Ability(1, 59, 99), "ClassOk Class 99"},
         {Ability(1, 116, 5) + Ability(2, 135, 10), "None"},
@@ -207,8 +206,9 @@ TEST(ItemText, SpellsAreNamedWhenLoaded)
 {
     SpellList spells;
     Read1Spell(SpellLine(12, "Fire Bolt", {{3, "50"}, {6, "10"}, {7, "20"}, {26, "1"}}), spells);
-    EXPECT_EQ(SpecialOf(ItemLine("x", Ability(1, 114, 25) + Ability(2, 43, 12) + Fields{{31, "12"}, {32, "7"}}), spells),
-              "Casts Spell (Fire Bolt Damage (No AC) 10 to 20) 25%, Negate's Fire Bolt (12), Negate's 7");
+    EXPECT_EQ(
+        SpecialOf(ItemLine("x", Ability(1, 114, 25) + Ability(2, 43, 12) + Fields{{31, "12"}, {32, "7"}}), spells),
+        "Casts Spell (Fire Bolt Damage (No AC) 10 to 20) 25%, Negate's Fire Bolt (12), Negate's 7");
 }
 
 TEST(ItemFile, ReadsItemsOrItemsnew)
@@ -321,7 +321,13 @@ TEST(DataFile, ReadsAFileLargerThanItSaysItIs)
 TEST(DataFile, PiecesHoldEveryLineOnce)
 {
     // Whatever the piece size, the pieces put together are the file, each piece whole lines.
-    const std::string contents[] = {"", "\n", "a", "a\nb", "a\nb\n", "a\r\nb\r\n\r\n", "\n\n\nx\n\n",
+    const std::string contents[] = {"",
+                                    "\n",
+                                    "a",
+                                    "a\nb",
+                                    "a\nb\n",
+                                    "a\r\nb\r\n\r\n",
+                                    "\n\n\nx\n\n",
                                     std::string(1000, 'x') + "\n" + std::string(10, 'y') + "\nlast",
                                     std::string(70000, 'z') + "\r\nshort\r\n" + std::string(1000, 'w')};
     for (const std::string& content : contents) {
@@ -360,8 +366,9 @@ static std::string LoadedText(const SpellList& spells, const ItemList& items)
 {
     std::string out;
     for (const TSpell& s : spells)
-        for (const std::string& part : {std::to_string(s.Number), s.Name, s.Notes, s.Basics,
-                                        std::to_string(s.MaxLevelStep), std::to_string(s.MaxDuration), std::string("\n")})
+        for (const std::string& part :
+             {std::to_string(s.Number), s.Name, s.Notes, s.Basics, std::to_string(s.MaxLevelStep),
+              std::to_string(s.MaxDuration), std::string("\n")})
             out.append(part).append("|");
     for (const TItem& i : items) {
         out.append(std::to_string(i.Number)).append(" ").append(ItemDumpLine(i, '.'));
@@ -377,10 +384,11 @@ TEST(LoadRecords, TwoThreadsLoadExactlyWhatOneLoads)
     // Generated data of several pieces, spells that quote each other round in a circle and items
     // that cast them, a bad line late in the item file, a bad spell line.
     const std::string cycle = SpellLine(90001, "Ring One", {{26, "151"}, {16, "90002"}}) + "\n" +
-                              SpellLine(90002, "Ring Two", {{26, "151"}, {16, "90001"}, {27, "151"}, {17, "90001"}}) + "\n";
-    const std::string casters = ItemLine("Cycle Wand", Ability(1, 114, 30) + Ability(2, 43, 90002) +
-                                                       Fields{{42, "90001"}}) + "\n" +
-                                ItemLine("Dud Wand", Ability(1, 43, 777777)) + "\n";
+                              SpellLine(90002, "Ring Two", {{26, "151"}, {16, "90001"}, {27, "151"}, {17, "90001"}}) +
+                              "\n";
+    const std::string casters =
+        ItemLine("Cycle Wand", Ability(1, 114, 30) + Ability(2, 43, 90002) + Fields{{42, "90001"}}) + "\n" +
+        ItemLine("Dud Wand", Ability(1, 43, 777777)) + "\n";
     const struct {
         const char* name;
         int badItemLine;  // 0: none
@@ -404,7 +412,7 @@ TEST(LoadRecords, TwoThreadsLoadExactlyWhatOneLoads)
         }
         dir.Write("Items.txt", itemFile);
         dir.Write("spells.txt", read("spells.txt") + cycle + (c.badSpell ? "2,Bad,x\n" : ""));
-        ASSERT_GT(itemFile.size(), 3 * kPieceBytes);  // several pieces
+        ASSERT_GT(itemFile.size(), 3 * kPieceBytes);        // several pieces
         ASSERT_GT(read("spells.txt").size(), kPieceBytes);  // the bad spell line in a later piece
 
         std::string loaded[2], errors[2];
@@ -413,7 +421,9 @@ TEST(LoadRecords, TwoThreadsLoadExactlyWhatOneLoads)
             ItemList items;
             const auto error =
                 testfiles::ConversionError([&] { LoadRecords(dir.Path(), spells, items, nullptr, threads); });
-            if (error) errors[threads - 1] = std::string(error->what()) + " " + error->File + ":" + std::to_string(error->Line);
+            if (error)
+                errors[threads - 1] =
+                    std::string(error->what()) + " " + error->File + ":" + std::to_string(error->Line);
             loaded[threads - 1] = LoadedText(spells, items);
         }
         EXPECT_EQ(errors[0], errors[1]) << c.name;

@@ -60,8 +60,8 @@ TEST(ItemRows, ArmourRow)
     full.Limit = 3;
     full.MaxDamageBonus = 12;
     full.ArmourClass = 0;
-    EXPECT_EQ(Cells("A", full, ','), (std::vector<std::string>{"Cobalt Helm", "Chainmail", "0", "0,3", "10", "-2",
-                                                               "30", "3", "Head", "12", "   9999,00"}));
+    EXPECT_EQ(Cells("A", full, ','), (std::vector<std::string>{"Cobalt Helm", "Chainmail", "0", "0,3", "10", "-2", "30",
+                                                               "3", "Head", "12", "   9999,00"}));
     TItem unworn = it;
     unworn.WornSlot = 0;
     ListRow row;
@@ -72,14 +72,18 @@ TEST(ItemRows, ArmourRow)
 TEST(ItemRows, WeaponRowAndRatio)
 {
     EXPECT_EQ(Cells("W", Weapon(3, 12, 100, 0)),
-              (std::vector<std::string>{"Keen Blade", "3-12", "100", "0", "1.5/0.3", "", "", "0", "", "",
-                                        "     13.33", "Two-handed Edged "}));
+              (std::vector<std::string>{"Keen Blade", "3-12", "100", "0", "1.5/0.3", "", "", "0", "", "", "     13.33",
+                                        "Two-handed Edged "}));
     const struct {
         int32_t minD, maxD, speed, crits;
         const char* ratio;
-    } ratios[] = {{0, 0, 100, 0, "   9999.00"},  {10, 30, 100, 10, "     -5.00"}, {2, 3, 100, 0, "     40.00"},
-                  {-5, 5, 100, 0, "   9999.00"}, {-5, 6, 100, 0, "    200.00"},
-                  {INT32_MAX, INT32_MAX, 100, 0, "      0.00"}, {INT32_MIN, INT32_MIN, 100, 0, "   9999.00"}};
+    } ratios[] = {{0, 0, 100, 0, "   9999.00"},
+                  {10, 30, 100, 10, "     -5.00"},
+                  {2, 3, 100, 0, "     40.00"},
+                  {-5, 5, 100, 0, "   9999.00"},
+                  {-5, 6, 100, 0, "    200.00"},
+                  {INT32_MAX, INT32_MAX, 100, 0, "      0.00"},
+                  {INT32_MIN, INT32_MIN, 100, 0, "   9999.00"}};
     for (const auto& r : ratios) EXPECT_EQ(Cells("W", Weapon(r.minD, r.maxD, r.speed, r.crits))[10], r.ratio);
 }
 
@@ -119,7 +123,7 @@ TEST(SpellRows, SpellRow)
     ASSERT_TRUE(MakeSpellRow("S", s, row));
     EXPECT_EQ(row.Spell(), &s);
     EXPECT_EQ(CellTexts(row), (std::vector<std::string>{"Fire Bolt", "fbol", "Mage 2", "5", "0", "12", "Between Rounds",
-                                                   "", "Monster", "12"}));
+                                                        "", "Monster", "12"}));
     s.CasterType = 0;
     ASSERT_TRUE(MakeSpellRow("S", s, row));
     EXPECT_EQ(CellTexts(row)[2], "None");
@@ -151,13 +155,18 @@ TEST(ItemDump, OneLinePerItem)
     EXPECT_EQ(ItemDumpLine(it, '.'), "Cobalt Helm, 0-0, 0, 0, 2.5/0.3, 0, 0, 10, 0, 0, None, , Armor, Head");
     TItem w = Weapon(3, 12, 100, 0);
     w.Special = "None";
-    EXPECT_EQ(ItemDumpLine(w, '.'), "Keen Blade, 3-12, 100, 0, 1.5/0.3, 0, 0, 0, 0, 0, None, , Weapon, Two-handed Edged ");
+    EXPECT_EQ(ItemDumpLine(w, '.'),
+              "Keen Blade, 3-12, 100, 0, 1.5/0.3, 0, 0, 0, 0, 0, None, , Weapon, Two-handed Edged ");
 }
 
 TEST(Find, CaptionSubstringWithAsciiFolding)
 {
     std::vector<ListRow> rows(5);
-    const char* names[] = {"Brass Ring", "Bowstring", "Helm", "\xc9p\xe9" "e RING", "\xe9p\xe9" "e"};
+    const char* names[] = {"Brass Ring", "Bowstring", "Helm",
+                           "\xc9p\xe9"
+                           "e RING",
+                           "\xe9p\xe9"
+                           "e"};
     for (size_t i = 0; i < 5; ++i) rows[i] = ListRow(std::vector<std::string>{names[i]});
     EXPECT_EQ(FindRow(rows, "ring", 0), 0);
     EXPECT_EQ(FindRow(rows, "ring", 1), 1);  // inside a longer word

@@ -1,5 +1,4 @@
 #include "TestFiles.h"
-
 #include "data/Errors.h"
 #include "data/Fields.h"
 #include "data/Text.h"
@@ -21,8 +20,9 @@ TEST(GetNumber, KeepsDigitsAndDropsTheRest)
     const struct {
         const char* text;
         int32_t value;
-    } cases[] = {{"65", 65},         {"6x5", 65},   {" 6 5 ", 65},    {"a1b2c3", 123}, {"abc", 0},
-                 {"", 0},            {"007", 7},    {"2147483647", 2147483647}, {"1.5", 15}};
+    } cases[] = {{"65", 65}, {"6x5", 65}, {" 6 5 ", 65}, {"a1b2c3", 123},
+                 {"abc", 0}, {"", 0},     {"007", 7},    {"2147483647", 2147483647},
+                 {"1.5", 15}};
     for (const auto& c : cases) EXPECT_EQ(GetNumber(c.text), c.value) << c.text;
 }
 
@@ -55,8 +55,8 @@ TEST(StrToInt, AcceptsSignedDecimalsOnly)
     EXPECT_EQ(v, 0);
     EXPECT_TRUE(TryStrToInt("-0", v));
     EXPECT_EQ(v, 0);
-    for (const char* bad : {"", "-", "+", "+-1", "--1", "2147483648", "-2147483649", "9999999999", "12345678901",
-                            "1 2", "\"5\"", "0x1F", "$1F", "1e3", "12a", "-+1"})
+    for (const char* bad : {"", "-", "+", "+-1", "--1", "2147483648", "-2147483649", "9999999999", "12345678901", "1 2",
+                            "\"5\"", "0x1F", "$1F", "1e3", "12a", "-+1"})
         EXPECT_FALSE(TryStrToInt(bad, v)) << bad;
 }
 
@@ -107,8 +107,14 @@ TEST(Formats, QuickPathsWriteWhatPrintfWrites)
 {
     // Tenths, halves and eighths (exact ties for two places), neighbours of each, huge, tiny and
     // odd values, and random ones of every size.
-    std::vector<double> values = {-0.05, 0.005, 0.015, 0.125, 0.375, 2.675, 1e15, -1e15, 1e14 + 0.5, 99999999999999.9,
-                                  5e-324, 1e300, -1e-5, 123456789012345.6, 0.1 + 0.2, 1.0 / 3};
+    std::vector<double> values = {-0.05,      0.005,
+                                  0.015,      0.125,
+                                  0.375,      2.675,
+                                  1e15,       -1e15,
+                                  1e14 + 0.5, 99999999999999.9,
+                                  5e-324,     1e300,
+                                  -1e-5,      123456789012345.6,
+                                  0.1 + 0.2,  1.0 / 3};
     std::mt19937_64 random(42);
     for (int i = 0; i < 5000; ++i) {
         const auto whole = static_cast<long long>(random() % 20000000000ull) - 10000000000ll;

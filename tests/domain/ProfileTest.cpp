@@ -20,10 +20,7 @@ TItem Thing(int32_t type, int32_t kind, const std::string& name = "x")
     return item;
 }
 
-Profile Of(int32_t classCode, const char* level = "65")
-{
-    return Profile(classCode, level, false, false, false);
-}
+Profile Of(int32_t classCode, const char* level = "65") { return Profile(classCode, level, false, false, false); }
 
 std::string Names(const std::vector<std::string>& v)
 {
@@ -41,13 +38,14 @@ TEST(MetClassFilter, ClassRulesByArmourAndWeaponType)
         int32_t Class;
         int32_t MaxArmour;
         std::vector<int32_t> Weapons;
-    } rows[] = {{1, 9, {-1, 0, 1, 2, 3}}, {2, 8, {0, 1, 2, 3}}, {3, 9, {0, 1, 2, 3}}, {4, 9, {0, 1}},
-                {5, 1, {0, 1}},          {6, 6, {0, 2}},       {7, 2, {0, 1, 2, 3}}, {8, 6, {0, 2}},
-                {9, 6, {0, 2}},          {10, 6, {0, 2}},      {11, 7, {0, 2}},      {12, 1, {}},
-                {13, 6, {0, 1}},         {14, 6, {0, 1, 2, 3}}, {15, 1, {}}};
+    } rows[] = {{1, 9, {-1, 0, 1, 2, 3}}, {2, 8, {0, 1, 2, 3}},  {3, 9, {0, 1, 2, 3}}, {4, 9, {0, 1}},
+                {5, 1, {0, 1}},           {6, 6, {0, 2}},        {7, 2, {0, 1, 2, 3}}, {8, 6, {0, 2}},
+                {9, 6, {0, 2}},           {10, 6, {0, 2}},       {11, 7, {0, 2}},      {12, 1, {}},
+                {13, 6, {0, 1}},          {14, 6, {0, 1, 2, 3}}, {15, 1, {}}};
     for (const auto& r : rows) {
         for (int32_t t = -1; t <= 10; ++t)
-            EXPECT_EQ(MetClassFilter(Thing(0, t), Of(r.Class)), t <= r.MaxArmour) << "class " << r.Class << " armour " << t;
+            EXPECT_EQ(MetClassFilter(Thing(0, t), Of(r.Class)), t <= r.MaxArmour)
+                << "class " << r.Class << " armour " << t;
         for (int32_t t = 0; t <= 4; ++t) {
             const bool wields = std::find(r.Weapons.begin(), r.Weapons.end(), t) != r.Weapons.end();
             EXPECT_EQ(MetClassFilter(Thing(1, t), Of(r.Class)), wields) << "class " << r.Class << " weapon " << t;
@@ -66,7 +64,7 @@ TEST(MetClassFilter, AlignmentLevelAndClassLists)
     const struct {
         int32_t Code;
         bool Good, Neutral, Evil;  // passes with that box ticked
-    } alignments[] = {{97, true, false, false}, {98, false, false, true}, {110, false, true, true},
+    } alignments[] = {{97, true, false, false}, {98, false, false, true},  {110, false, true, true},
                       {111, true, true, false}, {112, false, true, false}, {113, true, false, true}};
     for (const auto& a : alignments) {
         TItem item = Thing(0, 0);
@@ -107,7 +105,7 @@ TEST(SpellCasting, ClassCasterTypeAndMagicLevel)
 {
     // Caster type and the highest magic level each class casts; 0 for none.
     const std::map<int32_t, std::pair<int32_t, int32_t>> casts = {
-        {3, {2, 1}},  {4, {2, 2}},  {5, {2, 3}},  {6, {2, 2}},  {9, {4, 3}},  {10, {1, 2}},
+        {3, {2, 1}},  {4, {2, 2}},  {5, {2, 3}},  {6, {2, 2}},  {9, {4, 3}}, {10, {1, 2}},
         {11, {1, 2}}, {12, {1, 3}}, {13, {3, 3}}, {14, {3, 1}}, {15, {5, 3}}};
     for (int32_t c = 1; c <= 15; ++c) {
         for (int32_t caster = 0; caster <= 5; ++caster) {
@@ -150,11 +148,12 @@ TEST(ClassPreset, EveryClassRow)
     };
     for (int32_t c = 0; c < 16; ++c) {
         const ClassPreset p = PresetForClass(c);
-        const bool boxes[] = {p.Plate,     p.Scalemail, p.Chainmail, p.Leather, p.Ninja,
-                              p.Silk,      p.NonMagicalArmour, p.OneHanded, p.TwoHanded, p.Edged,
-                              p.Blunt,     p.NonMagicalWeapons, p.MagicLevel1, p.MagicLevel2, p.MagicLevel3};
+        const bool boxes[] = {p.Plate, p.Scalemail,         p.Chainmail,   p.Leather,     p.Ninja,
+                              p.Silk,  p.NonMagicalArmour,  p.OneHanded,   p.TwoHanded,   p.Edged,
+                              p.Blunt, p.NonMagicalWeapons, p.MagicLevel1, p.MagicLevel2, p.MagicLevel3};
         std::string got;
-        for (size_t i = 0; i < std::size(boxes); ++i) got += std::string(i == 7 || i == 12 ? " " : "") + (boxes[i] ? "1" : "0");
+        for (size_t i = 0; i < std::size(boxes); ++i)
+            got += std::string(i == 7 || i == 12 ? " " : "") + (boxes[i] ? "1" : "0");
         EXPECT_EQ(got, rows[c].Boxes) << "class " << c;
         EXPECT_STREQ(p.ManaMagicLevel, rows[c].Mana) << c;
         EXPECT_STREQ(p.Combat ? p.Combat : "unchanged", rows[c].Combat ? rows[c].Combat : "unchanged") << c;

@@ -1,6 +1,5 @@
-#include "TestFiles.h"
-
 #include "SampleData.h"
+#include "TestFiles.h"
 #include "lists/ListRows.h"
 #include "lists/LoadRecords.h"
 

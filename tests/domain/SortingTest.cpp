@@ -8,10 +8,7 @@ using namespace vantor;
 
 namespace {
 
-ListRow Row(std::vector<std::string> cells)
-{
-    return ListRow(std::move(cells));
-}
+ListRow Row(std::vector<std::string> cells) { return ListRow(std::move(cells)); }
 
 // The captions of rows in the order SortOrder gives.
 std::vector<std::string> Sorted(const std::vector<ListRow>& rows, ListKind kind, int32_t column, bool descending)
@@ -63,9 +60,11 @@ TEST(Sorting, CaptionAndTextWithTieBreakReversedTogether)
 {
     const std::vector<ListRow> rows = {ArmourRow("Bravo", 1, "Leather"), ArmourRow("alpha", 1, "Plate"),
                                        ArmourRow("Charlie", 1, "leather"), ArmourRow("Delta", 1, "")};
-    EXPECT_EQ(Sorted(rows, ListKind::Armor, 0, false), (std::vector<std::string>{"alpha", "Bravo", "Charlie", "Delta"}));
+    EXPECT_EQ(Sorted(rows, ListKind::Armor, 0, false),
+              (std::vector<std::string>{"alpha", "Bravo", "Charlie", "Delta"}));
     EXPECT_EQ(Sorted(rows, ListKind::Armor, 0, true), (std::vector<std::string>{"Delta", "Charlie", "Bravo", "alpha"}));
-    EXPECT_EQ(Sorted(rows, ListKind::Armor, 1, false), (std::vector<std::string>{"Delta", "Bravo", "Charlie", "alpha"}));
+    EXPECT_EQ(Sorted(rows, ListKind::Armor, 1, false),
+              (std::vector<std::string>{"Delta", "Bravo", "Charlie", "alpha"}));
     EXPECT_EQ(Sorted(rows, ListKind::Armor, 1, true), (std::vector<std::string>{"alpha", "Charlie", "Bravo", "Delta"}));
 }
 
@@ -126,9 +125,25 @@ TEST(Sorting, SortOrderIsTheStableOrderOfTheCompareOfEveryColumn)
     // Rows with ties, empty cells, mixed case, texts agreeing in their first eight and sixteen
     // bytes, and NUL bytes, in every column of each list.
     using namespace std::string_literals;
-    const std::vector<std::string> values = {
-        "", "3", "-2", "10", "3", "b", "B", "a1", " 7.5", "0,25", "Frosted Glaive", "FROSTED GLAIVE",
-        "Frosted Glaive of Ice", "Frosted Glaive of Ic", "ab\0"s, "ab\0\0\0\0\0\0\0x"s, "abcdefgh", "abcdefghi", "ab"};
+    const std::vector<std::string> values = {"",
+                                             "3",
+                                             "-2",
+                                             "10",
+                                             "3",
+                                             "b",
+                                             "B",
+                                             "a1",
+                                             " 7.5",
+                                             "0,25",
+                                             "Frosted Glaive",
+                                             "FROSTED GLAIVE",
+                                             "Frosted Glaive of Ice",
+                                             "Frosted Glaive of Ic",
+                                             "ab\0"s,
+                                             "ab\0\0\0\0\0\0\0x"s,
+                                             "abcdefgh",
+                                             "abcdefghi",
+                                             "ab"};
     for (ListKind kind : {ListKind::Armor, ListKind::Weapons, ListKind::Other, ListKind::Spells}) {
         const auto& cols = Columns(kind);
         std::vector<ListRow> rows;

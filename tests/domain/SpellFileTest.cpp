@@ -1,5 +1,4 @@
 #include "TestFiles.h"
-
 #include "data/Errors.h"
 #include "data/SpellFile.h"
 
@@ -11,10 +10,11 @@ using testfiles::TempDir;
 
 TEST(SpellRecord, FieldsLandInTheirPlaces)
 {
-    std::vector<std::pair<int, std::string>> f = {
-        {3, "50"}, {4, "200"}, {5, "5"},  {6, "10"},  {7, "20"},  {8, "3"},  {9, "-7"},  {10, "2"},
-        {11, "12"}, {12, "4"}, {13, "5"}, {14, "3"},  {15, "1"},  {16, "101"}, {25, "110"}, {26, "1"},
-        {35, "151"}, {36, "13"}, {37, "9"}, {38, "6"}, {39, " \"fb\" "}, {40, "2"}, {41, "10"}, {42, "1"}, {43, "6"}};
+    std::vector<std::pair<int, std::string>> f = {{3, "50"},        {4, "200"},  {5, "5"},   {6, "10"},   {7, "20"},
+                                                  {8, "3"},         {9, "-7"},   {10, "2"},  {11, "12"},  {12, "4"},
+                                                  {13, "5"},        {14, "3"},   {15, "1"},  {16, "101"}, {25, "110"},
+                                                  {26, "1"},        {35, "151"}, {36, "13"}, {37, "9"},   {38, "6"},
+                                                  {39, " \"fb\" "}, {40, "2"},   {41, "10"}, {42, "1"},   {43, "6"}};
     const TSpell s = ParseSpellLine(SpellLine(12, " \"Fire Bolt\" ", f));
     EXPECT_EQ(s.Number, 12);
     EXPECT_EQ(s.Name, "Fire Bolt");

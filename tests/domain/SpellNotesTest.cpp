@@ -1,6 +1,6 @@
-#include "lists/SpellNotes.h"
-#include "lists/ItemText.h"
 #include "data/Text.h"
+#include "lists/ItemText.h"
+#include "lists/SpellNotes.h"
 
 #include <gtest/gtest.h>
 
@@ -86,7 +86,7 @@ TEST(SpellNotes, FormulaShapes)
     const struct {
         int32_t increment, step;
         const char* formula;
-    } cases[] = {{1, 5, "Min: 10 + level/5,"},  {1, 0, "Min: 10 + level,"}, {0, 0, "Min: 10  ,"},
+    } cases[] = {{1, 5, "Min: 10 + level/5,"},     {1, 0, "Min: 10 + level,"},   {0, 0, "Min: 10  ,"},
                  {2, 0, "Min: 10 + (level*2)/0,"}, {1, 1, "Min: 10 + level/1,"}, {3, 4, "Min: 10 + (level*3)/4,"}};
     for (const auto& c : cases) {
         SpellList spells;
@@ -226,7 +226,7 @@ TEST(SpellSummary, ClauseRules)
         {{{108, 0}}, 3, 9, "Affects Living"},
         {{{18, 0}}, 7, 7, "Heal 7"},
         {{{18, 0}}, 3, 9, "Heal 3 to 9"},
-        {{{18, 0}, {46, 0}}, 3, 9, "Heal 3 to 9"},                 // a zero value past slot 1 adds only a space
+        {{{18, 0}, {46, 0}}, 3, 9, "Heal 3 to 9"},  // a zero value past slot 1 adds only a space
         {{{46, 2}, {0, 0}, {22, -1}}, 0, 0, "Strength +2 Accuracy -1"},
         {{{115, 0}, {120, 3}, {122, 4}, {144, 0}, {46, 2}}, 0, 0, "Strength +2"},
         {{{46, 2}, {47, 0}, {48, 3}}, 0, 0, "Strength +2  Agility +3"},  // inner double space stays

@@ -33,8 +33,7 @@ Fields operator+(Fields a, const Fields& b);
 // An item line: 59 fields, all "0" but the name, with the given fields (1-based) replaced.
 std::string ItemLine(const std::string& name, const std::vector<std::pair<int, std::string>>& fields = {});
 // A spell line: 43 fields, all "0" but name and code, with the given fields replaced.
-std::string SpellLine(int number, const std::string& name,
-                      const std::vector<std::pair<int, std::string>>& fields = {});
+std::string SpellLine(int number, const std::string& name, const std::vector<std::pair<int, std::string>>& fields = {});
 
 // The conversion error that f raises, or nothing when it raises none.
 template <class F>

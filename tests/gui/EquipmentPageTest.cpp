@@ -1,22 +1,19 @@
 // The equipment planner on the real window: picks, readouts, limits and colours, Reset, paste.
 #include "GuiTest.h"
-
-#include <QTreeWidget>
-
-#include <QAction>
-#include <QTreeView>
-#include <QDialog>
+#include "data/Errors.h"
 #include "domain/TestFiles.h"
 
-#include "data/Errors.h"
-
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
+#include <QTreeWidget>
 
 #include <filesystem>
 #include <random>
@@ -28,16 +25,18 @@ using testfiles::ItemLine;
 using testfiles::TempDir;
 using testfiles::operator+;
 
-const char* const kSlotNames[16] = {"cbxHead",  "cbxNeck",  "cbxBack",  "cbxEars",    "cbxTorso",  "cbxArms",
-                                  "cbxGloves", "cbxFinger1", "cbxFinger2", "cbxWrist", "cbxWaist", "cbxLegs",
-                                  "cbxFeet",  "cbxOffhand", "cbxWeapon", "cbxWorn"};
+const char* const kSlotNames[16] = {"cbxHead",   "cbxNeck",    "cbxBack",    "cbxEars",  "cbxTorso", "cbxArms",
+                                    "cbxGloves", "cbxFinger1", "cbxFinger2", "cbxWrist", "cbxWaist", "cbxLegs",
+                                    "cbxFeet",   "cbxOffhand", "cbxWeapon",  "cbxWorn"};
 
 // Items for every kind of slot; fields: 1 number, 4 weight, 5 type, 30 AC in tenths, 43 worn, 44 accuracy.
 std::string EquipmentItems()
 {
     const auto armour = [](int number, const char* name, int worn, int weight, Fields more = {}) {
-        return ItemLine(name, Fields{{1, std::to_string(number)}, {4, std::to_string(weight)}, {43, std::to_string(worn)}} +
-                                  more) + "\r\n";
+        return ItemLine(name,
+                        Fields{{1, std::to_string(number)}, {4, std::to_string(weight)}, {43, std::to_string(worn)}} +
+                            more) +
+               "\r\n";
     };
     return armour(101, "Bronze Helm", 2, 20, Fields{{30, "25"}, {44, "3"}} + Ability(1, 27, 5) + Ability(2, 22, 3)) +
            armour(102, "Iron Helm", 2, 30) + armour(103, "Brass Ring", 4, 5, {{44, "1"}}) +
@@ -76,7 +75,8 @@ private slots:
             auto* bounds = Ctl<QComboBox>(*d, "cbxBestBound");
             bounds->setCurrentIndex(bounds->findText(bound));
             Ctl<QPushButton>(*d, "btnBestSearch")->click();
-            if (!QTest::qWaitFor([d] { return Ctl<QPushButton>(*d, "btnBestSearch")->isEnabled(); })) qFatal("no answer");
+            if (!QTest::qWaitFor([d] { return Ctl<QPushButton>(*d, "btnBestSearch")->isEnabled(); }))
+                qFatal("no answer");
             return Ctl<QLineEdit>(*d, "edtBestScore")->text();
         };
         // Armour class, DR and accuracy count: the helm, one ring, the cloak (DR 0.3, and its bonus
@@ -137,14 +137,15 @@ private slots:
 
         // Compare: the iron helm against the bronze one worn.
         for (int r = 0; r < armour->model()->rowCount(); ++r)
-            if (armour->model()->index(r, 0).data().toString() == "Iron Helm") armour->setCurrentIndex(armour->model()->index(r, 0));
+            if (armour->model()->index(r, 0).data().toString() == "Iron Helm")
+                armour->setCurrentIndex(armour->model()->index(r, 0));
         armour->findChild<QAction*>("actCompare")->trigger();
         auto* compare = Ctl<QDialog>(*v, "dlgCompare");
         QVERIFY(compare->isVisible());
         auto* rows = Ctl<QTreeWidget>(*compare, "lstCompare");
         QCOMPARE(rows->headerItem()->text(2), QString("Bronze Helm (Head)"));
         QCOMPARE(rows->topLevelItem(0)->text(3), QString("-2.5"));  // armour class
-        QVERIFY(rows->topLevelItem(0)->font(2).bold());            // the worn helm's is better
+        QVERIFY(rows->topLevelItem(0)->font(2).bold());             // the worn helm's is better
         QCOMPARE(Ctl<QLabel>(*compare, "lblCompareCategory")->text(), QString("Encumbrance stays None"));
         // One row a quantity: the stealth of the bronze helm's ability is the stealth figure.
         QStringList stats;
@@ -160,7 +161,8 @@ private slots:
         Type("edtStrength", "3");
         armour->findChild<QAction*>("actCompare")->trigger();
         compare = Ctl<QDialog>(*v, "dlgCompare");
-        QCOMPARE(Ctl<QLabel>(*compare, "lblCompareCategory")->text(), QString("Encumbrance: None now, Light after the swap"));
+        QCOMPARE(Ctl<QLabel>(*compare, "lblCompareCategory")->text(),
+                 QString("Encumbrance: None now, Light after the swap"));
         compare->close();
         Pick(Box("cbxHead"), "Iron Helm");
         QCOMPARE(Caption("Label77"), QString("Light"));
@@ -174,7 +176,8 @@ private slots:
                 QComboBox* box = Box(name);
                 box->setCurrentIndex(static_cast<int>(random() % static_cast<unsigned>(box->count())));
             }
-            if (Box("cbxFinger1")->currentIndex() == Box("cbxFinger2")->currentIndex()) Box("cbxFinger2")->setCurrentIndex(0);
+            if (Box("cbxFinger1")->currentIndex() == Box("cbxFinger2")->currentIndex())
+                Box("cbxFinger2")->setCurrentIndex(0);
             for (const char* name : kSlotNames) chosen << Shown(name);
             ui.Messages.clear();
             Click("btnCopySet");
@@ -219,7 +222,8 @@ private slots:
         QCOMPARE(Caption("Label77"), QString("None"));
         QCOMPARE(EncColour(), QColor(Qt::white));
         QCOMPARE(Text("edtUMenc") + " " + Text("edtUenc"), QString("4800 0"));
-        for (const char* name : {"edtAC", "edtDR", "edtEnc", "edtMEnc", "edtAcc", "edtMaxDmg"}) QVERIFY(Edit(name)->isReadOnly());
+        for (const char* name : {"edtAC", "edtDR", "edtEnc", "edtMEnc", "edtAcc", "edtMaxDmg"})
+            QVERIFY(Edit(name)->isReadOnly());
         QCOMPARE(Edit("edtAC")->palette().color(QPalette::Base), Edit("edtAC")->palette().color(QPalette::Button));
         QCOMPARE(Text("edtEncM") + " " + Text("edtEenc") + " " + Text("edtMiscAC"), QString("0 0 1"));
         QCOMPARE(Edit("edtEenc")->toolTip(), QString("Like keys and ropes."));
@@ -250,7 +254,8 @@ private slots:
         QCOMPARE(Text("edtMEnc"), QString("5280"));  // the modifier counts at once
         QCOMPARE(Caption("lblheavyenc"), QString("3537"));
         QCOMPARE(Text("edtMaxDmg"), QString("0"));
-        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmoAttribSummary")->toPlainText(), QString("DR +3, Accuracy +3, Encumberance +10"));
+        QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmoAttribSummary")->toPlainText(),
+                 QString("DR +3, Accuracy +3, Encumberance +10"));
         QCOMPARE(Text("edtUMenc") + " " + Text("edtUenc"), QString("5280 100"));
         QCOMPARE(Box("cbxUWeapon")->currentText(), QString("Long Sword"));
         const QString special = QString::fromStdString(std::string(v->Data().Items[0].Special.view()));
@@ -270,7 +275,7 @@ private slots:
             const char* MiscEnc;
             const char* Category;
             QColor Colour;
-        } loads[] = {{"816", "None", Qt::white},         {"817", "Light", QColor(0, 128, 0)},
+        } loads[] = {{"816", "None", Qt::white},           {"817", "Light", QColor(0, 128, 0)},
                      {"1632", "Light", QColor(0, 128, 0)}, {"1633", "Medium", QColor(255, 255, 0)},
                      {"3217", "Heavy", QColor(255, 0, 0)}, {"0", "None", Qt::white}};
         for (const auto& l : loads) {
@@ -284,7 +289,10 @@ private slots:
             const char* Strength;
             const char* Modifier;
             const char* Maximum;
-        } strengths[] = {{"150", "5", "9450"}, {"-5", "0", "0"}, {"15 str", "0", "720"}, {"99999999", "0", "0"},
+        } strengths[] = {{"150", "5", "9450"},
+                         {"-5", "0", "0"},
+                         {"15 str", "0", "720"},
+                         {"99999999", "0", "0"},
                          {"100", "0", "4800"}};
         for (const auto& s : strengths) {
             Edit("edtEncM")->setText(s.Modifier);
@@ -337,7 +345,8 @@ private slots:
         Ctl<QPushButton>(*v, "btnreseteq")->click();
         for (const char* name : kSlotNames) QCOMPARE(Box(name)->currentText(), QString("*None*"));
         QCOMPARE(Box("cbxUWeapon")->currentText(), QString("*None*"));  // the totals ran over the empty slots
-        QCOMPARE(Text("edtEenc") + Text("edtEncM") + Text("edtMiscAC") + Ctl<QLineEdit>(*v, "edtStrength")->text(), QString("001100"));
+        QCOMPARE(Text("edtEenc") + Text("edtEncM") + Text("edtMiscAC") + Ctl<QLineEdit>(*v, "edtStrength")->text(),
+                 QString("001100"));
         QCOMPARE(Text("edtMEnc"), QString("4800"));
         QCOMPARE(Caption("lbllightenc") + " " + Caption("lblheavyenc"), QString("816 3216"));
         QCOMPARE(Text("edtEncM"), QString("0"));
@@ -396,7 +405,8 @@ private slots:
         QCOMPARE(Ctl<QComboBox>(*w, "cbxHead")->count(), 4);
         // A file error names the file as the file system does.
         w->Events().Run([&] { throw EInOutError("Cannot open file \"" + folder + "/Items.txt\"."); });
-        QCOMPARE(ui.Errors.value(0), QString::fromUtf8("Cannot open file \"%1/Items.txt\".").arg(QString::fromUtf8(folder.c_str())));
+        QCOMPARE(ui.Errors.value(0),
+                 QString::fromUtf8("Cannot open file \"%1/Items.txt\".").arg(QString::fromUtf8(folder.c_str())));
     }
 
     void writerEndsTheHandlerThatWrote()

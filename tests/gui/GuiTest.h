@@ -2,9 +2,8 @@
 // Helpers for driving the real window offscreen: open it on a folder, find its controls by name.
 
 #include "FakeUserInterface.h"
-#include "domain/TestFiles.h"
-
 #include "app/Viewer.h"
+#include "domain/TestFiles.h"
 
 #include <QApplication>
 #include <QCheckBox>

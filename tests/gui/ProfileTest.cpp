@@ -73,7 +73,8 @@ private slots:
     {
         Check("chknone")->setChecked(false);
         Pick(Ctl<QComboBox>(*v, "cbxAClass"), "Mage");
-        for (const char* off : {"chkp", "chksc", "chkc", "chkl", "chkn", "chkNM", "chk1h", "chk2h", "chkE", "chkB", "chkNMW"})
+        for (const char* off :
+             {"chkp", "chksc", "chkc", "chkl", "chkn", "chkNM", "chk1h", "chk2h", "chkE", "chkB", "chkNMW"})
             QVERIFY2(!Check(off)->isChecked(), off);
         for (const char* on : {"chksi", "chkM1", "chkM2", "chkM3"}) QVERIFY2(Check(on)->isChecked(), on);
         QVERIFY(!Check("chknone")->isChecked());  // not the preset's
@@ -165,9 +166,10 @@ private slots:
         ui.SaveAnswer = " " + Path("gear.txt") + " ";
         Click("btnSave");
         QCOMPARE(ui.Filters.value(0), QString("Equiment files (*.kreq)|*.kreq"));
-        QCOMPARE(ReadAll(Path("gear.kreq")), QByteArray("cbxHead=1\r\ncbxWeapon=6\r\nedtEenc=0\r\nedtEncM=0\r\n"
-                                                        "edtStrength=100\r\nedtMiscAC=1\r\nLevel=65\r\nClass=Warrior\r\n"
-                                                        "Agility=50\r\nAlignment=N\r\n"));
+        QCOMPARE(ReadAll(Path("gear.kreq")),
+                 QByteArray("cbxHead=1\r\ncbxWeapon=6\r\nedtEenc=0\r\nedtEncM=0\r\n"
+                            "edtStrength=100\r\nedtMiscAC=1\r\nLevel=65\r\nClass=Warrior\r\n"
+                            "Agility=50\r\nAlignment=N\r\n"));
         QVERIFY(!QFile::exists(Path("gear.txt")));
 
         // Another character, another set; the file brings the first back.
@@ -201,7 +203,8 @@ private slots:
         QVERIFY(ui.Errors.isEmpty());
         QCOMPARE(Ctl<QComboBox>(*v, "cbxAClass")->currentText(), QString("Warrior"));
         QCOMPARE(Ctl<QLineEdit>(*v, "edtAlvl")->text(), QString("70"));
-        QVERIFY(!Ctl<QCheckBox>(*v, "chkGood")->isChecked() && !Ctl<QCheckBox>(*v, "chkNeutral")->isChecked() && !Ctl<QCheckBox>(*v, "chkEvil")->isChecked());
+        QVERIFY(!Ctl<QCheckBox>(*v, "chkGood")->isChecked() && !Ctl<QCheckBox>(*v, "chkNeutral")->isChecked() &&
+                !Ctl<QCheckBox>(*v, "chkEvil")->isChecked());
         QCOMPARE(Shown("cbxHead"), QString("Silk Cap"));
         QCOMPARE(Shown("cbxWeapon"), QString("*None*"));
     }
@@ -219,11 +222,11 @@ private slots:
             const char* Error;  // the start of the error box, or "" for none
             const char* Head;   // the head slot afterwards
         } cases[] = {
-            {"nothing.kreq", "", "Plate Helm"},          // no such file: nothing happens
+            {"nothing.kreq", "", "Plate Helm"},  // no such file: nothing happens
             {"folder.kreq", "Cannot open file", "Plate Helm"},
             {"big.kreq", "Cannot load file", "Plate Helm"},
             {"minus.kreq", "'0-5' is not a valid integer value", "Plate Helm"},  // stops before the filter
-            {"empty.kreq", "Cannot load file", "Plate Helm"},  // no set file: the set stays
+            {"empty.kreq", "Cannot load file", "Plate Helm"},                    // no set file: the set stays
             {"binary.kreq", "", "*None*"},
         };
         for (const auto& c : cases) {

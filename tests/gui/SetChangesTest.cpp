@@ -1,7 +1,6 @@
 // The set along the player's path: best-set weights as typed, and the worn marks after every way
 // the slots change.
 #include "GuiTest.h"
-
 #include "app/Bytes.h"
 #include "app/Widgets.h"
 #include "data/Decimal.h"
@@ -80,9 +79,9 @@ private slots:
         const struct {
             QString Typed;
             bool Reads;
-        } rows[] = {{"2", true},           {"-2", true},       {"1.5", true},    {"-0.25", true},
-                    {"1,5", comma},        {"-0,25", comma},   {"abc", false},   {"1e3", false},
-                    {"1.234", false},      {"", false},        {"99999999999", false}, {"--2", false}};
+        } rows[] = {{"2", true},      {"-2", true},     {"1.5", true},          {"-0.25", true},
+                    {"1,5", comma},   {"-0,25", comma}, {"abc", false},         {"1e3", false},
+                    {"1.234", false}, {"", false},      {"99999999999", false}, {"--2", false}};
         for (const auto& row : rows) {
             ui.Messages.clear();
             QDialog* d = OpenBestSet();
@@ -100,9 +99,12 @@ private slots:
                 q.Weights.Stealth = *ReadWeight(ToBytes(row.Typed), sep);
                 const BestSetAnswer a = SolveBestSet(q);
                 QCOMPARE(score, QString::fromStdString(ScoreText(a.Score, sep)));
-                QCOMPARE(Ctl<QLabel>(*d, "lblBestRunnerUp")->text(), "runner-up " + QString::fromStdString(ScoreText(*a.RunnerUp, sep)));
+                QCOMPARE(Ctl<QLabel>(*d, "lblBestRunnerUp")->text(),
+                         "runner-up " + QString::fromStdString(ScoreText(*a.RunnerUp, sep)));
                 // The "Adds" cells add up to the score, exactly.
-                const auto exact = [sep](const QString& t) { return ReadDecimal(t.toStdString(), sep, 3, 1'000'000'000).value_or(-1); };
+                const auto exact = [sep](const QString& t) {
+                    return ReadDecimal(t.toStdString(), sep, 3, 1'000'000'000).value_or(-1);
+                };
                 int64_t sum = 0;
                 auto* set = Ctl<QTreeWidget>(*d, "lstBestSet");
                 for (int r = 0; r < set->topLevelItemCount(); ++r)
@@ -134,39 +136,52 @@ private slots:
         } steps[] = {
             {"pick", [&] { Pick(Box("cbxHead"), "Bronze Helm"); }, true},
             {"reset", [&] { Click("btnreseteq"); }, true},
-            {"paste", [&] {
+            {"paste",
+             [&] {
                  ui.Clipboard = "Iron Helm (Head)\nBrass Ring (Finger)\nShort Sword (Weapon Hand)\n";
                  Click("btnCCB");
-             }, true},
-            {"save, then pick", [&] {
+             },
+             true},
+            {"save, then pick",
+             [&] {
                  Click("btnSave");
                  Pick(Box("cbxBack"), "Shadow Cloak");
-             }, true},
+             },
+             true},
             {"load", [&] { Click("btnLoad"); }, true},
-            {"reset all", [&] {
+            {"reset all",
+             [&] {
                  Check("chkRAll")->setChecked(true);
                  Click("btnreseteq");
                  Check("chkRAll")->setChecked(false);
-             }, false},
-            {"pick, then filter", [&] {
+             },
+             false},
+            {"pick, then filter",
+             [&] {
                  Pick(Box("cbxHead"), "Iron Helm");
                  Click("btnEqFilter");
-             }, false},
-            {"pick, then filter all", [&] {
+             },
+             false},
+            {"pick, then filter all",
+             [&] {
                  Pick(Box("cbxWeapon"), "Long Sword");
                  Click("btnFilterAll");
-             }, false},
-            {"best set", [&] {
+             },
+             false},
+            {"best set",
+             [&] {
                  QDialog* d = OpenBestSet();
                  QVERIFY(!Search(d).isEmpty());
                  Ctl<QPushButton>(*d, "btnBestApply")->click();
-             }, true},
+             },
+             true},
         };
         for (const auto& step : steps) {
             step.Run();
             QVERIFY2(ui.Errors.isEmpty(), step.Action);
             QVERIFY2(Worn().isEmpty() != step.Wears, step.Action);
-            QVERIFY2(Bold() == Worn(), qPrintable(QString(step.Action) + ": " + Bold().join(",") + " / " + Worn().join(",")));
+            QVERIFY2(Bold() == Worn(),
+                     qPrintable(QString(step.Action) + ": " + Bold().join(",") + " / " + Worn().join(",")));
         }
         QCOMPARE(Shown("cbxHead"), QString("Bronze Helm"));  // the best set wears the helm again
     }

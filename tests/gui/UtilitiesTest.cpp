@@ -21,10 +21,10 @@ void WriteCalculatorData(const TempDir& dir)
 {
     dir.Write("Items.txt", ItemLine("Axe", {{1, "7"}, {5, "1"}, {46, "50"}, {47, "1200"}}) + "\r\n" +
                                ItemLine("Slug", {{1, "8"}, {5, "1"}, {47, "0"}}) + "\r\n");
-    dir.Write("spells.txt", SpellLine(40, "Ward", {{10, "1"}, {11, "10"}, {14, "1"}, {36, "1"}, {37, "30"}, {39, "ward"}}) +
-                                "\n" + SpellLine(41, "Bolt", {{10, "1"}, {11, "10"}, {36, "5"}, {37, "30"}, {39, "bolt"}}) +
-                                "\n" + SpellLine(42, "Prayer", {{10, "2"}, {11, "5"}, {36, "13"}, {37, "10"}, {39, "pray"}}) +
-                                "\n");
+    dir.Write("spells.txt",
+              SpellLine(40, "Ward", {{10, "1"}, {11, "10"}, {14, "1"}, {36, "1"}, {37, "30"}, {39, "ward"}}) + "\n" +
+                  SpellLine(41, "Bolt", {{10, "1"}, {11, "10"}, {36, "5"}, {37, "30"}, {39, "bolt"}}) + "\n" +
+                  SpellLine(42, "Prayer", {{10, "2"}, {11, "5"}, {36, "13"}, {37, "10"}, {39, "pray"}}) + "\n");
 }
 
 }  // namespace
@@ -53,10 +53,10 @@ private slots:
         const struct {
             const char* Box;
             const char* Text;
-        } after[] = {{"edtUhper", "0"}, {"edtUswings", "5"}, {"edtUTAcal", ""},   {"edtUlvl", "65"},
-                     {"edtUcombat", "4"}, {"edtUagil", "100"}, {"edtUSpeed", "85"}, {"edtUSlow", "125"},
-                     {"edtUint", "50"}, {"edtUwis", "50"}, {"edtUMlvl", "0"},    {"edtUMRlvl", "65"},
-                     {"edtUMenc", "4800"}, {"edtUenc", "0"}, {"edtMtickReq", ""}};
+        } after[] = {{"edtUhper", "0"},    {"edtUswings", "5"}, {"edtUTAcal", ""},   {"edtUlvl", "65"},
+                     {"edtUcombat", "4"},  {"edtUagil", "100"}, {"edtUSpeed", "85"}, {"edtUSlow", "125"},
+                     {"edtUint", "50"},    {"edtUwis", "50"},   {"edtUMlvl", "0"},   {"edtUMRlvl", "65"},
+                     {"edtUMenc", "4800"}, {"edtUenc", "0"},    {"edtMtickReq", ""}};
         for (const auto& a : after) QCOMPARE(Text(a.Box), QString(a.Text));
         QVERIFY(Ctl<QRadioButton>(*v, "rbUNorm")->isChecked());
         QVERIFY(Edit("edtUlvl")->isReadOnly() && Edit("edtUMRlvl")->isReadOnly() && !Edit("edtUMlvl")->isReadOnly());
@@ -161,7 +161,8 @@ private slots:
             ui.Clipboard = clip;
             Click("btnUPKR");
         }
-        QCOMPARE(ui.Messages, QStringList({"Copy a valid KR players Damage first!", "There is no text on the Clipboard"}));
+        QCOMPARE(ui.Messages,
+                 QStringList({"Copy a valid KR players Damage first!", "There is no text on the Clipboard"}));
         Click("btnTAReset");
         QCOMPARE(Text("edtUhper") + Text("edtUswings") + Text("edtUTAcal"), QString("05"));
 

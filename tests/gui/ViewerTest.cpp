@@ -1,21 +1,19 @@
 // The main window, driven offscreen by its control names.
 #include "GuiTest.h"
-
-#include <QDir>
-#include "domain/TestFiles.h"
-
 #include "app/FilterPages.h"
 #include "app/Viewer.h"
 #include "app/Widgets.h"
 #include "data/CodeTables.h"
 #include "data/Errors.h"
 #include "data/Text.h"
+#include "domain/TestFiles.h"
 #include "lists/LoadRecords.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,11 +28,11 @@
 #include <memory>
 
 using namespace vantor;
+using testfiles::Ability;
+using testfiles::Fields;
 using testfiles::ItemLine;
 using testfiles::SpellLine;
 using testfiles::TempDir;
-using testfiles::Fields;
-using testfiles::Ability;
 using testfiles::operator+;
 
 void WriteHandMadeData(const TempDir& dir)
@@ -47,28 +45,34 @@ void WriteHandMadeData(const TempDir& dir)
     add(ItemLine("Drifting Shard", {{5, "0"}, {43, "0"}}));
     add(ItemLine("Zephyr Cloak", {{5, "0"}, {4, "8"}, {43, "7"}, {42, "3"}}));
     add(ItemLine("Long Sword", {{5, "1"}, {28, "3"}, {29, "12"}, {47, "100"}, {41, "2"}, {4, "30"}}));
-    add(ItemLine("Bowstring Blade", Fields{{5, "1"}, {28, "10"}, {29, "30"}, {47, "100"}, {41, "3"}} + Ability(1, 58, 10)));
+    add(ItemLine("Bowstring Blade",
+                 Fields{{5, "1"}, {28, "10"}, {29, "30"}, {47, "100"}, {41, "3"}} + Ability(1, 58, 10)));
     add(ItemLine("Axe", {{5, "1"}, {28, "9"}, {29, "30"}, {47, "90"}, {41, "1"}}));
     add(ItemLine("Heavy Barrel", {{5, "5"}, {4, "9799"}}));
     add(ItemLine("Anvil", {{5, "3"}, {4, "9800"}}));
     add(ItemLine("Apple", {{5, "4"}, {4, "1"}}));
     dir.Write("Items.txt", items);
     dir.Write("spells.txt", SpellLine(12, "Fire Bolt",
-                                      {{3, "50"}, {4, "200"}, {6, "10"}, {7, "20"}, {26, "1"}, {42, "1"}, {43, "5"},
-                                       {12, "1"}, {10, "1"}, {14, "2"}, {11, "12"}}) +
+                                      {{3, "50"},
+                                       {4, "200"},
+                                       {6, "10"},
+                                       {7, "20"},
+                                       {26, "1"},
+                                       {42, "1"},
+                                       {43, "5"},
+                                       {12, "1"},
+                                       {10, "1"},
+                                       {14, "2"},
+                                       {11, "12"}}) +
                                 "\n" + SpellLine(20, "Arc Ward", {{10, "0"}, {11, "5"}}) + "\n");
     dir.Write("spellsVtab0.txt", SpellLine(30, "Gale Aura", {{10, "2"}, {11, "30"}}) + "\n");
 }
 
 namespace {
 
-
 // A small hand-made database.
 
-QString Cell(const QTreeView* list, int row, int column)
-{
-    return list->model()->index(row, column).data().toString();
-}
+QString Cell(const QTreeView* list, int row, int column) { return list->model()->index(row, column).data().toString(); }
 
 QStringList Column(const QTreeView* list, int column)
 {
@@ -125,14 +129,19 @@ private slots:
         QVERIFY(!Find<QPushButton>(*v, "Load")->isVisible());
         QCOMPARE(Find<QPushButton>(*v, "Exit")->text(), QString("E&xit"));
         QVERIFY(Ctl<QComboBox>(*v, "cbxAClass")->toolTip().isEmpty());
-        const QWidget* order[] = {Ctl<QLabel>(*v, "lblA"), Ctl<QLineEdit>(*v, "edtAlvl"), Ctl<QComboBox>(*v, "cbxAClass"), Ctl<QLabel>(*v, "Label29"), Ctl<QLineEdit>(*v, "edtStrength"), Ctl<QCheckBox>(*v, "chkGood"),
-                                  Ctl<QCheckBox>(*v, "chkNeutral"), Ctl<QCheckBox>(*v, "chkEvil"), Ctl<QPushButton>(*v, "btnFilterAll"), Ctl<QPushButton>(*v, "Exit")};
+        const QWidget* order[] = {
+            Ctl<QLabel>(*v, "lblA"),          Ctl<QLineEdit>(*v, "edtAlvl"),     Ctl<QComboBox>(*v, "cbxAClass"),
+            Ctl<QLabel>(*v, "Label29"),       Ctl<QLineEdit>(*v, "edtStrength"), Ctl<QCheckBox>(*v, "chkGood"),
+            Ctl<QCheckBox>(*v, "chkNeutral"), Ctl<QCheckBox>(*v, "chkEvil"),     Ctl<QPushButton>(*v, "btnFilterAll"),
+            Ctl<QPushButton>(*v, "Exit")};
         for (size_t i = 1; i < std::size(order); ++i) QVERIFY(order[i - 1]->x() < order[i]->x());
         QVERIFY(Ctl<QPushButton>(*v, "Exit")->geometry().right() > v->width() - 20);  // kept at the right edge
         // Tab order follows the same sequence.
         QWidget* w = Ctl<QLineEdit>(*v, "edtAlvl");
-        for (QWidget* next : std::initializer_list<QWidget*>{Ctl<QComboBox>(*v, "cbxAClass"), Ctl<QLineEdit>(*v, "edtStrength"), Ctl<QCheckBox>(*v, "chkGood"), Ctl<QCheckBox>(*v, "chkNeutral"),
-                                                             Ctl<QCheckBox>(*v, "chkEvil"), Ctl<QPushButton>(*v, "btnFilterAll"), Ctl<QPushButton>(*v, "Exit")}) {
+        for (QWidget* next : std::initializer_list<QWidget*>{
+                 Ctl<QComboBox>(*v, "cbxAClass"), Ctl<QLineEdit>(*v, "edtStrength"), Ctl<QCheckBox>(*v, "chkGood"),
+                 Ctl<QCheckBox>(*v, "chkNeutral"), Ctl<QCheckBox>(*v, "chkEvil"), Ctl<QPushButton>(*v, "btnFilterAll"),
+                 Ctl<QPushButton>(*v, "Exit")}) {
             do w = w->nextInFocusChain();
             while (w->focusPolicy() == Qt::NoFocus || !w->isVisible());
             QCOMPARE(w, next);
@@ -158,8 +167,8 @@ private slots:
     {
         TempDir dir;
         auto v = std::make_unique<TViewer>(ui, QString::fromStdString(dir.Path()));
-        const QStringList captions = {"&Armor", "&Weapons", "&Spells", "&Other", "&Equipment", "&Utilities",
-                                      "&Mana Blessing", "&Memo"};
+        const QStringList captions = {"&Armor",     "&Weapons",   "&Spells",        "&Other",
+                                      "&Equipment", "&Utilities", "&Mana Blessing", "&Memo"};
         QCOMPARE(Ctl<QTabWidget>(*v, "TDisplay")->count(), 8);
         for (int i = 0; i < 8; ++i) QCOMPARE(Ctl<QTabWidget>(*v, "TDisplay")->tabText(i), captions[i]);
         QCOMPARE(Ctl<QTabWidget>(*v, "TDisplay")->currentIndex(), 0);
@@ -225,7 +234,8 @@ private slots:
         auto v = Open(QString::fromStdString(dir.Path()));
         const char dp = v->DecimalSep();
         const auto real = [dp](const char* s) { return QString(s).replace('.', QChar(dp)); };
-        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0), QStringList({"Amber Boots", "Brass Ring", "bronze helm", "Zephyr Cloak"}));
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0),
+                 QStringList({"Amber Boots", "Brass Ring", "bronze helm", "Zephyr Cloak"}));
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 1, 1), QString("None"));
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 1, 2), real("0.5"));
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 1, 5), QString(""));
@@ -236,9 +246,12 @@ private slots:
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 0, 7), QString("2"));
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 3, 10), real("   9999.00"));
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstArmor"), 3, 6), QString(""));
-        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->model()->index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
-                 Qt::AlignRight);
-        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->model()->headerData(10, Qt::Horizontal).toString(), QString("Enc:AC Ratio"));
+        QCOMPARE(
+            Ctl<QTreeView>(*v, "lstArmor")->model()->index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                Qt::AlignRight,
+            Qt::AlignRight);
+        QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->model()->headerData(10, Qt::Horizontal).toString(),
+                 QString("Enc:AC Ratio"));
         QCOMPARE(Column(Ctl<QTreeView>(*v, "lstWeapons"), 0), QStringList({"Axe", "Bowstring Blade", "Long Sword"}));
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstWeapons"), 1, 1), QString("10-30"));
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstWeapons"), 1, 10), real("     -5.00"));
@@ -261,29 +274,37 @@ private slots:
         auto v = Open(QString::fromStdString(dir.Path()));
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmAsp")->toPlainText(), QString());
         auto* sel = Ctl<QTreeView>(*v, "lstArmor")->selectionModel();
-        sel->select(Ctl<QTreeView>(*v, "lstArmor")->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        sel->select(Ctl<QTreeView>(*v, "lstArmor")->model()->index(1, 0),
+                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmAsp")->toPlainText(), QString("Accuracy +5"));
-        sel->select(Ctl<QTreeView>(*v, "lstArmor")->model()->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        sel->select(Ctl<QTreeView>(*v, "lstArmor")->model()->index(0, 0),
+                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmAsp")->toPlainText(), QString("None"));
         // Clicking from one row to another leaves the second row's text.
-        const QRect r = Ctl<QTreeView>(*v, "lstArmor")->visualRect(Ctl<QTreeView>(*v, "lstArmor")->model()->index(1, 0));
+        const QRect r =
+            Ctl<QTreeView>(*v, "lstArmor")->visualRect(Ctl<QTreeView>(*v, "lstArmor")->model()->index(1, 0));
         QTest::mouseClick(Ctl<QTreeView>(*v, "lstArmor")->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmAsp")->toPlainText(), QString("Accuracy +5"));
         // A cleared selection shows the row that lost it.
-        sel->select(Ctl<QTreeView>(*v, "lstArmor")->model()->index(2, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        sel->select(Ctl<QTreeView>(*v, "lstArmor")->model()->index(2, 0),
+                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         sel->clearSelection();
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmAsp")->toPlainText(), QString("None"));
         auto* wsel = Ctl<QTreeView>(*v, "lstWeapons")->selectionModel();
-        wsel->select(Ctl<QTreeView>(*v, "lstWeapons")->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        wsel->select(Ctl<QTreeView>(*v, "lstWeapons")->model()->index(1, 0),
+                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmWsp")->toPlainText(), QString("Crits +10"));
         auto* ssel = Ctl<QTreeView>(*v, "lstDisplaySpell")->selectionModel();
-        ssel->select(Ctl<QTreeView>(*v, "lstDisplaySpell")->model()->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        ssel->select(Ctl<QTreeView>(*v, "lstDisplaySpell")->model()->index(0, 0),
+                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmSNotes")->toPlainText(),
                  QString("Damage (No AC)\nMin: 10 + level/5\n(Total:20 at level 50)\nMax: 20 + level\n"
                          "(Total:70 at level 50)\nEnergy = 200"));
-        ssel->select(Ctl<QTreeView>(*v, "lstDisplaySpell")->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        ssel->select(Ctl<QTreeView>(*v, "lstDisplaySpell")->model()->index(1, 0),
+                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         QCOMPARE(Ctl<QPlainTextEdit>(*v, "mmSNotes")->toPlainText(), QString());
-        QVERIFY(Ctl<QPlainTextEdit>(*v, "mmAsp")->isReadOnly() && Ctl<QPlainTextEdit>(*v, "mmWsp")->isReadOnly() && Ctl<QPlainTextEdit>(*v, "mmSNotes")->isReadOnly());
+        QVERIFY(Ctl<QPlainTextEdit>(*v, "mmAsp")->isReadOnly() && Ctl<QPlainTextEdit>(*v, "mmWsp")->isReadOnly() &&
+                Ctl<QPlainTextEdit>(*v, "mmSNotes")->isReadOnly());
     }
 
     void headerClicksSort()
@@ -293,13 +314,15 @@ private slots:
         auto v = Open(QString::fromStdString(dir.Path()));
         // Armour Type: ties broken by name in the same direction.
         ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 1);
-        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0), QStringList({"Amber Boots", "Zephyr Cloak", "Brass Ring", "bronze helm"}));
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0),
+                 QStringList({"Amber Boots", "Zephyr Cloak", "Brass Ring", "bronze helm"}));
         ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 1);
         QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorOrder(), Qt::DescendingOrder);
         // The header shows the sorted column and the direction the last click chose.
         QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorSection(), 1);
         QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorOrder(), Qt::DescendingOrder);
-        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0), QStringList({"bronze helm", "Brass Ring", "Zephyr Cloak", "Amber Boots"}));
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstArmor"), 0),
+                 QStringList({"bronze helm", "Brass Ring", "Zephyr Cloak", "Amber Boots"}));
         // Another column always starts ascending; empty Acc cells count as 0.
         ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 5);
         QCOMPARE(Ctl<QTreeView>(*v, "lstArmor")->header()->sortIndicatorOrder(), Qt::AscendingOrder);
@@ -321,8 +344,10 @@ private slots:
         ClickHeader(Ctl<QTreeView>(*v, "lstOther"), 2);
         QCOMPARE(Column(Ctl<QTreeView>(*v, "lstOther"), 0), QStringList({"Apple", "Heavy Barrel"}));
         // The selected row stays selected through a sort.
-        Ctl<QTreeView>(*v, "lstArmor")->selectionModel()->select(Ctl<QTreeView>(*v, "lstArmor")->model()->index(0, 0),
-                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        Ctl<QTreeView>(*v, "lstArmor")
+            ->selectionModel()
+            ->select(Ctl<QTreeView>(*v, "lstArmor")->model()->index(0, 0),
+                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         const QString selected = Cell(Ctl<QTreeView>(*v, "lstArmor"), 0, 0);
         ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 0);
         ClickHeader(Ctl<QTreeView>(*v, "lstArmor"), 0);
@@ -350,7 +375,8 @@ private slots:
                     const int width = list->columnWidth(c);
                     total += width;
                     const QString caption = m->headerData(c, Qt::Horizontal).toString();
-                    QVERIFY2(!m->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty(), qPrintable(caption));
+                    QVERIFY2(!m->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty(),
+                             qPrintable(caption));
                     QVERIFY2(list->header()->sectionSizeHint(c) <= width, qPrintable(caption));
                     if (caption == "Special") continue;  // free text, in full in its tool tip
                     for (int r = 0; r < m->rowCount(); ++r)
@@ -427,7 +453,8 @@ private slots:
         QVERIFY(ui.Details.value(0).contains("line 2"));
         QCOMPARE(v->Data().Items.size(), size_t{1});
         QCOMPARE(v->Data().Spells.size(), size_t{3});
-        for (QTreeView* list : {Ctl<QTreeView>(*v, "lstArmor"), Ctl<QTreeView>(*v, "lstWeapons"), Ctl<QTreeView>(*v, "lstOther"), Ctl<QTreeView>(*v, "lstDisplaySpell")})
+        for (QTreeView* list : {Ctl<QTreeView>(*v, "lstArmor"), Ctl<QTreeView>(*v, "lstWeapons"),
+                                Ctl<QTreeView>(*v, "lstOther"), Ctl<QTreeView>(*v, "lstDisplaySpell")})
             QCOMPARE(list->model()->rowCount(), 0);
         QVERIFY(v->Data().Loading);
         QVERIFY(QApplication::overrideCursor() == nullptr);
@@ -440,7 +467,8 @@ private slots:
     void badBytesShowInTheMessage()
     {
         TempDir dir;
-        dir.Write("Items.txt", ItemLine("Odd", {{4, std::string("1\0x\x01", 4)}}) + "\n");  // the field is trimmed of the last
+        dir.Write("Items.txt",
+                  ItemLine("Odd", {{4, std::string("1\0x\x01", 4)}}) + "\n");  // the field is trimmed of the last
         auto v = Open(QString::fromStdString(dir.Path()));
         QCOMPARE(ui.Errors, QStringList({QString::fromUtf16(u"'1\u2400x' is not a valid integer value")}));
     }
@@ -452,7 +480,8 @@ private slots:
         QVERIFY(ui.Errors.isEmpty());
         QVERIFY(ui.Messages.isEmpty());
         QVERIFY(!v->Data().Loading);
-        for (QTreeView* list : {Ctl<QTreeView>(*v, "lstArmor"), Ctl<QTreeView>(*v, "lstWeapons"), Ctl<QTreeView>(*v, "lstOther"), Ctl<QTreeView>(*v, "lstDisplaySpell")})
+        for (QTreeView* list : {Ctl<QTreeView>(*v, "lstArmor"), Ctl<QTreeView>(*v, "lstWeapons"),
+                                Ctl<QTreeView>(*v, "lstOther"), Ctl<QTreeView>(*v, "lstDisplaySpell")})
             QCOMPARE(list->model()->rowCount(), 0);
         // Each empty list says which file to put where.
         const QString folder = QDir::toNativeSeparators(v->DataDir());
