@@ -9,6 +9,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vantor {
 
 CompareWindow::CompareWindow(const QString& itemName, const std::vector<Comparison>& comparisons,
@@ -49,7 +51,11 @@ CompareWindow::CompareWindow(const QString& itemName, const std::vector<Comparis
             }
         }
     }
-    for (int c = 0; c < table->columnCount(); ++c) table->resizeColumnToContents(c);
+    int width = 0;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        table->resizeColumnToContents(c);
+        width += table->columnWidth(c);
+    }
     layout->addWidget(table, 1);
 
     // What the swap does to the set's encumbrance.
@@ -63,7 +69,8 @@ CompareWindow::CompareWindow(const QString& itemName, const std::vector<Comparis
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(560, 420);
+    // Wide enough for every column, within reason.
+    resize(std::clamp(width + 60, 560, 1100), 420);
 }
 
 }  // namespace vantor
