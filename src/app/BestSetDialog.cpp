@@ -1,6 +1,10 @@
 #include "app/BestSetDialog.h"
 
 #include "app/Bytes.h"
+#include "app/ScaleBook.h"
+#include "app/ScaleEditor.h"
+
+#include <QStringListModel>
 #include "app/UserInterface.h"
 #include "app/Widgets.h"
 #include "data/CodeTables.h"
@@ -27,37 +31,9 @@
 namespace vantor {
 namespace {
 
-// The weight boxes: name, caption (with its mnemonic), and the weight it sets.
-struct WeightBox {
-    const char* Name;
-    const char* Caption;
-    int32_t ScoreWeights::*Weight;
-};
-constexpr WeightBox kWeightBoxes[] = {
-    {"edtWeightAC", "&AC", &ScoreWeights::ArmourClass},       {"edtWeightDR", "&DR", &ScoreWeights::DamageResist},
-    {"edtWeightAcc", "Acc&uracy", &ScoreWeights::Accuracy},   {"edtWeightCrit", "C&rits", &ScoreWeights::Crits},
-    {"edtWeightStealth", "S&tealth", &ScoreWeights::Stealth}, {"edtWeightMR", "&MR", &ScoreWeights::MagicRes},
-    {"edtWeightDodge", "D&odge", &ScoreWeights::Dodge},       {"edtWeightMaxDmg", "Ma&x Dmg", &ScoreWeights::MaxDamage},
-};
-
-// Named weights for the eight boxes, in their order.
-struct Preset {
-    const char* Name;
-    std::array<int32_t, 8> Weights;  // hundredths
-};
-constexpr Preset kPresets[] = {
-    {"Armour: AC and DR", {100, 100, 0, 0, 0, 0, 0, 0}},
-    {"Fighter: hits and damage", {100, 100, 200, 200, 0, 0, 0, 300}},
-    {"Thief: stealth and dodge", {100, 0, 100, 0, 300, 0, 200, 0}},
-    {"Caster: magic resistance", {100, 100, 0, 0, 0, 300, 0, 0}},
-};
-
 const char* const kBounds[] = {"None", "Light", "Medium", "No limit"};
 
 QString Score(SetScore thousandths, char sep) { return FromBytes(ScoreText(thousandths, sep)); }
-
-// The caption of a weight box without its mnemonic, as a message names it.
-QString Plain(const char* caption) { return QString(caption).remove('&'); }
 
 }  // namespace
 
@@ -68,7 +44,7 @@ BestSetDialog::BestSetDialog(Page page, QWidget* parent) : QDialog(parent), page
     auto* layout = new QVBoxLayout(this);
     // What counts and how much; what stays and how heavy the set may be.
     auto* wants = new QGroupBox("What counts", this);
-    BuildWeights(new QGridLayout(wants));
+    BuildWeights(new QVBoxLayout(wants));
     auto* top = new QHBoxLayout;
     top->addWidget(wants, 1);
     top->addWidget(BuildLimits(), 1);
@@ -164,84 +140,70 @@ void BestSetDialog::ConnectButtons()
 
 BestSetDialog::~BestSetDialog() { StopSearch(); }
 
-void BestSetDialog::BuildWeights(QGridLayout* grid)
+void BestSetDialog::BuildWeights(QVBoxLayout* layout)
 {
-    const auto weightBox = [this](const char* name) {
-        QLineEdit* box = MakeEdit(this, name, "0",
-                                  "How much one point counts, with up to two decimals (1.5, 0.25); negative counts "
-                                  "against, 0 not at all.");
-        box->setFixedWidth(60);
-        return box;
-    };
-    for (size_t i = 0; i < std::size(kWeightBoxes); ++i) {
-        QLineEdit* box = weights_[i] = weightBox(kWeightBoxes[i].Name);
-        if (i < 2) box->setText("1");
-        AddLabelled(*grid, static_cast<int>(i / 2), static_cast<int>(i % 2) * 2, kWeightBoxes[i].Caption, box);
-    }
+    // The scale chosen, and any other to start from; what is typed can be kept as a scale.
+    auto* row = new QHBoxLayout;
     cbxBestPreset = new QComboBox(this);
     cbxBestPreset->setObjectName("cbxBestPreset");
-    cbxBestPreset->setToolTip("Fill the boxes above with a named choice of weights.");
-    for (const Preset& p : kPresets) cbxBestPreset->addItem(p.Name);
-    grid->addWidget(MakeBuddyLabel(this, "", "Pr&eset", cbxBestPreset), 4, 0);
-    grid->addWidget(cbxBestPreset, 4, 1, 1, 3);
-    connect(cbxBestPreset, &QComboBox::activated, this, [this](int i) {
-        for (size_t k = 0; k < weights_.size(); ++k)
-            weights_[k]->setText(
-                FromBytes(DecimalText(kPresets[static_cast<size_t>(i)].Weights[k], 2, page_.DecimalSep)));
-    });
+    cbxBestPreset->setToolTip("Fill the boxes below with a scale's weights and caps.");
+    cbxBestPreset->setModel(page_.Scales->Names());
+    cbxBestPreset->setCurrentIndex(static_cast<int>(page_.Scales->Active()));
+    btnBestSaveScale = MakeButton(this, "btnBestSaveScale", "Sa&ve as scale...", "Keep these weights and caps as a scale of your own.");
+    row->addWidget(MakeBuddyLabel(this, "", "Sc&ale", cbxBestPreset));
+    row->addWidget(cbxBestPreset, 1);
+    row->addWidget(btnBestSaveScale);
+    layout->addLayout(row);
+    editor_ = new ScaleEditor(page_.DecimalSep, this);
+    editor_->Show(page_.Scales->ActiveScale());
+    layout->addWidget(editor_, 1);
+    connect(cbxBestPreset, &QComboBox::activated, this,
+            [this](int i) { editor_->Show(page_.Scales->All()[static_cast<size_t>(i)]); });
+    connect(btnBestSaveScale, &QPushButton::clicked, this, [this] { SaveAsScale(); });
+}
 
-    // Every ability by name, with a weight (0: not counted).
-    tblAbilityWeights = new QTableWidget(0, 2, this);
-    tblAbilityWeights->setObjectName("tblAbilityWeights");
-    tblAbilityWeights->setHorizontalHeaderLabels({"Ability", "Weight"});
-    tblAbilityWeights->verticalHeader()->hide();
-    tblAbilityWeights->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    tblAbilityWeights->setToolTip("Any ability by name; type a weight beside it.");
-    tblAbilityWeights->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    tblAbilityWeights->setMaximumHeight(8 * (fontMetrics().height() + 6));
-    // One row a name; a weight counts for every code of that name.
-    std::map<std::string, QVariantList> codes;
-    for (int32_t code = 1; code <= 200; ++code) {
-        const std::string name = GetFlagName(code);
-        if (!name.empty() && name[0] != '?') codes[name] << code;
+void BestSetDialog::SaveAsScale()
+{
+    QString error;
+    std::optional<Scale> scale = editor_->Read("", error);
+    if (!scale) {
+        page_.Ui->ShowMessage(this, error);
+        return;
     }
-    for (const auto& [name, list] : codes) {
-        const int row = tblAbilityWeights->rowCount();
-        tblAbilityWeights->insertRow(row);
-        auto* caption = new QTableWidgetItem(FromBytes(name));
-        caption->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        caption->setData(Qt::UserRole, list);
-        tblAbilityWeights->setItem(row, 0, caption);
-        tblAbilityWeights->setItem(row, 1, new QTableWidgetItem("0"));
+    const QString name = page_.Ui->AskText(this, "Name the scale:", QString()).trimmed();
+    if (name.isEmpty()) return;
+    scale->Name = ToBytes(name);
+    if (page_.Scales->Find(scale->Name) >= 0) {
+        page_.Ui->ShowMessage(this, QString("A scale named \"%1\" is there already: choose another name.").arg(name));
+        return;
     }
-    grid->addWidget(tblAbilityWeights, 5, 0, 1, 4);
+    if (const std::string problem = ScaleProblem(*scale); !problem.empty()) {
+        page_.Ui->ShowMessage(this, FromBytes("The scale is not kept: " + problem));
+        return;
+    }
+    std::vector<Scale> players(page_.Scales->All().begin() + static_cast<ptrdiff_t>(BuiltInScales().size()),
+                               page_.Scales->All().end());
+    players.push_back(*scale);
+    if (!page_.Scales->SetPlayerScales(std::move(players), page_.Scales->ActiveScale().Name, error))
+        page_.Ui->ShowMessage(this, error);
+    cbxBestPreset->setCurrentIndex(page_.Scales->Find(scale->Name));
 }
 
 std::optional<BestSetQuestion> BestSetDialog::Question() const
 {
     BestSetQuestion q;
     q.Lists = page_.Lists;
-    QString bad;  // the first box that does not read, and what it holds
-    const auto weight = [&](const QString& box, const QString& text) {
-        const auto w = ReadWeight(ToBytes(text), page_.DecimalSep);
-        if (!w && bad.isEmpty())
-            bad = QString("The weight for \"%1\" does not read: \"%2\". Type a number with at most two decimals, such "
-                          "as 2, -1 or 1.5, no larger than 21474836.47 either way.")
-                      .arg(box, text);
-        return w.value_or(0);
-    };
-    for (size_t i = 0; i < weights_.size(); ++i)
-        q.Weights.*kWeightBoxes[i].Weight = weight(Plain(kWeightBoxes[i].Caption), weights_[i]->text());
-    for (int row = 0; row < tblAbilityWeights->rowCount(); ++row) {
-        const int32_t w = weight(tblAbilityWeights->item(row, 0)->text(), tblAbilityWeights->item(row, 1)->text());
-        if (w == 0) continue;
-        for (const QVariant& code : tblAbilityWeights->item(row, 0)->data(Qt::UserRole).toList())
-            q.Weights.Abilities[code.toInt()] = w;
-    }
-    if (!bad.isEmpty()) {
-        page_.Ui->ShowMessage(const_cast<BestSetDialog*>(this), bad);
+    QString error;
+    std::optional<Scale> scale = editor_->Read("", error);
+    if (!scale) {
+        page_.Ui->ShowMessage(const_cast<BestSetDialog*>(this), error);
         return std::nullopt;
     }
+    if (const std::string problem = ScaleProblem(*scale); !problem.empty() && problem.find("caps") != std::string::npos) {
+        page_.Ui->ShowMessage(const_cast<BestSetDialog*>(this), FromBytes("No search: " + problem));
+        return std::nullopt;
+    }
+    q.Weights = std::move(*scale);
     q.Bound = static_cast<LoadBound>(cbxBestBound->currentIndex());
     for (size_t s = 0; s < keep_.size(); ++s)
         if (keep_[s]->isChecked()) q.Kept[s] = page_.Picks[s];
@@ -291,6 +253,11 @@ void BestSetDialog::ShowAnswer()
         return;
     }
     const char sep = page_.DecimalSep;
+    // What each slot adds, in slot order: the score of the slots so far less the score before, so
+    // that the column adds up to the score even where a cap stops a total.
+    const ScoreTable table(asked_.Weights);
+    ChosenItems sofar{};
+    SetScore before = 0;
     for (int s = 0; s < kSlotCount; ++s) {
         const SlotList& list = (*page_.Lists)[static_cast<size_t>(s)];
         const int pick = answer_.Picks[static_cast<size_t>(s)];
@@ -298,7 +265,12 @@ void BestSetDialog::ShowAnswer()
         auto* row = new QTreeWidgetItem(lstBestSet);
         row->setText(0, SlotTable()[static_cast<size_t>(s)].Caption);
         row->setText(1, FromBytes(list.Text(pick)));
-        row->setText(2, item ? Score(ItemScore(*item, asked_.Weights), sep) : QString());
+        if (item) {
+            sofar[static_cast<size_t>(s)] = item;
+            const SetScore now = ScoreOf(table, sofar);
+            row->setText(2, Score(now - before, sep));
+            before = now;
+        }
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     }
     lstBestSet->resizeColumnToContents(0);

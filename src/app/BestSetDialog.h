@@ -26,6 +26,8 @@ class QVBoxLayout;
 namespace vantor {
 
 class IUserInterface;
+class ScaleBook;
+class ScaleEditor;
 
 class BestSetDialog : public QDialog {
 public:
@@ -37,6 +39,7 @@ public:
         int32_t MiscEncumbrance = 0;
         char DecimalSep = '.';
         IUserInterface* Ui = nullptr;                                  // says why a search does not start
+        ScaleBook* Scales = nullptr;                                   // the scale to start from, and to keep
         std::function<void(const std::array<int, kSlotCount>&)> Wear;  // as the player's picks
     };
 
@@ -48,7 +51,9 @@ public:
     bool Searching() const { return worker_ != nullptr; }
 
 private:
-    void BuildWeights(QGridLayout* grid);
+    void BuildWeights(QVBoxLayout* layout);
+    // "Save as scale...": the boxes as a scale of the player's, named as asked.
+    void SaveAsScale();
     QWidget* BuildLimits();
     void BuildAnswer(QVBoxLayout* layout);
     void ConnectButtons();
@@ -61,9 +66,9 @@ private:
     void reject() override;
 
     Page page_;
-    std::array<QLineEdit*, 8> weights_{};
+    ScaleEditor* editor_;
     QComboBox* cbxBestPreset;
-    QTableWidget* tblAbilityWeights;
+    QPushButton* btnBestSaveScale;
     QComboBox* cbxBestBound;
     std::array<QCheckBox*, kSlotCount> keep_{};
     QCheckBox* chkSameRing;

@@ -14,7 +14,7 @@
 namespace vantor {
 
 CompareWindow::CompareWindow(const QString& itemName, const std::vector<Comparison>& comparisons,
-                             const QStringList& wornNames, QWidget* parent)
+                             const QStringList& wornNames, const QString& scaleName, char decimalSep, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("dlgCompare");
@@ -59,13 +59,15 @@ CompareWindow::CompareWindow(const QString& itemName, const std::vector<Comparis
     layout->addWidget(table, 1);
 
     // What the swap does to the set's encumbrance.
-    QStringList lines;
+    QStringList lines, scores;
     for (const Comparison& c : comparisons) {
-        const QString change = FromBytes(CategoryChange(c));
-        lines << (comparisons.size() > 1 ? QString("On %1: %2").arg(SlotTable()[c.Target].Caption, change) : change);
+        const QString on = comparisons.size() > 1 ? QString("On %1: ").arg(SlotTable()[c.Target].Caption) : QString();
+        lines << on + FromBytes(CategoryChange(c));
+        if (const std::string score = ScoreChange(c, ToBytes(scaleName), decimalSep); !score.empty())
+            scores << on + FromBytes(score);
     }
-    QLabel* category = MakeLabel(this, "lblCompareCategory", lines.join('\n'));
-    layout->addWidget(category);
+    layout->addWidget(MakeLabel(this, "lblCompareCategory", lines.join('\n')));
+    layout->addWidget(MakeLabel(this, "lblCompareScore", scores.join('\n'), "The set's score under the active scale."));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -10,9 +10,10 @@ namespace vantor {
 
 class CompareWindow : public QDialog {
 public:
-    // names: the item's name and, per comparison, the worn item's ("*None*" for an empty slot).
+    // names: the item's name and, per comparison, the worn item's ("*None*" for an empty slot);
+    // scaleName: the scale the comparisons' scores are under.
     CompareWindow(const QString& itemName, const std::vector<Comparison>& comparisons, const QStringList& wornNames,
-                  QWidget* parent);
+                  const QString& scaleName, char decimalSep, QWidget* parent);
 };
 
 }  // namespace vantor

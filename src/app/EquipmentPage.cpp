@@ -5,6 +5,7 @@
 #include "app/CharacterPanel.h"
 #include "app/EquipmentReadouts.h"
 #include "app/EventGuard.h"
+#include "app/ScalePicker.h"
 #include "app/SetFileIO.h"
 #include "app/UserInterface.h"
 #include "app/Widgets.h"
@@ -31,15 +32,15 @@
 
 namespace vantor {
 EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* parent)
-    : QWidget(parent), data_(context.Data), character_(context.Character), ui_(context.Ui), events_(context.Events),
-      links_(std::move(links)), decimalSep_(context.DecimalSep)
+    : QWidget(parent), data_(context.Data), character_(context.Character), ui_(context.Ui), scales_(context.Scales),
+      events_(context.Events), links_(std::move(links)), decimalSep_(context.DecimalSep)
 {
     setObjectName("Equipment");
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     slots_ = new SlotPanel(events_, this);
     layout->addWidget(slots_, 1);
-    layout->addWidget(BuildSidePanel());
+    layout->addWidget(BuildSidePanel(context));
     OpenDialog1.Filter = SaveDialog1.Filter = "Equiment files (*.kreq)|*.kreq";
     ConnectHandlers();
     SetTabOrder();
@@ -75,13 +76,14 @@ void EquipmentPage::SetTabOrder()
     for (size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
-QWidget* EquipmentPage::BuildSidePanel()
+QWidget* EquipmentPage::BuildSidePanel(const PageContext& context)
 {
     auto* panel = new QWidget(this);
     panel->setFixedWidth(320);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(BuildButtons(panel));
+    column->addWidget(new ScalePicker(context.Scales, context.Ui, context.DecimalSep, panel));
     readouts_ = new EquipmentReadouts(events_, decimalSep_, panel);
     column->addWidget(readouts_, 1);
     return panel;
@@ -120,10 +122,12 @@ void EquipmentPage::ShowWorn()
 void EquipmentPage::btnLeqtabClick()
 {
     SlotList swing;
+    filter_.reset();
     slots_->Fill(data_.Items, {}, &swing);
-    ShowWorn();
     links_.SwingWeaponsFilled(std::move(swing));
 }
+
+bool EquipmentPage::InSlotLists(const TItem& item) const { return !filter_ || MetClassFilter(item, *filter_); }
 
 void EquipmentPage::btnEqFilterClick()
 {
@@ -199,6 +203,7 @@ void EquipmentPage::btnBestSetClick()
     page.MiscEncumbrance = ReadStartValues(in.MiscEnc, in.MiscAC).Encumbrance;
     page.DecimalSep = decimalSep_;
     page.Ui = &ui_;
+    page.Scales = &scales_;
     page.Wear = [this](const SlotPanel::Picks& picks) { events_.Run([this, &picks] { ChooseSet(picks); }); };
     auto* dialog = new BestSetDialog(std::move(page), window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -277,11 +282,13 @@ void EquipmentPage::btnLoadClick()
     character_.RestoreProfile(ReadSavedProfile(lines));
     links_.FilterAll();
     std::exception_ptr failed;
-    try {
-        for (const std::string& line : lines) ApplySavedLine(line);
-    } catch (...) {
-        failed = std::current_exception();
-    }
+    slots_->Quietly([&] {
+        try {
+            for (const std::string& line : lines) ApplySavedLine(line);
+        } catch (...) {
+            failed = std::current_exception();
+        }
+    });
     cbxHeadChange();
     if (failed) std::rethrow_exception(failed);
 }

@@ -6,10 +6,12 @@
 #include "app/PageContext.h"
 #include "app/SlotPanel.h"
 #include "equipment/Compare.h"
+#include "filters/Profile.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 class QCheckBox;
@@ -25,6 +27,7 @@ class CharacterPanel;
 class EquipmentReadouts;
 class EventGuard;
 class IUserInterface;
+class ScaleBook;
 
 // An open or save dialog of the page: its filter text and initial folder.
 struct FileDialogSettings {
@@ -71,13 +74,15 @@ public:
     ChosenItems Chosen() const { return slots_->Chosen(); }
     SlotPanel::Picks Picks() const { return slots_->Current(); }
     SetInputs Inputs() const;
+    // Whether the slot lists hold the item: all items, or those the equipment filter let in.
+    bool InSlotLists(const TItem& item) const;
     // Chooses an entry in every slot, as the player's picks would, then adds the set up.
     void ChooseSet(const SlotPanel::Picks& picks);
     // One line of a set file: every slot or input it names takes the value after its "=".
     void ApplySavedLine(const std::string& line);
 
 private:
-    QWidget* BuildSidePanel();
+    QWidget* BuildSidePanel(const PageContext& context);
     QGridLayout* BuildButtons(QWidget* panel);
     void ConnectHandlers();
     void SetTabOrder();
@@ -89,10 +94,12 @@ private:
     const LoadedData& data_;
     CharacterPanel& character_;
     IUserInterface& ui_;
+    ScaleBook& scales_;
     EventGuard& events_;
     Links links_;
     char decimalSep_;
     SlotPanel* slots_;
+    std::optional<Profile> filter_;  // the character the slot lists were narrowed to; none: all items
     FileDialogSettings OpenDialog1;
     FileDialogSettings SaveDialog1;
 

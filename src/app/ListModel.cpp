@@ -1,15 +1,21 @@
 #include "app/ListModel.h"
 
 #include "app/Bytes.h"
+#include "equipment/Gains.h"
 #include "filters/Sorting.h"
 
+#include <QColor>
 #include <QFont>
 
 #include <algorithm>
 
 namespace vantor {
 
-ListModel::ListModel(ListKind kind, QObject* parent) : QAbstractTableModel(parent), columns_(Columns(kind)) {}
+ListModel::ListModel(ListKind kind, QObject* parent) : QAbstractTableModel(parent), columns_(Columns(kind))
+{
+    for (size_t c = 0; c < columns_.size(); ++c)
+        if (columns_[c].Kind == ColumnKind::Computed) computed_ = static_cast<int>(c);
+}
 
 int ListModel::rowCount(const QModelIndex& parent) const
 {
@@ -36,6 +42,13 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
     const ColumnDef& column = columns_[static_cast<size_t>(index.column())];
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQt(column.Alignment));
+    if (index.column() == computed_ && static_cast<size_t>(index.row()) < gains_.size()) {
+        const auto& gain = gains_[static_cast<size_t>(index.row())];
+        if (role == Qt::ForegroundRole && gain && *gain > 0) return QColor(0, 110, 0);
+        if (role == Qt::DisplayRole && gain)
+            return FromBytes(GainText(*gain, rows_[static_cast<size_t>(index.row())].DecimalSep()));
+        if (role == Qt::DisplayRole) return QString();
+    }
     if (role == Qt::FontRole) {
         if (!IsWorn(rows_[static_cast<size_t>(index.row())].Item())) return {};
         QFont bold;
@@ -68,6 +81,7 @@ void ListModel::Append(ListRow&& row)
     const int at = rowCount();
     beginInsertRows(QModelIndex(), at, at);
     rows_.push_back(std::move(row));
+    gains_.push_back(gainOf_ && rows_.back().Item() ? gainOf_(*rows_.back().Item()) : std::nullopt);
     endInsertRows();
 }
 
@@ -75,7 +89,26 @@ void ListModel::SwapRows(std::vector<ListRow>& rows)
 {
     if (updating_ == 0) beginResetModel();
     rows_.swap(rows);
-    if (updating_ == 0) endResetModel();
+    if (updating_ == 0) {
+        WorkOutGains();
+        endResetModel();
+    }
+}
+
+void ListModel::SetGains(GainOf gainOf)
+{
+    if (computed_ < 0) return;
+    gainOf_ = std::move(gainOf);
+    WorkOutGains();
+    if (!rows_.empty()) emit dataChanged(index(0, computed_), index(rowCount() - 1, computed_));
+}
+
+void ListModel::WorkOutGains()
+{
+    gains_.assign(rows_.size(), std::nullopt);
+    if (!gainOf_) return;
+    for (size_t r = 0; r < rows_.size(); ++r)
+        if (const TItem* item = rows_[r].Item()) gains_[r] = gainOf_(*item);
 }
 
 void ListModel::Clear()
@@ -91,6 +124,9 @@ void ListModel::Reorder(const std::vector<size_t>& order)
     std::vector<int> newPosition(rows_.size());
     for (size_t i = 0; i < order.size(); ++i) newPosition[order[i]] = static_cast<int>(i);
     ApplyOrder(rows_, order);
+    std::vector<std::optional<__int128>> gains(gains_.size());
+    for (size_t i = 0; i < order.size() && order[i] < gains_.size(); ++i) gains[i] = gains_[order[i]];
+    gains_.swap(gains);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
@@ -107,7 +143,9 @@ void ListModel::BeginUpdate()
 
 void ListModel::EndUpdate()
 {
-    if (--updating_ == 0) endResetModel();
+    if (--updating_ > 0) return;
+    WorkOutGains();
+    endResetModel();
 }
 
 void ListModel::SetWorn(std::vector<const TItem*> worn)

@@ -33,6 +33,14 @@ public:
     // selections and other kept positions follow their rows.
     void Reorder(const std::vector<size_t>& order);
 
+    // The computed column (the gain of wearing the row's item): worked out by gainOf for every row,
+    // now and whenever rows come; an item without one shows an empty cell.
+    using GainOf = std::function<std::optional<__int128>(const TItem&)>;
+    void SetGains(GainOf gainOf);
+    const std::vector<std::optional<__int128>>& Gains() const { return gains_; }
+    bool HasComputedColumn() const { return computed_ >= 0; }
+    int ComputedColumn() const { return computed_; }
+
     // Rows of these items show in bold (the items worn in the equipment slots).
     void SetWorn(std::vector<const TItem*> worn);
     bool IsWorn(const TItem* item) const;
@@ -46,8 +54,13 @@ public:
     void EndUpdate();
 
 private:
+    void WorkOutGains();
+
     std::vector<ColumnDef> columns_;
     std::vector<ListRow> rows_;
+    int computed_ = -1;  // the computed column, if the list has one
+    GainOf gainOf_;
+    std::vector<std::optional<__int128>> gains_;  // by row
     int updating_ = 0;
     std::vector<const TItem*> worn_;  // at most sixteen, sorted
 };

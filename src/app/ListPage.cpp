@@ -4,6 +4,7 @@
 #include "app/CharacterPanel.h"
 #include "app/EventGuard.h"
 #include "app/ListView.h"
+#include "app/ScalePicker.h"
 #include "app/UserInterface.h"
 #include "app/Widgets.h"
 #include "filters/Find.h"
@@ -33,12 +34,12 @@ ListPage::ListPage(ListKind kind, const ListPageNames& names, const PageContext&
     setObjectName(names.Page);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    if (names.Find) BuildSearchStrip(names);
+    if (names.Find) BuildSearchStrip(names, context);
     BuildList(names);
     BuildActions();
 }
 
-void ListPage::BuildSearchStrip(const ListPageNames& names)
+void ListPage::BuildSearchStrip(const ListPageNames& names, const PageContext& context)
 {
     auto* strip = new QHBoxLayout;
     auto* filterPanel = new QWidget(this);
@@ -60,6 +61,8 @@ void ListPage::BuildSearchStrip(const ListPageNames& names)
     buttonRow_ = new QHBoxLayout;
     buttonRow_->addStretch(1);
     right->addLayout(buttonRow_);
+    // The lists with a gain column show the scale the gains are worked out by.
+    if (rows_->HasComputedColumn()) right->addWidget(new ScalePicker(context.Scales, context.Ui, context.DecimalSep, this));
     right->addStretch(1);
     strip->addLayout(right);
     static_cast<QVBoxLayout*>(layout())->addLayout(strip);
@@ -231,7 +234,16 @@ void ListPage::Refill(const std::function<void()>& addRows, bool sortAfterFailur
 
 std::vector<size_t> ListPage::OrderOf(const std::vector<ListRow>& rows) const
 {
+    // The gain column by the gains the model holds for its rows; the others by their cells.
+    if (rows_->HasComputedColumn() && sort_.Column == rows_->ComputedColumn() && &rows == &rows_->Rows() && !data_.Loading)
+        return SortOrderByKeys(rows_->Gains(), sort_.Descending);
     return SortOrder(rows, rows_->ColumnDefs(), sort_, data_.Loading);
+}
+
+void ListPage::ShowGains(ListModel::GainOf gainOf)
+{
+    rows_->SetGains(std::move(gainOf));
+    if (rows_->HasComputedColumn() && sort_.Column == rows_->ComputedColumn()) Sort();
 }
 
 void ListPage::Sort()

@@ -80,6 +80,9 @@ public:
     void SortByName() { sort_ = {0, false}; }
     // Puts the rows in the order of the list's sort state.
     void Sort();
+    // The gain column shows what gainOf works out for each row, and the list follows it when it
+    // is sorted by it.
+    void ShowGains(ListModel::GainOf gainOf);
 
     // Handlers: a header click (lstArmorColumnClick and its kin), a row gaining or losing the
     // selection (lstArmorSelectItem ...), "&Find" (btnFFAClick ...) and "&Next" (btnFindClick ...).
@@ -108,7 +111,7 @@ protected:
     const CharacterPanel& character_;
 
 private:
-    void BuildSearchStrip(const ListPageNames& names);
+    void BuildSearchStrip(const ListPageNames& names, const PageContext& context);
     void BuildList(const ListPageNames& names);
     void BuildActions();
     // Sizes the columns to rows that came since they were last sized.

@@ -1,6 +1,6 @@
 #pragma once
 // What every page of the window is built with: the error guard, the boxes and clipboard, the
-// loaded records, the character of the top panel and the system's decimal separator.
+// loaded records, the character of the top panel, the scales and the system's decimal separator.
 
 #include "app/LoadedData.h"
 
@@ -9,12 +9,14 @@ namespace vantor {
 class CharacterPanel;
 class EventGuard;
 class IUserInterface;
+class ScaleBook;
 
 struct PageContext {
     EventGuard& Events;
     IUserInterface& Ui;
     LoadedData& Data;  // written only by the load, and by the blessing page's durations
     CharacterPanel& Character;
+    ScaleBook& Scales;  // what the player values: the gains, the comparisons, the best set
     char DecimalSep;
 };
 

@@ -32,15 +32,37 @@ void SlotPanel::OnPick(const std::function<void()>& picked)
 
 void SlotPanel::OnChange(const std::function<void()>& changed)
 {
-    for (QComboBox* box : boxes_) connect(box, &QComboBox::currentIndexChanged, this, changed);
+    changed_ = changed;
+    for (QComboBox* box : boxes_)
+        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+            if (!quiet_ && changed_) changed_();
+        });
+}
+
+void SlotPanel::Quietly(const std::function<void()>& change)
+{
+    const bool outer = !quiet_;
+    quiet_ = true;
+    try {
+        change();
+    } catch (...) {
+        if (outer) quiet_ = false;
+        if (outer && changed_) changed_();
+        throw;
+    }
+    if (!outer) return;
+    quiet_ = false;
+    if (changed_) changed_();
 }
 
 void SlotPanel::Fill(const ItemList& items, const std::function<bool(const TItem&)>& usable, SlotList* swing)
 {
-    for (SlotListModel* m : models_) m->BeginRefill();
-    FillSlotLists(items, usable, lists_, swing);
-    for (SlotListModel* m : models_) m->EndRefill();
-    for (QComboBox* box : boxes_) box->setCurrentIndex(0);
+    Quietly([&] {
+        for (SlotListModel* m : models_) m->BeginRefill();
+        FillSlotLists(items, usable, lists_, swing);
+        for (SlotListModel* m : models_) m->EndRefill();
+        for (QComboBox* box : boxes_) box->setCurrentIndex(0);
+    });
 }
 
 ChosenItems SlotPanel::Chosen() const
@@ -59,7 +81,9 @@ SlotPanel::Picks SlotPanel::Current() const
 
 void SlotPanel::Choose(const Picks& picks)
 {
-    for (size_t s = 0; s < kSlotCount; ++s) boxes_[s]->setCurrentIndex(picks[s]);
+    Quietly([&] {
+        for (size_t s = 0; s < kSlotCount; ++s) boxes_[s]->setCurrentIndex(picks[s]);
+    });
 }
 
 int SlotPanel::EntryOfNumber(Slot slot, int32_t number) const

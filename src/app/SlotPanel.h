@@ -37,11 +37,15 @@ public:
     Picks Current() const;
     // Shows these entries, as the player's picks would (no handler runs).
     void Choose(const Picks& picks);
+    // Runs change, which may change many slots, with one change told at the end.
+    void Quietly(const std::function<void()>& change);
     // The entry of the slot's list whose item has this number; 0 for none.
     int EntryOfNumber(Slot slot, int32_t number) const;
 
 private:
     SlotLists lists_;
+    std::function<void()> changed_;
+    bool quiet_ = false;
     std::array<SlotListModel*, kSlotCount> models_{};
     std::array<QComboBox*, kSlotCount> boxes_{};
     EventGuard& events_;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace vantor {
@@ -38,6 +40,11 @@ QString QtUserInterface::SaveFileName(QWidget* parent, const QString& filter, co
 bool QtUserInterface::Confirm(QWidget* parent, const QString& text)
 {
     return QMessageBox::question(parent, QApplication::applicationDisplayName(), text) == QMessageBox::Yes;
+}
+
+QString QtUserInterface::AskText(QWidget* parent, const QString& question, const QString& text)
+{
+    return QInputDialog::getText(parent, QApplication::applicationDisplayName(), question, QLineEdit::Normal, text);
 }
 
 bool QtUserInterface::ClipboardHasText() { return !QApplication::clipboard()->text().isEmpty(); }

@@ -21,6 +21,8 @@ public:
     virtual QString SaveFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool Confirm(QWidget* parent, const QString& text) = 0;
+    // A line of text the player types (a name), starting from text; empty when cancelled.
+    virtual QString AskText(QWidget* parent, const QString& question, const QString& text) = 0;
     virtual bool ClipboardHasText() = 0;
     virtual QString ClipboardText() = 0;
     virtual void SetClipboardText(const QString& text) = 0;
@@ -34,6 +36,7 @@ public:
     QString OpenFileName(QWidget* parent, const QString& filter, const QString& folder) override;
     QString SaveFileName(QWidget* parent, const QString& filter, const QString& folder) override;
     bool Confirm(QWidget* parent, const QString& text) override;
+    QString AskText(QWidget* parent, const QString& question, const QString& text) override;
     bool ClipboardHasText() override;
     QString ClipboardText() override;
     void SetClipboardText(const QString& text) override;

@@ -9,10 +9,12 @@
 #include "app/LoadWindow.h"
 #include "app/ManaBlessingPage.h"
 #include "app/PageContext.h"
+#include "app/ScaleBook.h"
 #include "app/UtilitiesPage.h"
 #include "app/Widgets.h"
 #include "data/DataFile.h"
 #include "data/Errors.h"
+#include "equipment/Gains.h"
 #include "lists/ItemDump.h"
 #include "lists/LoadRecords.h"
 
@@ -26,6 +28,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
@@ -35,8 +38,11 @@ namespace vantor {
 
 TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
     : QMainWindow(parent), ui_(ui), events_([this](std::exception_ptr e) { ShowError(e); }),
-      decimalSep_(SystemDecimalSeparator())
+      scales_(new ScaleBook(settings_, this)), decimalSep_(SystemDecimalSeparator())
 {
+    // The player's settings first: the pages start with the scale chosen last.
+    settings_.Load();
+    scales_->Load();
     setObjectName("Viewer");
     setWindowTitle("Vantor Viewer");
     resize(710, 560);
@@ -55,6 +61,7 @@ TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
 
     FormCreate();
     if (!dataDir.isEmpty()) dataDir_ = dataDir.endsWith('/') ? dataDir : dataDir + '/';
+    if (!settings_.Notice().isEmpty()) statusBar()->showMessage(settings_.Notice());
     qApp->installEventFilter(this);
 }
 
@@ -73,7 +80,7 @@ void TViewer::BuildPages()
     TDisplay->setObjectName("TDisplay");
     TDisplay->setUsesScrollButtons(false);
     TDisplay->setElideMode(Qt::ElideNone);
-    const PageContext context{events_, ui_, data_, *panel_, decimalSep_};
+    const PageContext context{events_, ui_, data_, *panel_, *scales_, decimalSep_};
     BuildListPages(context);
     EquipmentPage::Links equipment;
     equipment.SwingWeaponsFilled = [this](SlotList&& weapons) { utilitiesPage_->FillSwingWeapons(std::move(weapons)); };
@@ -86,6 +93,7 @@ void TViewer::BuildPages()
         const std::vector<const TItem*> worn(chosen.begin(), chosen.end());
         armorPage_->Rows().SetWorn(worn);
         weaponsPage_->Rows().SetWorn(worn);
+        ShowGains();
     };
     equipmentPage_ = new EquipmentPage(context, std::move(equipment), TDisplay);
     utilitiesPage_ = new UtilitiesPage(context, TDisplay);
@@ -139,6 +147,7 @@ void TViewer::LinkPages()
     actions.AgilityText = [this] { return utilitiesPage_->AgilityText(); };
     actions.SetAgility = [this](const QString& text) { utilitiesPage_->SetAgility(text); };
     panel_->SetActions(std::move(actions));
+    scales_->OnChange([this] { ShowGains(); });
     panel_->OnStrengthChange([this] { equipmentPage_->edtStrengthChange(); });
     panel_->OnLevelChange([this] { utilitiesPage_->edtAlvlChange(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -148,6 +157,15 @@ void TViewer::LinkPages()
     std::vector<QWidget*> order = panel_->TabOrder();
     order.push_back(TDisplay);
     for (size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+void TViewer::ShowGains()
+{
+    const auto table = std::make_shared<GainTable>(scales_->ActiveScale(), equipmentPage_->Chosen(),
+                                                   [this](const TItem& item) { return equipmentPage_->InSlotLists(item); });
+    const ListModel::GainOf gainOf = [table](const TItem& item) { return table->GainOf(item); };
+    armorPage_->ShowGains(gainOf);
+    weaponsPage_->ShowGains(gainOf);
 }
 
 void TViewer::CompareWithWorn(const TItem& item)
@@ -161,10 +179,12 @@ void TViewer::CompareWithWorn(const TItem& item)
     std::vector<Comparison> comparisons;
     QStringList worn;
     for (const Slot s : targets) {
-        comparisons.push_back(vantor::CompareWithWorn(item, s, chosen, equipmentPage_->Inputs(), decimalSep_));
+        comparisons.push_back(
+            vantor::CompareWithWorn(item, s, chosen, equipmentPage_->Inputs(), decimalSep_, &scales_->ActiveScale()));
         worn << (chosen[s] ? FromBytes(chosen[s]->Name) : QString("*None*"));
     }
-    auto* window = new CompareWindow(FromBytes(item.Name), comparisons, worn, this);
+    auto* window = new CompareWindow(FromBytes(item.Name), comparisons, worn, FromBytes(scales_->ActiveScale().Name),
+                                     decimalSep_, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }
@@ -266,6 +286,8 @@ void TViewer::ClearLists()
     int i = 0;
     for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_, otherPage_, spellsPage_})
         page->SwapRows(old->Rows[i++]);
+    // The gains weigh the set of the records about to go: none until the new set is chosen.
+    for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_}) page->ShowGains(nullptr);
     old->Items = std::move(data_.Items);
     data_.Items.clear();
     old->Spells = std::move(data_.Spells);

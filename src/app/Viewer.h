@@ -4,6 +4,7 @@
 
 #include "app/EventGuard.h"
 #include "app/LoadedData.h"
+#include "app/Settings.h"
 #include "app/UserInterface.h"
 #include "lists/ListRows.h"
 
@@ -23,6 +24,7 @@ class CharacterPanel;
 class EquipmentPage;
 class ListPage;
 class ManaBlessingPage;
+class ScaleBook;
 class SpellsPage;
 class UtilitiesPage;
 class WeaponsPage;
@@ -87,11 +89,15 @@ private:
     void DisplayOther(std::vector<ListRow>& rows);
     // "Compare with worn" on the armour and weapons lists: a window beside the item.
     void CompareWithWorn(const TItem& item);
+    // The gain columns, for the set the slots hold under the active scale.
+    void ShowGains();
     void ShowError(std::exception_ptr error);
     QPushButton* FindButtonOfCurrentPage() const;
 
     IUserInterface& ui_;
     EventGuard events_;
+    SettingsStore settings_;
+    ScaleBook* scales_;
     LoadedData data_;
     FindPosition find_;
     QString dataDir_;

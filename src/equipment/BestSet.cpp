@@ -13,10 +13,14 @@ constexpr int64_t kMin32 = std::numeric_limits<int32_t>::min(), kMax32 = std::nu
 
 bool Fits32(int64_t v) { return v >= kMin32 && v <= kMax32; }
 
+// The capped totals of a choice or a partial set, in tenths, one per capped dimension of the scale.
+using Capped = std::array<int64_t, kMaxCaps>;
+
 // What one unit of the search (a slot, or both fingers together) may take.
 struct Choice {
     int64_t Load = 0, Bonus = 0;
-    SetScore Score = 0;
+    SetScore Score = 0;  // of the dimensions without a cap
+    Capped Totals{};     // of the capped ones
     int First = 0, Second = -1;  // entries of the unit's slot(s)
 };
 
@@ -24,6 +28,7 @@ struct Choice {
 struct Partial {
     int64_t Load = 0, Bonus = 0;
     SetScore Score = 0;
+    Capped Totals{};
     int Parent = -1, Choice = -1;
 };
 
@@ -48,35 +53,55 @@ Extent ExtentOf(const std::vector<Choice>& choices)
 }
 
 // Keeps what nothing else beats: sorted by load, then larger bonus, then higher score; an entry is
-// dropped when one before it has as much bonus and as high a score (equal ones: the first stays).
+// dropped when one before it has as much bonus and as high a score (equal ones: the first stays),
+// and capped totals as good: each as high, or, for a total weighed against (better[k] < 0), as low.
 // When bonuses cannot be compared (an overflow edge lies within reach), only entries of equal load
 // and bonus are compared. With layers > 1 the frontier of what is left is kept too, and so on.
 template <class T>
-std::vector<T> Frontier(std::vector<T> all, bool compareBonus, int layers = 1)
+std::vector<T> Frontier(std::vector<T> all, bool compareBonus, const std::vector<int>& better, int layers = 1)
 {
-    std::stable_sort(all.begin(), all.end(), [](const T& a, const T& b) {
+    const auto totalsAsGood = [&better](const T& y, const T& x) {
+        for (size_t k = 0; k < better.size(); ++k)
+            if (better[k] > 0 ? y.Totals[k] < x.Totals[k] : y.Totals[k] > x.Totals[k]) return false;
+        return true;
+    };
+    std::stable_sort(all.begin(), all.end(), [&](const T& a, const T& b) {
         if (a.Load != b.Load) return a.Load < b.Load;
         if (a.Bonus != b.Bonus) return a.Bonus > b.Bonus;
-        return a.Score > b.Score;
+        if (a.Score != b.Score) return a.Score > b.Score;
+        for (size_t k = 0; k < better.size(); ++k)  // the better totals first, one after another
+            if (a.Totals[k] != b.Totals[k]) return better[k] > 0 ? a.Totals[k] > b.Totals[k] : a.Totals[k] < b.Totals[k];
+        return false;
     });
     std::vector<T> kept;
     for (int layer = 0; layer < layers && !all.empty(); ++layer) {
         std::vector<T> rest;
         std::map<int64_t, SetScore> stairs;  // bonus -> best score, scores falling as bonus rises
-        const T* previous = nullptr;
+        const size_t first = kept.size();
         for (const T& x : all) {
+            // Beaten on load, bonus and score by an entry kept; with capped totals, by one whose
+            // totals are as good as well.
             bool beaten;
             if (compareBonus) {
                 const auto at = stairs.lower_bound(x.Bonus);
                 beaten = at != stairs.end() && at->second >= x.Score;
             } else {
-                beaten = previous && previous->Load == x.Load && previous->Bonus == x.Bonus;
+                beaten = kept.size() > first && kept.back().Load == x.Load && kept.back().Bonus == x.Bonus;
+            }
+            if (beaten && !better.empty()) {
+                beaten = false;
+                for (size_t i = kept.size(); i-- > first && !beaten;) {
+                    const T& y = kept[i];
+                    const bool ahead = compareBonus ? y.Bonus >= x.Bonus && y.Score >= x.Score
+                                                    : y.Load == x.Load && y.Bonus == x.Bonus && y.Score >= x.Score;
+                    beaten = ahead && totalsAsGood(y, x);
+                }
             }
             if (beaten) {
                 rest.push_back(x);
                 continue;
             }
-            previous = &kept.emplace_back(x);
+            kept.push_back(x);
             if (compareBonus) {
                 auto at = stairs.upper_bound(x.Bonus);
                 while (at != stairs.begin() && std::prev(at)->second <= x.Score) stairs.erase(std::prev(at));
@@ -144,10 +169,40 @@ private:
     bool byLoad_ = false;
 };
 
+// What the units from u on can do to each capped total: raise it by at most Rise, lower it by at
+// most Fall (both of the choices' extremes summed), so that a total past its cap by more than Fall
+// can be kept as cap + Fall.
+struct Rest {
+    std::vector<Capped> Rise, Fall, Least;  // Least: the lowest the units can add (Fall's sign turned)
+
+    Rest(const std::vector<std::vector<Choice>>& units, size_t caps)
+        : Rise(units.size() + 1), Fall(units.size() + 1), Least(units.size() + 1)
+    {
+        for (size_t u = units.size(); u-- > 0;)
+            for (size_t k = 0; k < caps; ++k) {
+                int64_t most = units[u].front().Totals[k], least = most;
+                for (const Choice& c : units[u]) {
+                    most = std::max(most, c.Totals[k]);
+                    least = std::min(least, c.Totals[k]);
+                }
+                Rise[u][k] = Rise[u + 1][k] + most;
+                Least[u][k] = Least[u + 1][k] + least;
+                Fall[u][k] = Fall[u + 1][k] + std::max<int64_t>(0, -least);
+            }
+    }
+};
+
 class Search {
 public:
-    Search(const BestSetQuestion& q, const SearchProgress& progress) : q_(q), progress_(progress)
+    Search(const BestSetQuestion& q, const SearchProgress& progress)
+        : q_(q), progress_(progress), table_(q.Weights)
     {
+        for (size_t d = 0; d < table_.Dimensions(); ++d)
+            if (table_.CapOf(d)) {
+                capped_.push_back(d);
+                better_.push_back(table_.WeightOf(d) > 0 ? 1 : -1);
+                better_each_positive_ = better_each_positive_ && table_.WeightOf(d) > 0;
+            }
         const SlotLists& lists = *q.Lists;
         const auto kept = [&](int s) { return q.Kept[static_cast<size_t>(s)].has_value(); };
         std::array<std::vector<Choice>, kSlotCount> singles;
@@ -185,6 +240,7 @@ public:
     }
 
     size_t Units() const { return units_.size(); }
+    bool HasCaps() const { return !capped_.empty(); }
 
     // The best set, with the choice of unit `without` barred from it (none when without is -1),
     // if one scores at least floor. Nothing when none does or the search was stopped.
@@ -196,9 +252,34 @@ public:
             for (const Choice& c : units_[u].All)
                 if (static_cast<int>(u) != without || !SameSet(c, *barred, units_[u])) taken[u].push_back(c);
             if (taken[u].empty()) return std::nullopt;
-            taken[u] = Frontier(std::move(taken[u]), compareBonus_);
+            taken[u] = Frontier(std::move(taken[u]), compareBonus_, better_);
         }
         const Ceiling ceiling(taken, compareBonus_ && q_.Bound != LoadBound::NoLimit);
+        const Rest rest(taken, capped_.size());
+        // With caps all weighed for, more ceilings: a capped total's share w x min(T, cap) is at
+        // most l x T + (w - l) x cap for any l from 0 to w, a sum over the items again. Each l
+        // gives a ceiling; the least of them bounds a partial set. (w, w/2, w/4, w/8.)
+        struct Lagrange {
+            std::vector<int32_t> Weights;  // l for each capped total
+            Ceiling Table;
+            SetScore Rest;  // the sum of (w - l) x cap
+        };
+        std::vector<Lagrange> lagrange;
+        if (!capped_.empty() && better_each_positive_) {
+            for (const int shift : {0, 1, 2, 3}) {
+                std::vector<std::vector<Choice>> scored = taken;
+                std::vector<int32_t> l(capped_.size());
+                SetScore restOfCaps = 0;
+                for (size_t k = 0; k < capped_.size(); ++k) {
+                    l[k] = table_.WeightOf(capped_[k]) / (1 << shift);
+                    restOfCaps += SetScore{table_.WeightOf(capped_[k]) - l[k]} * *table_.CapOf(capped_[k]);
+                }
+                for (auto& unit : scored)
+                    for (Choice& c : unit)
+                        for (size_t k = 0; k < capped_.size(); ++k) c.Score += SetScore{l[k]} * c.Totals[k];
+                lagrange.push_back({l, Ceiling(scored, compareBonus_ && q_.Bound != LoadBound::NoLimit), restOfCaps});
+            }
+        }
         std::vector<int64_t> moreBonus(n + 1, 0);  // the most bonus the units from u on can add
         int64_t leastBonus = 0;
         for (size_t u = n; u-- > 0;) {
@@ -210,20 +291,30 @@ public:
         // known to be admissible, is dropped.
         const bool bounded = compareBonus_ && q_.Bound != LoadBound::NoLimit;
         const auto reach = [&](size_t u, const Partial& p) {
-            if (!bounded) return p.Score + ceiling.Unbounded(u);
-            return p.Score + ceiling.Within(u, *LoadAllowed(q_, p.Bonus + moreBonus[u]) - p.Load);
+            const int64_t room = bounded ? *LoadAllowed(q_, p.Bonus + moreBonus[u]) - p.Load : 0;
+            const SetScore uncapped = bounded ? ceiling.Within(u, room) : ceiling.Unbounded(u);
+            if (uncapped == kUnreachable) return kUnreachable;
+            SetScore most = p.Score + uncapped + CappedCeiling(p.Totals, rest, u);
+            for (const Lagrange& g : lagrange) {
+                const SetScore within = bounded ? g.Table.Within(u, room) : g.Table.Unbounded(u);
+                SetScore bound = p.Score + within + g.Rest;
+                for (size_t k = 0; k < capped_.size(); ++k) bound += SetScore{g.Weights[k]} * p.Totals[k];
+                most = std::min(most, bound);
+            }
+            return most;
         };
-        // While bonuses compare, the best set that stays within the load the least bonus allows is
-        // admissible whatever its bonus: nothing scoring below it is needed.
-        if (bounded)
-            floor = std::max(floor, ceiling.Within(0, *LoadAllowed(q_, leastBonus) - q_.MiscEncumbrance));
-        else if (compareBonus_)
-            floor = std::max(floor, ceiling.Unbounded(0));
+        // While bonuses compare and nothing is capped, the best set that stays within the load the
+        // least bonus allows is admissible whatever its bonus: nothing scoring below it is needed.
+        if (capped_.empty()) {
+            if (bounded)
+                floor = std::max(floor, ceiling.Within(0, *LoadAllowed(q_, leastBonus) - q_.MiscEncumbrance));
+            else if (compareBonus_)
+                floor = std::max(floor, ceiling.Unbounded(0));
+        }
         std::vector<std::vector<Partial>> steps;
-        steps.push_back({Partial{q_.MiscEncumbrance, 0, 0, -1, -1}});
+        steps.push_back({Partial{q_.MiscEncumbrance, 0, 0, {}, -1, -1}});
         for (size_t u = 0; u < n; ++u) {
-            if (progress_ &&
-                !progress_(pass * static_cast<int>(n) + static_cast<int>(u), passes * static_cast<int>(n))) {
+            if (progress_ && !progress_(pass * static_cast<int>(n) + static_cast<int>(u), passes * static_cast<int>(n))) {
                 cancelled_ = true;
                 return std::nullopt;
             }
@@ -232,16 +323,19 @@ public:
             for (size_t p = 0; p < from.size(); ++p)
                 for (size_t c = 0; c < taken[u].size(); ++c) {
                     const Choice& x = taken[u][c];
-                    const Partial q{from[p].Load + x.Load, from[p].Bonus + x.Bonus, from[p].Score + x.Score,
-                                    static_cast<int>(p), static_cast<int>(c)};
+                    Partial q{from[p].Load + x.Load, from[p].Bonus + x.Bonus, from[p].Score + x.Score, from[p].Totals,
+                              static_cast<int>(p), static_cast<int>(c)};
+                    for (size_t k = 0; k < capped_.size(); ++k)
+                        q.Totals[k] = std::min(q.Totals[k] + x.Totals[k], *table_.CapOf(capped_[k]) + rest.Fall[u + 1][k]);
                     if (reach(u + 1, q) >= floor) next.push_back(q);
                 }
-            steps.push_back(Frontier(std::move(next), compareBonus_));
+            steps.push_back(capped_.empty() ? Frontier(std::move(next), compareBonus_, better_)
+                                            : Prune(std::move(next), rest, u + 1));
         }
         int best = -1;
         const std::vector<Partial>& last = steps.back();
         for (size_t i = 0; i < last.size(); ++i) {
-            if (!Admissible(last[i])) continue;
+            if (!Admissible(last[i]) || Final(last[i]) < floor) continue;
             if (best < 0 || Better(last[i], last[static_cast<size_t>(best)])) best = static_cast<int>(i);
         }
         if (best < 0) return std::nullopt;
@@ -254,7 +348,177 @@ public:
         return set;
     }
 
+    // The partial sets no other beats, when totals are capped. Two partial sets of equal capped
+    // totals compare as without caps; of different ones, a partial set is beaten by one with no
+    // more load and no less bonus whose score, counting its capped totals at the least the units
+    // from u on can make of them, is no less than the other's counting them at the most.
+    std::vector<Partial> Prune(std::vector<Partial> all, const Rest& rest, size_t u) const
+    {
+        std::stable_sort(all.begin(), all.end(), [](const Partial& a, const Partial& b) {
+            if (a.Load != b.Load) return a.Load < b.Load;
+            if (a.Bonus != b.Bonus) return a.Bonus > b.Bonus;
+            return a.Score > b.Score;
+        });
+        const auto capped = [&](const Partial& p, bool most) {
+            SetScore s = p.Score;
+            for (size_t k = 0; k < capped_.size(); ++k) {
+                const bool up = (table_.WeightOf(capped_[k]) > 0) == most;
+                s += table_.Part(capped_[k], p.Totals[k] + (up ? rest.Rise[u][k] : rest.Least[u][k]));
+            }
+            return s;
+        };
+        const auto beatenIn = [](const std::map<int64_t, SetScore>& stairs, int64_t bonus, SetScore score) {
+            const auto at = stairs.lower_bound(bonus);
+            return at != stairs.end() && at->second >= score;
+        };
+        const auto climb = [](std::map<int64_t, SetScore>& stairs, int64_t bonus, SetScore score) {
+            auto at = stairs.upper_bound(bonus);
+            while (at != stairs.begin() && std::prev(at)->second <= score) stairs.erase(std::prev(at));
+            stairs.emplace(bonus, score);
+        };
+        std::map<Capped, std::map<int64_t, SetScore>> groups;  // equal capped totals: bonus -> best score
+        std::map<int64_t, SetScore> least;                     // any totals: bonus -> best score at the least
+        std::map<Capped, const Partial*> lastOfGroup;          // when bonuses cannot be compared
+        std::vector<Partial> kept;
+        kept.reserve(all.size());
+        for (const Partial& x : all) {
+            bool beaten;
+            if (compareBonus_) {
+                auto& group = groups[x.Totals];
+                beaten = beatenIn(group, x.Bonus, x.Score) || beatenIn(least, x.Bonus, capped(x, true));
+                if (beaten) continue;
+                climb(group, x.Bonus, x.Score);
+                climb(least, x.Bonus, capped(x, false));
+            } else {
+                const Partial*& last = lastOfGroup[x.Totals];
+                beaten = last && last->Load == x.Load && last->Bonus == x.Bonus;
+                if (beaten) continue;
+            }
+            kept.push_back(x);
+            if (!compareBonus_) lastOfGroup[x.Totals] = &x;
+        }
+        return kept;
+    }
+
+    // The score of a whole set, its capped totals counted up to their caps.
+    SetScore Final(const Partial& p) const
+    {
+        SetScore s = p.Score;
+        for (size_t k = 0; k < capped_.size(); ++k) s += table_.Part(capped_[k], p.Totals[k]);
+        return s;
+    }
+    SetScore Final(const std::vector<Choice>& set) const
+    {
+        Partial p;
+        for (const Choice& c : set) {
+            p.Score += c.Score;
+            for (size_t k = 0; k < capped_.size(); ++k) p.Totals[k] += c.Totals[k];
+        }
+        return Final(p);
+    }
+
     bool Cancelled() const { return cancelled_; }
+
+    // The choices of the units that make up these picks; nothing when a unit does not offer its.
+    std::optional<std::vector<Choice>> ChoicesOf(const std::array<int, kSlotCount>& picks) const
+    {
+        std::vector<Choice> set;
+        for (const Unit& u : units_) {
+            const auto at = std::find_if(u.All.begin(), u.All.end(), [&](const Choice& c) {
+                return c.First == picks[static_cast<size_t>(u.First)] &&
+                       (u.Second < 0 || c.Second == picks[static_cast<size_t>(u.Second)]);
+            });
+            if (at == u.All.end()) return std::nullopt;
+            set.push_back(*at);
+        }
+        return set;
+    }
+
+    // A unit's choices that no other beats, for the climb.
+    const std::vector<Choice>& Offered(size_t u) const
+    {
+        if (offered_.empty()) {
+            offered_.resize(units_.size());
+            for (size_t v = 0; v < units_.size(); ++v) offered_[v] = Frontier(units_[v].All, compareBonus_, better_);
+        }
+        return offered_[u];
+    }
+
+    // The set as a partial set of every unit: its sums.
+    Partial Whole(const std::vector<Choice>& set) const
+    {
+        Partial p{q_.MiscEncumbrance, 0, 0, {}, -1, -1};
+        for (const Choice& c : set) {
+            p.Load += c.Load;
+            p.Bonus += c.Bonus;
+            p.Score += c.Score;
+            for (size_t k = 0; k < capped_.size(); ++k) p.Totals[k] += c.Totals[k];
+        }
+        return p;
+    }
+
+    // Better sets one unit's choice away, taken while there are: a set to start the search from
+    // (its score bounds the answer from below). Also the best set one choice away from the
+    // answer found, which bounds the runner-up: other is set to it.
+    SetScore Climb(std::vector<Choice>& set, std::optional<std::pair<SetScore, std::vector<Choice>>>* other = nullptr) const
+    {
+        SetScore score = Final(Whole(set));
+        // The score of the set with its choices of units u and v (v: none) changed to c and d.
+        const auto tryWith = [&](size_t u, const Choice& c, size_t v, const Choice* d) -> std::optional<SetScore> {
+            const Choice wasU = set[u];
+            const Choice wasV = d ? set[v] : Choice{};
+            set[u] = c;
+            if (d) set[v] = *d;
+            const Partial p = Whole(set);
+            std::optional<SetScore> s;
+            if (Admissible(p)) s = Final(p);
+            set[u] = wasU;
+            if (d) set[v] = wasV;
+            return s;
+        };
+        if (other) {  // every set one choice away from this one
+            for (size_t u = 0; u < set.size(); ++u)
+                for (const Choice& c : Offered(u)) {
+                    if (SameSet(c, set[u], units_[u])) continue;
+                    const auto s = tryWith(u, c, 0, nullptr);
+                    if (s && (!*other || *s > (*other)->first)) {
+                        std::vector<Choice> near = set;
+                        near[u] = c;
+                        *other = std::pair(*s, near);
+                    }
+                }
+            return score;
+        }
+        // The best change of one choice, else of two, while one raises the score (bounded: each
+        // round raises it, and there are finitely many sets; a few rounds in practice).
+        for (int round = 0; round < 64; ++round) {
+            SetScore best = score;
+            std::pair<size_t, Choice> one{0, {}}, two{0, {}};
+            bool pair = false, found = false;
+            for (size_t u = 0; u < set.size(); ++u)
+                for (const Choice& c : Offered(u))
+                    if (const auto s = tryWith(u, c, 0, nullptr); s && *s > best) {
+                        best = *s;
+                        one = {u, c};
+                        found = true;
+                    }
+            for (size_t u = 0; u < set.size() && !found; ++u)
+                for (size_t v = u + 1; v < set.size(); ++v)
+                    for (const Choice& c : Offered(u))
+                        for (const Choice& d : Offered(v))
+                            if (const auto s = tryWith(u, c, v, &d); s && *s > best) {
+                                best = *s;
+                                one = {u, c};
+                                two = {v, d};
+                                pair = true;
+                            }
+            if (best == score) break;
+            set[one.first] = one.second;
+            if (pair) set[two.first] = two.second;
+            score = best;
+        }
+        return score;
+    }
 
     void Fill(const std::vector<Choice>& set, BestSetAnswer& a) const
     {
@@ -264,10 +528,10 @@ public:
         for (size_t u = 0; u < units_.size(); ++u) {
             a.Picks[static_cast<size_t>(units_[u].First)] = set[u].First;
             if (units_[u].Second >= 0) a.Picks[static_cast<size_t>(units_[u].Second)] = set[u].Second;
-            a.Score += set[u].Score;
             a.Load += set[u].Load;
             bonus += set[u].Bonus;
         }
+        a.Score = Final(set);
         a.MaxEncumbrance = MaximumFor(q_, bonus);
         a.Category = CategoryOf(static_cast<int32_t>(a.Load), LimitsOf(a.MaxEncumbrance));
     }
@@ -305,10 +569,20 @@ private:
         if (const TItem* item = list.Record(entry)) {
             c.Load = item->Weight;
             c.Bonus = item->EncumbranceBonus;
-            c.Score = ItemScore(*item, q_.Weights);
+            for (size_t d = 0, k = 0; d < table_.Dimensions(); ++d) {
+                const int64_t v = table_.ValueOf(*item, d);
+                if (k < capped_.size() && capped_[k] == d)
+                    c.Totals[k++] = v;
+                else
+                    c.Score += SetScore{table_.WeightOf(d)} * v;
+            }
         }
         return c;
     }
+
+    // The most a partial set's capped totals can still add to its score from unit u on: each
+    // total as high (or, weighed against, as low) as the units to come can take it, up to its cap.
+    SetScore CappedCeiling(const Capped& totals, const Rest& rest, size_t u) const;
 
     // Both fingers: each pair of rings (different ones unless the same may be worn twice, or none),
     // from three layers of each finger's list, so that whichever ring the best pair or a barred
@@ -316,14 +590,16 @@ private:
     std::vector<Choice> Pairs(std::vector<Choice> left, std::vector<Choice> right) const
     {
         const SlotLists& lists = *q_.Lists;
-        left = Frontier(std::move(left), compareBonus_, 3);
-        right = Frontier(std::move(right), compareBonus_, 3);
+        left = Frontier(std::move(left), compareBonus_, better_, 3);
+        right = Frontier(std::move(right), compareBonus_, better_, 3);
         std::vector<Choice> out;
         for (const Choice& y : right)  // a ring alone goes to the first finger
             for (const Choice& x : left) {
                 const TItem* ring = lists[Finger1].Record(x.First);
                 if (ring && ring == lists[Finger2].Record(y.First) && !q_.SameRing) continue;
-                out.push_back({x.Load + y.Load, x.Bonus + y.Bonus, x.Score + y.Score, x.First, y.First});
+                Choice pair{x.Load + y.Load, x.Bonus + y.Bonus, x.Score + y.Score, {}, x.First, y.First};
+                for (size_t k = 0; k < capped_.size(); ++k) pair.Totals[k] = x.Totals[k] + y.Totals[k];
+                out.push_back(pair);
             }
         return out;
     }
@@ -346,42 +622,48 @@ private:
         return allowed && p.Load <= *allowed;
     }
 
-    static bool Better(const Partial& a, const Partial& b)
+    bool Better(const Partial& a, const Partial& b) const
     {
-        if (a.Score != b.Score) return a.Score > b.Score;
+        if (Final(a) != Final(b)) return Final(a) > Final(b);
         if (a.Load != b.Load) return a.Load < b.Load;
         return a.Bonus > b.Bonus;
     }
 
     const BestSetQuestion& q_;
     const SearchProgress& progress_;
+    ScoreTable table_;
+    std::vector<size_t> capped_;  // the dimensions with a cap, in their order
+    std::vector<int> better_;     // for each, 1 when a higher total is better, -1 when a lower one is
+    bool better_each_positive_ = true;  // every capped weight positive: a capped total counts no more than itself
     std::vector<Unit> units_;
+    mutable std::vector<std::vector<Choice>> offered_;  // Offered, once worked out
     bool compareBonus_ = true;
     bool cancelled_ = false;
 };
 
-}  // namespace
-
-SetScore ItemScore(const TItem& item, const ScoreWeights& w)
+SetScore Search::CappedCeiling(const Capped& totals, const Rest& rest, size_t u) const
 {
-    const auto tenths = [](double v) { return static_cast<SetScore>(std::llround(v * 10)); };
-    SetScore s =
-        SetScore{w.ArmourClass} * tenths(item.ArmourClass) + SetScore{w.DamageResist} * tenths(item.DamageResist);
-    SetScore whole = SetScore{w.Accuracy} * item.Accuracy + SetScore{w.Crits} * item.Crits +
-                     SetScore{w.Stealth} * item.Stealth + SetScore{w.MagicRes} * item.MagicRes +
-                     SetScore{w.Dodge} * item.Dodge + SetScore{w.MaxDamage} * item.MaxDamageBonus;
-    for (int i = 0; i < kSlots; ++i) {
-        const auto at = w.Abilities.find(item.Abilities[static_cast<size_t>(i)]);
-        if (at != w.Abilities.end()) whole += SetScore{at->second} * item.AbilityValues[static_cast<size_t>(i)];
+    SetScore s = 0;
+    for (size_t k = 0; k < capped_.size(); ++k) {
+        const size_t d = capped_[k];
+        const int64_t end = table_.WeightOf(d) > 0 ? totals[k] + rest.Rise[u][k] : totals[k] + rest.Least[u][k];
+        s += table_.Part(d, end);
     }
-    return s + whole * 10;
+    return s;
 }
+
+}  // namespace
 
 std::optional<int32_t> ReadWeight(std::string_view text, char sep)
 {
     const auto hundredths = ReadDecimal(text, sep, 2, std::numeric_limits<int32_t>::max());
     if (!hundredths) return std::nullopt;
     return static_cast<int32_t>(*hundredths);
+}
+
+std::optional<int64_t> ReadCap(std::string_view text, char sep)
+{
+    return ReadDecimal(text, sep, 1, kMaxCapTenths);
 }
 
 std::string ScoreText(SetScore thousandths, char sep) { return DecimalText(thousandths, 3, sep); }
@@ -398,18 +680,69 @@ std::optional<int64_t> LoadAllowed(const BestSetQuestion& q, int64_t bonus)
     }
 }
 
-BestSetAnswer SolveBestSet(const BestSetQuestion& q, const SearchProgress& progress)
+ChosenItems ChosenOf(const BestSetQuestion& q, const std::array<int, kSlotCount>& picks)
+{
+    ChosenItems chosen{};
+    for (size_t s = 0; s < chosen.size(); ++s) chosen[s] = (*q.Lists)[s].Record(picks[s]);
+    return chosen;
+}
+
+BestSetAnswer SolveBestSet(const BestSetQuestion& q, const SearchProgress& progress, bool runnerUp)
 {
     BestSetAnswer answer;
     Search search(q, progress);
     const int passes = 1 + static_cast<int>(search.Units());
-    const auto best = search.Best(-1, nullptr, kUnreachable, 0, passes);
+    // With caps, a few sets are found first, quickly since their scores add up: the best with the
+    // capped totals weighed at their weights, at half, a quarter, an eighth and not at all, caps
+    // lifted. The best of their capped scores is one a set reaches, so nothing scoring less is
+    // searched; those that are not the answer also bound the runner-up.
+    SetScore floor = kUnreachable;
+    std::vector<std::pair<SetScore, std::array<int, kSlotCount>>> found;
+    std::vector<std::array<int, kSlotCount>> starts;  // each climbed from once
+    if (search.HasCaps()) {
+        for (const int shift : {0, 1, 2, 3, -1}) {
+            BestSetQuestion plain = q;
+            const auto lift = [shift](Weight& w) {
+                if (!w.CapTenths) return;
+                w.CapTenths.reset();
+                w.Hundredths = shift < 0 ? 0 : w.Hundredths / (1 << shift);
+            };
+            for (Weight& w : plain.Weights.Features) lift(w);
+            for (auto& [name, w] : plain.Weights.Abilities) lift(w);
+            const BestSetAnswer a = SolveBestSet(plain, [&](int, int) { return !progress || progress(0, passes); }, false);
+            if (a.Cancelled) {
+                answer.Cancelled = true;
+                return answer;
+            }
+            if (!a.Found || std::any_of(starts.begin(), starts.end(), [&](const auto& p) { return p == a.Picks; })) continue;
+            starts.push_back(a.Picks);
+            std::optional<std::vector<Choice>> start = search.ChoicesOf(a.Picks);
+            if (!start) continue;
+            const SetScore climbed = search.Climb(*start);
+            BestSetAnswer at;
+            search.Fill(*start, at);
+            found.push_back({climbed, at.Picks});
+            floor = std::max(floor, found.back().first);
+        }
+    }
+    const auto best = search.Best(-1, nullptr, floor, 0, passes);
     if (search.Cancelled()) {
         answer.Cancelled = true;
         return answer;
     }
     if (!best) return answer;
     search.Fill(*best, answer);
+    if (!runnerUp) return answer;
+    // The runner-up is bounded from below by the sets found before that are not the answer and
+    // by the best set one choice away from it; once another set scores as high, no set does more.
+    for (const auto& [score, picks] : found)
+        if (ChosenOf(q, picks) != ChosenOf(q, answer.Picks) && (!answer.RunnerUp || score > *answer.RunnerUp))
+            answer.RunnerUp = score;
+    std::vector<Choice> answerSet = *best;
+    std::optional<std::pair<SetScore, std::vector<Choice>>> near;
+    search.Climb(answerSet, &near);
+    if (near && (!answer.RunnerUp || near->first > *answer.RunnerUp)) answer.RunnerUp = near->first;
+    if (answer.RunnerUp == answer.Score) return answer;
     // Any other set differs from the best in some unit: the runner-up is the best of the searches
     // that bar the best one's choice in one unit each.
     for (size_t u = 0; u < search.Units(); ++u) {
@@ -420,9 +753,9 @@ BestSetAnswer SolveBestSet(const BestSetQuestion& q, const SearchProgress& progr
             return answer;
         }
         if (!other) continue;
-        SetScore score = 0;
-        for (const Choice& c : *other) score += c.Score;
+        const SetScore score = search.Final(*other);
         if (!answer.RunnerUp || score > *answer.RunnerUp) answer.RunnerUp = score;
+        if (answer.RunnerUp == answer.Score) break;
     }
     return answer;
 }

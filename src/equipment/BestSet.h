@@ -1,15 +1,20 @@
 #pragma once
-// The best set: of all the sets the slot lists allow, the one whose items score highest for the
-// player's weights while the load stays within a chosen encumbrance category.
+// The best set: of all the sets the slot lists allow, the one that scores highest under the
+// player's scale while the load stays within a chosen encumbrance category.
 //
 // One item or none per slot and one shared load: a multiple-choice knapsack, whose capacity also
 // depends on the chosen items, since their encumbrance bonuses raise what the character carries.
 // It is solved exactly: per slot, the items another item beats on every count (lighter or as
 // light, as much bonus or more, as high a score or higher) are dropped; then the slots are taken
 // one by one, keeping every partial set that no other partial set beats on load, bonus and score.
-// Sums are 64-bit, scores 128-bit: nothing overflows, nothing is rounded.
+// A capped total is not a sum of item scores: the partial sets keep each capped total beside
+// their score, and only partial sets of equal capped totals are compared. A total is kept only up
+// to its cap plus what the slots still to come could take away, so that the totals stay bounded
+// and two partial sets whose capped totals would end the same compare as equal. Sums are 64-bit,
+// scores 128-bit: nothing overflows, nothing is rounded.
 
 #include "equipment/Encumbrance.h"
+#include "equipment/Scale.h"
 #include "equipment/SlotLists.h"
 
 #include <array>
@@ -22,23 +27,12 @@
 
 namespace vantor {
 
-using SetScore = __int128;
-
-// What the player wants, as weights in hundredths ("1.5" is 150); 0 is "do not care", negatives
-// count against.
-struct ScoreWeights {
-    int32_t ArmourClass = 100, DamageResist = 100, Accuracy = 0, Crits = 0, Stealth = 0, MagicRes = 0, Dodge = 0,
-            MaxDamage = 0;
-    std::map<int32_t, int32_t> Abilities;  // ability code -> weight
-};
-
 // A weight as the player types it: a sign and up to two decimals after "." or sep, within 32 bits
 // of hundredths; nothing for any other text.
 std::optional<int32_t> ReadWeight(std::string_view text, char sep);
+// A cap as the player types it: a sign and up to one decimal, in tenths; nothing for any other text.
+std::optional<int64_t> ReadCap(std::string_view text, char sep);
 
-// An item's score in thousandths: a weight in hundredths times a figure in tenths (armour class
-// and damage resistance come in tenths, the other figures are whole).
-SetScore ItemScore(const TItem& item, const ScoreWeights& weights);
 // A score in thousandths as the window shows it, exact: "12.3", "-0.25", "6".
 std::string ScoreText(SetScore thousandths, char sep = '.');
 
@@ -47,7 +41,7 @@ enum class LoadBound { None, Light, Medium, NoLimit };
 struct BestSetQuestion {
     const SlotLists* Lists = nullptr;
     std::array<std::optional<int>, kSlotCount> Kept;  // a kept slot keeps this entry (0: empty)
-    ScoreWeights Weights;
+    Scale Weights;  // what counts, and up to where
     LoadBound Bound = LoadBound::Medium;
     std::optional<int32_t> Strength;  // nothing when the strength box does not read: carries nothing
     int32_t MiscEncumbrance = 0;      // the load before any item
@@ -72,7 +66,12 @@ using SearchProgress = std::function<bool(int done, int steps)>;
 // to a fixed order of the lists' entries (a ring alone goes to the first finger), so the same
 // question always gets the same answer. The runner-up is the best of the searches that each bar
 // the answer's choice in one slot (or its pair of rings): any other set differs there.
-BestSetAnswer SolveBestSet(const BestSetQuestion& question, const SearchProgress& progress = nullptr);
+// runnerUp: false to find the best set alone.
+BestSetAnswer SolveBestSet(const BestSetQuestion& question, const SearchProgress& progress = nullptr,
+                           bool runnerUp = true);
+
+// The items a set's picks wear.
+ChosenItems ChosenOf(const BestSetQuestion& question, const std::array<int, kSlotCount>& picks);
 
 // The load a set may reach within the bound for this total encumbrance bonus, as the equipment
 // page works it out; nothing when the page could not (a bonus or maximum past 32 bits).

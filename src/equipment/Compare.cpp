@@ -1,7 +1,10 @@
 #include "equipment/Compare.h"
 
 #include "data/CodeTables.h"
+#include "data/Decimal.h"
 #include "data/Errors.h"
+#include "equipment/Gains.h"
+#include "equipment/Scale.h"
 #include "data/Text.h"
 #include "data/TypedNumber.h"
 #include "lists/SpellNotes.h"
@@ -89,7 +92,8 @@ int Better(double mine, double theirs, bool lessIsBetter)
 
 }  // namespace
 
-Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& chosen, const SetInputs& in, char sep)
+Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& chosen, const SetInputs& in, char sep,
+                           const Scale* scale)
 {
     Comparison c;
     c.Target = target;
@@ -120,7 +124,20 @@ Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& ch
     swapped[static_cast<size_t>(target)] = &item;
     c.Before = Category(chosen, in);
     c.After = Category(swapped, in);
+    if (scale) {
+        const ScoreTable table(*scale);
+        c.ScoreBefore = ScoreOf(table, chosen);
+        c.ScoreAfter = ScoreOf(table, swapped);
+    }
     return c;
+}
+
+std::string ScoreChange(const Comparison& c, const std::string& scaleName, char sep)
+{
+    if (!c.ScoreBefore || !c.ScoreAfter) return {};
+    const SetScore difference = *c.ScoreAfter - *c.ScoreBefore;
+    return "Score under \"" + scaleName + "\": " + DecimalText(*c.ScoreBefore, 3, sep) + " now, " +
+           DecimalText(*c.ScoreAfter, 3, sep) + " after the swap (" + GainText(difference, sep) + ")";
 }
 
 std::string CategoryChange(const Comparison& c)

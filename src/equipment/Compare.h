@@ -3,6 +3,7 @@
 // the set's encumbrance category.
 
 #include "equipment/Encumbrance.h"
+#include "equipment/Scale.h"
 #include "equipment/Totals.h"
 
 #include <optional>
@@ -33,6 +34,8 @@ struct Comparison {
     // The category the page shows now and after the swap; nothing when the page could not add the
     // set up (a total past 32 bits).
     std::optional<EncumbranceCategory> Before, After;
+    // The set's score under the scale asked for, now and after the swap.
+    std::optional<__int128> ScoreBefore, ScoreAfter;
 };
 
 // The set's encumbrance category as the page shows it: the load against the limits of what the
@@ -44,8 +47,13 @@ EncumbranceCategory CategoryOfSet(const EquipmentTotals& totals, std::string_vie
 // resistance, dodge, max damage and the level needed (a figure and the ability it is read from
 // are one row), then every other ability of either item. Higher is better, except for the
 // encumbrance and the level needed.
+// With a scale, also the set's score under it before and after.
 Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& chosen, const SetInputs& in,
-                           char decimalSep);
+                           char decimalSep, const Scale* scale = nullptr);
+
+// The scores' line, as a player reads it: "Score under "Tank": 12.5 now, 14 after the swap (+1.5)";
+// empty without scores.
+std::string ScoreChange(const Comparison& comparison, const std::string& scaleName, char decimalSep);
 
 // What the swap does to the category, as a player reads it: "Encumbrance stays None",
 // "Encumbrance: Light now, Medium after the swap".

@@ -50,9 +50,11 @@ int AscendingText(std::string_view cellA, std::string_view captionA, std::string
     return r != 0 ? r : CompareText(captionA, captionB);
 }
 
+// Whether the list has the column and sorts it by its cells (a computed column it does not).
 bool HasColumn(const std::vector<ColumnDef>& columns, const SortState& state)
 {
-    return state.Column >= 0 && static_cast<size_t>(state.Column) < columns.size();
+    return state.Column >= 0 && static_cast<size_t>(state.Column) < columns.size() &&
+           columns[static_cast<size_t>(state.Column)].Kind != ColumnKind::Computed;
 }
 
 // Sorts keyed entries (each with its row index) by compare, a three-way answer, equal entries in
@@ -269,6 +271,21 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
     order.reserve(entries.size());
     for (const Entry& e : entries) order.push_back(e.Row);
     return order;
+}
+
+std::vector<size_t> SortOrderByKeys(const std::vector<std::optional<__int128>>& keys, bool descending)
+{
+    struct Entry {
+        std::optional<__int128> Key;
+        size_t Row;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i) entries.push_back({keys[i], i});
+    return OrderBy(entries, [descending](const Entry& x, const Entry& y) {
+        const int r = x.Key == y.Key ? 0 : (x.Key < y.Key ? -1 : 1);  // nothing below every number
+        return descending ? -r : r;
+    });
 }
 
 void ApplyOrder(std::vector<ListRow>& rows, const std::vector<size_t>& order)

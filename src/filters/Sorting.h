@@ -5,6 +5,7 @@
 #include "lists/ListRows.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +28,10 @@ int CompareRows(const ListRow& a, const ListRow& b, const std::vector<ColumnDef>
 // Equal rows keep their present order.
 std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vector<ColumnDef>& columns,
                               const SortState& state, bool loading);
+
+// The order of rows by numbers of their own (a computed column's), as SortOrder gives it: rows
+// without a number first when ascending, equal rows in their present order.
+std::vector<size_t> SortOrderByKeys(const std::vector<std::optional<__int128>>& keys, bool descending);
 
 // Puts rows in the given order (element i names the row that goes to position i).
 void ApplyOrder(std::vector<ListRow>& rows, const std::vector<size_t>& order);

@@ -407,6 +407,8 @@ std::vector<std::string> CellTexts(const ListRow& row)
 
 const std::vector<ColumnDef>& Columns(ListKind list)
 {
+    static constexpr const char* kGainHint =
+        "What wearing it adds to the score of the worn set under the scale chosen (empty: no slot list holds it)";
     using A = Align;
     using K = ColumnKind;
     static const std::vector<ColumnDef> armour = {
@@ -421,7 +423,8 @@ const std::vector<ColumnDef>& Columns(ListKind list)
         {"Worn", A::Left, K::Text, "Where it is worn"},
         {"MaxDmg", A::Right, K::Text, "Maximum damage it adds"},
         {"Enc:AC Ratio", A::Right, K::Text,
-         "Encumbrance per point of armour class: lower is lighter armour (9999 without armour class)"}};
+         "Encumbrance per point of armour class: lower is lighter armour (9999 without armour class)"},
+        {"Gain", A::Right, K::Computed, kGainHint}};
     static const std::vector<ColumnDef> weapons = {
         {"Name", A::Left, K::Caption, "The item's name"},
         {"Damage", A::Left, K::LeadingNumber, "Least and most damage of a hit"},
@@ -435,7 +438,8 @@ const std::vector<ColumnDef>& Columns(ListKind list)
         {"Limit", A::Centre, K::Whole, "The item's limit value"},
         {"Sp:Dmg Ratio", A::Right, K::Text,
          "Speed per point of average damage, less its crits: lower is better (9999 without damage)"},
-        {"Handed", A::Left, K::Text, "One- or two-handed, edged or blunt"}};
+        {"Handed", A::Left, K::Text, "One- or two-handed, edged or blunt"},
+        {"Gain", A::Right, K::Computed, kGainHint}};
     static const std::vector<ColumnDef> other = {{"Name", A::Left, K::Caption, "The item's name"},
                                                  {"Type", A::Left, K::Text, "What kind of item it is"},
                                                  {"Enc", A::Left, K::Whole, "Encumbrance: what the item weighs"},

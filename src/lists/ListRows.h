@@ -17,8 +17,10 @@ enum class ListKind : uint8_t { Armor, Weapons, Other, Spells };
 enum class Align { Left, Right, Centre };
 
 // How a column sorts: by the caption, as text (caption breaks ties), as a whole number, as a
-// decimal number, or by the number in front of its first "-" (weapon damage).
-enum class ColumnKind { Caption, Text, Whole, Decimal, LeadingNumber };
+// decimal number, or by the number in front of its first "-" (weapon damage). A computed column
+// holds what the window works out from more than the record (an item's gain for the worn set):
+// its cells are not the record's, and the window sorts it by its own numbers.
+enum class ColumnKind { Caption, Text, Whole, Decimal, LeadingNumber, Computed };
 
 struct ColumnDef {
     const char* Caption;

@@ -45,8 +45,8 @@ struct BruteForce {
                 if (!item) continue;
                 load += item->Weight;
                 bonus += item->EncumbranceBonus;
-                score += ItemScore(*item, q.Weights);
             }
+            score = ScoreOf(ScoreTable(q.Weights), ChosenOf(q, pick));
             if (!q.SameRing && worn[Finger1] && worn[Finger1] == worn[Finger2]) ok = false;
             const bool fits = load >= INT32_MIN && load <= INT32_MAX && bonus >= INT32_MIN && bonus <= INT32_MAX;
             if (ok && fits) {
@@ -83,9 +83,9 @@ void ExpectAdmissible(const BestSetQuestion& q, const BestSetAnswer& a)
         if (const TItem* item = (*q.Lists)[i].Record(a.Picks[i])) {
             load += item->Weight;
             bonus += item->EncumbranceBonus;
-            score += ItemScore(*item, q.Weights);
         }
     }
+    score = ScoreOf(ScoreTable(q.Weights), ChosenOf(q, a.Picks));
     const TItem* left = (*q.Lists)[Finger1].Record(a.Picks[Finger1]);
     if (!q.SameRing && left) {
         EXPECT_NE(left, (*q.Lists)[Finger2].Record(a.Picks[Finger2]));
@@ -119,10 +119,14 @@ TEST(BestSet, AgreesWithEverySetTried)
                 if (s == Finger1) lists[Finger2].AddFormated(item);
             }
         }
-        // Weights in hundredths: decimals and negatives.
-        q.Weights.ArmourClass = pickIn(-250, 500);
-        q.Weights.Crits = pickIn(0, 1) ? pickIn(-2, 5) * 100 : pickIn(-199, 199);
-        q.Weights.Abilities[22] = pickIn(-250, 500);
+        // Weights in hundredths, decimals and negatives among them; now and then a cap.
+        Scale& w = q.Weights;
+        w.Features[kAC].Hundredths = pickIn(-250, 500);
+        w.Features[kDR].Hundredths = pickIn(0, 3) == 0 ? pickIn(-100, 100) : 0;
+        w.Features[kCrits].Hundredths = pickIn(0, 1) ? pickIn(-2, 5) * 100 : pickIn(-199, 199);
+        w.Abilities["Accuracy"].Hundredths = pickIn(-250, 500);
+        for (Weight* x : {&w.Features[kAC], &w.Features[kCrits], &w.Abilities["Accuracy"]})
+            if (pickIn(0, 2) == 0) x->CapTenths = pickIn(-20, 120);
         q.Bound = static_cast<LoadBound>(pickIn(0, 3));
         if (pickIn(0, 9) > 0) q.Strength = pickIn(-1, 3);
         q.MiscEncumbrance = pickIn(-10, 20);
@@ -156,6 +160,7 @@ TEST(BestSet, BeatsTheBestItemOfEachSlot)
     lists[Torso].AddFormated(items[3]);
     BestSetQuestion q;
     q.Lists = &lists;
+    q.Weights = BuiltInScales()[0];  // AC and DR
     q.Strength = 10;
     q.Bound = LoadBound::None;
     BestSetAnswer a = SolveBestSet(q);
@@ -193,6 +198,7 @@ TEST(BestSet, RingsAndEdgesOfTheRange)
     }
     BestSetQuestion q;
     q.Lists = &lists;
+    q.Weights = BuiltInScales()[0];
     q.Bound = LoadBound::NoLimit;
     BestSetAnswer a = SolveBestSet(q);
     EXPECT_EQ(ScoreText(a.Score), "7");
@@ -202,8 +208,8 @@ TEST(BestSet, RingsAndEdgesOfTheRange)
     // Values at the ends of the 32-bit range are neither dropped nor overflow.
     lists[Head].AddFormated(items[2]);
     lists[Neck].AddFormated(items[3]);
-    q.Weights.Crits = INT32_MAX;
-    q.Weights.ArmourClass = INT32_MIN;
+    q.Weights.Features[kCrits].Hundredths = INT32_MAX;
+    q.Weights.Features[kAC].Hundredths = INT32_MIN;
     a = SolveBestSet(q);
     const BruteForce truth(q);
     ASSERT_TRUE(truth.Best.has_value());
@@ -243,12 +249,17 @@ TEST(BestSet, WeightsAndScoresAreExactDecimals)
     EXPECT_EQ(ScoreText(SetScore{5}), "0.005");
     EXPECT_EQ(ScoreText(SetScore{0}), "0");
     EXPECT_EQ(ScoreText(SetScore{INT64_MAX} * 1000), "9223372036854775807");
-    // AC 2.5 at weight 1.5 and stealth 3 at weight -0.25: 3.75 - 0.75.
+    // AC 2.5 at weight 1.5 and stealth 3 at weight -0.25: 3.75 - 0.75; with stealth capped at 2,
+    // 3.75 - 0.5.
     TItem item;
     item.ArmourClass = 2.5;
     item.Stealth = 3;
-    ScoreWeights w;
-    w.ArmourClass = 150;
-    w.Stealth = -25;
-    EXPECT_EQ(ScoreText(ItemScore(item, w)), "3");
+    Scale w;
+    w.Features[kAC].Hundredths = 150;
+    w.Features[kStealth].Hundredths = -25;
+    ChosenItems worn{};
+    worn[Head] = &item;
+    EXPECT_EQ(ScoreText(ScoreOf(ScoreTable(w), worn)), "3");
+    w.Features[kStealth].CapTenths = 20;
+    EXPECT_EQ(ScoreText(ScoreOf(ScoreTable(w), worn)), "3.25");
 }

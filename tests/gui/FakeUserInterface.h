@@ -28,11 +28,17 @@ public:
         Questions << text;
         return ConfirmAnswer;
     }
+    QString AskText(QWidget*, const QString& question, const QString&) override
+    {
+        Questions << question;
+        return TextAnswers.isEmpty() ? QString() : TextAnswers.takeFirst();
+    }
     bool ClipboardHasText() override { return !Clipboard.isEmpty(); }
     QString ClipboardText() override { return Clipboard; }
     void SetClipboardText(const QString& text) override { Clipboard = text; }
 
     QStringList Messages, Errors, Details, Filters, Questions;
+    QStringList TextAnswers;  // the names typed, in turn; none left: cancelled
     bool ConfirmAnswer = true;
     QString OpenAnswer, SaveAnswer, Clipboard;
 };

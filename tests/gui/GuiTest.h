@@ -8,10 +8,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTreeView>
 
@@ -26,9 +29,23 @@ T* Ctl(QWidget& v, const char* name)
     return w;
 }
 
-// A window on the data of dir, shown and through its first activation.
+// The player's settings file the windows of the tests read and write (a scratch one: the tests
+// run in QStandardPaths' test mode).
+inline QString SettingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini";
+}
+
+// Every window of a test starts from empty settings.
+inline void ForgetSettings()
+{
+    QDir(QFileInfo(SettingsPath()).absolutePath()).removeRecursively();
+}
+
+// A window on the data of dir, shown and through its first activation, with empty settings.
 inline std::unique_ptr<vantor::TViewer> OpenViewer(FakeUserInterface& ui, const QString& dir)
 {
+    ForgetSettings();
     auto v = std::make_unique<vantor::TViewer>(ui, dir);
     v->show();
     QEvent activate(QEvent::WindowActivate);  // the first activation runs the load

@@ -96,7 +96,8 @@ private slots:
                 BestSetQuestion q;
                 q.Lists = &lists;
                 q.Strength = 100;
-                q.Weights.Stealth = *ReadWeight(ToBytes(row.Typed), sep);
+                q.Weights = BuiltInScales()[0];
+                q.Weights.Features[kStealth].Hundredths = *ReadWeight(ToBytes(row.Typed), sep);
                 const BestSetAnswer a = SolveBestSet(q);
                 QCOMPARE(score, QString::fromStdString(ScoreText(a.Score, sep)));
                 QCOMPARE(Ctl<QLabel>(*d, "lblBestRunnerUp")->text(),

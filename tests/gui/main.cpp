@@ -1,11 +1,14 @@
 // Runs every test class of the window, offscreen.
 #include "GuiTest.h"
 
+#include <QStandardPaths>
+
 #include <clocale>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // never the player's own settings
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationDisplayName("Vantor Viewer");
     // VANTOR_TEST_CLASS runs one class alone (as under another locale).

@@ -1,0 +1,40 @@
+#include "app/ScalePicker.h"
+
+#include "app/ScaleBook.h"
+#include "app/ScalesDialog.h"
+#include "app/UserInterface.h"
+#include "app/Widgets.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringListModel>
+
+namespace vantor {
+
+ScalePicker::ScalePicker(ScaleBook& book, IUserInterface& ui, char decimalSep, QWidget* parent)
+    : QWidget(parent), book_(book), ui_(ui)
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    cbxScale = MakeModelBox(this, "cbxScale", book.Names(), 14);
+    cbxScale->setToolTip("What you value: the scale the Gain columns, Compare with worn and Best set weigh by.");
+    cbxScale->setCurrentIndex(static_cast<int>(book.Active()));
+    QPushButton* btnScales = MakeButton(this, "btnScales", "Scales...", "Add, copy, edit and share scales.");
+    row->addWidget(MakeBuddyLabel(this, "", "Sca&le", cbxScale));
+    row->addWidget(cbxScale, 1);
+    row->addWidget(btnScales);
+    connect(cbxScale, &QComboBox::activated, this, [this](int i) {
+        QString error;
+        if (!book_.SetActive(static_cast<size_t>(i), error)) ui_.ShowMessage(this, error);
+    });
+    book.OnChange([this] { cbxScale->setCurrentIndex(static_cast<int>(book_.Active())); });
+    connect(btnScales, &QPushButton::clicked, this, [this, decimalSep] {
+        auto* dialog = new ScalesDialog(book_, ui_, decimalSep, window());
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
+}
+
+}  // namespace vantor

@@ -1,0 +1,24 @@
+#pragma once
+// The active scale where lists are read: "Scale" with its drop-down list (cbxScale) and
+// "Scales..." (btnScales). Every picker shows the one active scale of the window.
+
+#include <QWidget>
+
+class QComboBox;
+
+namespace vantor {
+
+class IUserInterface;
+class ScaleBook;
+
+class ScalePicker : public QWidget {
+public:
+    ScalePicker(ScaleBook& book, IUserInterface& ui, char decimalSep, QWidget* parent);
+
+private:
+    ScaleBook& book_;
+    IUserInterface& ui_;
+    QComboBox* cbxScale;
+};
+
+}  // namespace vantor

@@ -1,0 +1,43 @@
+#pragma once
+// The player's settings file at the standard configuration location: read whole at start, written
+// whole and atomically. A file that is damaged, unreadable, from a later version or of another
+// program is never overwritten: it is kept aside under another name, the program goes on with
+// the defaults, and a one-line notice says so.
+
+#include <QMap>
+#include <QString>
+#include <QVariant>
+
+namespace vantor {
+
+class SettingsStore {
+public:
+    // The file of the standard location (with QStandardPaths' test mode, a scratch one).
+    SettingsStore();
+    explicit SettingsStore(const QString& path);
+
+    const QString& Path() const { return path_; }
+    // Reads the file; what it holds is then in Value. A file that cannot be used is moved aside.
+    void Load();
+    // A notice for the player from the last Load (empty: none); Reject gives one for values that
+    // do not read, and moves the file aside too.
+    const QString& Notice() const { return notice_; }
+    void Reject(const QString& why);
+
+    QVariant Value(const QString& key) const { return values_.value(key); }
+    QStringList Keys(const QString& group) const;
+    void SetValue(const QString& key, const QVariant& value) { values_[key] = value; }
+    void RemoveGroup(const QString& group);
+
+    // Writes every value, in place of the file once whole; false, with why, when it cannot.
+    bool Save(QString& error);
+
+private:
+    void KeepAside(const QString& why);
+
+    QString path_;
+    QMap<QString, QVariant> values_;
+    QString notice_;
+};
+
+}  // namespace vantor
