@@ -52,3 +52,8 @@ write("paste", [b"leather cap (Head)\nsilver ring (Finger)\nsilver ring (Finger)
 write("damage", [b"Miss: 5%  Hit: 70%      Avg: 20  Extra: 20% Avg: 15 Crit: 10%  Avg: 60",
                  b"Miss:1 Hit:100%3 x Avg:1234567 Extra:", b"Miss: 1 Hit: 2 Avg: 3",
                  b"Hit: 99999999% Avg: 9999 Extra: 100% Avg: 9999 Crit: 100% Avg: 9999", b"Hit:\x00Avg:"])
+write("scale_text", [b'( Vantor scale v1: "Tank": AC=1, DR=1.5, Stealth=0.5 max 60, "Resist Fire"=0.25 )',
+                     b'gz says: ( Vantor scale v1: "Scout": Stealth=2 max 40 ) ok?', b'( Vantor scale v1: "E": )',
+                     b'( Vantor scale v1: "T": AC=1 max 1, DR=1 max 1, Crits=1 max 1, Stealth=1 max 1, MR=1 max 1 )',
+                     b'( Vantor scale v1: "T": "Max Damage"=-21474836.47 max -99999999.9 )',
+                     b'( Vantor scale v1: "T": AC=1, AC=2 )', b'(((( Vantor scale v1: """"', b'\x00( Vantor scale v1:'])

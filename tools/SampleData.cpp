@@ -68,7 +68,7 @@ public:
     std::string Unique(Make make)
     {
         std::string name;
-        for (int tries = 0; tries < 12; ++tries) {
+        for (int tries = 0; tries < 60; ++tries) {
             name = make();
             if (taken_.insert(name).second) return name;
         }
@@ -615,18 +615,20 @@ public:
         const Slot& slot = PickSlot();
         const Piece& piece = r_.Pick(slot.Pieces);
         const Stuff stuff = r_.Pick(piece.Made);
-        const auto& [material, type] = r_.Pick(Info(stuff).Words);
         ItemRecipe it = Base(number, 0, level);
         it.WornSlot = slot.Worn == 4 && r_.Chance(20) ? 13 : slot.Worn;
-        it.ArmourType = type;
         const double strength = (0.3 + 0.7 * level / 75.0) * slot.Size;
         it.AcTenths = slot.Size > 0 ? std::max(1, Round(10 * Info(stuff).AC * strength * r_.Jitter(0.06))) : 0;
         it.DrTenths = Round(10 * Info(stuff).DR * strength * r_.Jitter(0.1));
         it.Weight = std::max(1, Round(Info(stuff).Weight * (slot.Size > 0 ? slot.Size : 1) * r_.Jitter(0.15)));
-        const std::string prefix = Prefix(it, level, true);
+        const std::string prefix = Prefix(it, level, false);
         const Suffix* suffix = MaybeSuffix(it, level, ArmourSuffixes());
+        // A name taken already: another word for the material or another look.
         it.Name = names_[slot.Worn].Unique([&] {
-            return Words({prefix, material, piece.Noun, suffix ? suffix->Words : CastSuffix(it)});
+            const std::pair<const char*, int>& made = r_.Pick(Info(stuff).Words);
+            it.ArmourType = made.second;
+            const std::string look = prefix.empty() && r_.Chance(60) ? r_.Pick(TierWords(level)) : prefix;
+            return Words({look, made.first, piece.Noun, suffix ? suffix->Words : CastSuffix(it)});
         });
         return it;
     }
@@ -644,10 +646,13 @@ public:
         it.StrengthReq = std::max(0, Round(it.Weight / 3.0 + level / 3.0));
         if (it.Speed < 80) it.Accuracy = r_.Between(0, 4);
         const std::string prefix = Prefix(it, level, false);
-        const std::string metal = r_.Pick(WeaponMetals(level, Wooden(kind.Noun)));
         const Suffix* suffix = MaybeSuffix(it, level, WeaponSuffixes());
+        static const std::vector<const char*> kLooks = {"Balanced", "Notched", "Polished", "Plain",
+                                                        "Heavy",    "Light",   "Old",      "Gleaming"};
         it.Name = names_[1000].Unique([&] {
-            return Words({prefix, prefix == metal ? "" : metal, kind.Noun, suffix ? suffix->Words : CastSuffix(it)});
+            const std::string metal = r_.Pick(WeaponMetals(level, Wooden(kind.Noun)));
+            const std::string look = prefix.empty() && r_.Chance(50) ? r_.Pick(kLooks) : prefix;
+            return Words({look, look == metal ? "" : metal, kind.Noun, suffix ? suffix->Words : CastSuffix(it)});
         });
         return it;
     }
@@ -762,7 +767,7 @@ private:
         return it;
     }
 
-    // Now and then a class, an alignment or a curse; else, for armour, often a look by level.
+    // Now and then a class, an alignment or a curse; else nothing (a look by level may come).
     std::string Prefix(ItemRecipe& it, int level, bool look)
     {
         const int roll = r_.Below(100);
@@ -781,7 +786,7 @@ private:
             it.Add(r_.Pick(ArmourSuffixes()).Code, -r_.Between(3, 10));
             return "Cursed";
         }
-        return look && r_.Chance(60) ? r_.Pick(TierWords(level)) : "";
+        return look ? r_.Pick(TierWords(level)) : "";
     }
 
     // Higher pieces are more often magical, with the ability their suffix names.

@@ -2,8 +2,10 @@
 //   vantor-screenshot OUT_DIR [DATA_DIR]
 // writes OUT_DIR/screenshot.png (the armour list), OUT_DIR/bestset.png (the best set dialog with
 // an answer for a warrior), OUT_DIR/equipment.png (that set worn), OUT_DIR/compare.png (an armour
-// piece beside the one worn) and OUT_DIR/utilities.png (the calculators worked out for that set).
+// piece beside the one worn), OUT_DIR/gains.png (the armour list by what each piece adds to that
+// set) and OUT_DIR/utilities.png (the calculators worked out for that set).
 #include "app/EquipmentPage.h"
+#include "app/ListPage.h"
 #include "app/UserInterface.h"
 #include "app/Viewer.h"
 
@@ -81,6 +83,19 @@ int main(int argc, char** argv)
     if (!best->grab().save(out + "bestset.png")) return 1;
     best->findChild<QPushButton*>("btnBestApply")->click();
     if (!Save(viewer, out + "equipment.png")) return 1;
+
+    // The armour list by what each piece would add to that set under a fighter's scale, the best
+    // first, in a wider window.
+    tabs->setCurrentIndex(0);
+    Pick(*equipment, "cbxScale", "Fighter: hits and damage");
+    auto* armourPage = dynamic_cast<vantor::ListPage*>(viewer.findChild<QWidget*>("TabSheet1"));
+    armourPage->ColumnClick(armourPage->Rows().ComputedColumn());
+    armourPage->ColumnClick(armourPage->Rows().ComputedColumn());
+    viewer.resize(1180, 620);
+    if (!Save(viewer, out + "gains.png")) return 1;
+    viewer.resize(viewer.minimumSize());
+    armourPage->ColumnClick(0);
+    Pick(*equipment, "cbxScale", "AC and DR");
 
     // A torso piece of the armour list beside the one worn.
     tabs->setCurrentIndex(0);

@@ -42,11 +42,14 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
     const ColumnDef& column = columns_[static_cast<size_t>(index.column())];
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQt(column.Alignment));
-    if (index.column() == computed_ && static_cast<size_t>(index.row()) < gains_.size()) {
-        const auto& gain = gains_[static_cast<size_t>(index.row())];
+    if (index.column() == computed_) {
+        // One row's gain is worked out on its own until the whole column is asked for.
+        const ListRow& row = rows_[static_cast<size_t>(index.row())];
+        const std::optional<__int128> gain = !gainsStale_ ? gains_[static_cast<size_t>(index.row())]
+                                             : gainOf_ && row.Item() ? gainOf_(*row.Item())
+                                                                     : std::nullopt;
         if (role == Qt::ForegroundRole && gain && *gain > 0) return QColor(0, 110, 0);
-        if (role == Qt::DisplayRole && gain)
-            return FromBytes(GainText(*gain, rows_[static_cast<size_t>(index.row())].DecimalSep()));
+        if (role == Qt::DisplayRole && gain) return FromBytes(GainText(*gain, row.DecimalSep()));
         if (role == Qt::DisplayRole) return QString();
     }
     if (role == Qt::FontRole) {
@@ -81,7 +84,8 @@ void ListModel::Append(ListRow&& row)
     const int at = rowCount();
     beginInsertRows(QModelIndex(), at, at);
     rows_.push_back(std::move(row));
-    gains_.push_back(gainOf_ && rows_.back().Item() ? gainOf_(*rows_.back().Item()) : std::nullopt);
+    byRecord_.clear();
+    gainsStale_ = true;
     endInsertRows();
 }
 
@@ -89,25 +93,42 @@ void ListModel::SwapRows(std::vector<ListRow>& rows)
 {
     if (updating_ == 0) beginResetModel();
     rows_.swap(rows);
-    if (updating_ == 0) {
-        WorkOutGains();
-        endResetModel();
-    }
+    byRecord_.clear();
+    gainsStale_ = true;
+    if (updating_ == 0) endResetModel();
 }
 
 void ListModel::SetGains(GainOf gainOf)
 {
     if (computed_ < 0) return;
     gainOf_ = std::move(gainOf);
-    WorkOutGains();
+    gainsStale_ = true;
     if (!rows_.empty()) emit dataChanged(index(0, computed_), index(rowCount() - 1, computed_));
 }
 
-void ListModel::WorkOutGains()
+const std::vector<std::optional<__int128>>& ListModel::Gains() const
+{
+    if (gainsStale_) {
+        WorkOutGains();
+        gainsStale_ = false;
+    }
+    return gains_;
+}
+
+void ListModel::WorkOutGains() const
 {
     gains_.assign(rows_.size(), std::nullopt);
     if (!gainOf_) return;
-    for (size_t r = 0; r < rows_.size(); ++r)
+    // The rows in the order their records lie in memory: a list sorted by name reads records all
+    // over the place, and each gain needs its record.
+    if (byRecord_.size() != rows_.size()) {
+        byRecord_.resize(rows_.size());
+        for (size_t r = 0; r < rows_.size(); ++r) byRecord_[r] = static_cast<uint32_t>(r);
+        std::sort(byRecord_.begin(), byRecord_.end(), [this](uint32_t a, uint32_t b) {
+            return std::less<const void*>()(rows_[a].Item(), rows_[b].Item());
+        });
+    }
+    for (const uint32_t r : byRecord_)
         if (const TItem* item = rows_[r].Item()) gains_[r] = gainOf_(*item);
 }
 
@@ -124,9 +145,14 @@ void ListModel::Reorder(const std::vector<size_t>& order)
     std::vector<int> newPosition(rows_.size());
     for (size_t i = 0; i < order.size(); ++i) newPosition[order[i]] = static_cast<int>(i);
     ApplyOrder(rows_, order);
-    std::vector<std::optional<__int128>> gains(gains_.size());
-    for (size_t i = 0; i < order.size() && order[i] < gains_.size(); ++i) gains[i] = gains_[order[i]];
-    gains_.swap(gains);
+    if (!gainsStale_ && gains_.size() == order.size()) {
+        std::vector<std::optional<__int128>> gains(gains_.size());
+        for (size_t i = 0; i < order.size(); ++i) gains[i] = gains_[order[i]];
+        gains_.swap(gains);
+    } else {
+        gainsStale_ = true;
+    }
+    for (uint32_t& r : byRecord_) r = static_cast<uint32_t>(newPosition[r]);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
@@ -144,7 +170,8 @@ void ListModel::BeginUpdate()
 void ListModel::EndUpdate()
 {
     if (--updating_ > 0) return;
-    WorkOutGains();
+    byRecord_.clear();
+    gainsStale_ = true;
     endResetModel();
 }
 

@@ -33,11 +33,12 @@ public:
     // selections and other kept positions follow their rows.
     void Reorder(const std::vector<size_t>& order);
 
-    // The computed column (the gain of wearing the row's item): worked out by gainOf for every row,
-    // now and whenever rows come; an item without one shows an empty cell.
+    // The computed column (the gain of wearing the row's item): worked out by gainOf for every row
+    // when first asked for (shown, sorted or copied), and again after every change of the rows or
+    // of gainOf; an item without one shows an empty cell.
     using GainOf = std::function<std::optional<__int128>(const TItem&)>;
     void SetGains(GainOf gainOf);
-    const std::vector<std::optional<__int128>>& Gains() const { return gains_; }
+    const std::vector<std::optional<__int128>>& Gains() const;
     bool HasComputedColumn() const { return computed_ >= 0; }
     int ComputedColumn() const { return computed_; }
 
@@ -54,13 +55,15 @@ public:
     void EndUpdate();
 
 private:
-    void WorkOutGains();
+    void WorkOutGains() const;
 
     std::vector<ColumnDef> columns_;
     std::vector<ListRow> rows_;
     int computed_ = -1;  // the computed column, if the list has one
     GainOf gainOf_;
-    std::vector<std::optional<__int128>> gains_;  // by row
+    mutable bool gainsStale_ = false;                     // gains_ is to be worked out anew
+    mutable std::vector<std::optional<__int128>> gains_;  // by row
+    mutable std::vector<uint32_t> byRecord_;              // the rows by where their records lie; empty: to be sorted
     int updating_ = 0;
     std::vector<const TItem*> worn_;  // at most sixteen, sorted
 };

@@ -192,6 +192,7 @@ void ListPage::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
     FitStaleColumns();
+    if (sortStale_) Sort();
 }
 
 void ListPage::FitStaleColumns()
@@ -243,11 +244,18 @@ std::vector<size_t> ListPage::OrderOf(const std::vector<ListRow>& rows) const
 void ListPage::ShowGains(ListModel::GainOf gainOf)
 {
     rows_->SetGains(std::move(gainOf));
-    if (rows_->HasComputedColumn() && sort_.Column == rows_->ComputedColumn()) Sort();
+    // A list sorted by gain follows at once when in sight, else when it is next shown.
+    if (rows_->HasComputedColumn() && sort_.Column == rows_->ComputedColumn()) {
+        if (isVisible())
+            Sort();
+        else
+            sortStale_ = true;
+    }
 }
 
 void ListPage::Sort()
 {
+    sortStale_ = false;
     rows_->Reorder(OrderOf(rows_->Rows()));
     ShowSortIndicator();
 }

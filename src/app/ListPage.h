@@ -136,6 +136,7 @@ private:
     QPushButton* findFirst_ = nullptr;
     QPushButton* findNext_ = nullptr;
     bool widthsStale_ = false;  // the rows changed since the columns were last sized
+    bool sortStale_ = false;    // sorted by gain, and the gains changed while out of sight
 };
 
 }  // namespace vantor

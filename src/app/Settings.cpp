@@ -38,8 +38,8 @@ void SettingsStore::Load()
         KeepAside(file.status() == QSettings::AccessError ? "cannot be read" : "is damaged");
         return;
     }
-    if (file.value("format/program").toString() != kProgram) {
-        KeepAside("is not this program's");
+    if (const QString program = file.value("format/program").toString(); program != kProgram) {
+        KeepAside(program.isEmpty() ? "is damaged or not this program's" : "is not this program's");
         return;
     }
     bool number = false;

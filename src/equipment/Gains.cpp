@@ -21,19 +21,24 @@ GainTable::GainTable(const Scale& scale, const ChosenItems& worn, std::function<
 
 std::optional<SetScore> GainTable::GainOf(const TItem& item) const
 {
+    // The slots the item goes in: the weapon's, or those of the body part the armour is worn on.
+    Slot slots[2];
+    size_t count = 0;
+    if (item.ItemType == 1) {
+        slots[count++] = Weapon;
+    } else if (item.ItemType == 0) {
+        for (int s = 0; s < kSlotCount && count < 2; ++s)
+            if (SlotReceives(static_cast<Slot>(s), item)) slots[count++] = static_cast<Slot>(s);
+    }
+    if (count == 0 || !listed_(item)) return std::nullopt;
+    if (std::find(worn_.begin(), worn_.end(), &item) != worn_.end()) return SetScore{0};
+    values_.assign(table_.Dimensions(), 0);
+    table_.Add(item, 1, values_);
     std::optional<SetScore> best;
-    bool measured = false;
-    for (size_t s = 0; s < kSlotCount; ++s) {
-        if (!SlotReceives(static_cast<Slot>(s), item)) continue;
-        if (!listed_(item)) return std::nullopt;
-        if (std::find(worn_.begin(), worn_.end(), &item) != worn_.end()) return SetScore{0};
-        if (!measured) {  // the item's own totals, once
-            values_.assign(table_.Dimensions(), 0);
-            table_.Add(item, 1, values_);
-            measured = true;
-        }
+    for (size_t i = 0; i < count; ++i) {
+        const std::vector<int64_t>& without = without_[static_cast<size_t>(slots[i])];
         SetScore score = 0;
-        for (size_t d = 0; d < values_.size(); ++d) score += table_.Part(d, without_[s][d] + values_[d]);
+        for (size_t d = 0; d < values_.size(); ++d) score += table_.Part(d, without[d] + values_[d]);
         if (!best || score - base_ > *best) best = score - base_;
     }
     return best;

@@ -268,6 +268,8 @@ std::optional<Scale> ReadScaleText(std::string_view text, std::string& error)
             if (!w->CapTenths) return fail("the cap \"" + cap + "\" of " + key + " is not a number with at most one decimal.");
         }
     }
+    // An ability weighing nothing, without a cap, is as if it were not named.
+    std::erase_if(scale.Abilities, [](const auto& entry) { return entry.second == Weight{}; });
     if (const std::string problem = ScaleProblem(scale); !problem.empty()) return fail(problem);
     return scale;
 }

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -96,6 +97,15 @@ extern const char* const kSlotNames[16];
 // crown too heavy to add up.
 std::string EquipmentItems();
 
+// Clicks a list's column header as the player does.
+inline void ClickHeader(QTreeView* list, int column)
+{
+    QHeaderView* h = list->header();
+    list->scrollTo(list->model()->index(0, column));
+    const QPoint at(h->sectionViewportPosition(column) + h->sectionSize(column) / 2, h->height() / 2);
+    QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, at);
+}
+
 // A small data folder of every kind of record: armour, weapons, other items, three spells.
 void WriteHandMadeData(const testfiles::TempDir& dir);
 
@@ -106,3 +116,4 @@ int RunProfileTest(int argc, char** argv);
 int RunUtilitiesTest(int argc, char** argv);
 int RunBadInputTest(int argc, char** argv);
 int RunSetChangesTest(int argc, char** argv);
+int RunScalesTest(int argc, char** argv);

@@ -81,12 +81,6 @@ QStringList Column(const QTreeView* list, int column)
     return out;
 }
 
-void ClickHeader(QTreeView* list, int column)
-{
-    QHeaderView* h = list->header();
-    const QPoint at(h->sectionViewportPosition(column) + h->sectionSize(column) / 2, h->height() / 2);
-    QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, at);
-}
 
 }  // namespace
 

@@ -15,7 +15,8 @@ int main(int argc, char** argv)
     const QString only = qEnvironmentVariable("VANTOR_TEST_CLASS");
     const std::pair<const char*, int (*)(int, char**)> classes[] = {
         {"Viewer", RunViewerTest},       {"EquipmentPage", RunEquipmentPageTest}, {"Profile", RunProfileTest},
-        {"Utilities", RunUtilitiesTest}, {"BadInput", RunBadInputTest},           {"SetChanges", RunSetChangesTest}};
+        {"Utilities", RunUtilitiesTest}, {"BadInput", RunBadInputTest},           {"SetChanges", RunSetChangesTest},
+        {"Scales", RunScalesTest}};
     int failed = 0, ran = 0;
     for (const auto& [name, run] : classes)
         if (only.isEmpty() || only == name) {
