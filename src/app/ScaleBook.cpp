@@ -40,7 +40,7 @@ int ScaleBook::Find(const std::string& name) const
     return -1;
 }
 
-void ScaleBook::Rebuild(std::vector<Scale> players, const std::string& active)
+void ScaleBook::Rebuild(std::vector<Scale> players, std::string active)
 {
     std::sort(players.begin(), players.end(), [](const Scale& a, const Scale& b) { return a.Name < b.Name; });
     all_ = BuiltInScales();

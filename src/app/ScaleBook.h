@@ -43,7 +43,7 @@ public:
     void OnChange(std::function<void()> changed) { changed_.push_back(std::move(changed)); }
 
 private:
-    void Rebuild(std::vector<Scale> players, const std::string& active);
+    void Rebuild(std::vector<Scale> players, std::string active);  // active may name one of all_
     bool Save(QString& error);
 
     SettingsStore& settings_;
