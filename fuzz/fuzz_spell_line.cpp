@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         fuzz::Require(spell.Notes.size() <= kMaxTextBytes && spell.Basics.size() <= kMaxTextBytes,
                       "spell texts within the bound");
         ListRow row;
-        MakeSpellRow("S", spell, row);
+        MakeSpellRow("S", spell, '.', row);
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "app/FilterPages.h"
 
 #include "app/CharacterPanel.h"
+#include "app/ConditionStrip.h"
 #include "app/EventGuard.h"
 #include "app/Widgets.h"
 #include "data/CodeTables.h"
@@ -16,6 +17,17 @@
 #include <algorithm>
 
 namespace vantor {
+namespace {
+
+// Adds to the page the items that meet the conditions.
+AddItem PassingTo(ListPage& page, const ItemConditions& conditions)
+{
+    return [&page, &conditions](const TItem& item) {
+        if (conditions.Passes(item)) page.AddRow(item);
+    };
+}
+
+}  // namespace
 
 ArmorPage::ArmorPage(const PageContext& context, FindPosition& find, CompareWithWorn compare, QWidget* parent)
     : ListPage(ListKind::Armor,
@@ -45,6 +57,8 @@ ArmorPage::ArmorPage(const PageContext& context, FindPosition& find, CompareWith
         ++i;
     }
     grid->setColumnStretch(4, 1);
+    conditions_ = new ConditionStrip("", context.Ui, context.DecimalSep, this);
+    AddUnderStrip(conditions_);
     AddButton("btnFA", "Filter Armor", [this] { btnFAClick(); });
     AddButton("btnResetA", "&Reset", [this] { btnResetAClick(); });
 }
@@ -62,12 +76,15 @@ void ArmorPage::btnFAClick()
     boxes.Ninja = chkn->isChecked();
     boxes.Silk = chksi->isChecked();
     boxes.None = chknone->isChecked();
+    const auto conditions = conditions_->Read();
+    if (!conditions) return;
     const Profile profile = character_.CurrentProfile();
-    Refill([&] { FilterArmour(data_.Items, profile, boxes, [this](const TItem& item) { AddRow(item); }); }, false);
+    Refill([&] { FilterArmour(data_.Items, profile, boxes, PassingTo(*this, *conditions)); }, false);
 }
 
 void ArmorPage::btnResetAClick()
 {
+    conditions_->Reset();
     Refill([this] { AddAllRows(); }, true);
 }
 
@@ -100,6 +117,8 @@ WeaponsPage::WeaponsPage(const PageContext& context, FindPosition& find, Compare
     grid->addWidget(chkE, 2, 1);
     grid->addWidget(chkB, 2, 2);
     grid->setColumnStretch(3, 1);
+    conditions_ = new ConditionStrip("W", context.Ui, context.DecimalSep, this);
+    AddUnderStrip(conditions_);
     AddButton("btnFW", "Filter Weapons", [this] { btnFWClick(); });
     AddButton("btnResetW", "&Reset", [this] { btnResetWClick(); });
 }
@@ -113,12 +132,15 @@ void WeaponsPage::btnFWClick()
     boxes.TwoHanded = chk2h->isChecked();
     boxes.Edged = chkE->isChecked();
     boxes.Blunt = chkB->isChecked();
+    const auto conditions = conditions_->Read();
+    if (!conditions) return;
     const Profile profile = character_.CurrentProfile();
-    Refill([&] { FilterWeapons(data_.Items, profile, boxes, [this](const TItem& item) { AddRow(item); }); }, true);
+    Refill([&] { FilterWeapons(data_.Items, profile, boxes, PassingTo(*this, *conditions)); }, true);
 }
 
 void WeaponsPage::btnResetWClick()
 {
+    conditions_->Reset();
     Refill([this] { AddAllRows(); }, true);
 }
 

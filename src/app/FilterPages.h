@@ -10,12 +10,15 @@ class QComboBox;
 
 namespace vantor {
 
+class ConditionStrip;
+
 class ArmorPage : public ListPage {
 public:
     ArmorPage(const PageContext& context, FindPosition& find, CompareWithWorn compare, QWidget* parent);
-    // "Filter Armor": the armour the character wears, of the ticked materials.
+    // "Filter Armor": the armour the character wears, of the ticked materials, that gives what
+    // the condition rows ask.
     void btnFAClick();
-    // "&Reset": every piece of armour.
+    // "&Reset": every piece of armour, and no conditions.
     void btnResetAClick();
     // Ticks the material and "Non Magical" boxes as the class wants them.
     void ApplyClassPreset(const ClassPreset& preset);
@@ -31,6 +34,7 @@ private:
     QCheckBox* chkn;
     QCheckBox* chksi;
     QCheckBox* chknone;
+    ConditionStrip* conditions_;
 };
 
 class WeaponsPage : public ListPage {
@@ -47,6 +51,7 @@ private:
     QCheckBox* chk2h;
     QCheckBox* chkE;
     QCheckBox* chkB;
+    ConditionStrip* conditions_;
 };
 
 class SpellsPage : public ListPage {

@@ -62,7 +62,8 @@ void ListPage::BuildSearchStrip(const ListPageNames& names, const PageContext& c
     buttonRow_->addStretch(1);
     right->addLayout(buttonRow_);
     // The lists with a gain column show the scale the gains are worked out by.
-    if (rows_->HasComputedColumn()) right->addWidget(new ScalePicker(context.Scales, context.Ui, context.DecimalSep, this));
+    if (rows_->HasComputedColumn())
+        right->addWidget(new ScalePicker(context.Scales, context.Ui, context.DecimalSep, this));
     right->addStretch(1);
     strip->addLayout(right);
     static_cast<QVBoxLayout*>(layout())->addLayout(strip);
@@ -120,6 +121,8 @@ void ListPage::AddButton(const char* name, const QString& caption, std::function
     events_.OnClick(b, std::move(handler));
 }
 
+void ListPage::AddUnderStrip(QWidget* row) { static_cast<QVBoxLayout*>(layout())->insertWidget(1, row); }
+
 QTreeView* ListPage::List() const { return list_; }
 void ListPage::SetEmptyText(const QString& text) { list_->SetEmptyText(text); }
 ByteAdvances ListPage::Advances() const { return list_->Advances(); }
@@ -147,7 +150,7 @@ void ListPage::AddRow(const TItem& item)
 void ListPage::AddRow(const TSpell& spell)
 {
     ListRow row;
-    if (MakeSpellRow(KindCode(kind_), spell, row)) rows_->Append(std::move(row));
+    if (MakeSpellRow(KindCode(kind_), spell, decimalSep_, row)) rows_->Append(std::move(row));
 }
 
 void ListPage::AddAllRows()
@@ -236,7 +239,8 @@ void ListPage::Refill(const std::function<void()>& addRows, bool sortAfterFailur
 std::vector<size_t> ListPage::OrderOf(const std::vector<ListRow>& rows) const
 {
     // The gain column by the gains the model holds for its rows; the others by their cells.
-    if (rows_->HasComputedColumn() && sort_.Column == rows_->ComputedColumn() && &rows == &rows_->Rows() && !data_.Loading)
+    if (rows_->HasComputedColumn() && sort_.Column == rows_->ComputedColumn() && &rows == &rows_->Rows() &&
+        !data_.Loading)
         return SortOrderByKeys(rows_->Gains(), sort_.Descending);
     return SortOrder(rows, rows_->ColumnDefs(), sort_, data_.Loading);
 }

@@ -101,6 +101,8 @@ protected:
     // into the row under the search box, through AddButton.
     QGridLayout* FilterGrid() const { return filterGrid_; }
     void AddButton(const char* name, const QString& caption, std::function<void()> handler);
+    // A row across the page under the filter strip.
+    void AddUnderStrip(QWidget* row);
     // Empties the list, adds the rows, then sorts it by its state, with the busy cursor and no
     // repainting meanwhile. When adding fails the list keeps what was added; it is sorted only
     // when sortAfterFailure says so, and the error goes on.

@@ -2,8 +2,8 @@
 
 #include "app/Bytes.h"
 #include "app/Widgets.h"
-#include "data/CodeTables.h"
 #include "data/Decimal.h"
+#include "data/Features.h"
 #include "equipment/BestSet.h"
 
 #include <QGridLayout>
@@ -12,8 +12,6 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-#include <set>
 
 namespace vantor {
 namespace {
@@ -92,12 +90,7 @@ void ScaleEditor::BuildAbilities()
     tblAbilityWeights->setToolTip("Any ability by name; type a weight beside it, and a cap if its total should stop.");
     tblAbilityWeights->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     tblAbilityWeights->setMinimumHeight(5 * (fontMetrics().height() + 6));
-    std::set<std::string> names;
-    for (int32_t code = 1; code <= 200; ++code) {
-        const std::string name = GetFlagName(code);
-        if (!name.empty() && name[0] != '?') names.insert(name);
-    }
-    for (const std::string& name : names) {
+    for (const std::string& name : AbilityNames()) {
         const int row = tblAbilityWeights->rowCount();
         tblAbilityWeights->insertRow(row);
         auto* caption = new QTableWidgetItem(FromBytes(name));
@@ -162,7 +155,8 @@ void ScaleEditor::SetReadOnly(bool readOnly)
         weights_[f]->setReadOnly(readOnly);
         caps_[f]->setReadOnly(readOnly);
     }
-    tblAbilityWeights->setEditTriggers(readOnly ? QAbstractItemView::NoEditTriggers : QAbstractItemView::AllEditTriggers);
+    tblAbilityWeights->setEditTriggers(readOnly ? QAbstractItemView::NoEditTriggers
+                                                : QAbstractItemView::AllEditTriggers);
 }
 
 }  // namespace vantor

@@ -119,18 +119,24 @@ std::string FormatReal(double v, char decimalSep)
     return text;
 }
 
-void AppendRatio(std::string& out, double v, char decimalSep)
+void AppendFixed(std::string& out, double v, int places, char decimalSep)
 {
     // std::to_chars rounds exactly as printf does; it is only much quicker.
     char buffer[32];
-    if (std::fabs(v) < 1e15) {
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 2).ptr;
-        const size_t n = static_cast<size_t>(end - buffer);
-        if (n < 10) out.append(10 - n, ' ');
-        AppendWithSeparator(out, std::string_view(buffer, n), decimalSep);
+    if (std::fabs(v) < 1e15 && places >= 0 && places <= 6) {
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, places).ptr;
+        AppendWithSeparator(out, std::string_view(buffer, static_cast<size_t>(end - buffer)), decimalSep);
         return;
     }
-    AppendWithSeparator(out, Format("%10.2f", v), decimalSep);
+    AppendWithSeparator(out, Format("%.*f", places, v), decimalSep);
+}
+
+void AppendRatio(std::string& out, double v, char decimalSep)
+{
+    const size_t at = out.size();
+    AppendFixed(out, v, 2, decimalSep);
+    const size_t n = out.size() - at;
+    if (n < 10) out.insert(at, 10 - n, ' ');
 }
 
 std::string FormatRatio(double v, char decimalSep)

@@ -46,6 +46,9 @@ void AppendInt(std::string& out, long long v);
 std::string FormatReal(double v, char decimalSep);
 void AppendReal(std::string& out, double v, char decimalSep);
 
+// v with `places` decimals ("%.*f"), decimalSep in place of '.'.
+void AppendFixed(std::string& out, double v, int places, char decimalSep);
+
 // "%10.2f" with decimalSep in place of '.'.
 std::string FormatRatio(double v, char decimalSep);
 void AppendRatio(std::string& out, double v, char decimalSep);

@@ -10,29 +10,9 @@
 namespace vantor {
 namespace {
 
-constexpr const char* kFeatureNames[kFeatureCount] = {"AC",      "DR",     "Accuracy", "Crits",
-                                                      "Stealth", "MR",     "Dodge",    "Max Dmg"};
-
-// A feature of an item, in tenths.
-int64_t FeatureOf(const TItem& item, int f)
-{
-    switch (f) {
-    case kAC: return std::llround(item.ArmourClass * 10);
-    case kDR: return std::llround(item.DamageResist * 10);
-    case kAccuracy: return int64_t{item.Accuracy} * 10;
-    case kCrits: return int64_t{item.Crits} * 10;
-    case kStealth: return int64_t{item.Stealth} * 10;
-    case kMR: return int64_t{item.MagicRes} * 10;
-    case kDodge: return int64_t{item.Dodge} * 10;
-    default: return int64_t{item.MaxDamageBonus} * 10;
-    }
-}
-
 Weight W(int32_t hundredths) { return {hundredths, std::nullopt}; }
 
 }  // namespace
-
-const char* FeatureName(Feature f) { return kFeatureNames[f]; }
 
 const std::vector<Scale>& BuiltInScales()
 {
@@ -74,11 +54,12 @@ ScoreTable::ScoreTable(const Scale& scale)
 
 int64_t ScoreTable::ValueOf(const TItem& item, size_t d) const
 {
-    if (features_[d] >= 0) return FeatureOf(item, features_[d]);
+    if (features_[d] >= 0) return FeatureTenths(item, static_cast<Feature>(features_[d]));
     int64_t v = 0;
     for (size_t i = 0; i < kSlots; ++i) {
         const int32_t code = item.Abilities[i];
-        if (code > 0 && code < static_cast<int32_t>(abilityDim_.size()) && abilityDim_[static_cast<size_t>(code)] == int(d) + 1)
+        if (code > 0 && code < static_cast<int32_t>(abilityDim_.size()) &&
+            abilityDim_[static_cast<size_t>(code)] == int(d) + 1)
             v += int64_t{item.AbilityValues[i]} * 10;
     }
     return v;
@@ -87,11 +68,12 @@ int64_t ScoreTable::ValueOf(const TItem& item, size_t d) const
 void ScoreTable::Add(const TItem& item, int sign, std::vector<int64_t>& totals) const
 {
     for (size_t d = 0; d < features_.size(); ++d)
-        if (features_[d] >= 0) totals[d] += sign * FeatureOf(item, features_[d]);
+        if (features_[d] >= 0) totals[d] += sign * FeatureTenths(item, static_cast<Feature>(features_[d]));
     for (size_t i = 0; i < kSlots; ++i) {
         const int32_t code = item.Abilities[i];
         if (code <= 0 || code >= static_cast<int32_t>(abilityDim_.size())) continue;
-        if (const int d = abilityDim_[static_cast<size_t>(code)]) totals[static_cast<size_t>(d - 1)] += sign * int64_t{item.AbilityValues[i]} * 10;
+        if (const int d = abilityDim_[static_cast<size_t>(code)])
+            totals[static_cast<size_t>(d - 1)] += sign * int64_t{item.AbilityValues[i]} * 10;
     }
 }
 
@@ -183,17 +165,16 @@ bool SameLetters(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
     return true;
 }
 
 // The ability's name as the code tables spell it, or nothing for a name no ability has.
 std::optional<std::string> AbilityName(std::string_view name)
 {
-    for (int32_t code = 1; code <= 200; ++code) {
-        const std::string known = GetFlagName(code);
-        if (!known.empty() && known[0] != '?' && SameLetters(known, name)) return known;
-    }
+    for (const std::string& known : AbilityNames())
+        if (SameLetters(known, name)) return known;
     return std::nullopt;
 }
 
@@ -209,7 +190,7 @@ std::string ScaleText(const Scale& scale)
     };
     for (int f = 0; f < kFeatureCount; ++f) {
         const Weight& w = scale.Features[static_cast<size_t>(f)];
-        if (w.Hundredths != 0 || w.CapTenths) add(WeightText(kFeatureNames[f], w));
+        if (w.Hundredths != 0 || w.CapTenths) add(WeightText(FeatureName(static_cast<Feature>(f)), w));
     }
     for (const auto& [name, w] : scale.Abilities)
         if (w.Hundredths != 0 || w.CapTenths) add(WeightText("\"" + name + "\"", w));
@@ -252,20 +233,25 @@ std::optional<Scale> ReadScaleText(std::string_view text, std::string& error)
             w = &scale.Abilities[*known];
         } else {
             const std::string bare = r.Bare();
-            for (int f = 0; f < kFeatureCount && !w; ++f)
-                if (SameLetters(bare, kFeatureNames[f])) w = &scale.Features[static_cast<size_t>(f)], key = kFeatureNames[f];
+            for (int f = 0; f < kFeatureCount && !w; ++f) {
+                if (!SameLetters(bare, FeatureName(static_cast<Feature>(f)))) continue;
+                w = &scale.Features[static_cast<size_t>(f)];
+                key = FeatureName(static_cast<Feature>(f));
+            }
             if (!w) return fail("\"" + bare + "\" is no feature (abilities are named in quotes).");
         }
         if (!seen.emplace(key, true).second) return fail(key + " is weighed twice.");
         if (!r.Take("=")) return fail("\"=\" and a weight must follow " + key + ".");
         const std::string number = r.Number();
         const auto weight = ReadDecimal(number, '.', 2, std::numeric_limits<int32_t>::max());
-        if (!weight) return fail("the weight \"" + number + "\" of " + key + " is not a number with at most two decimals.");
+        if (!weight)
+            return fail("the weight \"" + number + "\" of " + key + " is not a number with at most two decimals.");
         w->Hundredths = static_cast<int32_t>(*weight);
         if (r.Take("max")) {
             const std::string cap = r.Number();
             w->CapTenths = ReadDecimal(cap, '.', 1, kMaxCapTenths);
-            if (!w->CapTenths) return fail("the cap \"" + cap + "\" of " + key + " is not a number with at most one decimal.");
+            if (!w->CapTenths)
+                return fail("the cap \"" + cap + "\" of " + key + " is not a number with at most one decimal.");
         }
     }
     // An ability weighing nothing, without a cap, is as if it were not named.

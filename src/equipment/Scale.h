@@ -4,6 +4,7 @@
 // set's total adds nothing. Scores are exact: weights in hundredths, totals in tenths, scores in
 // thousandths, 128-bit.
 
+#include "data/Features.h"
 #include "equipment/Totals.h"
 
 #include <array>
@@ -18,14 +19,8 @@ namespace vantor {
 
 using SetScore = __int128;
 
-// The features of a set the equipment page adds up, in the order the dialogs show them.
-enum Feature : int { kAC, kDR, kAccuracy, kCrits, kStealth, kMR, kDodge, kMaxDmg, kFeatureCount };
-// Their names as the scales write them: "AC", "DR", "Accuracy", "Crits", "Stealth", "MR", "Dodge",
-// "Max Dmg".
-const char* FeatureName(Feature f);
-
 struct Weight {
-    int32_t Hundredths = 0;           // 150 for 1.5; negative counts against
+    int32_t Hundredths = 0;            // 150 for 1.5; negative counts against
     std::optional<int64_t> CapTenths;  // the total counts up to this (600 for 60), nothing past it
     bool operator==(const Weight&) const = default;
 };
@@ -68,8 +63,8 @@ public:
 private:
     std::vector<int32_t> weights_;
     std::vector<std::optional<int64_t>> caps_;
-    std::vector<int> features_;               // per dimension: the feature, or -1 for an ability name
-    std::array<int16_t, 201> abilityDim_{};   // ability code -> its dimension + 1 (0: not weighed)
+    std::vector<int> features_;              // per dimension: the feature, or -1 for an ability name
+    std::array<int16_t, 201> abilityDim_{};  // ability code -> its dimension + 1 (0: not weighed)
 };
 
 // The score of the items chosen under the scale, the totals added up as the equipment page adds

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <numeric>
 #include <stdexcept>
 #include <string>
@@ -17,7 +19,8 @@ int Sign(long double d) { return d < 0 ? -1 : (d > 0 ? 1 : 0); }
 
 bool IsNumberKind(ColumnKind k)
 {
-    return k == ColumnKind::Whole || k == ColumnKind::Decimal || k == ColumnKind::LeadingNumber;
+    return k == ColumnKind::Whole || k == ColumnKind::Decimal || k == ColumnKind::OptionalDecimal ||
+           k == ColumnKind::LeadingNumber;
 }
 
 long double NumberKey(ColumnKind kind, std::string_view cell)
@@ -25,6 +28,8 @@ long double NumberKey(ColumnKind kind, std::string_view cell)
     switch (kind) {
     case ColumnKind::Whole: return WholeKey(cell);
     case ColumnKind::LeadingNumber: return LeadingNumberKey(cell);
+    case ColumnKind::OptionalDecimal:
+        return Trim(cell).empty() ? -std::numeric_limits<long double>::infinity() : DecimalKey(cell);
     default: return DecimalKey(cell);
     }
 }
@@ -147,6 +152,16 @@ long double DecimalKey(std::string_view cell)
         } else {
             break;
         }
+    }
+    // A number past fifteen digits is written with an exponent: "1.5e+20".
+    if (i < cell.size() && (cell[i] == 'e' || cell[i] == 'E')) {
+        size_t j = i + 1;
+        const bool down = j < cell.size() && cell[j] == '-';
+        if (j < cell.size() && (cell[j] == '-' || cell[j] == '+')) ++j;
+        int exponent = 0;
+        for (; j < cell.size() && cell[j] >= '0' && cell[j] <= '9' && exponent < 10000; ++j)
+            exponent = exponent * 10 + (cell[j] - '0');
+        v *= std::pow(10.0L, down ? -exponent : exponent);
     }
     return negative ? -v : v;
 }

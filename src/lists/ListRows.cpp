@@ -2,6 +2,7 @@
 
 #include "data/CodeTables.h"
 #include "data/Text.h"
+#include "lists/SpellNotes.h"
 
 #include <algorithm>
 #include <array>
@@ -58,7 +59,7 @@ namespace {
 // Each cell of a list, written from its record: a view of the record's own text, or the text
 // written into scratch.
 using ItemCell = std::string_view (*)(const TItem&, char, std::string&);
-using SpellCell = std::string_view (*)(const TSpell&, std::string&);
+using SpellCell = std::string_view (*)(const TSpell&, char, std::string&);
 
 std::string_view Write(std::string& scratch, std::string&& text)
 {
@@ -186,7 +187,7 @@ struct ItemColumn {
 };
 struct SpellColumn {
     SpellCell Write;
-    int64_t (*Width)(const TSpell&, Measure&);
+    int64_t (*Width)(const TSpell&, char, Measure&);
 };
 
 const ItemColumn kArmourCells[] = {
@@ -265,34 +266,53 @@ const ItemColumn kOtherCells[] = {
 };
 
 const SpellColumn kSpellCells[] = {
-    {[](const TSpell& p, std::string&) { return std::string_view(p.Name); },
-     [](const TSpell& p, Measure& m) { return m.Text(p.Name); }},
-    {[](const TSpell& p, std::string&) { return std::string_view(p.Code); },
-     [](const TSpell& p, Measure& m) { return m.Text(p.Code); }},
-    {[](const TSpell& p, std::string& s) {
+    {[](const TSpell& p, char, std::string&) { return std::string_view(p.Name); },
+     [](const TSpell& p, char, Measure& m) { return m.Text(p.Name); }},
+    {[](const TSpell& p, char, std::string&) { return std::string_view(p.Code); },
+     [](const TSpell& p, char, Measure& m) { return m.Text(p.Code); }},
+    {[](const TSpell& p, char, std::string& s) {
          s = GetCasterType(p.CasterType);
          if (p.CasterType == 0) return std::string_view(s);
          s += ' ';
          return Whole(s, p.MagicLevel);
      },
-     [](const TSpell& p, Measure& m) {
+     [](const TSpell& p, char, Measure& m) {
          const int64_t caster = m.Coded(p.CasterType, GetCasterType);
          return p.CasterType == 0 ? caster : caster + m.Byte(' ') + m.Whole(p.MagicLevel);
      }},
-    {[](const TSpell& p, std::string& s) { return Whole(s, p.Level); },
-     [](const TSpell& p, Measure& m) { return m.Whole(p.Level); }},
-    {[](const TSpell& p, std::string& s) { return Whole(s, p.Difficulty); },
-     [](const TSpell& p, Measure& m) { return m.Whole(p.Difficulty); }},
-    {[](const TSpell& p, std::string& s) { return Whole(s, p.Mana); },
-     [](const TSpell& p, Measure& m) { return m.Whole(p.Mana); }},
-    {[](const TSpell& p, std::string& s) { return Write(s, GetSpellType(p.SpellType)); },
-     [](const TSpell& p, Measure& m) { return m.Coded(p.SpellType, GetSpellType); }},
-    {[](const TSpell& p, std::string& s) { return Write(s, GetSpellElement(p.Element)); },
-     [](const TSpell& p, Measure& m) { return m.Coded(p.Element, GetSpellElement); }},
-    {[](const TSpell& p, std::string& s) { return Write(s, GetSpellTargetType(p.Targets)); },
-     [](const TSpell& p, Measure& m) { return m.Coded(p.Targets, GetSpellTargetType); }},
-    {[](const TSpell& p, std::string& s) { return Whole(s, p.Number); },
-     [](const TSpell& p, Measure& m) { return m.Whole(p.Number); }},
+    {[](const TSpell& p, char, std::string& s) { return Whole(s, p.Level); },
+     [](const TSpell& p, char, Measure& m) { return m.Whole(p.Level); }},
+    {[](const TSpell& p, char, std::string& s) { return Whole(s, p.Difficulty); },
+     [](const TSpell& p, char, Measure& m) { return m.Whole(p.Difficulty); }},
+    {[](const TSpell& p, char, std::string& s) { return Whole(s, p.Mana); },
+     [](const TSpell& p, char, Measure& m) { return m.Whole(p.Mana); }},
+    {[](const TSpell& p, char, std::string& s) { return Write(s, GetSpellType(p.SpellType)); },
+     [](const TSpell& p, char, Measure& m) { return m.Coded(p.SpellType, GetSpellType); }},
+    {[](const TSpell& p, char, std::string& s) { return Write(s, GetSpellElement(p.Element)); },
+     [](const TSpell& p, char, Measure& m) { return m.Coded(p.Element, GetSpellElement); }},
+    {[](const TSpell& p, char, std::string& s) { return Write(s, GetSpellTargetType(p.Targets)); },
+     [](const TSpell& p, char, Measure& m) { return m.Coded(p.Targets, GetSpellTargetType); }},
+    {[](const TSpell& p, char, std::string& s) { return Whole(s, p.Number); },
+     [](const TSpell& p, char, Measure& m) { return m.Whole(p.Number); }},
+    {[](const TSpell& p, char sep, std::string& s) {
+         const auto damage = DamageOf(p).Damage;
+         return damage ? Real(s, *damage, sep) : std::string_view();
+     },
+     nullptr},
+    {[](const TSpell& p, char sep, std::string& s) {
+         const auto perMana = DamageOf(p).PerMana;
+         if (perMana) AppendFixed(s, *perMana, 2, sep);
+         return std::string_view(s);
+     },
+     nullptr},
+    {[](const TSpell& p, char, std::string& s) {
+         const auto rounds = DamageOf(p).Rounds;
+         return rounds ? Whole(s, *rounds) : std::string_view();
+     },
+     [](const TSpell& p, char, Measure& m) {
+         const auto rounds = DamageOf(p).Rounds;
+         return rounds ? m.Whole(*rounds) : int64_t{0};
+     }},
 };
 
 std::span<const ItemColumn> ItemCells(ListKind kind)
@@ -320,7 +340,8 @@ std::string_view CellText(const ListRow& row, size_t c, std::string& scratch)
     scratch.clear();
     if (const auto* texts = row.Texts()) return c < texts->size() ? std::string_view((*texts)[c]) : std::string_view();
     if (const TSpell* spell = row.Spell())
-        return c < std::size(kSpellCells) ? kSpellCells[c].Write(*spell, scratch) : std::string_view();
+        return c < std::size(kSpellCells) ? kSpellCells[c].Write(*spell, row.DecimalSep(), scratch)
+                                          : std::string_view();
     const std::span<const ItemColumn> cells = ItemCells(row.Kind());
     const TItem* item = row.Item();
     return item && c < cells.size() ? cells[c].Write(*item, row.DecimalSep(), scratch) : std::string_view();
@@ -335,7 +356,7 @@ int64_t WidthOf(const ListRow& row, size_t c, Measure& m, std::string& scratch)
         const std::span<const ItemColumn> cells = ItemCells(row.Kind());
         if (c < cells.size() && cells[c].Width) return cells[c].Width(*item, row.DecimalSep(), m);
     } else if (const TSpell* spell = row.Spell(); spell && c < std::size(kSpellCells) && kSpellCells[c].Width) {
-        return kSpellCells[c].Width(*spell, m);
+        return kSpellCells[c].Width(*spell, row.DecimalSep(), m);
     }
     return m.Text(CellText(row, c, scratch));
 }
@@ -455,7 +476,11 @@ const std::vector<ColumnDef>& Columns(ListKind list)
         {"Spell Type", A::Left, K::Text, "What kind of spell it is"},
         {"Element", A::Centre, K::Text, "Its element"},
         {"Targets", A::Left, K::Text, "Whom it strikes"},
-        {"Id", A::Left, K::Whole, "The spell's number"}};
+        {"Id", A::Left, K::Whole, "The spell's number"},
+        {"Dmg", A::Right, K::OptionalDecimal,
+         "Average damage of a cast at the level its description works out, over all its rounds"},
+        {"Dmg/Mana", A::Right, K::OptionalDecimal, "Average damage for each point of mana"},
+        {"Rounds", A::Right, K::OptionalDecimal, "How many rounds it lasts, at the level its description works out"}};
     switch (list) {
     case ListKind::Armor: return armour;
     case ListKind::Weapons: return weapons;
@@ -479,10 +504,10 @@ bool MakeItemRow(const std::string& kind, const TItem& item, char sep, ListRow& 
     return kind == "W" || kind == "O";
 }
 
-bool MakeSpellRow(const std::string& kind, const TSpell& spell, ListRow& row)
+bool MakeSpellRow(const std::string& kind, const TSpell& spell, char sep, ListRow& row)
 {
     if (kind != "S") return false;
-    row = ListRow(spell);
+    row = ListRow(spell, sep);
     return true;
 }
 
@@ -501,7 +526,7 @@ std::vector<ListRow> AllRows(ListKind kind, const ItemList& items, const SpellLi
     if (kind == ListKind::Spells) {
         rows.reserve(spells.size());
         for (const TSpell& spell : spells)
-            if (MakeSpellRow("S", spell, row)) add(std::move(row));
+            if (MakeSpellRow("S", spell, sep, row)) add(std::move(row));
     } else {
         const std::string& letter = KindCode(kind);
         bool (*const takes)(const TItem&) = kind == ListKind::Armor     ? IsArmour

@@ -17,10 +17,11 @@ enum class ListKind : uint8_t { Armor, Weapons, Other, Spells };
 enum class Align { Left, Right, Centre };
 
 // How a column sorts: by the caption, as text (caption breaks ties), as a whole number, as a
-// decimal number, or by the number in front of its first "-" (weapon damage). A computed column
+// decimal number, as a decimal number that may be missing (empty cells below every number), or
+// by the number in front of its first "-" (weapon damage). A computed column
 // holds what the window works out from more than the record (an item's gain for the worn set):
 // its cells are not the record's, and the window sorts it by its own numbers.
-enum class ColumnKind { Caption, Text, Whole, Decimal, LeadingNumber, Computed };
+enum class ColumnKind { Caption, Text, Whole, Decimal, OptionalDecimal, LeadingNumber, Computed };
 
 struct ColumnDef {
     const char* Caption;
@@ -40,7 +41,9 @@ public:
     ListRow(const TItem& item, ListKind kind, char decimalSep)
         : at_(&item), kind_(kind), decimalSep_(decimalSep), holds_(Holds::Item)
     {}
-    explicit ListRow(const TSpell& spell) : at_(&spell), kind_(ListKind::Spells), holds_(Holds::Spell) {}
+    ListRow(const TSpell& spell, char decimalSep)
+        : at_(&spell), kind_(ListKind::Spells), decimalSep_(decimalSep), holds_(Holds::Spell)
+    {}
     explicit ListRow(std::vector<std::string> texts);
     ListRow(const ListRow& other);
     ListRow& operator=(const ListRow& other);
@@ -98,7 +101,7 @@ const std::string& KindCode(ListKind kind);
 bool MakeItemRow(const std::string& kind, const TItem& item, char decimalSep, ListRow& row);
 
 // The row of spell for kind "S"; false for any other kind.
-bool MakeSpellRow(const std::string& kind, const TSpell& spell, ListRow& row);
+bool MakeSpellRow(const std::string& kind, const TSpell& spell, char decimalSep, ListRow& row);
 
 // The rows a list shows unfiltered, in the order of the records: armour from the armour items
 // worn somewhere, weapons, other items, or every spell. Given advances and widest, also the rows

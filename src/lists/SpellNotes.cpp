@@ -56,11 +56,7 @@ long long RoundToEven(double v) { return static_cast<long long>(std::nearbyint(v
 // ", Min: ..." or ", Max: ..." with the level formula and its total at level L.
 std::string RangeClause(const std::string& head, int32_t value, int32_t increment, int32_t step, int32_t level)
 {
-    long long total;
-    if (step == 0)
-        total = static_cast<long long>(value) + static_cast<long long>(increment) * level;
-    else
-        total = RoundToEven(static_cast<double>(increment) / step * level + value);
+    const long long total = RangeTotal(value, increment, step, level);
     std::string clause =
         head + Format(": %d + (level*%d)/%d, (Total:%lld at level %d)", value, increment, step, total, level);
     ReplaceFirst(clause, "(level*1)", "level");
@@ -85,6 +81,30 @@ void ReplaceLevelTimesOne(std::string& s)
 constexpr long long kMaxRangeNames = 256;
 
 }  // namespace
+
+long long RangeTotal(int32_t value, int32_t increment, int32_t step, int32_t level)
+{
+    if (step == 0) return static_cast<long long>(value) + static_cast<long long>(increment) * level;
+    return RoundToEven(static_cast<double>(increment) / step * level + value);
+}
+
+SpellDamage DamageOf(const TSpell& spell)
+{
+    SpellDamage d;
+    const int32_t level = DescriptionLevel(spell);
+    if (spell.Duration > 0) d.Rounds = MaxDuration(spell, level);
+    for (int i = 0; i < kSlots; ++i) {
+        const int32_t c = spell.Abilities[i];
+        if ((c != 1 && c != 17) || spell.AbilityValues[i] != 0) continue;
+        const long long least = RangeTotal(spell.MinValue, spell.MinIncrement, spell.MinLevelStep, level);
+        const long long most = RangeTotal(spell.MaxValue, spell.MaxIncrement, spell.MaxLevelStep, level);
+        d.Damage = (static_cast<double>(least) + static_cast<double>(most)) / 2;
+        if (d.Rounds) *d.Damage *= static_cast<double>(*d.Rounds);
+        if (spell.Mana != 0) d.PerMana = *d.Damage / spell.Mana;
+        break;
+    }
+    return d;
+}
 
 std::string PlusMinusZero(int64_t n)
 {

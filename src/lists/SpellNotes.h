@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -24,6 +25,21 @@ int32_t DescriptionLevel(const TSpell& spell);
 
 // The duration in rounds at the given level, with its level-dependent growth (exact, 64-bit).
 int64_t MaxDuration(const TSpell& spell, int32_t level);
+
+// The total of a minimum or maximum clause at the level: value + level x increment / step
+// (step 0 reads as 1), rounded half to even.
+long long RangeTotal(int32_t value, int32_t increment, int32_t step, int32_t level);
+
+// What a cast does at the description level, as the spell list shows it. Rounds: how long it
+// lasts, when it lasts. Damage: for the first slot of "Damage (No AC)" or "Damage (on armour)"
+// with the value 0, the mean of the minimum and maximum totals, times the rounds when it lasts.
+// PerMana: the damage for each point of mana, when the spell costs mana.
+struct SpellDamage {
+    std::optional<int64_t> Rounds;
+    std::optional<double> Damage;
+    std::optional<double> PerMana;
+};
+SpellDamage DamageOf(const TSpell& spell);
 
 // Summaries quote other spells' summaries through "End Cast" abilities. A summary is cut where
 // it would quote a spell whose summary is already being built further out (a cycle), or where

@@ -120,14 +120,14 @@ TEST(SpellRows, SpellRow)
     s.Targets = 4;
     s.Number = 12;
     ListRow row;
-    ASSERT_TRUE(MakeSpellRow("S", s, row));
+    ASSERT_TRUE(MakeSpellRow("S", s, '.', row));
     EXPECT_EQ(row.Spell(), &s);
     EXPECT_EQ(CellTexts(row), (std::vector<std::string>{"Fire Bolt", "fbol", "Mage 2", "5", "0", "12", "Between Rounds",
-                                                        "", "Monster", "12"}));
+                                                        "", "Monster", "12", "", "", ""}));
     s.CasterType = 0;
-    ASSERT_TRUE(MakeSpellRow("S", s, row));
+    ASSERT_TRUE(MakeSpellRow("S", s, '.', row));
     EXPECT_EQ(CellTexts(row)[2], "None");
-    EXPECT_FALSE(MakeSpellRow("A", s, row));
+    EXPECT_FALSE(MakeSpellRow("A", s, '.', row));
 }
 
 TEST(SpellRows, NoteLines)
@@ -220,6 +220,8 @@ TEST(ListRow, CellWidthsAreTheWidthsOfTheCellsWritten)
             p.Name = p.Code = i.Name;
             p.CasterType = p.SpellType = p.Element = p.Targets = v % 20;
             p.MagicLevel = p.Level = p.Difficulty = p.Mana = p.Number = v;
+            p.Duration = p.DurationIncrement = p.MinValue = v;  // rounds and damage
+            p.Abilities[0] = v % 2 == 0 ? 1 : 0;
         }
     // Ratios at and near half hundredths, very large and negative.
     for (const double ratio : {9.995, 0.005, 0.015, -0.001, -0.0, 12345678.9, 1e14, 1e16, 2.675})
@@ -237,7 +239,7 @@ TEST(ListRow, CellWidthsAreTheWidthsOfTheCellsWritten)
         std::vector<ListRow> rows;
         for (const TItem& i : items)
             for (const ListKind k : {ListKind::Armor, ListKind::Weapons, ListKind::Other}) rows.emplace_back(i, k, sep);
-        for (const TSpell& p : spells) rows.emplace_back(p);
+        for (const TSpell& p : spells) rows.emplace_back(p, sep);
         for (const ListRow& row : rows)
             for (size_t c = 0; c < CellCount(row); ++c) {
                 std::string scratch;

@@ -92,6 +92,28 @@ TEST(Sorting, DecimalColumnsReadEitherSeparator)
     EXPECT_DOUBLE_EQ(static_cast<double>(DecimalKey("214748364.7")), 214748364.7);
 }
 
+TEST(Sorting, MissingNumbersBelowEveryNumber)
+{
+    // The spell list's damage, damage per mana and rounds.
+    for (const int32_t column : {10, 11, 12}) {
+        std::vector<ListRow> rows;
+        for (const auto& [name, cell] : std::vector<std::pair<std::string, std::string>>{
+                 {"a", ""}, {"b", "1,5"}, {"c", "-3"}, {"d", " "}, {"e", "1.19949953227584e+22"}, {"f", "10"}}) {
+            std::vector<std::string> cells(13);
+            cells[0] = name;
+            cells[static_cast<size_t>(column)] = cell;
+            rows.push_back(Row(cells));
+        }
+        EXPECT_EQ(Sorted(rows, ListKind::Spells, column, false),
+                  (std::vector<std::string>{"a", "d", "c", "b", "f", "e"}));
+        EXPECT_EQ(Sorted(rows, ListKind::Spells, column, true),
+                  (std::vector<std::string>{"e", "f", "b", "c", "a", "d"}));
+        EXPECT_EQ(CompareRows(rows[0], rows[3], Columns(ListKind::Spells), SortState{column, false}, false), 0);
+        EXPECT_LT(CompareRows(rows[0], rows[2], Columns(ListKind::Spells), SortState{column, false}, false), 0);
+    }
+    EXPECT_DOUBLE_EQ(static_cast<double>(DecimalKey("2.5e-3")), 0.0025);
+}
+
 TEST(Sorting, WeaponDamageByMinimum)
 {
     std::vector<ListRow> rows;

@@ -1,5 +1,6 @@
 #include "data/Text.h"
 #include "lists/ItemText.h"
+#include "lists/ListRows.h"
 #include "lists/SpellNotes.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +50,76 @@ TEST(SpellNotes, FireBoltExample)
     EXPECT_EQ(d.GetSpellName(13), "13");
     EXPECT_EQ(d.GetSpellEffect(12), "(Fire Bolt Damage (No AC) 10 to 20)");
     EXPECT_EQ(d.GetSpellEffect(-4), "-4");
+}
+
+TEST(SpellDamage, ColumnsOfTheSpellList)
+{
+    // "Dmg", "Dmg/Mana" and "Rounds" at the description's level.
+    const struct {
+        const char* What;
+        void (*Change)(TSpell&);
+        char Sep;
+        const char* Dmg;
+        const char* PerMana;
+        const char* Rounds;
+    } rows[] = {
+        {"fire bolt: totals 20 and 70", [](TSpell& s) { s.Mana = 10; }, '.', "45", "4.50", ""},
+        {"no mana: no damage per mana", [](TSpell&) {}, '.', "45", "", ""},
+        {"lasting: mean times the rounds at level 75",
+         [](TSpell& s) {
+             s.LevelCap = 0;  // described at level 75
+             s.MinValue = 1, s.MinIncrement = 0, s.MaxValue = 2, s.MaxIncrement = 0;
+             s.Duration = 3, s.DurationIncrement = 1, s.DurationLevelStep = 10;  // 3 + 75 / 10
+             s.Mana = 4;
+         },
+         ',', "15", "3,75", "10"},
+        {"a half, with the system's separator",
+         [](TSpell& s) {
+             s.MinValue = 1, s.MinIncrement = 0, s.MaxValue = 2, s.MaxIncrement = 0;
+             s.Mana = 3;
+         },
+         ',', "1,5", "0,50", ""},
+        {"damage on armour in a later slot; a valued damage slot does not count",
+         [](TSpell& s) {
+             s.AbilityValues[0] = 5;
+             s.Abilities[3] = 17;
+             s.Mana = 7;
+         },
+         '.', "45", "6.43", ""},
+        {"no damage slot: rounds only",
+         [](TSpell& s) {
+             s.Abilities[0] = 14;
+             s.Duration = 2;
+             s.Mana = 5;
+         },
+         '.', "", "", "2"},
+        {"negative damage and mana",
+         [](TSpell& s) {
+             s.MinValue = -10, s.MinIncrement = 0, s.MaxValue = -20, s.MaxIncrement = 0;
+             s.Mana = -4;
+         },
+         '.', "-15", "3.75", ""},
+        {"totals past 32 bits",
+         [](TSpell& s) {
+             s.MinValue = INT32_MAX, s.MinIncrement = INT32_MAX, s.MinLevelStep = 0;
+             s.MaxValue = INT32_MAX, s.MaxIncrement = INT32_MAX, s.MaxLevelStep = 0;
+             s.Duration = INT32_MAX, s.DurationIncrement = INT32_MAX, s.DurationLevelStep = 0;
+         },
+         '.', "1.19949953227584e+22", "", "109521665997"},
+    };
+    for (const auto& r : rows) {
+        TSpell s = FireBolt();
+        r.Change(s);
+        ListRow row;
+        ASSERT_TRUE(MakeSpellRow("S", s, r.Sep, row));
+        const std::vector<std::string> cells = CellTexts(row);
+        ASSERT_EQ(cells.size(), 13u);
+        EXPECT_EQ(cells[10], r.Dmg) << r.What;
+        EXPECT_EQ(cells[11], r.PerMana) << r.What;
+        EXPECT_EQ(cells[12], r.Rounds) << r.What;
+    }
+    EXPECT_EQ(RangeTotal(10, 1, 5, 50), 20);
+    EXPECT_EQ(RangeTotal(20, 1, 0, 50), 70);
 }
 
 TEST(SpellNotes, DurationClauses)

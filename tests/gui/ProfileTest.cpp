@@ -11,6 +11,7 @@
 #include <QTreeView>
 
 #include <filesystem>
+#include <tuple>
 
 using namespace vantor;
 using testfiles::Ability;
@@ -154,6 +155,102 @@ private slots:
         QCOMPARE(List("lstDisplaySpell")->model()->rowCount(), 3);
         QCOMPARE(ui.Errors.size(), 2);
         QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void abilityConditionsNarrowTheItemLists()
+    {
+        // Field 30 armour class in tenths; abilities 27 Stealth, 22 and 105 both "Accuracy".
+        const auto item = [](int number, const char* name, Fields fields) {
+            return ItemLine(name, Fields{{1, std::to_string(number)}} + fields) + "\r\n";
+        };
+        dir.Write("Items.txt", item(1, "Plate Helm", {{42, "9"}, {43, "2"}, {30, "25"}}) +
+                                   item(2, "Silk Cap", Fields{{42, "1"}, {43, "2"}} + Ability(1, 27, 5)) +
+                                   item(3, "Keen Ring", Fields{{43, "4"}} + Ability(1, 22, 3) + Ability(2, 105, 2)) +
+                                   item(4, "Dagger", Fields{{5, "1"}, {41, "2"}} + Ability(1, 27, 5)) +
+                                   item(5, "War Axe", Fields{{5, "1"}, {41, "3"}} + Ability(1, 27, -2)) +
+                                   item(6, "Staff", {{5, "1"}, {41, "1"}}));
+        Open();
+        QCOMPARE(Entries(Box("cbxAbility1")).mid(0, 10),
+                 QStringList({"(none)", "AC", "DR", "Accuracy", "Crits", "Stealth", "MR", "Dodge", "Max Dmg", "AC"}));
+        QCOMPARE(Entries(Box("cbxAbilityOp2W")), QStringList({">=", "<=", "="}));
+        const auto pickLast = [](QComboBox* box, const QString& text) {
+            int i = box->count() - 1;
+            while (i > 0 && box->itemText(i) != text) --i;
+            box->setCurrentIndex(i - 1);
+            QTest::keyClick(box, Qt::Key_Down);
+            QCOMPARE(box->currentText(), text);
+        };
+
+        Pick(Box("cbxAbility1"), "Stealth");
+        Type("edtAbilityValue1", "5");
+        Click("btnFA");
+        QCOMPARE(Names(List("lstArmor")), QStringList({"Silk Cap"}));
+        // AC to a tenth, and every row must hold.
+        Pick(Box("cbxAbilityOp1"), "<=");
+        Type("edtAbilityValue1", "0");
+        Pick(Box("cbxAbility2"), "AC");
+        Type("edtAbilityValue2", "2.5");
+        Click("btnFA");
+        QCOMPARE(Names(List("lstArmor")), QStringList({"Plate Helm"}));
+        Type("edtAbilityValue2", "2.6");
+        Click("btnFA");
+        QCOMPARE(Names(List("lstArmor")), QStringList());
+        // An ability by name adds up every code of the name.
+        Pick(Box("cbxAbility1"), "(none)");
+        Pick(Box("cbxAbility2"), "(none)");
+        pickLast(Box("cbxAbility3"), "Accuracy");
+        Pick(Box("cbxAbilityOp3"), "=");
+        Type("edtAbilityValue3", "5");
+        Click("btnFA");
+        QCOMPARE(Names(List("lstArmor")), QStringList({"Keen Ring"}));
+
+        // "Filter all" narrows both lists by their own rows, and not the slot lists.
+        Pick(Box("cbxAbility1W"), "Stealth");
+        Type("edtAbilityValue1W", "5");
+        Click("btnFilterAll");
+        QCOMPARE(Names(List("lstWeapons")), QStringList({"Dagger"}));
+        QCOMPARE(Names(List("lstArmor")), QStringList({"Keen Ring"}));
+        QCOMPARE(Entries(Box("cbxHead")), QStringList({"*None*", "Plate Helm", "Silk Cap"}));
+        Pick(Box("cbxAbilityOp1W"), "<=");
+        Type("edtAbilityValue1W", "-2");
+        Click("btnFW");
+        QCOMPARE(Names(List("lstWeapons")), QStringList({"War Axe"}));
+
+        // A value that does not read: the box is named, the list stays.
+        for (const auto& [box, text, kind] : {std::tuple{"edtAbilityValue1W", "abc", "a whole number"},
+                                              std::tuple{"edtAbilityValue1W", "", "a whole number"},
+                                              std::tuple{"edtAbilityValue1W", "1.5", "a whole number"}}) {
+            ui.Messages.clear();
+            Type(box, text);
+            Click("btnFW");
+            QCOMPARE(ui.Messages, QStringList({QString("The value box of condition 1 (Stealth <=) holds \"%1\", "
+                                                       "which is not %2.")
+                                                   .arg(text, kind)}));
+            QCOMPARE(Names(List("lstWeapons")), QStringList({"War Axe"}));
+            QVERIFY(QApplication::focusWidget() == nullptr || QApplication::focusWidget() == Edit(box));
+        }
+        ui.Messages.clear();
+        Pick(Box("cbxAbility2"), "DR");
+        Type("edtAbilityValue2", "0.25");
+        Click("btnFilterAll");  // each list's own box: the weapons' message, then the armour's
+        QCOMPARE(ui.Messages.size(), 2);
+        QVERIFY(ui.Messages[1].startsWith("The value box of condition 2 (DR >=) holds \"0.25\""));
+        QVERIFY(ui.Messages[1].endsWith("a number with at most one decimal."));
+        QCOMPARE(Names(List("lstArmor")), QStringList({"Keen Ring"}));
+        QVERIFY(ui.Errors.isEmpty());
+
+        // Reset: every row back to "(none)", every item back.
+        Click("btnResetW");
+        for (const char* box : {"cbxAbility1W", "cbxAbility2W", "cbxAbility3W"})
+            QCOMPARE(Shown(box), QString("(none)"));
+        QCOMPARE(List("lstWeapons")->model()->rowCount(), 3);
+        Click("btnFW");
+        QCOMPARE(List("lstWeapons")->model()->rowCount(), 3);
+        Click("btnResetA");
+        QCOMPARE(Shown("cbxAbility3"), QString("(none)"));
+        Click("btnFA");
+        QCOMPARE(List("lstArmor")->model()->rowCount(), 3);
+        QVERIFY(ui.Messages.size() == 2 && ui.Errors.isEmpty());
     }
 
     void saveAndLoadASet()

@@ -9,6 +9,7 @@
 #include "domain/TestFiles.h"
 #include "lists/LoadRecords.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,7 +66,7 @@ void WriteHandMadeData(const TempDir& dir)
                                        {14, "2"},
                                        {11, "12"}}) +
                                 "\n" + SpellLine(20, "Arc Ward", {{10, "0"}, {11, "5"}}) + "\n");
-    dir.Write("spellsVtab0.txt", SpellLine(30, "Gale Aura", {{10, "2"}, {11, "30"}}) + "\n");
+    dir.Write("spellsVtab0.txt", SpellLine(30, "Gale Aura", {{10, "2"}, {11, "30"}, {37, "4"}}) + "\n");
 }
 
 namespace {
@@ -80,7 +81,6 @@ QStringList Column(const QTreeView* list, int column)
     for (int r = 0; r < list->model()->rowCount(); ++r) out << Cell(list, r, column);
     return out;
 }
-
 
 }  // namespace
 
@@ -259,6 +259,21 @@ private slots:
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstDisplaySpell"), 1, 2), QString("None"));
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstDisplaySpell"), 2, 9), QString("30"));
         QCOMPARE(Cell(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0, 6), QString("Combat"));
+        // Damage, damage per mana and rounds at the description's level.
+        QTreeView* spells = Ctl<QTreeView>(*v, "lstDisplaySpell");
+        QCOMPARE(spells->model()->headerData(10, Qt::Horizontal).toString() + "," +
+                     spells->model()->headerData(11, Qt::Horizontal).toString() + "," +
+                     spells->model()->headerData(12, Qt::Horizontal).toString(),
+                 QString("Dmg,Dmg/Mana,Rounds"));
+        const QStringList fireBolt = {Cell(spells, 0, 10), Cell(spells, 0, 11), Cell(spells, 0, 12)};
+        QCOMPARE(fireBolt, QStringList({"45", real("3.75"), ""}));
+        const QStringList galeAura = {Cell(spells, 2, 10), Cell(spells, 2, 11), Cell(spells, 2, 12)};
+        QCOMPARE(galeAura, QStringList({"", "", "4"}));
+        spells->setCurrentIndex(spells->model()->index(0, 0));
+        spells->findChild<QAction*>("actCopyWithHeader")->trigger();
+        QVERIFY2(ui.Clipboard.contains("\tId\tDmg\tDmg/Mana\tRounds\nFire Bolt\t") &&
+                     ui.Clipboard.endsWith("\t12\t45\t" + real("3.75") + "\t"),
+                 qPrintable(ui.Clipboard));
     }
 
     void selectionShowsTexts()
@@ -333,6 +348,12 @@ private slots:
         QCOMPARE(Column(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0), QStringList({"Arc Ward", "Fire Bolt", "Gale Aura"}));
         ClickHeader(Ctl<QTreeView>(*v, "lstDisplaySpell"), 5);
         QCOMPARE(Column(Ctl<QTreeView>(*v, "lstDisplaySpell"), 5), QStringList({"5", "12", "30"}));
+        // Damage and rounds as numbers, spells without them first when rising.
+        ClickHeader(Ctl<QTreeView>(*v, "lstDisplaySpell"), 10);
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstDisplaySpell"), 0), QStringList({"Arc Ward", "Gale Aura", "Fire Bolt"}));
+        ClickHeader(Ctl<QTreeView>(*v, "lstDisplaySpell"), 12);
+        ClickHeader(Ctl<QTreeView>(*v, "lstDisplaySpell"), 12);
+        QCOMPARE(Column(Ctl<QTreeView>(*v, "lstDisplaySpell"), 12), QStringList({"4", "", ""}));
         ClickHeader(Ctl<QTreeView>(*v, "lstOther"), 0);
         QCOMPARE(Column(Ctl<QTreeView>(*v, "lstOther"), 0), QStringList({"Heavy Barrel", "Apple"}));
         ClickHeader(Ctl<QTreeView>(*v, "lstOther"), 2);
