@@ -3,7 +3,10 @@
 // that scores each.
 #include "BenchUtil.h"
 #include "equipment/BestSet.h"
+#include "equipment/UpgradePath.h"
 #include "lists/LoadRecords.h"
+
+#include <chrono>
 
 using namespace vantor;
 
@@ -36,6 +39,39 @@ int main()
         }
     });
     std::printf("one pass over the items:     %8.2f ms\n", pass * 1e3);
+    // Planning ahead, beside one solve without its runner-up on the same lists at the same strength.
+    const auto plan = [&](const char* what) {
+        q.Strength = 100;
+        BestSetAnswer a;
+        const double one = bench::BestSeconds(3, [&] { a = SolveBestSet(q, nullptr, false); });
+        PlanQuestion plan;
+        plan.Items = &items;
+        plan.ClassCode = 1;
+        plan.Weights = q.Weights;
+        plan.Strength = 100;
+        UpgradePath path;
+        const double levels = bench::BestSeconds(1, [&] { path = SolveUpgradePath(plan, 1, 75); });
+        StrengthTable strength;
+        const double table = bench::BestSeconds(1, [&] { strength = SolveStrengthTable(plan, 75, 50, 200, 10); });
+        // A stop asked for a quarter of a second into the path: how long until the path returns.
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point start = Clock::now();
+        Clock::time_point asked{};
+        SolveUpgradePath(plan, 1, 75, [&](int, int) {
+            if (Clock::now() - start < std::chrono::milliseconds(250)) return true;
+            if (asked == Clock::time_point{}) asked = Clock::now();
+            return false;
+        });
+        const double stopped = std::chrono::duration<double>(Clock::now() - asked).count();
+        if (asked == Clock::time_point{})
+            std::printf("%s: the path ends before a stop is asked\n", what);
+        else
+            std::printf("%s: a stop heeded after %.2f ms\n", what, stopped * 1e3);
+        std::printf("%s: one solve without runner-up %.2f ms; upgrade path, levels 1-75, %.2f ms (%.1f solves, %zu "
+                    "sets); strength table, 16 x 3, %.2f ms (%.1f solves)\n",
+                    what, one * 1e3, levels * 1e3, levels / one, PathChanges(path.Levels).size(), table * 1e3,
+                    table / one);
+    };
     const auto solve = [&](const char* what) {
         for (const int32_t strength : {100, 300}) {
             q.Strength = strength;
@@ -48,9 +84,11 @@ int main()
         }
     };
     solve("Medium");
+    plan("Medium");
     // Stealth and magic resistance count, each up to a cap.
     q.Weights.Features[kStealth] = {100, 300};
     q.Weights.Features[kMR] = {150, 400};
     solve("two caps");
+    plan("two caps");
     return sink == 42 ? 1 : 0;
 }

@@ -3,7 +3,7 @@
 # the menu entry and AppStream data, dpkg-dev for the package's dependencies); with "fuzz", also
 # clang and its libFuzzer runtime for the fuzz targets.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev fonts-dejavu-core
+packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libgl1-mesa-dev libgtest-dev fonts-dejavu-core
           desktop-file-utils appstream dpkg-dev)
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 missing=()

@@ -3,7 +3,8 @@
 // writes OUT_DIR/screenshot.png (the armour list), OUT_DIR/bestset.png (the best set dialog with
 // an answer for a warrior), OUT_DIR/equipment.png (that set worn), OUT_DIR/compare.png (an armour
 // piece beside the one worn), OUT_DIR/gains.png (the armour list by what each piece adds to that
-// set) and OUT_DIR/utilities.png (the calculators worked out for that set).
+// set), OUT_DIR/upgradepath.png and OUT_DIR/strength.png (the best set at every level and what
+// strength buys, for that warrior) and OUT_DIR/utilities.png (the calculators worked out for that set).
 #include "app/EquipmentPage.h"
 #include "app/ListPage.h"
 #include "app/UserInterface.h"
@@ -74,15 +75,30 @@ int main(int argc, char** argv)
     auto* best = viewer.findChild<QDialog*>("dlgBestSet");
     best->findChild<QLineEdit*>("edtWeightAcc")->setText("1");
     auto* search = best->findChild<QPushButton*>("btnBestSearch");
-    search->click();
-    QElapsedTimer waited;
-    waited.start();
-    while (!search->isEnabled() && waited.elapsed() < 10000)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    QApplication::processEvents();
+    // Clicks a search button and waits for its answer.
+    const auto searched = [](QPushButton* button) {
+        button->click();
+        QElapsedTimer waited;
+        waited.start();
+        while (!button->isEnabled() && waited.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        QApplication::processEvents();
+    };
+    searched(search);
     if (!best->grab().save(out + "bestset.png")) return 1;
     best->findChild<QPushButton*>("btnBestApply")->click();
     if (!Save(viewer, out + "equipment.png")) return 1;
+
+    // The same warrior's best set at every level up to 40, against the set worn; then what more
+    // strength would buy at level 40.
+    equipment->findChild<QPushButton*>("btnUpgradePath")->click();
+    auto* plan = viewer.findChild<QDialog*>("dlgUpgradePath");
+    searched(plan->findChild<QPushButton*>("btnPathSearch"));
+    if (!plan->grab().save(out + "upgradepath.png")) return 1;
+    plan->findChild<QTabWidget*>("tabPlan")->setCurrentIndex(1);
+    searched(plan->findChild<QPushButton*>("btnStrSearch"));
+    if (!plan->grab().save(out + "strength.png")) return 1;
+    plan->close();
 
     // The armour list by what each piece would add to that set under a fighter's scale, the best
     // first, in a wider window.

@@ -3,8 +3,7 @@
 #include "app/Bytes.h"
 #include "app/ScaleBook.h"
 #include "app/ScaleEditor.h"
-
-#include <QStringListModel>
+#include "app/SearchRunner.h"
 #include "app/UserInterface.h"
 #include "app/Widgets.h"
 #include "data/CodeTables.h"
@@ -20,9 +19,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTableWidget>
-#include <QThread>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -130,15 +128,10 @@ void BestSetDialog::ConnectButtons()
         accept();
     });
     connect(btnBestCancel, &QPushButton::clicked, this, [this] { CancelClicked(); });
-    poll_ = new QTimer(this);
-    poll_->setInterval(50);
-    connect(poll_, &QTimer::timeout, this, [this] {
-        prgBestSet->setMaximum(steps_);
-        prgBestSet->setValue(done_);
-    });
+    runner_ = new SearchRunner(prgBestSet, this);
 }
 
-BestSetDialog::~BestSetDialog() { StopSearch(); }
+BestSetDialog::~BestSetDialog() { runner_->Stop(); }
 
 void BestSetDialog::BuildWeights(QVBoxLayout* layout)
 {
@@ -149,7 +142,8 @@ void BestSetDialog::BuildWeights(QVBoxLayout* layout)
     cbxBestPreset->setToolTip("Fill the boxes below with a scale's weights and caps.");
     cbxBestPreset->setModel(page_.Scales->Names());
     cbxBestPreset->setCurrentIndex(static_cast<int>(page_.Scales->Active()));
-    btnBestSaveScale = MakeButton(this, "btnBestSaveScale", "Sa&ve as scale...", "Keep these weights and caps as a scale of your own.");
+    btnBestSaveScale = MakeButton(this, "btnBestSaveScale", "Sa&ve as scale...",
+                                  "Keep these weights and caps as a scale of your own.");
     row->addWidget(MakeBuddyLabel(this, "", "Sc&ale", cbxBestPreset));
     row->addWidget(cbxBestPreset, 1);
     row->addWidget(btnBestSaveScale);
@@ -199,7 +193,8 @@ std::optional<BestSetQuestion> BestSetDialog::Question() const
         page_.Ui->ShowMessage(const_cast<BestSetDialog*>(this), error);
         return std::nullopt;
     }
-    if (const std::string problem = ScaleProblem(*scale); !problem.empty() && problem.find("caps") != std::string::npos) {
+    if (const std::string problem = ScaleProblem(*scale);
+        !problem.empty() && problem.find("caps") != std::string::npos) {
         page_.Ui->ShowMessage(const_cast<BestSetDialog*>(this), FromBytes("No search: " + problem));
         return std::nullopt;
     }
@@ -215,30 +210,15 @@ std::optional<BestSetQuestion> BestSetDialog::Question() const
 
 void BestSetDialog::Search()
 {
-    if (worker_) return;
+    if (runner_->Running()) return;
     std::optional<BestSetQuestion> question = Question();
     if (!question) return;
     asked_ = std::move(*question);
-    stop_ = false;
-    done_ = 0;
     btnBestSearch->setEnabled(false);
     btnBestApply->setEnabled(false);
     lstBestSet->clear();
-    worker_ = QThread::create([this] {
-        answer_ = SolveBestSet(asked_, [this](int done, int steps) {
-            done_ = done;
-            steps_ = steps;
-            return !stop_;
-        });
-    });
-    connect(worker_, &QThread::finished, this, [this, thread = worker_] {
-        thread->deleteLater();
-        worker_ = nullptr;
-        poll_->stop();
-        ShowAnswer();
-    });
-    poll_->start();
-    worker_->start();
+    runner_->Start([this](const SearchProgress& progress) { answer_ = SolveBestSet(asked_, progress); },
+                   [this] { ShowAnswer(); });
 }
 
 void BestSetDialog::ShowAnswer()
@@ -284,27 +264,16 @@ void BestSetDialog::ShowAnswer()
 
 void BestSetDialog::CancelClicked()
 {
-    if (worker_)
-        stop_ = true;  // the answer then shows "Search stopped."
+    if (runner_->Running())
+        runner_->Cancel();  // the answer then shows "Search stopped."
     else
         reject();
 }
 
-void BestSetDialog::StopSearch()
-{
-    if (!worker_) return;
-    stop_ = true;
-    disconnect(worker_, nullptr, this, nullptr);
-    worker_->wait();
-    delete worker_;
-    worker_ = nullptr;
-    poll_->stop();
-    btnBestSearch->setEnabled(true);
-}
-
 void BestSetDialog::reject()
 {
-    StopSearch();
+    runner_->Stop();
+    btnBestSearch->setEnabled(true);
     QDialog::reject();
 }
 

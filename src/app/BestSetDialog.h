@@ -7,7 +7,6 @@
 #include <QDialog>
 
 #include <array>
-#include <atomic>
 #include <functional>
 
 class QCheckBox;
@@ -18,8 +17,6 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
-class QThread;
-class QTimer;
 class QTreeWidget;
 class QVBoxLayout;
 
@@ -28,6 +25,7 @@ namespace vantor {
 class IUserInterface;
 class ScaleBook;
 class ScaleEditor;
+class SearchRunner;
 
 class BestSetDialog : public QDialog {
 public:
@@ -48,7 +46,6 @@ public:
 
     // Starts the search in the background; the answer shows when it ends.
     void Search();
-    bool Searching() const { return worker_ != nullptr; }
 
 private:
     void BuildWeights(QVBoxLayout* layout);
@@ -62,7 +59,6 @@ private:
     std::optional<BestSetQuestion> Question() const;
     void ShowAnswer();
     void CancelClicked();
-    void StopSearch();
     void reject() override;
 
     Page page_;
@@ -83,10 +79,7 @@ private:
 
     BestSetQuestion asked_;
     BestSetAnswer answer_;
-    QThread* worker_ = nullptr;
-    QTimer* poll_ = nullptr;
-    std::atomic<int> done_{0}, steps_{1};
-    std::atomic<bool> stop_{false};
+    SearchRunner* runner_;
 };
 
 }  // namespace vantor

@@ -7,6 +7,7 @@
 #include "app/EventGuard.h"
 #include "app/ScalePicker.h"
 #include "app/SetFileIO.h"
+#include "app/UpgradePathDialog.h"
 #include "app/UserInterface.h"
 #include "app/Widgets.h"
 #include "data/Errors.h"
@@ -59,10 +60,15 @@ void EquipmentPage::ConnectHandlers()
     readouts_->OnChange(Box::Enc, [this] { edtMEncChange(); });
     readouts_->OnChange(Box::MaxEnc, [this] { edtMEncChange(); });
     const std::pair<QPushButton*, void (EquipmentPage::*)()> buttons[] = {
-        {btnreseteq, &EquipmentPage::btnreseteqClick}, {btnCCB, &EquipmentPage::btnCCBClick},
-        {btnLeqtab, &EquipmentPage::btnLeqtabClick},   {btnEqFilter, &EquipmentPage::btnEqFilterClick},
-        {btnSave, &EquipmentPage::btnSaveClick},       {btnLoad, &EquipmentPage::btnLoadClick},
-        {btnBestSet, &EquipmentPage::btnBestSetClick}, {btnCopySet, &EquipmentPage::btnCopySetClick}};
+        {btnreseteq, &EquipmentPage::btnreseteqClick},
+        {btnCCB, &EquipmentPage::btnCCBClick},
+        {btnLeqtab, &EquipmentPage::btnLeqtabClick},
+        {btnEqFilter, &EquipmentPage::btnEqFilterClick},
+        {btnSave, &EquipmentPage::btnSaveClick},
+        {btnLoad, &EquipmentPage::btnLoadClick},
+        {btnBestSet, &EquipmentPage::btnBestSetClick},
+        {btnCopySet, &EquipmentPage::btnCopySetClick},
+        {btnUpgradePath, &EquipmentPage::btnUpgradePathClick}};
     for (const auto& [button, handler] : buttons)
         events_.OnClick(button, [this, handler = handler] { (this->*handler)(); });
 }
@@ -70,8 +76,8 @@ void EquipmentPage::ConnectHandlers()
 void EquipmentPage::SetTabOrder()
 {
     // The slots top to bottom, then the buttons, the inputs and the summary.
-    std::vector<QWidget*> order{slots_->Box(Worn), btnEqFilter, btnreseteq, chkRAll,   btnSave,
-                                btnLoad,           btnCCB,      btnBestSet, btnCopySet};
+    std::vector<QWidget*> order{slots_->Box(Worn), btnEqFilter, btnreseteq, chkRAll,    btnSave,
+                                btnLoad,           btnCCB,      btnBestSet, btnCopySet, btnUpgradePath};
     for (QWidget* w : readouts_->TabOrder()) order.push_back(w);
     for (size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
@@ -101,6 +107,8 @@ QGridLayout* EquipmentPage::BuildButtons(QWidget* panel)
     btnBestSet = MakeButton(panel, "btnBestSet", "&Best set...",
                             "Find the set that scores highest for what you care about, within an encumbrance bound.");
     btnCopySet = MakeButton(panel, "btnCopySet", "&Copy set", "Copy the set as the game lists it, for Paste Eq.");
+    btnUpgradePath = MakeButton(panel, "btnUpgradePath", "Upgrade pat&h...",
+                                "The best set at every level, and what more strength buys, as tables and plots.");
     btnLeqtab = MakeButton(panel, "btnLeqtab", "Load");
     btnLeqtab->setVisible(false);
     buttons->addWidget(btnEqFilter, 0, 0);
@@ -111,6 +119,7 @@ QGridLayout* EquipmentPage::BuildButtons(QWidget* panel)
     buttons->addWidget(btnCCB, 1, 2);
     buttons->addWidget(btnBestSet, 2, 0, 1, 2);
     buttons->addWidget(btnCopySet, 2, 2);
+    buttons->addWidget(btnUpgradePath, 3, 0, 1, 2);
     return buttons;
 }
 
@@ -191,21 +200,65 @@ void EquipmentPage::btnCopySetClick()
                                   differ.join(", ") + ".");
 }
 
+std::optional<int32_t> EquipmentPage::Strength() const
+{
+    try {
+        return GetNumber(ToBytes(character_.StrengthText()));
+    } catch (const std::runtime_error&) {
+        return std::nullopt;  // the page then carries nothing
+    }
+}
+
+int32_t EquipmentPage::MiscEncumbrance() const
+{
+    const SetInputs in = Inputs();
+    return ReadStartValues(in.MiscEnc, in.MiscAC).Encumbrance;
+}
+
+std::function<void(const SlotPanel::Picks&)> EquipmentPage::Wear()
+{
+    return [this](const SlotPanel::Picks& picks) { events_.Run([this, &picks] { ChooseSet(picks); }); };
+}
+
 void EquipmentPage::btnBestSetClick()
 {
     BestSetDialog::Page page;
     page.Lists = &slots_->Lists();
     page.Picks = Picks();
-    try {
-        page.Strength = GetNumber(ToBytes(character_.StrengthText()));
-    } catch (const std::runtime_error&) {}  // the page then carries nothing
-    const SetInputs in = Inputs();
-    page.MiscEncumbrance = ReadStartValues(in.MiscEnc, in.MiscAC).Encumbrance;
+    page.Strength = Strength();
+    page.MiscEncumbrance = MiscEncumbrance();
     page.DecimalSep = decimalSep_;
     page.Ui = &ui_;
     page.Scales = &scales_;
-    page.Wear = [this](const SlotPanel::Picks& picks) { events_.Run([this, &picks] { ChooseSet(picks); }); };
+    page.Wear = Wear();
     auto* dialog = new BestSetDialog(std::move(page), window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void EquipmentPage::btnUpgradePathClick()
+{
+    UpgradePathDialog::Page page;
+    const Profile profile = character_.CurrentProfile();
+    page.Plan.Items = &data_.Items;
+    page.Plan.ClassCode = profile.ClassCode;
+    page.Plan.Good = profile.Good;
+    page.Plan.Neutral = profile.Neutral;
+    page.Plan.Evil = profile.Evil;
+    page.Plan.Strength = Strength();
+    page.Plan.MiscEncumbrance = MiscEncumbrance();
+    if (!QString::fromStdString(profile.LevelText).trimmed().isEmpty()) {
+        try {
+            page.Level = profile.Level();
+        } catch (const std::runtime_error&) {}  // the dialog then offers levels 1 to 75
+    }
+    page.Lists = &slots_->Lists();
+    page.Worn = Chosen();
+    page.DecimalSep = decimalSep_;
+    page.Ui = &ui_;
+    page.Scales = &scales_;
+    page.Wear = Wear();
+    auto* dialog = new UpgradePathDialog(std::move(page), window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }

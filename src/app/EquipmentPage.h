@@ -69,6 +69,8 @@ public:
     void btnCopySetClick();
     // "&Best set...": the dialog that finds the best set for the player's weights.
     void btnBestSetClick();
+    // "Upgrade pat&h...": the best set at every level, and the best score at each strength.
+    void btnUpgradePathClick();
 
     // The items the slots hold, the entries they show, and what the page's category rests on.
     ChosenItems Chosen() const { return slots_->Chosen(); }
@@ -88,6 +90,12 @@ private:
     void SetTabOrder();
     // Tells the lists which items the slots hold now.
     void ShowWorn();
+    // What the category rests on, as the dialogs take it: the strength (nothing when "Str" does
+    // not read) and the load before any item.
+    std::optional<int32_t> Strength() const;
+    int32_t MiscEncumbrance() const;
+    // What a dialog calls to wear its set, as the player's picks.
+    std::function<void(const SlotPanel::Picks&)> Wear();
     // The file the player names in the open or save dialog; empty: cancelled.
     QString AskSetFile(bool save);
 
@@ -113,6 +121,7 @@ private:
     QPushButton* btnLeqtab;
     QPushButton* btnBestSet;
     QPushButton* btnCopySet;
+    QPushButton* btnUpgradePath;
 };
 
 }  // namespace vantor

@@ -19,8 +19,8 @@ using Capped = std::array<int64_t, kMaxCaps>;
 // What one unit of the search (a slot, or both fingers together) may take.
 struct Choice {
     int64_t Load = 0, Bonus = 0;
-    SetScore Score = 0;  // of the dimensions without a cap
-    Capped Totals{};     // of the capped ones
+    SetScore Score = 0;          // of the dimensions without a cap
+    Capped Totals{};             // of the capped ones
     int First = 0, Second = -1;  // entries of the unit's slot(s)
 };
 
@@ -70,7 +70,8 @@ std::vector<T> Frontier(std::vector<T> all, bool compareBonus, const std::vector
         if (a.Bonus != b.Bonus) return a.Bonus > b.Bonus;
         if (a.Score != b.Score) return a.Score > b.Score;
         for (size_t k = 0; k < better.size(); ++k)  // the better totals first, one after another
-            if (a.Totals[k] != b.Totals[k]) return better[k] > 0 ? a.Totals[k] > b.Totals[k] : a.Totals[k] < b.Totals[k];
+            if (a.Totals[k] != b.Totals[k])
+                return better[k] > 0 ? a.Totals[k] > b.Totals[k] : a.Totals[k] < b.Totals[k];
         return false;
     });
     std::vector<T> kept;
@@ -194,7 +195,8 @@ struct Rest {
 
 class Search {
 public:
-    Search(const BestSetQuestion& q, const SearchProgress& progress)
+    // contenders: also keep each slot's contenders (SlotContenders).
+    Search(const BestSetQuestion& q, const SearchProgress& progress, bool contenders = false)
         : q_(q), progress_(progress), table_(q.Weights)
     {
         for (size_t d = 0; d < table_.Dimensions(); ++d)
@@ -222,6 +224,12 @@ public:
                 if (!taken || list.Record(i) != taken) singles[static_cast<size_t>(s)].push_back(Single(list, i));
         }
         compareBonus_ = Comparable(singles);
+        for (int s = 0; s < kSlotCount && contenders; ++s) {
+            const int layers = s == Finger1 || s == Finger2 ? 3 : 1;
+            for (const Choice& c : Frontier(singles[static_cast<size_t>(s)], compareBonus_, better_, layers))
+                contenders_[static_cast<size_t>(s)].push_back(c.First);
+            std::sort(contenders_[static_cast<size_t>(s)].begin(), contenders_[static_cast<size_t>(s)].end());
+        }
         // Both fingers free are searched together, so that a set and the same set with its rings
         // swapped count as one.
         const bool pairFingers = !kept(Finger1) && !kept(Finger2);
@@ -240,6 +248,8 @@ public:
     }
 
     size_t Units() const { return units_.size(); }
+    bool BonusesCompare() const { return compareBonus_; }
+    const std::array<std::vector<int>, kSlotCount>& SlotContenders() const { return contenders_; }
     bool HasCaps() const { return !capped_.empty(); }
 
     // The best set, with the choice of unit `without` barred from it (none when without is -1),
@@ -314,7 +324,8 @@ public:
         std::vector<std::vector<Partial>> steps;
         steps.push_back({Partial{q_.MiscEncumbrance, 0, 0, {}, -1, -1}});
         for (size_t u = 0; u < n; ++u) {
-            if (progress_ && !progress_(pass * static_cast<int>(n) + static_cast<int>(u), passes * static_cast<int>(n))) {
+            if (progress_ &&
+                !progress_(pass * static_cast<int>(n) + static_cast<int>(u), passes * static_cast<int>(n))) {
                 cancelled_ = true;
                 return std::nullopt;
             }
@@ -323,10 +334,11 @@ public:
             for (size_t p = 0; p < from.size(); ++p)
                 for (size_t c = 0; c < taken[u].size(); ++c) {
                     const Choice& x = taken[u][c];
-                    Partial q{from[p].Load + x.Load, from[p].Bonus + x.Bonus, from[p].Score + x.Score, from[p].Totals,
-                              static_cast<int>(p), static_cast<int>(c)};
+                    Partial q{from[p].Load + x.Load, from[p].Bonus + x.Bonus, from[p].Score + x.Score,
+                              from[p].Totals,        static_cast<int>(p),     static_cast<int>(c)};
                     for (size_t k = 0; k < capped_.size(); ++k)
-                        q.Totals[k] = std::min(q.Totals[k] + x.Totals[k], *table_.CapOf(capped_[k]) + rest.Fall[u + 1][k]);
+                        q.Totals[k] =
+                            std::min(q.Totals[k] + x.Totals[k], *table_.CapOf(capped_[k]) + rest.Fall[u + 1][k]);
                     if (reach(u + 1, q) >= floor) next.push_back(q);
                 }
             steps.push_back(capped_.empty() ? Frontier(std::move(next), compareBonus_, better_)
@@ -460,7 +472,8 @@ public:
     // Better sets one unit's choice away, taken while there are: a set to start the search from
     // (its score bounds the answer from below). Also the best set one choice away from the
     // answer found, which bounds the runner-up: other is set to it.
-    SetScore Climb(std::vector<Choice>& set, std::optional<std::pair<SetScore, std::vector<Choice>>>* other = nullptr) const
+    SetScore Climb(std::vector<Choice>& set,
+                   std::optional<std::pair<SetScore, std::vector<Choice>>>* other = nullptr) const
     {
         SetScore score = Final(Whole(set));
         // The score of the set with its choices of units u and v (v: none) changed to c and d.
@@ -632,11 +645,12 @@ private:
     const BestSetQuestion& q_;
     const SearchProgress& progress_;
     ScoreTable table_;
-    std::vector<size_t> capped_;  // the dimensions with a cap, in their order
-    std::vector<int> better_;     // for each, 1 when a higher total is better, -1 when a lower one is
+    std::vector<size_t> capped_;        // the dimensions with a cap, in their order
+    std::vector<int> better_;           // for each, 1 when a higher total is better, -1 when a lower one is
     bool better_each_positive_ = true;  // every capped weight positive: a capped total counts no more than itself
     std::vector<Unit> units_;
-    mutable std::vector<std::vector<Choice>> offered_;  // Offered, once worked out
+    mutable std::vector<std::vector<Choice>> offered_;     // Offered, once worked out
+    std::array<std::vector<int>, kSlotCount> contenders_;  // per slot, the entries Frontier keeps
     bool compareBonus_ = true;
     bool cancelled_ = false;
 };
@@ -661,10 +675,7 @@ std::optional<int32_t> ReadWeight(std::string_view text, char sep)
     return static_cast<int32_t>(*hundredths);
 }
 
-std::optional<int64_t> ReadCap(std::string_view text, char sep)
-{
-    return ReadDecimal(text, sep, 1, kMaxCapTenths);
-}
+std::optional<int64_t> ReadCap(std::string_view text, char sep) { return ReadDecimal(text, sep, 1, kMaxCapTenths); }
 
 std::string ScoreText(SetScore thousandths, char sep) { return DecimalText(thousandths, 3, sep); }
 
@@ -685,6 +696,15 @@ ChosenItems ChosenOf(const BestSetQuestion& q, const std::array<int, kSlotCount>
     ChosenItems chosen{};
     for (size_t s = 0; s < chosen.size(); ++s) chosen[s] = (*q.Lists)[s].Record(picks[s]);
     return chosen;
+}
+
+std::optional<std::array<std::vector<int>, kSlotCount>> Contenders(const BestSetQuestion& q)
+{
+    if (std::any_of(q.Kept.begin(), q.Kept.end(), [](const auto& k) { return k.has_value(); })) return std::nullopt;
+    const SearchProgress none;
+    const Search search(q, none, true);
+    if (!search.BonusesCompare()) return std::nullopt;
+    return search.SlotContenders();
 }
 
 BestSetAnswer SolveBestSet(const BestSetQuestion& q, const SearchProgress& progress, bool runnerUp)
@@ -709,12 +729,14 @@ BestSetAnswer SolveBestSet(const BestSetQuestion& q, const SearchProgress& progr
             };
             for (Weight& w : plain.Weights.Features) lift(w);
             for (auto& [name, w] : plain.Weights.Abilities) lift(w);
-            const BestSetAnswer a = SolveBestSet(plain, [&](int, int) { return !progress || progress(0, passes); }, false);
+            const BestSetAnswer a = SolveBestSet(
+                plain, [&](int, int) { return !progress || progress(0, passes); }, false);
             if (a.Cancelled) {
                 answer.Cancelled = true;
                 return answer;
             }
-            if (!a.Found || std::any_of(starts.begin(), starts.end(), [&](const auto& p) { return p == a.Picks; })) continue;
+            if (!a.Found || std::any_of(starts.begin(), starts.end(), [&](const auto& p) { return p == a.Picks; }))
+                continue;
             starts.push_back(a.Picks);
             std::optional<std::vector<Choice>> start = search.ChoicesOf(a.Picks);
             if (!start) continue;

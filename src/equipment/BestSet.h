@@ -24,6 +24,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantor {
 
@@ -41,7 +42,7 @@ enum class LoadBound { None, Light, Medium, NoLimit };
 struct BestSetQuestion {
     const SlotLists* Lists = nullptr;
     std::array<std::optional<int>, kSlotCount> Kept;  // a kept slot keeps this entry (0: empty)
-    Scale Weights;  // what counts, and up to where
+    Scale Weights;                                    // what counts, and up to where
     LoadBound Bound = LoadBound::Medium;
     std::optional<int32_t> Strength;  // nothing when the strength box does not read: carries nothing
     int32_t MiscEncumbrance = 0;      // the load before any item
@@ -69,6 +70,13 @@ using SearchProgress = std::function<bool(int done, int steps)>;
 // runnerUp: false to find the best set alone.
 BestSetAnswer SolveBestSet(const BestSetQuestion& question, const SearchProgress& progress = nullptr,
                            bool runnerUp = true);
+
+// For each slot, the entries of its list that a search may still choose: those no other entry
+// beats on load, bonus and score (on the fingers, three layers of them, so that a ring is left to
+// pair with). A search on lists of just these entries, in their order, gives the same answer as
+// on the whole lists, and so does one on those lists with more items added. Nothing when a slot is
+// kept or when loads and bonuses do not compare (then any entry may matter).
+std::optional<std::array<std::vector<int>, kSlotCount>> Contenders(const BestSetQuestion& question);
 
 // The items a set's picks wear.
 ChosenItems ChosenOf(const BestSetQuestion& question, const std::array<int, kSlotCount>& picks);

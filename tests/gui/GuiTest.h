@@ -38,10 +38,7 @@ inline QString SettingsPath()
 }
 
 // Every window of a test starts from empty settings.
-inline void ForgetSettings()
-{
-    QDir(QFileInfo(SettingsPath()).absolutePath()).removeRecursively();
-}
+inline void ForgetSettings() { QDir(QFileInfo(SettingsPath()).absolutePath()).removeRecursively(); }
 
 // A window on the data of dir, shown and through its first activation, with empty settings.
 inline std::unique_ptr<vantor::TViewer> OpenViewer(FakeUserInterface& ui, const QString& dir)
@@ -117,3 +114,4 @@ int RunUtilitiesTest(int argc, char** argv);
 int RunBadInputTest(int argc, char** argv);
 int RunSetChangesTest(int argc, char** argv);
 int RunScalesTest(int argc, char** argv);
+int RunPlanTest(int argc, char** argv);

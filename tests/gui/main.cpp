@@ -14,9 +14,10 @@ int main(int argc, char** argv)
     // VANTOR_TEST_CLASS runs one class alone (as under another locale).
     const QString only = qEnvironmentVariable("VANTOR_TEST_CLASS");
     const std::pair<const char*, int (*)(int, char**)> classes[] = {
-        {"Viewer", RunViewerTest},       {"EquipmentPage", RunEquipmentPageTest}, {"Profile", RunProfileTest},
-        {"Utilities", RunUtilitiesTest}, {"BadInput", RunBadInputTest},           {"SetChanges", RunSetChangesTest},
-        {"Scales", RunScalesTest}};
+        {"Viewer", RunViewerTest},     {"EquipmentPage", RunEquipmentPageTest},
+        {"Profile", RunProfileTest},   {"Utilities", RunUtilitiesTest},
+        {"BadInput", RunBadInputTest}, {"SetChanges", RunSetChangesTest},
+        {"Scales", RunScalesTest},     {"Plan", RunPlanTest}};
     int failed = 0, ran = 0;
     for (const auto& [name, run] : classes)
         if (only.isEmpty() || only == name) {
