@@ -1,13 +1,11 @@
 #include "app/EquipmentPage.h"
 
-#include "app/BestSetDialog.h"
 #include "app/Bytes.h"
 #include "app/CharacterPanel.h"
 #include "app/EquipmentReadouts.h"
 #include "app/EventGuard.h"
 #include "app/ScalePicker.h"
 #include "app/SetFileIO.h"
-#include "app/UpgradePathDialog.h"
 #include "app/UserInterface.h"
 #include "app/Widgets.h"
 #include "data/Errors.h"
@@ -76,8 +74,8 @@ void EquipmentPage::ConnectHandlers()
 void EquipmentPage::SetTabOrder()
 {
     // The slots top to bottom, then the buttons, the inputs and the summary.
-    std::vector<QWidget*> order{slots_->Box(Worn), btnEqFilter, btnreseteq, chkRAll,    btnSave,
-                                btnLoad,           btnCCB,      btnBestSet, btnCopySet, btnUpgradePath};
+    std::vector<QWidget*> order{slots_->Box(Worn), btnEqFilter, btnreseteq,     chkRAll, btnSave, btnLoad, btnCCB,
+                                btnBestSet,        btnCopySet,  btnUpgradePath, btnUndo, btnRedo};
     for (QWidget* w : readouts_->TabOrder()) order.push_back(w);
     for (size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
@@ -120,6 +118,7 @@ QGridLayout* EquipmentPage::BuildButtons(QWidget* panel)
     buttons->addWidget(btnBestSet, 2, 0, 1, 2);
     buttons->addWidget(btnCopySet, 2, 2);
     buttons->addWidget(btnUpgradePath, 3, 0, 1, 2);
+    BuildUndo(buttons, panel);
     return buttons;
 }
 
@@ -134,6 +133,7 @@ void EquipmentPage::btnLeqtabClick()
     filter_.reset();
     slots_->Fill(data_.Items, {}, &swing);
     links_.SwingWeaponsFilled(std::move(swing));
+    StartHistory();  // the lists are new: no step before them
 }
 
 bool EquipmentPage::InSlotLists(const TItem& item) const { return !filter_ || MetClassFilter(item, *filter_); }
@@ -141,10 +141,10 @@ bool EquipmentPage::InSlotLists(const TItem& item) const { return !filter_ || Me
 void EquipmentPage::btnEqFilterClick()
 {
     WaitCursor cursor;
-    const Profile profile = character_.CurrentProfile();
+    Profile profile = character_.CurrentProfile();
     profile.Level();  // a level that cannot be read leaves the lists as they are
-    slots_->Fill(
-        data_.Items, [&profile](const TItem& item) { return MetClassFilter(item, profile); }, nullptr);
+    FillFor(std::move(profile));
+    cbxHeadChange();  // the totals of the emptied slots
     ShowWorn();
 }
 
@@ -198,69 +198,6 @@ void EquipmentPage::btnCopySetClick()
         ui_.ShowMessage(this, "The set is copied. Pasted back, these slots would get another item of a matching "
                               "name: " +
                                   differ.join(", ") + ".");
-}
-
-std::optional<int32_t> EquipmentPage::Strength() const
-{
-    try {
-        return GetNumber(ToBytes(character_.StrengthText()));
-    } catch (const std::runtime_error&) {
-        return std::nullopt;  // the page then carries nothing
-    }
-}
-
-int32_t EquipmentPage::MiscEncumbrance() const
-{
-    const SetInputs in = Inputs();
-    return ReadStartValues(in.MiscEnc, in.MiscAC).Encumbrance;
-}
-
-std::function<void(const SlotPanel::Picks&)> EquipmentPage::Wear()
-{
-    return [this](const SlotPanel::Picks& picks) { events_.Run([this, &picks] { ChooseSet(picks); }); };
-}
-
-void EquipmentPage::btnBestSetClick()
-{
-    BestSetDialog::Page page;
-    page.Lists = &slots_->Lists();
-    page.Picks = Picks();
-    page.Strength = Strength();
-    page.MiscEncumbrance = MiscEncumbrance();
-    page.DecimalSep = decimalSep_;
-    page.Ui = &ui_;
-    page.Scales = &scales_;
-    page.Wear = Wear();
-    auto* dialog = new BestSetDialog(std::move(page), window());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-}
-
-void EquipmentPage::btnUpgradePathClick()
-{
-    UpgradePathDialog::Page page;
-    const Profile profile = character_.CurrentProfile();
-    page.Plan.Items = &data_.Items;
-    page.Plan.ClassCode = profile.ClassCode;
-    page.Plan.Good = profile.Good;
-    page.Plan.Neutral = profile.Neutral;
-    page.Plan.Evil = profile.Evil;
-    page.Plan.Strength = Strength();
-    page.Plan.MiscEncumbrance = MiscEncumbrance();
-    if (!QString::fromStdString(profile.LevelText).trimmed().isEmpty()) {
-        try {
-            page.Level = profile.Level();
-        } catch (const std::runtime_error&) {}  // the dialog then offers levels 1 to 75
-    }
-    page.Lists = &slots_->Lists();
-    page.Worn = Chosen();
-    page.DecimalSep = decimalSep_;
-    page.Ui = &ui_;
-    page.Scales = &scales_;
-    page.Wear = Wear();
-    auto* dialog = new UpgradePathDialog(std::move(page), window());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
 }
 
 void EquipmentPage::ChooseSet(const SlotPanel::Picks& picks)
@@ -318,41 +255,70 @@ void EquipmentPage::btnSaveClick()
     if (path != confirmed && QFileInfo::exists(path) &&
         !ui_.Confirm(this, QString("%1 already exists.\nDo you want to replace it?").arg(path)))
         return;
+    WriteSetFile(path, SetText());
+}
+
+std::string EquipmentPage::SetText() const
+{
     using Box = EquipmentReadouts::Box;
     SetTexts texts = character_.ProfileTexts();
     texts.MiscEnc = ToBytes(readouts_->Text(Box::MiscEnc));
     texts.EncModifier = ToBytes(readouts_->Text(Box::EncModifier));
     texts.MiscAC = ToBytes(readouts_->Text(Box::MiscAC));
-    WriteSetFile(path, SetFileText(Chosen(), texts));
+    return SetFileText(Chosen(), texts);
 }
 
 void EquipmentPage::btnLoadClick()
 {
     const QString path = AskSetFile(false);
     if (path.isEmpty() || !QFileInfo::exists(path)) return;
+    OpenSet(path);
+}
+
+void EquipmentPage::OpenSet(const QString& path)
+{
     WaitCursor cursor;
-    const std::vector<std::string> lines = ReadSetFile(path);
+    TellMissing(ApplySet(ReadSetFile(path)), QFileInfo(path).fileName());
+}
+
+void EquipmentPage::TellMissing(const QStringList& missing, const QString& what)
+{
+    if (missing.isEmpty()) return;
+    links_.Notice(QString("%1 names items the slot lists do not offer; their slots are left empty: %2.")
+                      .arg(what, missing.join(", ")));
+}
+
+QStringList EquipmentPage::ApplySet(const std::vector<std::string>& lines)
+{
     character_.RestoreProfile(ReadSavedProfile(lines));
     links_.FilterAll();
     std::exception_ptr failed;
+    QStringList missing;
     slots_->Quietly([&] {
         try {
-            for (const std::string& line : lines) ApplySavedLine(line);
+            for (const std::string& line : lines)
+                if (const QString gone = ApplySavedLine(line); !gone.isEmpty()) missing << gone;
         } catch (...) {
             failed = std::current_exception();
         }
     });
     cbxHeadChange();
     if (failed) std::rethrow_exception(failed);
+    return missing;
 }
 
-void EquipmentPage::ApplySavedLine(const std::string& line)
+QString EquipmentPage::ApplySavedLine(const std::string& line)
 {
+    QString missing;
     try {
         for (const int key : KeysInLine(line)) {
             if (key < kSlotCount) {
                 const Slot slot = static_cast<Slot>(key);
-                slots_->Box(slot)->setCurrentIndex(slots_->EntryOfNumber(slot, StrToInt(ValueOfLine(line))));
+                const int32_t number = StrToInt(ValueOfLine(line));
+                const int entry = slots_->EntryOfNumber(slot, number);
+                slots_->Box(slot)->setCurrentIndex(entry);
+                if (entry == 0 && number != 0)
+                    missing = QString("%1 (item %2)").arg(SlotTable()[static_cast<size_t>(slot)].Caption).arg(number);
                 if (slot == Weapon) links_.WeaponChosen(ToBytes(slots_->Box(Weapon)->currentText()));
                 continue;
             }
@@ -365,6 +331,7 @@ void EquipmentPage::ApplySavedLine(const std::string& line)
     } catch (const EConvertError&) {
         // A value that is not a number ends this line only.
     }
+    return missing;
 }
 
 }  // namespace vantor

@@ -6,6 +6,7 @@
 #include "app/PageContext.h"
 #include "app/SlotPanel.h"
 #include "equipment/Compare.h"
+#include "equipment/History.h"
 #include "filters/Profile.h"
 
 #include <QWidget>
@@ -44,6 +45,7 @@ public:
         std::function<void(const QString& maxEnc, const QString& enc)> EncumbranceShown;  // to the same
         std::function<void()> FilterAll;                                                  // "Filter all"
         std::function<void(const ChosenItems&)> WornChanged;  // the set changed: the lists mark it
+        std::function<void(const QString&)> Notice;           // a line for the status bar
     };
 
     EquipmentPage(const PageContext& context, Links links, QWidget* parent);
@@ -67,6 +69,12 @@ public:
     void btnLoadClick();
     // "&Copy set": the set on the clipboard as the game lists it, for "&Paste Eq".
     void btnCopySetClick();
+    // "Undo" and "Redo": the set as it was a step before, or again as it was after; a step is
+    // each action that changes what the slots hold.
+    void btnUndoClick();
+    void btnRedoClick();
+    // Forgets every step: the records they name are about to go.
+    void ClearHistory();
     // "&Best set...": the dialog that finds the best set for the player's weights.
     void btnBestSetClick();
     // "Upgrade pat&h...": the best set at every level, and the best score at each strength.
@@ -81,7 +89,19 @@ public:
     // Chooses an entry in every slot, as the player's picks would, then adds the set up.
     void ChooseSet(const SlotPanel::Picks& picks);
     // One line of a set file: every slot or input it names takes the value after its "=".
-    void ApplySavedLine(const std::string& line);
+    // Gives "Head (item 123)" when the line names an item the slot's list does not offer.
+    QString ApplySavedLine(const std::string& line);
+    // The set file at path, as "Load Eq" opens it (a file that does not read raises).
+    void OpenSet(const QString& path);
+    // A set file's lines: the character, "Filter all", then every slot and input; the slots whose
+    // items the lists do not offer are left empty and named.
+    QStringList ApplySet(const std::vector<std::string>& lines);
+    // Says in the status bar which slots were left empty, and what named them.
+    void TellMissing(const QStringList& missing, const QString& what);
+    // The history starts again from the set the slots hold now.
+    void StartHistory();
+    // What "Save Eq" writes: the set, its inputs and the character.
+    std::string SetText() const;
 
 private:
     QWidget* BuildSidePanel(const PageContext& context);
@@ -90,6 +110,21 @@ private:
     void SetTabOrder();
     // Tells the lists which items the slots hold now.
     void ShowWorn();
+    // Refills the slot lists with what the character may use (every item: nothing), "*None*" chosen.
+    void FillFor(std::optional<Profile> character);
+
+    // What a step of the history brings back: the lists' character, the items, the inputs.
+    struct SetState {
+        std::optional<Profile> Filter;
+        ChosenItems Chosen{};
+        QString MiscEnc, EncModifier, MiscAC;
+    };
+    SetState Snapshot() const;
+    // After each action: a new step when the slots changed, else the current step brought up to date.
+    void RecordStep();
+    void ApplyState(const SetState& state);
+    void BuildUndo(QGridLayout* buttons, QWidget* panel);
+    void ShowHistory();
     // What the category rests on, as the dialogs take it: the strength (nothing when "Str" does
     // not read) and the load before any item.
     std::optional<int32_t> Strength() const;
@@ -122,6 +157,9 @@ private:
     QPushButton* btnBestSet;
     QPushButton* btnCopySet;
     QPushButton* btnUpgradePath;
+    QPushButton* btnUndo;
+    QPushButton* btnRedo;
+    History<SetState> history_{200};
 };
 
 }  // namespace vantor

@@ -19,13 +19,16 @@ void EventGuard::Run(const std::function<void()>& handler)
         error = std::current_exception();
     }
     --depth_;
-    if (!error) return;
-    if (depth_ > 0) {
+    if (error && depth_ > 0) {
         pending_ = error;  // the outer handler's writer raises it again
         return;
     }
-    pending_ = nullptr;
-    if (show_) show_(error);
+    if (error) {
+        pending_ = nullptr;
+        if (show_) show_(error);
+    }
+    if (depth_ == 0)
+        for (const auto& settled : settled_) settled();
 }
 
 void EventGuard::RaisePending()

@@ -10,6 +10,7 @@
 #include <exception>
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 class QAbstractButton;
 class QComboBox;
@@ -33,6 +34,8 @@ public:
     void RaisePending();
 
     bool Running() const { return depth_ > 0; }
+    // Called each time an outermost run ends, however it ended: one player action is over.
+    void OnSettled(std::function<void()> settled) { settled_.push_back(std::move(settled)); }
 
     // Writers: set a box's text (its change handler runs when the text changes) or a check box's
     // state (its handler runs when the state changes); an error of that handler ends the caller.
@@ -54,6 +57,7 @@ private:
     Shower show_;
     int depth_ = 0;
     std::exception_ptr pending_;
+    std::vector<std::function<void()>> settled_;
 };
 
 }  // namespace vantor

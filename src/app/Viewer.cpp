@@ -22,14 +22,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
-#include <QStatusBar>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -56,8 +54,7 @@ TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
     layout->addWidget(panel_);
     layout->addWidget(TDisplay, 1);
     setCentralWidget(central);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    RestoreWindowPlace();
 
     FormCreate();
     if (!dataDir.isEmpty()) dataDir_ = dataDir.endsWith('/') ? dataDir : dataDir + '/';
@@ -89,6 +86,7 @@ void TViewer::BuildPages()
         utilitiesPage_->ShowEncumbrance(maxEnc, enc);
     };
     equipment.FilterAll = [this] { btnFilterAllClick(); };
+    equipment.Notice = [this](const QString& text) { statusBar()->showMessage(text); };
     equipment.WornChanged = [this](const ChosenItems& chosen) {
         const std::vector<const TItem*> worn(chosen.begin(), chosen.end());
         armorPage_->Rows().SetWorn(worn);
@@ -161,8 +159,9 @@ void TViewer::LinkPages()
 
 void TViewer::ShowGains()
 {
-    const auto table = std::make_shared<GainTable>(scales_->ActiveScale(), equipmentPage_->Chosen(),
-                                                   [this](const TItem& item) { return equipmentPage_->InSlotLists(item); });
+    const auto table =
+        std::make_shared<GainTable>(scales_->ActiveScale(), equipmentPage_->Chosen(),
+                                    [this](const TItem& item) { return equipmentPage_->InSlotLists(item); });
     const ListModel::GainOf gainOf = [table](const TItem& item) { return table->GainOf(item); };
     armorPage_->ShowGains(gainOf);
     weaponsPage_->ShowGains(gainOf);
@@ -228,6 +227,7 @@ void TViewer::FormActivate()
     utilitiesPage_->btnTAResetClick();
     utilitiesPage_->btnQZSwingRClick();
     utilitiesPage_->btnMRRClick();
+    RestoreSession();
 }
 
 void TViewer::ShowMissingFiles(const std::string& dir)
@@ -290,6 +290,7 @@ void TViewer::ClearLists()
     for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_}) page->ShowGains(nullptr);
     old->Items = std::move(data_.Items);
     data_.Items.clear();
+    equipmentPage_->ClearHistory();  // its steps name the records about to go
     old->Spells = std::move(data_.Spells);
     data_.Spells.Clear();
     FinishFreeing();

@@ -49,6 +49,8 @@ public:
     void btnFilterAllClick();
     // The item dump of the memo page.
     void DisplayItemData();
+    // A set file to open once the first load is done, as "Load Eq" opens it.
+    void OpenAtStart(const QString& path) { openAtStart_ = path; }
     // For benchmarks that run the load by hand: the first activation loads nothing.
     void SkipStartupLoad() { firstActivation_ = false; }
 
@@ -67,10 +69,17 @@ public:
 protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    // Keeps the session in the settings.
+    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void FormCreate();
+    // The window where the last session left it, or at a size that suits the screen.
+    void RestoreWindowPlace();
+    // After the first load: the last session's set, character and page, then the set file the
+    // program was started with.
+    void RestoreSession();
     void BuildPages();
     void BuildListPages(const struct PageContext& context);
     void BuildMemoPage();
@@ -103,6 +112,7 @@ private:
     QString dataDir_;
     char decimalSep_ = '.';
     bool firstActivation_ = true;
+    QString openAtStart_;
 
     CharacterPanel* panel_;
     QTabWidget* TDisplay;

@@ -3,6 +3,7 @@
 #include "lists/LoadRecords.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
 #include <clocale>
@@ -16,8 +17,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName("Vantor Viewer");
     QGuiApplication::setDesktopFileName("vantor-viewer");
     QApplication::setWindowIcon(QIcon::fromTheme("vantor-viewer"));  // found once installed
+    QCommandLineParser options;
+    options.setApplicationDescription("Browse the game's items and spells, plan equipment sets, run the calculators.");
+    options.addHelpOption();
+    options.addPositionalArgument("set", "A set file (.kreq) to open once the data are loaded.", "[SET.kreq]");
+    options.process(app);
     vantor::QtUserInterface ui;
     vantor::TViewer Viewer(ui);
+    if (!options.positionalArguments().isEmpty()) Viewer.OpenAtStart(options.positionalArguments().first());
     Viewer.show();
     return app.exec();
 }

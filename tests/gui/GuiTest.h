@@ -115,3 +115,4 @@ int RunBadInputTest(int argc, char** argv);
 int RunSetChangesTest(int argc, char** argv);
 int RunScalesTest(int argc, char** argv);
 int RunPlanTest(int argc, char** argv);
+int RunSessionTest(int argc, char** argv);

@@ -17,7 +17,8 @@ int main(int argc, char** argv)
         {"Viewer", RunViewerTest},     {"EquipmentPage", RunEquipmentPageTest},
         {"Profile", RunProfileTest},   {"Utilities", RunUtilitiesTest},
         {"BadInput", RunBadInputTest}, {"SetChanges", RunSetChangesTest},
-        {"Scales", RunScalesTest},     {"Plan", RunPlanTest}};
+        {"Scales", RunScalesTest},     {"Plan", RunPlanTest},
+        {"Session", RunSessionTest}};
     int failed = 0, ran = 0;
     for (const auto& [name, run] : classes)
         if (only.isEmpty() || only == name) {

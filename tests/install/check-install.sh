@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build in BUILD_DIR into a scratch prefix and checks what a desktop needs: the
-# program, its menu entry, icons, AppStream data and the sample data, each valid.
+# program, its menu entry, the set files' type, icons, AppStream data and the sample data, each valid.
 # Usage: check-install.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -10,6 +10,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 expected=(
   bin/vantor-viewer
   share/applications/vantor-viewer.desktop
+  share/mime/packages/vantor-viewer.xml
   share/icons/hicolor/scalable/apps/vantor-viewer.svg
   share/icons/hicolor/48x48/apps/vantor-viewer.png
   share/icons/hicolor/128x128/apps/vantor-viewer.png
@@ -28,7 +29,10 @@ extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort | comm -23 - <(pr
 [ -z "$extra" ] || { echo "installed but not expected: $extra"; exit 1; }
 desktop-file-validate "$prefix/share/applications/vantor-viewer.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/io.github.vantorviewer.VantorViewer.metainfo.xml"
-grep -qx 'Exec=vantor-viewer' "$prefix/share/applications/vantor-viewer.desktop"
+grep -qx 'Exec=vantor-viewer %f' "$prefix/share/applications/vantor-viewer.desktop"
+grep -qx 'MimeType=application/x-vantor-set;' "$prefix/share/applications/vantor-viewer.desktop"
+grep -q '<mime-type type="application/x-vantor-set">' "$prefix/share/mime/packages/vantor-viewer.xml"
+grep -q '<glob pattern="\*.kreq"/>' "$prefix/share/mime/packages/vantor-viewer.xml"
 grep -qx 'Icon=vantor-viewer' "$prefix/share/applications/vantor-viewer.desktop"
 grep -q '<project_license>GPL-3.0-or-later</project_license>' "$prefix/share/metainfo/io.github.vantorviewer.VantorViewer.metainfo.xml"
 grep -qx 'License: GPL-3.0-or-later' "$prefix/share/doc/vantor-viewer/copyright"

@@ -1,0 +1,250 @@
+// The program remembers: the last session back at the next start, settings files that cannot be
+// used, a set file named at the start, and undo and redo of every change of the set.
+#include "GuiTest.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+using namespace vantor;
+
+class SessionTest : public QObject, WindowFixture {
+    Q_OBJECT
+
+    // A window as the next start opens it: the settings the last one left.
+    void Restart(const QString& openAtStart = {})
+    {
+        if (v) v->close();
+        v.reset();
+        v = std::make_unique<TViewer>(ui, QString::fromStdString(dir.Path()));
+        if (!openAtStart.isEmpty()) v->OpenAtStart(openAtStart);
+        v->show();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(v.get(), &activate);
+    }
+    QStringList Set()
+    {
+        QStringList shown;
+        for (const char* slot : kSlotNames) shown << Shown(slot);
+        return shown << Text("edtEenc");
+    }
+
+private slots:
+    void init()
+    {
+        ui = FakeUserInterface();
+        dir.Write("Items.txt", EquipmentItems());
+        Open();
+    }
+    void cleanup()
+    {
+        v.reset();
+        ForgetSettings();
+    }
+
+    void theLastSessionComesBack()
+    {
+        Type("edtAlvl", "30");
+        Check("chkGood")->setChecked(true);
+        auto* tabs = Ctl<QTabWidget>(*v, "TDisplay");
+        tabs->setCurrentWidget(Ctl<QWidget>(*v, "Equipment"));
+        Pick(Box("cbxHead"), "Bronze Helm");
+        Pick(Box("cbxFinger1"), "Brass Ring");
+        Type("edtEenc", "7");
+        v->resize(900, 700);
+        const QStringList set = Set();
+        Restart();
+        QCOMPARE(v->size(), QSize(900, 700));
+        tabs = Ctl<QTabWidget>(*v, "TDisplay");
+        QCOMPARE(tabs->currentWidget()->objectName(), QString("Equipment"));
+        QCOMPARE(Text("edtAlvl"), QString("30"));
+        QVERIFY(Check("chkGood")->isChecked());
+        QCOMPARE(Set(), set);
+        QVERIFY(ui.Messages.isEmpty() && ui.Errors.isEmpty());
+        // An item the data no longer hold: its slot is empty and the status bar says which.
+        std::string items = EquipmentItems();
+        items.erase(0, items.find("\r\n") + 2);  // the bronze helm, item 101, is the first line
+        dir.Write("Items.txt", items);
+        Restart();
+        QCOMPARE(Shown("cbxHead"), QString("*None*"));
+        QCOMPARE(Shown("cbxFinger1"), QString("Brass Ring"));
+        QVERIFY2(v->statusBar()->currentMessage().contains("Head (item 101)"),
+                 qPrintable(v->statusBar()->currentMessage()));
+        // A set file named at the start opens after the session, as "Load Eq" would; one that is
+        // not there gets the message "Load Eq" gives.
+        Pick(Box("cbxHead"), "Iron Helm");
+        ui.SaveAnswer = QString::fromStdString(dir.Path()) + "/iron.kreq";
+        Click("btnSave");
+        Pick(Box("cbxHead"), "*None*");
+        Restart(ui.SaveAnswer);
+        QCOMPARE(Shown("cbxHead"), QString("Iron Helm"));
+        Restart(QString::fromStdString(dir.Path()) + "/gone.kreq");
+        QCOMPARE(ui.Errors.size(), 1);
+        QVERIFY(ui.Errors[0].contains("gone.kreq"));
+    }
+
+    void settingsThatCannotBeUsed()
+    {
+        const struct {
+            const char* What;
+            QByteArray Content;
+            const char* Notice;  // empty: none
+        } rows[] = {
+            {"empty", "", ""},
+            {"binary", QByteArray("\x00\xff\xfe[\x01\x02", 6), "is damaged or not this program's"},
+            {"later version", "[format]\nprogram=vantor-viewer\nversion=99\n", "later version"},
+            {"another program's", "[format]\nprogram=other\nversion=1\n", "not this program's"},
+            {"values of the wrong kind",
+             "[format]\nprogram=vantor-viewer\nversion=1\n[session]\ngeometry=@Variant(\\0\\0)\n"
+             "page=99\nset=@ByteArray(\\0\\1)\n",
+             ""},
+            {"a set past every limit",
+             "[format]\nprogram=vantor-viewer\nversion=1\n[session]\npage=-1\ngeometry=AAAA\n"
+             "set=cbxHead=99999999999999999999\n",
+             ""},
+        };
+        for (const auto& row : rows) {
+            v.reset();
+            ForgetSettings();
+            QDir().mkpath(QFileInfo(SettingsPath()).absolutePath());
+            QFile file(SettingsPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(row.Content);
+            file.close();
+            ui = FakeUserInterface();
+            Restart();
+            const QString notice = v->statusBar()->currentMessage();
+            QVERIFY2(QByteArray(row.Notice).isEmpty() ? !notice.contains("settings file") : notice.contains(row.Notice),
+                     qPrintable(QString(row.What) + ": " + notice));
+            // The defaults, and a file that could not be used kept aside, never written over.
+            QCOMPARE(Ctl<QTabWidget>(*v, "TDisplay")->currentIndex(), 0);
+            QCOMPARE(Shown("cbxHead"), QString("*None*"));
+            const QStringList kept = QDir(QFileInfo(SettingsPath()).absolutePath()).entryList({"settings.ini.kept-*"});
+            QCOMPARE(kept.size(), QByteArray(row.Notice).isEmpty() ? 0 : 1);
+            if (!kept.isEmpty()) {
+                QFile aside(QFileInfo(SettingsPath()).absolutePath() + "/" + kept[0]);
+                QVERIFY(aside.open(QIODevice::ReadOnly));
+                QCOMPARE(aside.readAll(), row.Content);
+            }
+            QVERIFY2(ui.Errors.isEmpty(), row.What);
+        }
+        // Settings that cannot be written: the close says so, and nothing breaks.
+        v.reset();
+        ForgetSettings();
+        const QString folder = QFileInfo(SettingsPath()).absolutePath();
+        QDir().mkpath(QFileInfo(folder).absolutePath());
+        QFile blocker(folder);  // a file where the settings folder should be
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        ui = FakeUserInterface();
+        Restart();
+        v->close();
+        QCOMPARE(ui.Messages.size(), 1);
+        QVERIFY(ui.Messages[0].contains("cannot be saved"));
+        QFile::remove(folder);
+    }
+
+    void undoAndRedoEveryChangeOfTheSet()
+    {
+        Ctl<QTabWidget>(*v, "TDisplay")->setCurrentWidget(Ctl<QWidget>(*v, "Equipment"));
+        const QString setFile = QString::fromStdString(dir.Path()) + "/set.kreq";
+        const auto bestSet = [&](const char* dialog, const char* search, const char* apply, bool pickRow) {
+            Click(dialog);
+            auto* d = v->findChild<QDialog*>();
+            auto* button = Ctl<QPushButton>(*d, search);
+            button->click();
+            QVERIFY(QTest::qWaitFor([button] { return button->isEnabled(); }));
+            if (pickRow) {
+                auto* table = Ctl<QTreeWidget>(*d, "lstUpgradePath");
+                table->setCurrentItem(table->topLevelItem(table->topLevelItemCount() - 1));
+            }
+            Ctl<QPushButton>(*d, apply)->click();
+        };
+        const std::pair<const char*, std::function<void()>> actions[] = {
+            {"a pick", [&] { Pick(Box("cbxHead"), "Bronze Helm"); }},
+            {"another pick", [&] { Pick(Box("cbxFinger2"), "Silver Ring"); }},
+            {"Paste Eq",
+             [&] {
+                 ui.Clipboard = "You are wearing:\n  Iron Helm (Head)\n  Brass Ring (Finger)\n";
+                 Click("btnCCB");
+             }},
+            {"Reset without All?", [&] { Click("btnreseteq"); }},
+            {"Reset with All?",
+             [&] {
+                 Check("chkRAll")->setChecked(true);
+                 Click("btnreseteq");
+                 Check("chkRAll")->setChecked(false);
+             }},
+            {"Load Eq",
+             [&] {
+                 ui.OpenAnswer = setFile;
+                 Click("btnLoad");
+             }},
+            {"the equipment filter", [&] { Click("btnEqFilter"); }},
+            {"Best set Apply", [&] { bestSet("btnBestSet", "btnBestSearch", "btnBestApply", false); }},
+            {"Filter all", [&] { Click("btnFilterAll"); }},
+            {"Upgrade path Wear", [&] { bestSet("btnUpgradePath", "btnPathSearch", "btnPathApply", true); }},
+        };
+        dir.Write("set.kreq", "cbxHead=102\r\ncbxFinger1=103\r\n");  // Load Eq: the iron helm, the brass ring
+        // The slots and inputs after each action that changed them, and the totals they add up to
+        // ("Reset" without "All?" empties the totals and leaves the set).
+        QStringList states{Set().join('|')};
+        QMap<QString, QString> totals{{states[0], Text("edtAC")}};
+        for (const auto& [what, act] : actions) {
+            act();
+            QTRY_VERIFY(!v->findChild<QDialog*>());
+            const QString now = Set().join('|');
+            if (now != states.back()) states << now;  // the filters change nothing when they empty no slot
+            if (!Text("edtAC").isEmpty()) totals[now] = Text("edtAC");
+            QVERIFY2(ui.Errors.isEmpty() && ui.Messages.isEmpty(), what);
+        }
+        QCOMPARE(states.size(), 10);  // "Reset" without "All?" leaves the set
+        const auto expect = [&](qsizetype i) {
+            QCOMPARE(Set().join('|'), states[i]);
+            QCOMPARE(Text("edtAC"), totals.value(states[i]));
+        };
+        auto* undo = Ctl<QPushButton>(*v, "btnUndo");
+        auto* redo = Ctl<QPushButton>(*v, "btnRedo");
+        QVERIFY(!redo->isEnabled());
+        // Typing in the top panel is not undone.
+        Type("edtAlvl", "20");
+        for (qsizetype i = states.size() - 1; i > 0; --i) {
+            if (i < states.size() - 1) expect(i);
+            undo->click();
+        }
+        expect(0);
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(Text("edtAlvl"), QString("20"));
+        // The keys: Ctrl+Y and Ctrl+Shift+Z redo, Ctrl+Z undoes.
+        QApplication::setActiveWindow(v.get());  // shortcuts go to the active window
+        Ctl<QTabWidget>(*v, "TDisplay")->setFocus();
+        for (qsizetype i = 1; i < states.size(); ++i) {
+            QTest::keyClick(v.get(), Qt::Key_Y, Qt::ControlModifier);
+            expect(i);
+        }
+        QTest::keyClick(v.get(), Qt::Key_Z, Qt::ControlModifier);
+        expect(states.size() - 2);
+        QTest::keyClick(v.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        expect(states.size() - 1);
+        // A new change after an undo drops what was undone; at least a hundred steps are kept.
+        undo->click();
+        Pick(Box("cbxHead"), "Bronze Helm");
+        QVERIFY(!redo->isEnabled());
+        for (int i = 0; i < 120; ++i) Pick(Box("cbxHead"), i % 2 ? "Bronze Helm" : "Iron Helm");
+        int steps = 0;
+        while (undo->isEnabled() && steps < 1000) {
+            undo->click();
+            ++steps;
+        }
+        QVERIFY2(steps >= 100, qPrintable(QString::number(steps)));
+    }
+};
+
+int RunSessionTest(int argc, char** argv)
+{
+    SessionTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "SessionTest.moc"
