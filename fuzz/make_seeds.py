@@ -57,3 +57,9 @@ write("scale_text", [b'( Vantor scale v1: "Tank": AC=1, DR=1.5, Stealth=0.5 max 
                      b'( Vantor scale v1: "T": AC=1 max 1, DR=1 max 1, Crits=1 max 1, Stealth=1 max 1, MR=1 max 1 )',
                      b'( Vantor scale v1: "T": "Max Damage"=-21474836.47 max -99999999.9 )',
                      b'( Vantor scale v1: "T": AC=1, AC=2 )', b'(((( Vantor scale v1: """"', b'\x00( Vantor scale v1:'])
+write("settings", [b"[format]\nprogram=vantor-viewer\nversion=1\n[session]\ngeometry=AdnQywADAAAAAAAAAAAAAA==\npage=4\n"
+                   b"set=\"cbxHead=1\\r\\ncbxWeapon=6\\r\\nedtEenc=0\\r\\nLevel=40\\r\\nClass=Warrior\\r\\n\"\n"
+                   b"[scales]\nactive=Tank\n1=\"( Vantor scale v1: \\\"Tank\\\": AC=1, DR=1.5 )\"\n",
+                   b"[format]\nprogram=vantor-viewer\nversion=1\n[session]\npage=@Variant(\\0\\0\\0\\x7f)\nset=@ByteArray(x)\n",
+                   b"[format]\nprogram=vantor-viewer\nversion=99\n", b"\x00\xff[\x01", b"",
+                   b"[format]\nprogram=vantor-viewer\nversion=1\n[session]\npage=-1\nset=cbxHead=99999999999\n"])

@@ -2,12 +2,18 @@
 #include "app/BestSetDialog.h"
 #include "app/Bytes.h"
 #include "app/CharacterPanel.h"
+#include "app/CompareSetsDialog.h"
 #include "app/EquipmentPage.h"
 #include "app/EquipmentReadouts.h"
 #include "app/EventGuard.h"
+#include "app/ScaleBook.h"
+#include "app/SetFileIO.h"
 #include "app/UpgradePathDialog.h"
 #include "data/TypedNumber.h"
 #include "equipment/Encumbrance.h"
+#include "equipment/SetFile.h"
+
+#include <QFileInfo>
 
 #include <stdexcept>
 
@@ -72,6 +78,31 @@ void EquipmentPage::btnUpgradePathClick()
     page.Scales = &scales_;
     page.Wear = Wear();
     auto* dialog = new UpgradePathDialog(std::move(page), window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void EquipmentPage::btnCompareSetsClick()
+{
+    CompareSetsDialog::Page page;
+    page.Worn = {"Worn now", Chosen(), {}, Inputs()};
+    page.Active = &scales_.ActiveScale();
+    page.DecimalSep = decimalSep_;
+    page.Events = &events_;
+    page.AskFile = [this] {
+        const QString path = AskSetFile(false);
+        return QFileInfo::exists(path) ? path : QString();
+    };
+    const std::string strength = Inputs().Strength;
+    page.ReadFile = [this, strength](const QString& path) {
+        const FileSet file = ReadFileSet(ReadSetFile(path), data_.Items);
+        return CompareSetsDialog::Set{
+            QFileInfo(path).fileName(), file.Chosen, file.Missing, {file.MiscEnc, file.MiscAC, strength}};
+    };
+    const QString path = page.AskFile();
+    if (path.isEmpty()) return;
+    CompareSetsDialog::Set right = page.ReadFile(path);  // raises, as "Load Eq" does, for a file that does not read
+    auto* dialog = new CompareSetsDialog(std::move(page), std::move(right), window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }

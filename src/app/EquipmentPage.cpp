@@ -66,7 +66,8 @@ void EquipmentPage::ConnectHandlers()
         {btnLoad, &EquipmentPage::btnLoadClick},
         {btnBestSet, &EquipmentPage::btnBestSetClick},
         {btnCopySet, &EquipmentPage::btnCopySetClick},
-        {btnUpgradePath, &EquipmentPage::btnUpgradePathClick}};
+        {btnUpgradePath, &EquipmentPage::btnUpgradePathClick},
+        {btnCompareSets, &EquipmentPage::btnCompareSetsClick}};
     for (const auto& [button, handler] : buttons)
         events_.OnClick(button, [this, handler = handler] { (this->*handler)(); });
 }
@@ -107,6 +108,8 @@ QGridLayout* EquipmentPage::BuildButtons(QWidget* panel)
     btnCopySet = MakeButton(panel, "btnCopySet", "&Copy set", "Copy the set as the game lists it, for Paste Eq.");
     btnUpgradePath = MakeButton(panel, "btnUpgradePath", "Upgrade pat&h...",
                                 "The best set at every level, and what more strength buys, as tables and plots.");
+    btnCompareSets = MakeButton(panel, "btnCompareSets", "Compare se&ts...",
+                                "The set worn beside a set file, slot by slot and total by total.");
     btnLeqtab = MakeButton(panel, "btnLeqtab", "Load");
     btnLeqtab->setVisible(false);
     buttons->addWidget(btnEqFilter, 0, 0);
@@ -118,6 +121,7 @@ QGridLayout* EquipmentPage::BuildButtons(QWidget* panel)
     buttons->addWidget(btnBestSet, 2, 0, 1, 2);
     buttons->addWidget(btnCopySet, 2, 2);
     buttons->addWidget(btnUpgradePath, 3, 0, 1, 2);
+    buttons->addWidget(btnCompareSets, 4, 0, 1, 2);
     BuildUndo(buttons, panel);
     return buttons;
 }

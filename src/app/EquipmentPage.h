@@ -79,6 +79,8 @@ public:
     void btnBestSetClick();
     // "Upgrade pat&h...": the best set at every level, and the best score at each strength.
     void btnUpgradePathClick();
+    // "Compare se&ts...": the set worn beside a set file, or two set files.
+    void btnCompareSetsClick();
 
     // The items the slots hold, the entries they show, and what the page's category rests on.
     ChosenItems Chosen() const { return slots_->Chosen(); }
@@ -157,6 +159,7 @@ private:
     QPushButton* btnBestSet;
     QPushButton* btnCopySet;
     QPushButton* btnUpgradePath;
+    QPushButton* btnCompareSets;
     QPushButton* btnUndo;
     QPushButton* btnRedo;
     History<SetState> history_{200};

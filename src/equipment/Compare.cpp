@@ -3,12 +3,14 @@
 #include "data/CodeTables.h"
 #include "data/Decimal.h"
 #include "data/Errors.h"
-#include "equipment/Gains.h"
-#include "equipment/Scale.h"
 #include "data/Text.h"
 #include "data/TypedNumber.h"
+#include "equipment/Gains.h"
+#include "equipment/Scale.h"
 #include "lists/SpellNotes.h"
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 
 namespace vantor {
@@ -92,34 +94,75 @@ int Better(double mine, double theirs, bool lessIsBetter)
 
 }  // namespace
 
+namespace {
+
+// One side of a comparison: each figure, and every other ability by code.
+struct Side {
+    std::array<double, std::size(kFigures)> Figures{};
+    std::map<int32_t, int64_t> Abilities;
+};
+
+Side SideOf(const TItem* item)
+{
+    Side side;
+    if (!item) return side;
+    for (size_t f = 0; f < std::size(kFigures); ++f) side.Figures[f] = kFigures[f].Of(*item);
+    for (const auto& [code, v] : AbilityTotals(item))
+        if (!IsFigure(code)) side.Abilities[code] = v;
+    return side;
+}
+
+// A set's totals as one side; the level needed is that of the item that needs the most.
+Side SideOf(const EquipmentTotals& t, const ChosenItems& chosen)
+{
+    Side side;
+    const double figures[] = {
+        t.ArmourClass,      t.DamageResist,          double(t.Encumbrance), double(t.EncumbranceBonus),
+        double(t.Accuracy), double(t.Crits),         double(t.Stealth),     double(t.MagicRes),
+        double(t.Dodge),    double(t.MaxDamageBonus)};
+    static_assert(std::size(figures) + 1 == std::size(kFigures));
+    std::copy(std::begin(figures), std::end(figures), side.Figures.begin());
+    for (const TItem* item : chosen)
+        if (item) side.Figures.back() = std::max(side.Figures.back(), double(item->MinLevel));
+    for (int32_t code = 1; code < static_cast<int32_t>(t.Abilities.size()); ++code)
+        if (t.Abilities[static_cast<size_t>(code)] != 0 && !IsFigure(code))
+            side.Abilities[code] = t.Abilities[static_cast<size_t>(code)];
+    return side;
+}
+
+// A row per figure, then one per ability of either side, by code.
+std::vector<CompareRow> RowsOf(const Side& mine, const Side& theirs, char sep)
+{
+    std::vector<CompareRow> rows;
+    for (size_t i = 0; i < std::size(kFigures); ++i) {
+        const Figure& f = kFigures[i];
+        const double a = mine.Figures[i], b = theirs.Figures[i], diff = a - b;
+        const auto text = [&](double v) { return f.Real ? FormatReal(v, sep) : IntToStr(static_cast<int64_t>(v)); };
+        std::string d = text(diff);
+        if (diff > 0) d.insert(d.begin(), '+');
+        rows.push_back({f.Stat, text(a), text(b), d, Better(a, b, f.LessIsBetter)});
+    }
+    std::map<int32_t, int> codes;
+    for (const auto* side : {&mine.Abilities, &theirs.Abilities})
+        for (const auto& [code, v] : *side) codes[code] = 0;
+    for (const auto& [code, unused] : codes) {
+        const auto a = mine.Abilities.find(code), b = theirs.Abilities.find(code);
+        const int64_t x = a == mine.Abilities.end() ? 0 : a->second, y = b == theirs.Abilities.end() ? 0 : b->second;
+        rows.push_back({GetFlagName(code), a == mine.Abilities.end() ? "" : PlusMinusZero(x),
+                        b == theirs.Abilities.end() ? "" : PlusMinusZero(y), PlusMinusZero(x - y),
+                        Better(static_cast<double>(x), static_cast<double>(y), false)});
+    }
+    return rows;
+}
+
+}  // namespace
+
 Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& chosen, const SetInputs& in, char sep,
                            const Scale* scale)
 {
     Comparison c;
     c.Target = target;
-    const TItem* worn = chosen[static_cast<size_t>(target)];
-    const TItem none;
-    const TItem& w = worn ? *worn : none;
-    for (const Figure& f : kFigures) {
-        const double mine = f.Of(item), theirs = f.Of(w), diff = mine - theirs;
-        const auto text = [&](double v) { return f.Real ? FormatReal(v, sep) : IntToStr(static_cast<int64_t>(v)); };
-        std::string d = text(diff);
-        if (diff > 0) d.insert(d.begin(), '+');
-        c.Rows.push_back({f.Stat, text(mine), text(theirs), d, Better(mine, theirs, f.LessIsBetter)});
-    }
-    // Every other ability of either item, by code.
-    const auto mine = AbilityTotals(&item), theirs = AbilityTotals(worn);
-    std::map<int32_t, int> codes;
-    for (const auto* side : {&mine, &theirs})
-        for (const auto& [code, v] : *side)
-            if (!IsFigure(code)) codes[code] = 0;
-    for (const auto& [code, unused] : codes) {
-        const auto a = mine.find(code), b = theirs.find(code);
-        const int64_t x = a == mine.end() ? 0 : a->second, y = b == theirs.end() ? 0 : b->second;
-        c.Rows.push_back({GetFlagName(code), a == mine.end() ? "" : PlusMinusZero(x),
-                          b == theirs.end() ? "" : PlusMinusZero(y), PlusMinusZero(x - y),
-                          Better(static_cast<double>(x), static_cast<double>(y), false)});
-    }
+    c.Rows = RowsOf(SideOf(&item), SideOf(chosen[static_cast<size_t>(target)]), sep);
     ChosenItems swapped = chosen;
     swapped[static_cast<size_t>(target)] = &item;
     c.Before = Category(chosen, in);
@@ -128,6 +171,24 @@ Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& ch
         const ScoreTable table(*scale);
         c.ScoreBefore = ScoreOf(table, chosen);
         c.ScoreAfter = ScoreOf(table, swapped);
+    }
+    return c;
+}
+
+SetComparison CompareSets(const ChosenItems& left, const SetInputs& leftIn, const ChosenItems& right,
+                          const SetInputs& rightIn, char sep, const Scale& scale)
+{
+    SetComparison c;
+    const ScoreTable table(scale);
+    c.LeftScore = ScoreOf(table, left);
+    c.RightScore = ScoreOf(table, right);
+    c.Left = Category(left, leftIn);
+    c.Right = Category(right, rightIn);
+    try {
+        c.Rows = RowsOf(SideOf(AddUpEquipment(left, leftIn.MiscEnc, leftIn.MiscAC), left),
+                        SideOf(AddUpEquipment(right, rightIn.MiscEnc, rightIn.MiscAC), right), sep);
+    } catch (const EIntOverflow&) {
+        c.Rows.clear();  // a set that cannot be added up has no totals to show
     }
     return c;
 }

@@ -51,6 +51,18 @@ EncumbranceCategory CategoryOfSet(const EquipmentTotals& totals, std::string_vie
 Comparison CompareWithWorn(const TItem& item, Slot target, const ChosenItems& chosen, const SetInputs& in,
                            char decimalSep, const Scale* scale = nullptr);
 
+// Two whole sets, each with its own inputs: a row per quantity of their totals as the Equipment
+// page adds them (the level needed: the most any item needs), then every other ability either
+// set's total holds; each set's category and its score under the scale. No rows when a set
+// cannot be added up.
+struct SetComparison {
+    std::vector<CompareRow> Rows;
+    std::optional<EncumbranceCategory> Left, Right;
+    SetScore LeftScore = 0, RightScore = 0;
+};
+SetComparison CompareSets(const ChosenItems& left, const SetInputs& leftIn, const ChosenItems& right,
+                          const SetInputs& rightIn, char decimalSep, const Scale& scale);
+
 // The scores' line, as a player reads it: "Score under "Tank": 12.5 now, 14 after the swap (+1.5)";
 // empty without scores.
 std::string ScoreChange(const Comparison& comparison, const std::string& scaleName, char decimalSep);

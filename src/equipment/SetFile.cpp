@@ -87,4 +87,27 @@ bool HoldsSetLines(const std::vector<std::string>& lines)
     return std::any_of(lines.begin(), lines.end(), [](const std::string& line) { return !KeysInLine(line).empty(); });
 }
 
+FileSet ReadFileSet(const std::vector<std::string>& lines, const ItemList& items)
+{
+    FileSet set;
+    for (const std::string& line : lines) {
+        const std::string_view value = ValueOfLine(line);
+        for (const int key : KeysInLine(line)) {
+            if (key >= kSlotCount) {
+                (key == MiscEncKey ? set.MiscEnc : key == EncModifierKey ? set.EncModifier : set.MiscAC) = value;
+                continue;
+            }
+            int32_t number = 0;
+            if (!TryStrToInt(value, number)) break;  // as the page: a value that is not a number ends the line
+            const size_t s = static_cast<size_t>(key);
+            const auto at = std::find_if(items.begin(), items.end(), [&](const TItem& item) {
+                return item.Number == number && SlotReceives(static_cast<Slot>(key), item);
+            });
+            set.Chosen[s] = at == items.end() ? nullptr : &*at;
+            set.Missing[s] = at == items.end() && number != 0 ? number : 0;
+        }
+    }
+    return set;
+}
+
 }  // namespace vantor

@@ -54,4 +54,14 @@ std::vector<int> KeysInLine(std::string_view line);
 // Everything after the line's first "=" (the whole line when it has none), untrimmed.
 std::string_view ValueOfLine(std::string_view line);
 
+// A set file's set as it stands on its own: each slot's item found by number among the items
+// that slot takes, the numbers no such item has, and the three inputs (the page's defaults when
+// the file has none). A value that is not a number leaves its slot or input as it was.
+struct FileSet {
+    std::array<const TItem*, kSlotCount> Chosen{};
+    std::array<int32_t, kSlotCount> Missing{};  // the number a slot names that no item has; 0: none
+    std::string MiscEnc = "0", EncModifier = "0", MiscAC = "1";
+};
+FileSet ReadFileSet(const std::vector<std::string>& lines, const ItemList& items);
+
 }  // namespace vantor

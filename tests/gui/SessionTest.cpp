@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QStatusBar>
 #include <QTreeWidget>
 
@@ -143,6 +144,56 @@ private slots:
         QCOMPARE(ui.Messages.size(), 1);
         QVERIFY(ui.Messages[0].contains("cannot be saved"));
         QFile::remove(folder);
+    }
+
+    void twoSetsSideBySide()
+    {
+        Pick(Box("cbxHead"), "Bronze Helm");
+        Pick(Box("cbxFinger1"), "Brass Ring");
+        // The iron helm, the same ring, and a cloak the data do not hold.
+        dir.Write("other.kreq", "cbxHead=102\r\ncbxFinger1=103\r\ncbxBack=999\r\nedtEenc=5\r\n");
+        ui.OpenAnswer = QString::fromStdString(dir.Path()) + "/other.kreq";
+        Click("btnCompareSets");
+        auto* d = Ctl<QDialog>(*v, "dlgCompareSets");
+        auto* table = Ctl<QTreeWidget>(*d, "lstCompareSets");
+        QCOMPARE(table->headerItem()->text(1), QString("Worn now"));
+        QCOMPARE(table->headerItem()->text(2), QString("other.kreq"));
+        QMap<QString, QString> rows;
+        QMap<QString, QPair<bool, bool>> bold;
+        for (int r = 0; r < table->topLevelItemCount(); ++r) {
+            const QTreeWidgetItem* row = table->topLevelItem(r);
+            rows[row->text(0)] = row->text(1) + " | " + row->text(2) + " | " + row->text(3);
+            bold[row->text(0)] = {row->font(1).bold(), row->font(2).bold()};
+        }
+        const struct {
+            const char* Row;
+            const char* Cells;
+            bool BoldLeft, BoldRight;
+        } expected[] = {
+            {"Head", "Bronze Helm | Iron Helm | ", true, true},
+            {"Finger1", "Brass Ring | Brass Ring | ", false, false},
+            {"Back", "*None* | item 999, not in the data | ", true, true},
+            {"Armour class", "3.5 | 1 | +2.5", true, false},  // "Misc. AC" 1 on both sides
+            {"Encumbrance", "25 | 40 | -15", true, false},    // the file's "Misc. Enc" 5; less is better
+            {"Stealth", "5 | 0 | +5", true, false},
+            {"Encumbrance category", "None | None | ", false, false},
+            {"Score under \"AC and DR\"", "2.5 | 0 | 2.5", true, false},
+        };
+        for (const auto& e : expected) {
+            QCOMPARE(rows.value(e.Row), QString(e.Cells));
+            QCOMPARE(bold.value(e.Row), qMakePair(e.BoldLeft, e.BoldRight));
+        }
+        // The left side from a file too; a file that does not read gets the message of "Load Eq".
+        dir.Write("same.kreq", "cbxHead=102\r\ncbxFinger1=103\r\ncbxBack=999\r\nedtEenc=5\r\n");
+        ui.OpenAnswer = QString::fromStdString(dir.Path()) + "/same.kreq";
+        Ctl<QPushButton>(*d, "btnCompareLeft")->click();
+        QCOMPARE(table->headerItem()->text(1), QString("same.kreq"));
+        QCOMPARE(Ctl<QLabel>(*d, "lblCompareSets")->text(), QString("The two sets wear the same items."));
+        d->reject();
+        ui.OpenAnswer = QString::fromStdString(dir.Path());  // a folder
+        Click("btnCompareSets");
+        QCOMPARE(ui.Errors.size(), 1);
+        QTRY_VERIFY(!v->findChild<QDialog*>("dlgCompareSets"));
     }
 
     void undoAndRedoEveryChangeOfTheSet()

@@ -1,0 +1,41 @@
+// The settings file as the program reads it at start: any bytes give either values or a notice
+// with the file kept aside; the session's page, set and scales read from those values are in
+// range or left out, and a set read is one of the sample world's items or none.
+#include "FuzzUtil.h"
+#include "app/Bytes.h"
+#include "app/Session.h"
+#include "app/Settings.h"
+#include "equipment/Scale.h"
+#include "equipment/SetFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace vantor;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/settings.ini";
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) return 0;
+        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    }
+    SettingsStore settings(path);
+    settings.Load();
+    fuzz::Require(settings.Notice().isEmpty() || settings.Keys("session").isEmpty(), "a notice means no values");
+    const auto page = SavedPage(settings, 8);
+    fuzz::Require(!page || (*page >= 0 && *page < 8), "a page within the window's");
+    const std::vector<std::string> lines = SavedSet(settings);
+    fuzz::Require(lines.empty() || HoldsSetLines(lines), "a set that holds set lines, or none");
+    const FileSet set = ReadFileSet(lines, fuzz::SampleData().Items);
+    for (size_t s = 0; s < set.Chosen.size(); ++s)
+        fuzz::Require(!set.Chosen[s] || SlotReceives(static_cast<Slot>(s), *set.Chosen[s]), "an item its slot takes");
+    for (const QString& key : settings.Keys("scales")) {
+        std::string error;
+        const auto scale = ReadScaleText(ToBytes(settings.Value(key).toString()), error);
+        fuzz::Require(scale.has_value() == error.empty(), "a scale or a reason");
+    }
+    return 0;
+}
