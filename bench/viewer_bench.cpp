@@ -15,8 +15,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTreeView>
 
@@ -164,6 +166,8 @@ int main(int argc, char** argv)
     KeepFreedMemory();  // as the program does
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // never the player's own settings or session
+    QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini");
     std::setlocale(LC_NUMERIC, "C");
     bench::LargeData data;
 

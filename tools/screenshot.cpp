@@ -15,10 +15,12 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFont>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTreeView>
 
@@ -50,6 +52,8 @@ int main(int argc, char** argv)
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // never the player's own settings or session
+    QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini");
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationDisplayName("Vantor Viewer");
     vantor::QtUserInterface ui;
