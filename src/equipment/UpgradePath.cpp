@@ -28,6 +28,8 @@ public:
     }
 
     const SlotLists& All() const { return all_; }
+    // The entries of All() the lists hold now, per slot: equal entries, equal lists.
+    const std::array<std::vector<int>, kSlotCount>& Entries() const { return in_; }
 
     // The lists at this level (no lower than the last one asked): the entries kept so far and
     // those up to this level not yet added.
@@ -120,11 +122,19 @@ UpgradePath SolveUpgradePath(const PlanQuestion& q, int32_t from, int32_t to, co
     // Leaving entries out is sound when loads and bonuses compare over the whole lists of the top
     // level, and so over every level's lists.
     const bool reduce = Contenders(AskOf(q, lists.All())).has_value();
+    std::array<std::vector<int>, kSlotCount> before;  // the entries of the level before
     for (int32_t level = from; level <= to; ++level) {
         const size_t point = static_cast<size_t>(level - from);
         BestSetQuestion ask = AskOf(q, lists.Grow(level));
         if (reduce)
             if (const auto contenders = Contenders(ask)) ask.Lists = &lists.Keep(*contenders);
+        // The same lists as the level before (nothing it adds can be chosen): the same answer.
+        if (!path.Levels.empty() && lists.Entries() == before) {
+            path.Levels.push_back(path.Levels.back());
+            path.Levels.back().Level = level;
+            continue;
+        }
+        before = lists.Entries();
         const BestSetAnswer a = SolveBestSet(ask, PointProgress(progress, point, static_cast<size_t>(*count)), false);
         if (a.Cancelled) {
             path.Cancelled = true;

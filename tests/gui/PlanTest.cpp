@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDialog>
+#include <QLabel>
 #include <QTreeWidget>
 #include <QValueAxis>
 #include <QXYSeries>
@@ -171,6 +172,21 @@ private slots:
         QVERIFY(ui.Clipboard.startsWith("Strength\tNone\tLight\tMedium\n10\t"));
         QCOMPARE(ui.Clipboard.count('\n'), 17);
         Close(d);
+    }
+
+    void cancelStopsTheSearchThenCloses()
+    {
+        QDialog* d = OpenPlan();
+        auto* search = Ctl<QPushButton>(*d, "btnPathSearch");
+        auto* cancel = Ctl<QPushButton>(*d, "btnPathCancel");
+        search->click();
+        cancel->click();  // heeded at the search's first step
+        QVERIFY(QTest::qWaitFor([search] { return search->isEnabled(); }));
+        QCOMPARE(Ctl<QLabel>(*d, "lblPathStatus")->text(), QString("Search stopped."));
+        QCOMPARE(Ctl<QTreeWidget>(*d, "lstUpgradePath")->topLevelItemCount(), 0);
+        QVERIFY(d->isVisible());
+        cancel->click();  // nothing runs: it closes
+        QTRY_VERIFY(!v->findChild<QDialog*>("dlgUpgradePath"));
     }
 
     void boxesThatDoNotReadSearchNothing()
