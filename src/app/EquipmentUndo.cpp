@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace vantor {
 namespace {
 
@@ -94,11 +96,7 @@ void EquipmentPage::ApplyState(const SetState& wanted)
     readouts_->SetText(Box::EncModifier, state.EncModifier);
     readouts_->SetText(Box::MiscAC, state.MiscAC);
     SlotPanel::Picks picks{};
-    for (size_t s = 0; s < picks.size(); ++s) {
-        const SlotList& list = slots_->Lists()[s];
-        for (int i = 1; i < list.size() && state.Chosen[s] && !picks[s]; ++i)
-            if (list.Record(i) == state.Chosen[s]) picks[s] = i;
-    }
+    for (size_t s = 0; s < picks.size(); ++s) picks[s] = std::max(0, slots_->Lists()[s].EntryOf(state.Chosen[s]));
     ChooseSet(picks);
     ShowWorn();
     ShowHistory();

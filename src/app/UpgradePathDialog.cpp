@@ -347,12 +347,8 @@ void UpgradePathDialog::WearSelected()
     std::array<int, kSlotCount> picks{};
     QStringList missing;
     for (size_t s = 0; s < picks.size(); ++s) {
-        const TItem* item = p.Set[s];
-        if (!item) continue;
-        const SlotList& list = (*page_.Lists)[s];
-        for (int i = 1; i < list.size() && !picks[s]; ++i)
-            if (list.Record(i) == item) picks[s] = i;
-        if (!picks[s]) missing << QString("%1: %2").arg(SlotTable()[s].Caption, FromBytes(item->Name));
+        picks[s] = (*page_.Lists)[s].EntryOf(p.Set[s]);
+        if (picks[s] < 0) missing << QString("%1: %2").arg(SlotTable()[s].Caption, FromBytes(p.Set[s]->Name));
     }
     if (!missing.isEmpty()) {
         page_.Ui->ShowMessage(this, QString("The slot lists do not offer the set of level %1 now (%2): press "

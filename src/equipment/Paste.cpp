@@ -234,14 +234,8 @@ std::optional<std::string> RoundTrip(const SlotLists& lists, const std::array<in
     std::vector<std::array<int, kSlotCount>> ways{picks};
     // The same rings on swapped fingers, where each finger's list holds the other's ring.
     std::array<int, kSlotCount> swapped = picks;
-    const auto entryOf = [&](Slot s, const TItem* item) {
-        if (!item) return 0;
-        for (int i = 1; i < lists[s].size(); ++i)
-            if (lists[s].Record(i) == item) return i;
-        return -1;
-    };
-    swapped[Finger1] = entryOf(Finger1, wanted[Finger2]);
-    swapped[Finger2] = entryOf(Finger2, wanted[Finger1]);
+    swapped[Finger1] = lists[Finger1].EntryOf(wanted[Finger2]);
+    swapped[Finger2] = lists[Finger2].EntryOf(wanted[Finger1]);
     if (swapped[Finger1] >= 0 && swapped[Finger2] >= 0 && swapped != picks) ways.push_back(swapped);
 
     // Steps of the line search: a few thousand for each way of writing the set and a bound in all,

@@ -65,6 +65,13 @@ std::string_view SlotList::Text(int i) const
     return item ? std::string_view(item->Name) : std::string_view();
 }
 
+int SlotList::EntryOf(const TItem* item) const
+{
+    if (!item) return 0;
+    const auto at = std::find(entries_.begin() + 1, entries_.end(), item);
+    return at == entries_.end() ? -1 : static_cast<int>(at - entries_.begin());
+}
+
 int SlotList::FindText(std::string_view name) const
 {
     for (int i = 0; i < size(); ++i)

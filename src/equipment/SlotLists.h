@@ -61,6 +61,8 @@ public:
     const TItem* Record(int i) const;
     // The text entry i shows.
     std::string_view Text(int i) const;
+    // The entry of this record: 0 for nullptr ("*None*"), -1 when the list does not hold it.
+    int EntryOf(const TItem* item) const;
     // The first entry whose text equals name without regard to letter case; -1 when none does.
     int FindText(std::string_view name) const;
 

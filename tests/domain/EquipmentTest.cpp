@@ -126,6 +126,9 @@ TEST(SlotRules, FillSortsByNameKeepsNoneFirstAndFiltersByUse)
     EXPECT_EQ(lists[Head].Record(2)->Number, 3);
     EXPECT_EQ(lists[Head].Record(0), nullptr);
     EXPECT_EQ(lists[Head].Record(99), nullptr);
+    EXPECT_EQ(lists[Head].EntryOf(lists[Head].Record(2)), 2);
+    EXPECT_EQ(lists[Head].EntryOf(nullptr), 0);
+    EXPECT_EQ(lists[Head].EntryOf(lists[Weapon].Record(1)), -1);
     EXPECT_EQ(Texts(lists[Finger1]), Texts(lists[Finger2]));
     EXPECT_EQ(Texts(lists[Weapon]), (std::vector<std::string>{"*None*", "Axe"}));
     EXPECT_EQ(Texts(swing), Texts(lists[Weapon]));
