@@ -9,9 +9,19 @@
 #include "equipment/SetFile.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 using namespace vantor;
+
+// The program reads its settings with its application running, as here: Qt builds what a value
+// names (a picture, a cursor ...) only with one.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -62,4 +62,5 @@ write("settings", [b"[format]\nprogram=vantor-viewer\nversion=1\n[session]\ngeom
                    b"[scales]\nactive=Tank\n1=\"( Vantor scale v1: \\\"Tank\\\": AC=1, DR=1.5 )\"\n",
                    b"[format]\nprogram=vantor-viewer\nversion=1\n[session]\npage=@Variant(\\0\\0\\0\\x7f)\nset=@ByteArray(x)\n",
                    b"[format]\nprogram=vantor-viewer\nversion=99\n", b"\x00\xff[\x01", b"",
+                   b"[format]\nprogram=vantor-viewer\nversion=1\n[session]\npage=@Variant(\\0\\0\\0AA7f)\n",
                    b"[format]\nprogram=vantor-viewer\nversion=1\n[session]\npage=-1\nset=cbxHead=99999999999\n"])

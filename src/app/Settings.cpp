@@ -13,12 +13,28 @@ namespace {
 constexpr int kVersion = 1;
 const char* const kProgram = "vantor-viewer";
 
+// Whether a value of the file is a serialised Qt object ("@Variant(...)", plain or quoted). The
+// program keeps only texts, and Qt would build any type such a value names, so a file holding
+// one is not the program's.
+bool HoldsSerialisedObjects(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;  // QSettings then says it cannot read it
+    for (QByteArray line = file.readLine(); !line.isEmpty(); line = file.readLine()) {
+        const qsizetype eq = line.indexOf('=');
+        if (eq < 0) continue;
+        QByteArray value = line.mid(eq + 1).trimmed();
+        if (value.startsWith('"')) value.remove(0, 1);
+        if (value.startsWith("@Variant(")) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore()
     : SettingsStore(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini")
-{
-}
+{}
 
 SettingsStore::SettingsStore(const QString& path) : path_(path) {}
 
@@ -33,6 +49,10 @@ void SettingsStore::Load()
         return;
     }
     if (info.size() == 0) return;  // nothing kept yet
+    if (HoldsSerialisedObjects(path_)) {
+        KeepAside("is damaged");
+        return;
+    }
     QSettings file(path_, QSettings::IniFormat);
     if (file.status() != QSettings::NoError) {
         KeepAside(file.status() == QSettings::AccessError ? "cannot be read" : "is damaged");

@@ -97,9 +97,12 @@ private slots:
             {"later version", "[format]\nprogram=vantor-viewer\nversion=99\n", "later version"},
             {"another program's", "[format]\nprogram=other\nversion=1\n", "not this program's"},
             {"values of the wrong kind",
-             "[format]\nprogram=vantor-viewer\nversion=1\n[session]\ngeometry=@Variant(\\0\\0)\n"
+             "[format]\nprogram=vantor-viewer\nversion=1\n[session]\ngeometry=@Rect(1 2 3 4)\n"
              "page=99\nset=@ByteArray(\\0\\1)\n",
              ""},
+            {"a serialised object",
+             "[format]\nprogram=vantor-viewer\nversion=1\n[session]\npage=\"@Variant(\\0\\0\\0\\x7f)\"\n",
+             "is damaged"},
             {"a set past every limit",
              "[format]\nprogram=vantor-viewer\nversion=1\n[session]\npage=-1\ngeometry=AAAA\n"
              "set=cbxHead=99999999999999999999\n",
