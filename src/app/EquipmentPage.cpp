@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 namespace vantor {
@@ -147,9 +148,14 @@ void EquipmentPage::btnEqFilterClick()
     WaitCursor cursor;
     Profile profile = character_.CurrentProfile();
     profile.Level();  // a level that cannot be read leaves the lists as they are
-    FillFor(std::move(profile));
-    cbxHeadChange();  // the totals of the emptied slots
+    const std::vector<SlotPanel::Emptied> emptied = FillFor(std::move(profile));
+    cbxHeadChange();  // the totals without the items the character cannot use
     ShowWorn();
+    if (emptied.empty() || loadingSet_) return;
+    QStringList named;
+    for (const auto& [slot, item] : emptied)
+        named << QString("%1 (%2)").arg(SlotTable()[static_cast<size_t>(slot)].Caption, FromBytes(item->Name));
+    links_.Notice("Filter emptied: " + named.join(", "));
 }
 
 void EquipmentPage::btnreseteqClick()
@@ -295,11 +301,17 @@ void EquipmentPage::TellMissing(const QStringList& missing, const QString& what)
 QStringList EquipmentPage::ApplySet(const std::vector<std::string>& lines)
 {
     character_.RestoreProfile(ReadSavedProfile(lines));
-    links_.FilterAll();
+    {
+        // The file decides every slot: what the filter kept is emptied before its lines apply.
+        loadingSet_ = true;
+        const auto done = qScopeGuard([this] { loadingSet_ = false; });
+        links_.FilterAll();
+    }
     std::exception_ptr failed;
     QStringList missing;
     slots_->Quietly([&] {
         try {
+            slots_->Choose({});
             for (const std::string& line : lines)
                 if (const QString gone = ApplySavedLine(line); !gone.isEmpty()) missing << gone;
         } catch (...) {

@@ -62,7 +62,8 @@ public:
     void edtMEncChange();
     // "&Paste Eq": the set named in the game's listing on the clipboard.
     void btnCCBClick();
-    // "&Filter": every slot list narrowed to what the character may use, "*None*" chosen.
+    // "&Filter": every slot list narrowed to what the character may use; a slot keeps its item
+    // when the character can use it, and the status bar names the slots emptied.
     void btnEqFilterClick();
     // "&Save Eq" and "Loa&d Eq": the set, its inputs and the character in a ".kreq" file.
     void btnSaveClick();
@@ -112,8 +113,9 @@ private:
     void SetTabOrder();
     // Tells the lists which items the slots hold now.
     void ShowWorn();
-    // Refills the slot lists with what the character may use (every item: nothing), "*None*" chosen.
-    void FillFor(std::optional<Profile> character);
+    // Refills the slot lists with what the character may use (every item: nothing); each slot
+    // keeps its item where its list still offers it. Gives the slots emptied.
+    std::vector<SlotPanel::Emptied> FillFor(std::optional<Profile> character);
 
     // What a step of the history brings back: the lists' character, the items, the inputs.
     struct SetState {
@@ -145,6 +147,7 @@ private:
     char decimalSep_;
     SlotPanel* slots_;
     std::optional<Profile> filter_;  // the character the slot lists were narrowed to; none: all items
+    bool loadingSet_ = false;        // a set file's load runs the filter: its lines decide every slot
     FileDialogSettings OpenDialog1;
     FileDialogSettings SaveDialog1;
 

@@ -108,12 +108,12 @@ void EquipmentPage::ShowHistory()
     btnRedo->setEnabled(history_.CanRedo());
 }
 
-void EquipmentPage::FillFor(std::optional<Profile> character)
+std::vector<SlotPanel::Emptied> EquipmentPage::FillFor(std::optional<Profile> character)
 {
     filter_ = std::move(character);
     std::function<bool(const TItem&)> usable;
     if (filter_) usable = [profile = *filter_](const TItem& item) { return MetClassFilter(item, profile); };
-    slots_->Fill(data_.Items, usable, nullptr);
+    return slots_->Fill(data_.Items, usable, nullptr, true);
 }
 
 }  // namespace vantor

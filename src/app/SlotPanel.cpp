@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QGridLayout>
 
+#include <algorithm>
+
 namespace vantor {
 
 SlotPanel::SlotPanel(EventGuard& events, QWidget* parent) : QWidget(parent), events_(events)
@@ -55,14 +57,22 @@ void SlotPanel::Quietly(const std::function<void()>& change)
     if (changed_) changed_();
 }
 
-void SlotPanel::Fill(const ItemList& items, const std::function<bool(const TItem&)>& usable, SlotList* swing)
+std::vector<SlotPanel::Emptied> SlotPanel::Fill(const ItemList& items, const std::function<bool(const TItem&)>& usable,
+                                                SlotList* swing, bool keep)
 {
+    const ChosenItems before = keep ? Chosen() : ChosenItems{};
+    std::vector<Emptied> emptied;
     Quietly([&] {
         for (SlotListModel* m : models_) m->BeginRefill();
         FillSlotLists(items, usable, lists_, swing);
         for (SlotListModel* m : models_) m->EndRefill();
-        for (QComboBox* box : boxes_) box->setCurrentIndex(0);
+        for (size_t s = 0; s < kSlotCount; ++s) {
+            const int entry = lists_[s].EntryOf(before[s]);
+            if (entry < 0) emptied.push_back({static_cast<Slot>(s), before[s]});
+            boxes_[s]->setCurrentIndex(std::max(0, entry));
+        }
     });
+    return emptied;
 }
 
 ChosenItems SlotPanel::Chosen() const

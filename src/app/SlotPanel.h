@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class QComboBox;
 
@@ -27,9 +28,16 @@ public:
     void OnPick(const std::function<void()>& picked);
     void OnChange(const std::function<void()>& changed);
 
-    // Refills every list from the items usable accepts (all when empty), "*None*" chosen; and
-    // swing, when given, with the weapons.
-    void Fill(const ItemList& items, const std::function<bool(const TItem&)>& usable, SlotList* swing);
+    // A slot that a refill emptied, and the item it held.
+    struct Emptied {
+        Slot Where;
+        const TItem* Item;
+    };
+    // Refills every list from the items usable accepts (all when empty); and swing, when given,
+    // with the weapons. With keep, each slot keeps its item where its new list still offers it,
+    // and the slots whose item it no longer offers are given back; else every slot shows "*None*".
+    std::vector<Emptied> Fill(const ItemList& items, const std::function<bool(const TItem&)>& usable, SlotList* swing,
+                              bool keep = false);
     const SlotLists& Lists() const { return lists_; }
     QComboBox* Box(Slot s) const { return boxes_[static_cast<size_t>(s)]; }
 

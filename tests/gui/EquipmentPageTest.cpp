@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -233,6 +234,50 @@ private slots:
         QVERIFY(!Ctl<QPushButton>(*v, "btnLeqtab")->isVisible());
         QCOMPARE(Ctl<QPushButton>(*v, "btnLoad")->text(), QString("Loa&d Eq"));
         QVERIFY(!Ctl<QCheckBox>(*v, "chkRAll")->isChecked());
+    }
+
+    void filterKeepsWhatTheCharacterCanUse()
+    {
+        // A helm for level 30 and up beside the page's items.
+        dir.Write("Items.txt",
+                  EquipmentItems() +
+                      ItemLine("Knight Helm", Fields{{1, "110"}, {4, "25"}, {43, "2"}} + Ability(1, 135, 30)) + "\r\n");
+        Open();
+        Pick(Box("cbxHead"), "Knight Helm");
+        Pick(Box("cbxFinger1"), "Brass Ring");
+        const struct {
+            const char* Level;
+            const char* Button;
+            const char* Head;
+            const char* Enc;
+            const char* Notice;
+        } rows[] = {
+            {"40", "btnEqFilter", "Knight Helm", "30", ""},
+            {"40", "btnFilterAll", "Knight Helm", "30", ""},
+            {"20", "btnFilterAll", "*None*", "5", "Filter emptied: Head (Knight Helm)"},
+        };
+        for (const auto& row : rows) {
+            v->statusBar()->clearMessage();
+            Type("edtAlvl", row.Level);
+            Click(row.Button);
+            QCOMPARE(Shown("cbxHead"), QString(row.Head));
+            QCOMPARE(Shown("cbxFinger1"), QString("Brass Ring"));
+            QCOMPARE(Text("edtEnc"), QString(row.Enc));
+            QCOMPARE(v->statusBar()->currentMessage(), QString(row.Notice));
+        }
+        // One press, one step: undo brings the helm back, with the lists it was picked from.
+        Click("btnUndo");
+        QCOMPARE(Shown("cbxHead"), QString("Knight Helm"));
+        // A set file still decides every slot: what it does not name ends empty.
+        ui.SaveAnswer = QString::fromStdString(dir.Path()) + "/ring.kreq";
+        Pick(Box("cbxHead"), "*None*");
+        Click("btnSave");
+        Pick(Box("cbxHead"), "Knight Helm");
+        ui.OpenAnswer = ui.SaveAnswer;
+        Click("btnLoad");
+        QCOMPARE(Shown("cbxHead"), QString("*None*"));
+        QCOMPARE(Shown("cbxFinger1"), QString("Brass Ring"));
+        QVERIFY(ui.Errors.isEmpty());
     }
 
     void pickRunsTheTotals()

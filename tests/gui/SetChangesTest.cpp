@@ -162,13 +162,13 @@ private slots:
                  Pick(Box("cbxHead"), "Iron Helm");
                  Click("btnEqFilter");
              },
-             false},
+             true},
             {"pick, then filter all",
              [&] {
                  Pick(Box("cbxWeapon"), "Long Sword");
                  Click("btnFilterAll");
              },
-             false},
+             true},
             {"best set",
              [&] {
                  QDialog* d = OpenBestSet();
