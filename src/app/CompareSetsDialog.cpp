@@ -9,6 +9,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -58,7 +60,12 @@ CompareSetsDialog::CompareSetsDialog(Page page, Set right, QWidget* parent)
     });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     Show();
-    resize(640, 620);
+    // Wide enough for every column at its contents' width, within the screen.
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
+    const int wanted = lstCompareSets->header()->length() + 2 * lstCompareSets->frameWidth() +
+                       lstCompareSets->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins + 8;
+    const QScreen* room = screen();
+    resize(std::max(640, std::min(wanted, room ? room->availableGeometry().width() : wanted)), 620);
 }
 
 void CompareSetsDialog::OpenSide(bool left)
@@ -75,7 +82,7 @@ void CompareSetsDialog::Show()
 {
     const char sep = page_.DecimalSep;
     lstCompareSets->clear();
-    lstCompareSets->setHeaderLabels({QString(), left_.Caption, right_.Caption, "Difference"});
+    lstCompareSets->setHeaderLabels({QString(), left_.Caption, right_.Caption, "Left - right"});
     QFont bold = lstCompareSets->font();
     bold.setBold(true);
     const auto add = [&](const QStringList& cells, bool boldLeft, bool boldRight) {

@@ -10,6 +10,7 @@
 #include "lists/SpellNotes.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <map>
 
@@ -124,8 +125,10 @@ Side SideOf(const EquipmentTotals& t, const ChosenItems& chosen)
     std::copy(std::begin(figures), std::end(figures), side.Figures.begin());
     for (const TItem* item : chosen)
         if (item) side.Figures.back() = std::max(side.Figures.back(), double(item->MinLevel));
+    // Spell numbers, chances of a cast and flags are not amounts: a set's sum of them means
+    // nothing, and the page's summary leaves them out too.
     for (int32_t code = 1; code < static_cast<int32_t>(t.Abilities.size()); ++code)
-        if (t.Abilities[static_cast<size_t>(code)] != 0 && !IsFigure(code))
+        if (t.Abilities[static_cast<size_t>(code)] != 0 && !IsFigure(code) && IsSummedAbility(code))
             side.Abilities[code] = t.Abilities[static_cast<size_t>(code)];
     return side;
 }
@@ -136,7 +139,10 @@ std::vector<CompareRow> RowsOf(const Side& mine, const Side& theirs, char sep)
     std::vector<CompareRow> rows;
     for (size_t i = 0; i < std::size(kFigures); ++i) {
         const Figure& f = kFigures[i];
-        const double a = mine.Figures[i], b = theirs.Figures[i], diff = a - b;
+        const double a = mine.Figures[i], b = theirs.Figures[i];
+        // Armour class and damage resistance are whole tenths: their difference is taken in tenths,
+        // so that 7.1 against 7.2 differs by -0.1 and not by a residue of binary fractions.
+        const double diff = f.Real ? static_cast<double>(std::llround(a * 10) - std::llround(b * 10)) / 10 : a - b;
         const auto text = [&](double v) { return f.Real ? FormatReal(v, sep) : IntToStr(static_cast<int64_t>(v)); };
         std::string d = text(diff);
         if (diff > 0) d.insert(d.begin(), '+');

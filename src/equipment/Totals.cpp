@@ -51,14 +51,17 @@ EquipmentTotals AddUpEquipment(const ChosenItems& chosen, std::string_view miscE
     return t;
 }
 
+bool IsSummedAbility(int32_t code)
+{
+    return std::find(std::begin(kNotSummarised), std::end(kNotSummarised), code) == std::end(kNotSummarised);
+}
+
 std::string AbilitySummary(const EquipmentTotals& totals)
 {
     std::string out;
     for (int32_t code = 1; code <= 200; ++code) {
         const int32_t total = totals.Abilities[static_cast<size_t>(code)];
-        if (total == 0 ||
-            std::find(std::begin(kNotSummarised), std::end(kNotSummarised), code) != std::end(kNotSummarised))
-            continue;
+        if (total == 0 || !IsSummedAbility(code)) continue;
         if (!out.empty()) out += ", ";
         out += GetFlagName(code) + (total > 0 ? " +" : " ") + IntToStr(total);
     }

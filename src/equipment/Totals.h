@@ -38,6 +38,10 @@ StartValues ReadStartValues(std::string_view miscEnc, std::string_view miscAC);
 // EIntOverflow.
 EquipmentTotals AddUpEquipment(const ChosenItems& chosen, std::string_view miscEnc, std::string_view miscAC);
 
+// Whether a set's total of the ability is an amount worth showing; false for the abilities that
+// describe an item rather than what it gives (Magical, Casts Spell, MinLevel, ...).
+bool IsSummedAbility(int32_t code);
+
 // "Name +n, Name -n, ..." over the ability codes 1..200 whose totals are not 0, leaving out the
 // abilities that describe an item rather than what it gives (Magical, Casts Spell, MinLevel, ...).
 std::string AbilitySummary(const EquipmentTotals& totals);

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <climits>
 #include <deque>
+#include <map>
 #include <random>
 #include <set>
 #include <tuple>
@@ -555,4 +556,39 @@ TEST(Compare, StatByStatAndTheCategoryAfterTheSwap)
     EXPECT_EQ(light.Before, EncumbranceCategory::None);
     EXPECT_EQ(light.After, EncumbranceCategory::Medium);  // 300 of 480: above 163, up to 321
     EXPECT_EQ(CompareWithWorn(helm, Head, {}, {"x", "1", "10"}, '.').After, EncumbranceCategory::Medium);
+}
+
+TEST(Compare, SetsDifferInWholeTenthsAndLeaveOutWhatIsNoAmount)
+{
+    // Armour class and damage resistance in tenths whose binary sums are not exact.
+    const struct {
+        double LeftAC, RightAC, LeftDR, RightDR;
+        const char *AC, *DR;
+    } rows[] = {{7.1, 7.2, 0.3, 0.1, "-0.1", "+0.2"},
+                {0.1 + 0.2, 0.3, 1.1, 2.2, "0", "-1.1"},
+                {12.7, 0, 0, 0.7, "+12.7", "-0.7"}};
+    for (const auto& r : rows) {
+        TItem left = Armour("left", 2), right = Armour("right", 2);
+        left.ArmourClass = r.LeftAC;
+        right.ArmourClass = r.RightAC;
+        left.DamageResist = r.LeftDR;
+        right.DamageResist = r.RightDR;
+        // Both cast a spell, by number, with a chance: neither is summed nor compared.
+        for (TItem* item : {&left, &right}) {
+            item->Abilities[0] = 43;
+            item->AbilityValues[0] = item == &left ? 12 : 30;
+            item->Abilities[1] = 22;
+            item->AbilityValues[1] = 2;
+        }
+        ChosenItems l{}, rr{};
+        l[Head] = &left;
+        rr[Head] = &right;
+        const SetComparison c = CompareSets(l, {"0", "0", "100"}, rr, {"0", "0", "100"}, '.', Scale{});
+        std::map<std::string, std::string> difference;
+        for (const CompareRow& row : c.Rows) difference[row.Stat] = row.Difference;
+        EXPECT_EQ(difference["Armour class"], r.AC);
+        EXPECT_EQ(difference["Damage resistance"], r.DR);
+        EXPECT_EQ(difference.count(GetFlagName(43)), 0u);
+        EXPECT_EQ(difference[GetFlagName(22)], "0");
+    }
 }

@@ -161,6 +161,9 @@ private slots:
         auto* table = Ctl<QTreeWidget>(*d, "lstCompareSets");
         QCOMPARE(table->headerItem()->text(1), QString("Worn now"));
         QCOMPARE(table->headerItem()->text(2), QString("other.kreq"));
+        QCOMPARE(table->headerItem()->text(3), QString("Left - right"));
+        QTRY_VERIFY(d->isVisible());
+        QVERIFY2(table->header()->length() <= table->viewport()->width(), "a column is cut off");
         QMap<QString, QString> rows;
         QMap<QString, QPair<bool, bool>> bold;
         for (int r = 0; r < table->topLevelItemCount(); ++r) {
