@@ -244,6 +244,9 @@ void EquipmentPage::btnCCBClick()
         for (int s = 0; s < kSlotCount; ++s)
             if (const auto& pick = pasted.Picks[static_cast<size_t>(s)])
                 slots_->Box(static_cast<Slot>(s))->setCurrentIndex(*pick);
+        QStringList unplaced;
+        for (const std::string& line : pasted.Unplaced) unplaced << "\"" + FromBytes(line) + "\"";
+        if (!unplaced.isEmpty()) links_.Notice("Paste Eq placed no item for: " + unplaced.join(", "));
     }
     cbxHeadChange();
 }

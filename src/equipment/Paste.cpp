@@ -1,5 +1,7 @@
 #include "equipment/Paste.h"
 
+#include "data/Text.h"
+
 #include <algorithm>
 
 namespace vantor {
@@ -31,6 +33,26 @@ constexpr struct {
                 {"(Finger)", Finger2}, {"(Wrist)", Wrist},      {"(Waist)", Waist},  {"(Legs)", Legs},
                 {"(Feet)", Feet},      {"(Off-Hand)", Offhand}, {"(Worn)", Worn},    {"(Weapon Hand)", Weapon}};
 
+// The lines of what is left of a listing once every name taken is cut out that still hold a
+// location marker and something more than "*None*" beside it.
+std::vector<std::string> UnplacedLines(std::string_view rest)
+{
+    std::vector<std::string> out;
+    while (!rest.empty()) {
+        const size_t end = std::min(rest.find('\n'), rest.size());
+        const std::string_view line = Trim(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        std::string beside(line);
+        bool located = false;
+        for (const auto& m : kMarkers)
+            for (size_t at; (at = beside.find(m.Marker)) != std::string::npos; located = true)
+                beside.erase(at, std::string_view(m.Marker).size());
+        const std::string_view name = Trim(beside);
+        if (located && !name.empty() && name != "*None*") out.emplace_back(line);
+    }
+    return out;
+}
+
 }  // namespace
 
 PasteResult PasteEquipment(std::string text, const SlotLists& lists)
@@ -43,6 +65,7 @@ PasteResult PasteEquipment(std::string text, const SlotLists& lists)
     for (const auto& m : kMarkers)
         if (text.find(m.Marker) != std::string::npos)
             result.Picks[static_cast<size_t>(m.Serves)] = MatchPastedItem(text, lists[static_cast<size_t>(m.Serves)]);
+    result.Unplaced = UnplacedLines(text);
     return result;
 }
 

@@ -22,6 +22,9 @@ struct PasteResult {
     PasteStatus Status = PasteStatus::Served;
     // The entry to select in each slot whose location the text names; empty for the others.
     std::array<std::optional<int>, kSlotCount> Picks;
+    // The lines of the listing that name a location but whose item no slot took (an item the
+    // lists do not offer, or more items than the location has slots), as they stand.
+    std::vector<std::string> Unplaced;
 };
 
 // Serves every slot whose location marker occurs in text, in the game's order of locations (the

@@ -291,6 +291,17 @@ TEST(Paste, MatchesTheLongestNameAndCutsItOut)
         EXPECT_EQ(r.Status, PasteStatus::Served) << c.Text;
         EXPECT_EQ(pick(r, c.In), c.Expected) << c.Text;
     }
+    // The lines no slot took are told, as they stand.
+    const struct {
+        const char* Text;
+        std::vector<std::string> Unplaced;
+    } leftOver[] = {
+        {"silver ring (Finger)\nsilver ring (Finger)\r\n  silver ring (Finger)\r\n", {"silver ring (Finger)"}},
+        {"great helm (Head)\n\tjade ring (Back)\n", {"great helm (Head)", "jade ring (Back)"}},
+        {"You are wearing:\n (Ears)\ncap (Head)\n", {}},
+        {"*None* (Neck)\r\n", {}},
+    };
+    for (const auto& c : leftOver) EXPECT_EQ(PasteEquipment(c.Text, lists).Unplaced, c.Unplaced) << c.Text;
     for (const char* notListing : {"leather cap", "leather cap (Head", "leather cap Head)", ""})
         EXPECT_EQ(PasteEquipment(notListing, lists).Status, PasteStatus::NotEquipment) << notListing;
 

@@ -417,6 +417,15 @@ private slots:
         QCOMPARE(Box("cbxOffhand")->currentText(), QString("Tower Shield"));  // its location is not named
         QCOMPARE(Text("edtEnc"), QString("150"));
         QCOMPARE(Box("cbxUWeapon")->currentText(), QString("Short Sword"));
+        QCOMPARE(v->statusBar()->currentMessage(), QString("Paste Eq placed no item for: \"Iron Helm (Worn)\""));
+        // A line whose item the lists do not offer is named in the status bar.
+        ui.Clipboard = "  Mithril Helm (Head)\n  Brass Ring (Finger)\n";
+        Click("btnCCB");
+        QCOMPARE(v->statusBar()->currentMessage(), QString("Paste Eq placed no item for: \"Mithril Helm (Head)\""));
+        QCOMPARE(Box("cbxHead")->currentText(), QString("*None*"));
+        ui.Clipboard = "You are wearing:\n  Bronze Helm (Head)\n  Silver Ring (Finger)\n  Silver Ring (Finger)\n"
+                       "  Short Sword (Weapon Hand)\n";
+        Click("btnCCB");
 
         // Not a listing, or nothing at all: a message, the slots stay, the totals run anyway.
         const struct {
