@@ -46,8 +46,8 @@ QString WeightError(const QString& box, const QString& text)
 
 QString CapError(const QString& box, const QString& text)
 {
-    return QString("The cap for \"%1\" does not read: \"%2\". Type a number with at most one decimal, such as 60 or "
-                   "12.5, or leave it empty for no cap.")
+    return QString("The cap for \"%1\" does not read: \"%2\". Type a number of 0 or more with at most one decimal, "
+                   "such as 60 or 12.5, or leave it empty for no cap.")
         .arg(box, text);
 }
 

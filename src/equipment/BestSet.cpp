@@ -675,7 +675,12 @@ std::optional<int32_t> ReadWeight(std::string_view text, char sep)
     return static_cast<int32_t>(*hundredths);
 }
 
-std::optional<int64_t> ReadCap(std::string_view text, char sep) { return ReadDecimal(text, sep, 1, kMaxCapTenths); }
+std::optional<int64_t> ReadCap(std::string_view text, char sep)
+{
+    const std::optional<int64_t> tenths = ReadDecimal(text, sep, 1, kMaxCapTenths);
+    if (tenths && *tenths < 0) return std::nullopt;  // no total can be held below nothing
+    return tenths;
+}
 
 std::string ScoreText(SetScore thousandths, char sep) { return DecimalText(thousandths, 3, sep); }
 

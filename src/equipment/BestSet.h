@@ -31,7 +31,7 @@ namespace vantor {
 // A weight as the player types it: a sign and up to two decimals after "." or sep, within 32 bits
 // of hundredths; nothing for any other text.
 std::optional<int32_t> ReadWeight(std::string_view text, char sep);
-// A cap as the player types it: a sign and up to one decimal, in tenths; nothing for any other text.
+// A cap as the player types it: 0 or more, up to one decimal, in tenths; nothing for any other text.
 std::optional<int64_t> ReadCap(std::string_view text, char sep);
 
 // A score in thousandths as the window shows it, exact: "12.3", "-0.25", "6".

@@ -252,6 +252,7 @@ std::optional<Scale> ReadScaleText(std::string_view text, std::string& error)
             w->CapTenths = ReadDecimal(cap, '.', 1, kMaxCapTenths);
             if (!w->CapTenths)
                 return fail("the cap \"" + cap + "\" of " + key + " is not a number with at most one decimal.");
+            if (*w->CapTenths < 0) return fail("the cap \"" + cap + "\" of " + key + " is below zero.");
         }
     }
     // An ability weighing nothing, without a cap, is as if it were not named.

@@ -24,10 +24,13 @@ TEST(Scale, TextReadsBackAndRefusesWhatIsNotAScale)
         std::optional<std::string> Reads;  // the scale written again, or what the message says
         bool Good;
     } cases[] = {
-        {"said: ( Vantor scale v1: \"T\": ac = -2 , \"resist fire\"=0.5 max -3.5 ) thanks", "( Vantor scale v1: \"T\": AC=-2, \"Resist Fire\"=0.5 max -3.5 )", true},
+        {"said: ( Vantor scale v1: \"T\": ac = -2 , \"resist fire\"=0.5 max 3.5 ) thanks",
+         "( Vantor scale v1: \"T\": AC=-2, \"Resist Fire\"=0.5 max 3.5 )", true},
+        {"( Vantor scale v1: \"T\": AC=1 max -0.5 )", "the cap \"-0.5\" of AC is below zero", false},
         {"(Vantor scale v1:\"E\":)", "( Vantor scale v1: \"E\": )", true},
         {"( Vantor scale v1: \"Z\": \"Resist Fire\"=0. )", "( Vantor scale v1: \"Z\": )", true},  // weighs nothing
-        {"( Vantor scale v1: \"M\": Max Dmg=3, \"Max Damage\"=1 )", "( Vantor scale v1: \"M\": Max Dmg=3, \"Max Damage\"=1 )", true},
+        {"( Vantor scale v1: \"M\": Max Dmg=3, \"Max Damage\"=1 )",
+         "( Vantor scale v1: \"M\": Max Dmg=3, \"Max Damage\"=1 )", true},
         {"Vantor scale v1: \"T\": AC=1 )", "There is no scale", false},
         {"( Vantor scale v1: T: AC=1 )", "no name in quotes", false},
         {"( Vantor scale v1: \"T\": AC=1, AC=2 )", "AC is weighed twice", false},
@@ -40,7 +43,8 @@ TEST(Scale, TextReadsBackAndRefusesWhatIsNotAScale)
         {"( Vantor scale v1: \"T\": AC=1", "no closing", false},
         {"( Vantor scale v1: \"\": AC=1 )", "needs a name", false},
         {"( Vantor scale v1: \"T\": AC=1 max 1, DR=1 max 1, Crits=1 max 1, Stealth=1 max 1, MR=1 max 1, Dodge=1 max 1, "
-         "Accuracy=1 max 1 )", "at most 6 caps", false},
+         "Accuracy=1 max 1 )",
+         "at most 6 caps", false},
     };
     for (const auto& c : cases) {
         error.clear();
@@ -81,11 +85,11 @@ TEST(Gains, EachItemInItsSlotAgainstTheWornSet)
         const TItem* Item;
         std::optional<const char*> Gain;
     } cases[] = {
-        {&helm, "0"},        // worn now
-        {&cap, "-6.5"},      // AC 1 for 2.5 and stealth 5
-        {&ring, "0"},        // worn on the first finger
-        {&band, "+7"},       // on the free finger: stealth 5 + 10 counts up to 12
-        {&sword, "+2"},      // the weapon slot
+        {&helm, "0"},               // worn now
+        {&cap, "-6.5"},             // AC 1 for 2.5 and stealth 5
+        {&ring, "0"},               // worn on the first finger
+        {&band, "+7"},              // on the free finger: stealth 5 + 10 counts up to 12
+        {&sword, "+2"},             // the weapon slot
         {&unlisted, std::nullopt},  // no slot list holds it
         {&shard, std::nullopt},     // worn nowhere
     };

@@ -2,7 +2,6 @@
 // added, edited, shared and kept, a damaged settings file kept aside, the best set and the
 // comparison under the scale.
 #include "GuiTest.h"
-
 #include "app/Bytes.h"
 #include "equipment/BestSet.h"
 #include "lists/LoadRecords.h"
@@ -54,7 +53,8 @@ private slots:
             std::vector<std::pair<const char*, const char*>> Gains;  // armour items and their gains
         } steps[] = {
             {[] {}, {{"Bronze Helm", "+2.5"}, {"Iron Helm", "0"}, {"Shadow Cloak", "+0.3"}, {"Brass Ring", "0"}}},
-            {[&] { Pick(Box("cbxHead"), "Bronze Helm"); }, {{"Bronze Helm", "0"}, {"Iron Helm", "-2.5"}, {"Lead Crown", "-2.5"}}},
+            {[&] { Pick(Box("cbxHead"), "Bronze Helm"); },
+             {{"Bronze Helm", "0"}, {"Iron Helm", "-2.5"}, {"Lead Crown", "-2.5"}}},
             // The thief's scale: AC 1, accuracy 1, stealth 3, dodge 2.
             {[&] { PickScale("Thief: stealth and dodge"); },
              {{"Iron Helm", "-20.5"}, {"Shadow Cloak", "-15"}, {"Brass Ring", "+1"}, {"Silver Ring", "0"}}},
@@ -99,7 +99,8 @@ private slots:
         for (int r = 0; r < table->rowCount(); ++r)
             if (table->item(r, 0)->text() == "Resist Fire") table->item(r, 1)->setText("0.25");
         Ctl<QPushButton>(*d, "btnScaleCopyText")->click();
-        QCOMPARE(ui.Clipboard, QString("( Vantor scale v1: \"Tank\": AC=1, DR=1.5, Stealth=0.5 max 60, \"Resist Fire\"=0.25 )"));
+        QCOMPARE(ui.Clipboard,
+                 QString("( Vantor scale v1: \"Tank\": AC=1, DR=1.5, Stealth=0.5 max 60, \"Resist Fire\"=0.25 )"));
         // Names and numbers that will not do: a message, nothing changes.
         const struct {
             std::function<void()> Do;
@@ -108,24 +109,35 @@ private slots:
             {[&] {
                  ui.TextAnswers = {"Tank"};
                  Ctl<QPushButton>(*d, "btnScaleCopy")->click();
-             }, "is there already"},
+             },
+             "is there already"},
             {[&] {
                  ui.Clipboard = "Tank: AC=1";
                  Ctl<QPushButton>(*d, "btnScalePaste")->click();
-             }, "no scale in the text"},
+             },
+             "no scale in the text"},
             {[&] {
                  ui.Clipboard = "( Vantor scale v1: \"Odd\": Luck=2 )";
                  Ctl<QPushButton>(*d, "btnScalePaste")->click();
-             }, "\"Luck\" is no feature"},
+             },
+             "\"Luck\" is no feature"},
             {[&] {
                  In(d, "edtWeightDodge")->setText("x");
                  Ctl<QPushButton>(*d, "btnScalesOk")->click();
-             }, "\"Dodge\" does not read: \"x\""},
+             },
+             "\"Dodge\" does not read: \"x\""},
             {[&] {
                  In(d, "edtWeightDodge")->setText("0");
                  In(d, "edtCapAC")->setText("1.25");
                  Ctl<QPushButton>(*d, "btnScalesOk")->click();
-             }, "cap for \"AC\" does not read: \"1.25\""},
+             },
+             "cap for \"AC\" does not read: \"1.25\""},
+            {[&] {
+                 In(d, "edtCapAC")->setText("");
+                 In(d, "edtCapStealth")->setText("-2");
+                 Ctl<QPushButton>(*d, "btnScalesOk")->click();
+             },
+             "cap for \"Stealth\" does not read: \"-2\""},
         };
         for (const auto& r : refused) {
             ui.Messages.clear();
@@ -135,6 +147,7 @@ private slots:
         }
         ui.Messages.clear();
         In(d, "edtCapAC")->setText("");
+        In(d, "edtCapStealth")->setText("");
         ui.Clipboard = "gz says: ( Vantor scale v1: \"Scout\": Stealth=2 max 40 ) ok?";
         Ctl<QPushButton>(*d, "btnScalePaste")->click();
         QCOMPARE(In(d, "edtCapStealth")->text(), QString("40"));
@@ -159,11 +172,12 @@ private slots:
         const struct {
             QByteArray Content;
             const char* Why;
-        } files[] = {{QByteArray("\xff\x00\x01[[[=\n", 8), "damaged or not this program's"},
-                     {"[format]\nprogram=vantor-viewer\nversion=9\n", "later version"},
-                     {"[format]\nprogram=vantor-viewer\nversion=1\n[scales]\n1\\text=( Vantor scale v1: \"A\": Luck=1 )\n",
-                      "does not read"},
-                     {"[General]\ncolour=blue\n", "not this program's"}};
+        } files[] = {
+            {QByteArray("\xff\x00\x01[[[=\n", 8), "damaged or not this program's"},
+            {"[format]\nprogram=vantor-viewer\nversion=9\n", "later version"},
+            {"[format]\nprogram=vantor-viewer\nversion=1\n[scales]\n1\\text=( Vantor scale v1: \"A\": Luck=1 )\n",
+             "does not read"},
+            {"[General]\ncolour=blue\n", "not this program's"}};
         for (const auto& f : files) {
             v.reset();
             ForgetSettings();
