@@ -119,9 +119,19 @@ void ListPage::AddButton(const char* name, const QString& caption, std::function
     QPushButton* b = MakeButton(this, name, caption);
     buttonRow_->addWidget(b);
     events_.OnClick(b, std::move(handler));
+    if (!filter_) filter_ = b;
 }
 
-void ListPage::AddUnderStrip(QWidget* row) { static_cast<QVBoxLayout*>(layout())->insertWidget(1, row); }
+void ListPage::AddUnderStrip(QWidget* row)
+{
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, row);
+    underStrip_ = row;
+}
+
+QPushButton* ListPage::EnterButton(const QWidget* focus) const
+{
+    return underStrip_ && underStrip_->isAncestorOf(focus) ? filter_ : findFirst_;
+}
 
 QTreeView* ListPage::List() const { return list_; }
 void ListPage::SetEmptyText(const QString& text) { list_->SetEmptyText(text); }

@@ -74,6 +74,9 @@ public:
     void SetEmptyText(const QString& text);
     // "&Find" of the page, which Enter runs; nullptr on a page without search.
     QPushButton* FindButton() const { return findFirst_; }
+    // What Enter in the control focus presses: the page's filter in a row under the filter
+    // strip (the "Gives" rows), else "&Find"; nullptr for none.
+    QPushButton* EnterButton(const QWidget* focus) const;
 
     // The list's sort state; the load sorts the armour by name, ascending.
     SortState Sorted() const { return sort_; }
@@ -137,8 +140,10 @@ private:
     QLineEdit* findText_ = nullptr;
     QPushButton* findFirst_ = nullptr;
     QPushButton* findNext_ = nullptr;
-    bool widthsStale_ = false;  // the rows changed since the columns were last sized
-    bool sortStale_ = false;    // sorted by gain, and the gains changed while out of sight
+    QPushButton* filter_ = nullptr;  // the first button of the row: the page's filter
+    QWidget* underStrip_ = nullptr;  // the row under the filter strip, if any
+    bool widthsStale_ = false;       // the rows changed since the columns were last sized
+    bool sortStale_ = false;         // sorted by gain, and the gains changed while out of sight
 };
 
 }  // namespace vantor

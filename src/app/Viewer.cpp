@@ -348,23 +348,24 @@ void TViewer::DisplayItemData()
     for (const TItem& item : data_.Items) mm->appendPlainText(FromBytes(ItemDumpLine(item, decimalSep_)));
 }
 
-QPushButton* TViewer::FindButtonOfCurrentPage() const
+QPushButton* TViewer::EnterButtonOfCurrentPage(const QWidget* focus) const
 {
     const auto* page = dynamic_cast<const ListPage*>(TDisplay->currentWidget());
-    return page ? page->FindButton() : nullptr;
+    return page ? page->EnterButton(focus) : nullptr;
 }
 
 bool TViewer::eventFilter(QObject* watched, QEvent* e)
 {
-    // Enter in any control of the window but a button or a memo runs the Find of the page on show.
+    // Enter in any control of the window but a button or a memo runs the Find of the page on show;
+    // in a "Gives" row, the page's filter.
     if (e->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(e);
         auto* w = qobject_cast<QWidget*>(watched);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && w && w->window() == this &&
             w == QApplication::focusWidget() && !qobject_cast<QAbstractButton*>(w) &&
             !qobject_cast<QPlainTextEdit*>(w) && key->modifiers() == Qt::NoModifier) {
-            if (QPushButton* find = FindButtonOfCurrentPage()) {
-                find->click();
+            if (QPushButton* button = EnterButtonOfCurrentPage(w)) {
+                button->click();
                 return true;
             }
         }

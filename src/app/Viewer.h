@@ -101,7 +101,7 @@ private:
     // The gain columns, for the set the slots hold under the active scale.
     void ShowGains();
     void ShowError(std::exception_ptr error);
-    QPushButton* FindButtonOfCurrentPage() const;
+    QPushButton* EnterButtonOfCurrentPage(const QWidget* focus) const;
 
     IUserInterface& ui_;
     EventGuard events_;

@@ -213,8 +213,13 @@ private slots:
         QCOMPARE(Entries(Box("cbxHead")), QStringList({"*None*", "Plate Helm", "Silk Cap"}));
         Pick(Box("cbxAbilityOp1W"), "<=");
         Type("edtAbilityValue1W", "-2");
-        Click("btnFW");
+        // Enter in a value box runs the page's filter, not its search.
+        Ctl<QTabWidget>(*v, "TDisplay")->setCurrentWidget(Ctl<QWidget>(*v, "TabSheet2"));
+        QApplication::setActiveWindow(v.get());
+        Edit("edtAbilityValue1W")->setFocus();
+        QTest::keyClick(Edit("edtAbilityValue1W"), Qt::Key_Return);
         QCOMPARE(Names(List("lstWeapons")), QStringList({"War Axe"}));
+        QVERIFY(ui.Messages.isEmpty());
 
         // A value that does not read: the box is named, the list stays.
         for (const auto& [box, text, kind] : {std::tuple{"edtAbilityValue1W", "abc", "a whole number"},
