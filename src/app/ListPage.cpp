@@ -93,6 +93,9 @@ void ListPage::BuildList(const ListPageNames& names)
     } else {
         layout->addWidget(list_);
     }
+    // The gain, the column players sort by, stands right after the name, in sight in any window.
+    for (int c = 0; c < rows_->columnCount(); ++c)
+        if (IsGainColumn(c)) list_->header()->moveSection(list_->header()->visualIndex(c), 1);
     events_.OnColumnClick(list_->header(), [this](int column) { ColumnClick(column); });
 }
 
@@ -276,8 +279,18 @@ void ListPage::Sort()
 
 void ListPage::ColumnClick(int column)
 {
+    const bool other = column != sort_.Column;
     HeaderClick(sort_.Column, sort_.Descending, column);
+    // The gain is sorted for the upgrades: the largest first.
+    if (other && IsGainColumn(column)) sort_.Descending = true;
     Sort();
+}
+
+bool ListPage::IsGainColumn(int column) const
+{
+    const std::vector<ColumnDef>& columns = Columns(kind_);
+    return column >= 0 && static_cast<size_t>(column) < columns.size() &&
+           columns[static_cast<size_t>(column)].Kind == ColumnKind::Computed;
 }
 
 void ListPage::SelectItem(int row)

@@ -123,6 +123,8 @@ private:
     void FitStaleColumns();
     // The header shows the column the list is sorted by, and which way.
     void ShowSortIndicator();
+    // Whether the list's column shows the gain.
+    bool IsGainColumn(int column) const;
     // The order of rows by the list's sort state.
     std::vector<size_t> OrderOf(const std::vector<ListRow>& rows) const;
 

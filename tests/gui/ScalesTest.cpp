@@ -71,6 +71,14 @@ private slots:
         QCOMPARE(Ctl<QComboBox>(*Page("TabSheet1"), "cbxScale")->currentText(), QString("Thief: stealth and dodge"));
         // Sorted by gain, the list follows the set.
         Ctl<QTabWidget>(*v, "TDisplay")->setCurrentWidget(Page("TabSheet1"));
+        // The gain stands after the name, in sight in the smallest window; its first click puts the
+        // largest gain first, the next the lowest.
+        v->resize(710, 560);
+        QHeaderView* header = List("lstArmor")->header();
+        QCOMPARE(header->visualIndex(11), 1);
+        QVERIFY(header->sectionViewportPosition(11) + header->sectionSize(11) <= List("lstArmor")->viewport()->width());
+        ClickHeader(List("lstArmor"), 11);
+        QCOMPARE(List("lstArmor")->model()->index(0, 0).data().toString(), QString("Brass Ring"));  // +1: largest
         ClickHeader(List("lstArmor"), 11);
         QCOMPARE(List("lstArmor")->model()->index(0, 0).data().toString(), QString("Iron Helm"));  // -20.5: lowest
         Ctl<QTabWidget>(*v, "TDisplay")->setCurrentWidget(Page("Equipment"));
