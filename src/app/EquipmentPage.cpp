@@ -6,6 +6,7 @@
 #include "app/EventGuard.h"
 #include "app/ScalePicker.h"
 #include "app/SetFileIO.h"
+#include "app/Settings.h"
 #include "app/UserInterface.h"
 #include "app/Widgets.h"
 #include "data/Errors.h"
@@ -28,12 +29,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace vantor {
+namespace {
+
+const char* const kSetFolderKey = "files/setFolder";  // the folder of the last set file opened or saved
+
+}  // namespace
+
 EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* parent)
     : QWidget(parent), data_(context.Data), character_(context.Character), ui_(context.Ui), scales_(context.Scales),
-      events_(context.Events), links_(std::move(links)), decimalSep_(context.DecimalSep)
+      events_(context.Events), settings_(context.Settings), links_(std::move(links)), decimalSep_(context.DecimalSep)
 {
     setObjectName("Equipment");
     auto* layout = new QHBoxLayout(this);
@@ -254,9 +262,15 @@ void EquipmentPage::btnCCBClick()
 QString EquipmentPage::AskSetFile(bool save)
 {
     FileDialogSettings& dialog = save ? SaveDialog1 : OpenDialog1;
-    dialog.InitialDir = QDir::currentPath();
-    return save ? ui_.SaveFileName(this, dialog.Filter, dialog.InitialDir)
-                : ui_.OpenFileName(this, dialog.Filter, dialog.InitialDir);
+    // The folder of the last set file opened or saved, else the player's documents.
+    const QVariant last = settings_.Value(kSetFolderKey);
+    dialog.InitialDir = last.userType() == QMetaType::QString && QFileInfo(last.toString()).isDir()
+                            ? last.toString()
+                            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = save ? ui_.SaveFileName(this, dialog.Filter, dialog.InitialDir)
+                              : ui_.OpenFileName(this, dialog.Filter, dialog.InitialDir);
+    if (!path.isEmpty()) settings_.SetValue(kSetFolderKey, QFileInfo(path).absolutePath());
+    return path;
 }
 
 void EquipmentPage::btnSaveClick()

@@ -29,6 +29,7 @@ class EquipmentReadouts;
 class EventGuard;
 class IUserInterface;
 class ScaleBook;
+class SettingsStore;
 
 // An open or save dialog of the page: its filter text and initial folder.
 struct FileDialogSettings {
@@ -135,7 +136,8 @@ private:
     int32_t MiscEncumbrance() const;
     // What a dialog calls to wear its set, as the player's picks.
     std::function<void(const SlotPanel::Picks&)> Wear();
-    // The file the player names in the open or save dialog; empty: cancelled.
+    // The file the player names in the open or save dialog, which starts in the folder of the last
+    // set file; empty: cancelled.
     QString AskSetFile(bool save);
 
     const LoadedData& data_;
@@ -143,6 +145,7 @@ private:
     IUserInterface& ui_;
     ScaleBook& scales_;
     EventGuard& events_;
+    SettingsStore& settings_;
     Links links_;
     char decimalSep_;
     SlotPanel* slots_;

@@ -77,7 +77,7 @@ void TViewer::BuildPages()
     TDisplay->setObjectName("TDisplay");
     TDisplay->setUsesScrollButtons(false);
     TDisplay->setElideMode(Qt::ElideNone);
-    const PageContext context{events_, ui_, data_, *panel_, *scales_, decimalSep_};
+    const PageContext context{events_, ui_, data_, *panel_, *scales_, settings_, decimalSep_};
     BuildListPages(context);
     EquipmentPage::Links equipment;
     equipment.SwingWeaponsFilled = [this](SlotList&& weapons) { utilitiesPage_->FillSwingWeapons(std::move(weapons)); };

@@ -13,14 +13,16 @@ public:
         Errors << text;
         Details << detail;
     }
-    QString OpenFileName(QWidget*, const QString& filter, const QString&) override
+    QString OpenFileName(QWidget*, const QString& filter, const QString& dir) override
     {
         Filters << filter;
+        Folders << dir;
         return OpenAnswer;
     }
-    QString SaveFileName(QWidget*, const QString& filter, const QString&) override
+    QString SaveFileName(QWidget*, const QString& filter, const QString& dir) override
     {
         Filters << filter;
+        Folders << dir;
         return SaveAnswer;
     }
     bool Confirm(QWidget*, const QString& text) override
@@ -38,6 +40,7 @@ public:
     void SetClipboardText(const QString& text) override { Clipboard = text; }
 
     QStringList Messages, Errors, Details, Filters, Questions;
+    QStringList Folders;      // the folder each file dialog started in
     QStringList TextAnswers;  // the names typed, in turn; none left: cancelled
     bool ConfirmAnswer = true;
     QString OpenAnswer, SaveAnswer, Clipboard;

@@ -80,6 +80,12 @@ private slots:
         Pick(Box("cbxHead"), "*None*");
         Restart(ui.SaveAnswer);
         QCOMPARE(Shown("cbxHead"), QString("Iron Helm"));
+        // The file dialogs start in the player's documents, then in the folder of the last set file,
+        // also after a restart.
+        QCOMPARE(ui.Folders.value(0), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        ui.OpenAnswer.clear();
+        Click("btnLoad");
+        QCOMPARE(ui.Folders.last(), QFileInfo(ui.SaveAnswer).absolutePath());
         Restart(QString::fromStdString(dir.Path()) + "/gone.kreq");
         QCOMPARE(ui.Errors.size(), 1);
         QVERIFY(ui.Errors[0].contains("gone.kreq"));
