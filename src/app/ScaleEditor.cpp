@@ -23,7 +23,7 @@ struct FeatureBoxes {
     const char* Caption;
 };
 constexpr FeatureBoxes kBoxes[kFeatureCount] = {
-    {"edtWeightAC", "edtCapAC", "&AC"},
+    {"edtWeightAC", "edtCapAC", "A&C"},
     {"edtWeightDR", "edtCapDR", "&DR"},
     {"edtWeightAcc", "edtCapAcc", "Acc&uracy"},
     {"edtWeightCrit", "edtCapCrit", "C&rits"},

@@ -49,10 +49,12 @@ void ScalesDialog::BuildButtons()
         return b;
     };
     button("btnScaleAdd", "&Add...", "A new scale of your own, weighing nothing yet.", [this] { AddClicked(false); });
-    button("btnScaleCopy", "Co&py...", "A scale of your own with the weights of the one shown.", [this] { AddClicked(true); });
-    btnScaleRename = button("btnScaleRename", "&Rename...", "Give the scale shown another name.", [this] { RenameClicked(); });
-    btnScaleDelete = button("btnScaleDelete", "&Delete", "Delete the scale shown.", [this] { DeleteClicked(); });
-    button("btnScaleCopyText", "Copy as &text", "The scale shown as one line to post in the game's chat.",
+    button("btnScaleCopy", "Co&py...", "A scale of your own with the weights of the one shown.",
+           [this] { AddClicked(true); });
+    btnScaleRename =
+        button("btnScaleRename", "Re&name...", "Give the scale shown another name.", [this] { RenameClicked(); });
+    btnScaleDelete = button("btnScaleDelete", "De&lete", "Delete the scale shown.", [this] { DeleteClicked(); });
+    button("btnScaleCopyText", "Cop&y as text", "The scale shown as one line to post in the game's chat.",
            [this] { CopyTextClicked(); });
     button("btnScalePaste", "Pa&ste", "A scale from a line copied from the game's chat.", [this] { PasteClicked(); });
     row->addStretch(1);
@@ -165,7 +167,8 @@ void ScalesDialog::RenameClicked()
 void ScalesDialog::DeleteClicked()
 {
     if (BuiltIn(shown_)) return;
-    if (!ui_.Confirm(this, FromBytes("Delete the scale \"" + scales_[static_cast<size_t>(shown_)].Name + "\"?"))) return;
+    if (!ui_.Confirm(this, FromBytes("Delete the scale \"" + scales_[static_cast<size_t>(shown_)].Name + "\"?")))
+        return;
     scales_.erase(scales_.begin() + shown_);
     Refresh(shown_ - 1);
 }

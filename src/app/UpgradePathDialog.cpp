@@ -136,7 +136,7 @@ QWidget* UpgradePathDialog::BuildStrengthPage()
     edtStrTo = MakeEdit(tab, "edtStrTo", QString::number(int64_t{strength} + 100), "The highest strength.");
     edtStrStep = MakeEdit(tab, "edtStrStep", "10", "How much the strength rises from one point to the next.");
     for (QLineEdit* box : {edtStrFrom, edtStrTo, edtStrStep}) box->setMaximumWidth(60);
-    btnStrSearch = MakeButton(tab, "btnStrSearch", "Searc&h",
+    btnStrSearch = MakeButton(tab, "btnStrSearch", "&Search",
                               "Find the best score at each strength under None, Light and Medium, at your level.");
     row->addWidget(MakeBuddyLabel(tab, "", "St&rength from", edtStrFrom));
     row->addWidget(edtStrFrom);
@@ -154,7 +154,7 @@ QWidget* UpgradePathDialog::BuildStrengthPage()
     lstStrength->setToolTip("The best score at each strength under each encumbrance bound, at your level.");
     layout->addWidget(lstStrength, 2);
     auto* buttons = new QHBoxLayout;
-    auto* copy = MakeButton(tab, "btnStrCopy", "Cop&y", "Copy the table as tab-separated text, with its header.");
+    auto* copy = MakeButton(tab, "btnStrCopy", "&Copy", "Copy the table as tab-separated text, with its header.");
     buttons->addStretch(1);
     buttons->addWidget(copy);
     layout->addLayout(buttons);

@@ -116,3 +116,4 @@ int RunSetChangesTest(int argc, char** argv);
 int RunScalesTest(int argc, char** argv);
 int RunPlanTest(int argc, char** argv);
 int RunSessionTest(int argc, char** argv);
+int RunLookTest(int argc, char** argv);

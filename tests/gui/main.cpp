@@ -18,7 +18,7 @@ int main(int argc, char** argv)
         {"Profile", RunProfileTest},   {"Utilities", RunUtilitiesTest},
         {"BadInput", RunBadInputTest}, {"SetChanges", RunSetChangesTest},
         {"Scales", RunScalesTest},     {"Plan", RunPlanTest},
-        {"Session", RunSessionTest}};
+        {"Session", RunSessionTest},   {"Look", RunLookTest}};
     int failed = 0, ran = 0;
     for (const auto& [name, run] : classes)
         if (only.isEmpty() || only == name) {
