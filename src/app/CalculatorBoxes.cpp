@@ -2,6 +2,7 @@
 
 #include "app/Bytes.h"
 #include "app/CharacterPanel.h"
+#include "app/Colours.h"
 #include "app/EventGuard.h"
 #include "app/SlotListModel.h"
 #include "app/UserInterface.h"
@@ -39,7 +40,7 @@ void MakeResult(QLineEdit* box) { box->setReadOnly(true); }
 void MakeGrey(QLineEdit* box)
 {
     QPalette p = box->palette();
-    p.setColor(QPalette::Text, Qt::gray);
+    p.setColor(QPalette::Text, MutedColour(p.color(QPalette::Base)));
     box->setPalette(p);
 }
 

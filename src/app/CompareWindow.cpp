@@ -1,6 +1,7 @@
 #include "app/CompareWindow.h"
 
 #include "app/Bytes.h"
+#include "app/Colours.h"
 #include "app/Widgets.h"
 
 #include <QDialogButtonBox>
@@ -32,7 +33,7 @@ CompareWindow::CompareWindow(const QString& itemName, const std::vector<Comparis
     table->setHeaderLabels(headers);
     QFont bold = table->font();
     bold.setBold(true);
-    const QColor better(0, 110, 0);
+    const QColor better = GoodColour(table->palette().color(QPalette::Base));
     for (size_t r = 0; !comparisons.empty() && r < comparisons.front().Rows.size(); ++r) {
         auto* row = new QTreeWidgetItem(table);
         const CompareRow& first = comparisons.front().Rows[r];

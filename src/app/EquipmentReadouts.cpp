@@ -1,6 +1,7 @@
 #include "app/EquipmentReadouts.h"
 
 #include "app/Bytes.h"
+#include "app/Colours.h"
 #include "app/EventGuard.h"
 #include "app/Widgets.h"
 #include "data/Errors.h"
@@ -30,23 +31,6 @@ QLineEdit* MakeReadout(QWidget* parent, const char* name, const QString& text, b
     return e;
 }
 
-QColor CategoryColour(EncumbranceCategory c)
-{
-    switch (c) {
-    case EncumbranceCategory::Heavy: return QColor(255, 0, 0);
-    case EncumbranceCategory::Medium: return QColor(255, 255, 0);
-    case EncumbranceCategory::Light: return QColor(0, 128, 0);
-    default: return Qt::white;
-    }
-}
-
-void SetBackground(QLineEdit& box, const QColor& colour)
-{
-    QPalette p = box.palette();
-    p.setColor(QPalette::Base, colour);
-    box.setPalette(p);
-}
-
 }  // namespace
 
 EquipmentReadouts::EquipmentReadouts(EventGuard& events, char decimalSep, QWidget* parent)
@@ -71,7 +55,7 @@ void EquipmentReadouts::BuildTotals(QGridLayout* grid)
     edtAC = MakeReadout(this, "edtAC", QString(), true);
     edtDR = MakeReadout(this, "edtDR", QString(), true);
     edtEnc = MakeReadout(this, "edtEnc", "0", false);
-    SetBackground(*edtEnc, Qt::white);
+    SetColours(*edtEnc, CategoryColours(EncumbranceCategory::None));
     edtMEnc = MakeReadout(this, "edtMEnc", QString(), true);
     edtAcc = MakeReadout(this, "edtAcc", QString(), false);
     edtCrit = MakeReadout(this, "edtCrit", QString(), false);
@@ -180,7 +164,7 @@ void EquipmentReadouts::ClearTotals()
 
 bool EquipmentReadouts::ShowCategory()
 {
-    SetBackground(*edtEnc, Qt::white);
+    SetColours(*edtEnc, CategoryColours(EncumbranceCategory::None));
     Label77->setText("None");
     try {
         const EncumbranceLimits limits = LimitsOf(GetNumber(ToBytes(edtMEnc->text())));
@@ -189,7 +173,7 @@ bool EquipmentReadouts::ShowCategory()
         lblheavyenc->setText(QString::number(limits.Medium));
         const EncumbranceCategory c = CategoryOf(GetNumber(ToBytes(edtEnc->text())), limits);
         Label77->setText(CategoryName(c));
-        SetBackground(*edtEnc, CategoryColour(c));
+        SetColours(*edtEnc, CategoryColours(c));
     } catch (const EConvertError&) {
         for (QLabel* l : {lbllightenc, lblmedenc, lblheavyenc}) l->setText("???");
         return false;

@@ -1,11 +1,14 @@
 #include "app/ListModel.h"
 
 #include "app/Bytes.h"
+#include "app/Colours.h"
 #include "equipment/Gains.h"
 #include "filters/Sorting.h"
 
 #include <QColor>
 #include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
 
 #include <algorithm>
 
@@ -45,10 +48,11 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
     if (index.column() == computed_) {
         // One row's gain is worked out on its own until the whole column is asked for.
         const ListRow& row = rows_[static_cast<size_t>(index.row())];
-        const std::optional<__int128> gain = !gainsStale_ ? gains_[static_cast<size_t>(index.row())]
+        const std::optional<__int128> gain = !gainsStale_            ? gains_[static_cast<size_t>(index.row())]
                                              : gainOf_ && row.Item() ? gainOf_(*row.Item())
                                                                      : std::nullopt;
-        if (role == Qt::ForegroundRole && gain && *gain > 0) return QColor(0, 110, 0);
+        if (role == Qt::ForegroundRole && gain && *gain > 0)
+            return GoodColour(QGuiApplication::palette().color(QPalette::Base));
         if (role == Qt::DisplayRole && gain) return FromBytes(GainText(*gain, row.DecimalSep()));
         if (role == Qt::DisplayRole) return QString();
     }

@@ -71,7 +71,8 @@ bool ScaleBook::Save(QString& error)
 {
     settings_.RemoveGroup("scales");
     for (size_t i = BuiltInScales().size(); i < all_.size(); ++i)
-        settings_.SetValue(QString("scales/%1/text").arg(i - BuiltInScales().size() + 1), FromBytes(ScaleText(all_[i])));
+        settings_.SetValue(QString("scales/%1/text").arg(i - BuiltInScales().size() + 1),
+                           FromBytes(ScaleText(all_[i])));
     settings_.SetValue("scales/active", FromBytes(ActiveScale().Name));
     return settings_.Save(error);
 }

@@ -1,6 +1,7 @@
 // How the windows read: no two controls of a window answer one Alt key, and every coloured readout
 // keeps its text readable on its background.
 #include "GuiTest.h"
+#include "app/Colours.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -123,6 +124,44 @@ private slots:
         }
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("\n")));
         QVERIFY(ui.Errors.isEmpty());
+    }
+
+    void everyColourReadsOnWhatItStandsOn()
+    {
+        const QColor light = QPalette().color(QPalette::Base), dark(0x2a, 0x2a, 0x2a);
+        const struct {
+            const char* What;
+            ColourPair Pair;
+        } pairs[] = {
+            {"None", CategoryColours(EncumbranceCategory::None)},
+            {"Light", CategoryColours(EncumbranceCategory::Light)},
+            {"Medium", CategoryColours(EncumbranceCategory::Medium)},
+            {"Heavy", CategoryColours(EncumbranceCategory::Heavy)},
+            {"a gain, light", {GoodColour(light), light}},
+            {"a gain, dark", {GoodColour(dark), dark}},
+            {"a gain, white", {GoodColour(Qt::white), Qt::white}},
+            {"a copied input, light", {MutedColour(light), light}},
+            {"a copied input, dark", {MutedColour(dark), dark}},
+        };
+        for (const auto& p : pairs)
+            QVERIFY2(ContrastRatio(p.Pair.Text, p.Pair.Base) >= 4.5,
+                     qPrintable(QString("%1: %2").arg(p.What).arg(ContrastRatio(p.Pair.Text, p.Pair.Base))));
+        QCOMPARE(ContrastRatio(Qt::black, Qt::white), 21.0);
+
+        // On a dark desktop the "Enc" box sets its text with its background.
+        v.reset();
+        const QPalette before = QApplication::palette();
+        QPalette night = before;
+        for (const auto& [role, colour] :
+             {std::pair{QPalette::Base, dark}, std::pair{QPalette::Text, QColor(Qt::white)},
+              std::pair{QPalette::Window, dark}})
+            night.setColor(role, colour);
+        QApplication::setPalette(night);
+        Open();
+        const QPalette enc = Edit("edtEnc")->palette();
+        QVERIFY(ContrastRatio(enc.color(QPalette::Text), enc.color(QPalette::Base)) >= 4.5);
+        v.reset();
+        QApplication::setPalette(before);
     }
 };
 
