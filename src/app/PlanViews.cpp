@@ -2,6 +2,7 @@
 
 #include <QChartView>
 #include <QLineSeries>
+#include <QSplitter>
 #include <QTreeWidget>
 #include <QValueAxis>
 
@@ -62,10 +63,37 @@ void ShowSeries(QChartView* view, const std::vector<QXYSeries*>& series, const Q
     }
     if (x0 > x1) return;  // nothing to draw
     const double pad = std::max(1.0, (y1 - y0) * 0.05);
-    x->setRange(x0, x1 > x0 ? x1 : x0 + 1);
+    // The horizontal axis ends where the plan does, ticked at whole numbers: a step of 1, 2 or 5
+    // times a power of ten, about ten ticks at most.
+    if (x1 <= x0) x1 = x0 + 1;
+    double step = 1;
+    for (double unit = 1; (x1 - x0) / step > 10; unit *= 10)
+        for (const double m : {1.0, 2.0, 5.0, 10.0})
+            if ((x1 - x0) / step > 10) step = m * unit;
+    x->setRange(x0, x1);
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(x0);
+    x->setTickInterval(step);
     y->setRange(y0 - pad, y1 + pad);
-    x->applyNiceNumbers();
     y->applyNiceNumbers();
+}
+
+QWidget* ChartOverTable(QWidget* parent, const char* name, QChartView* chart, QTreeWidget* table)
+{
+    auto* split = new QSplitter(Qt::Vertical, parent);
+    split->setObjectName(name);
+    split->setChildrenCollapsible(false);
+    split->addWidget(chart);
+    split->addWidget(table);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    split->setSizes({360, 120});
+    return split;
+}
+
+QString Counted(qsizetype n, const QString& one, const QString& many)
+{
+    return QString("%1 %2").arg(n).arg(n == 1 ? one : many);
 }
 
 QString TableText(const QTreeWidget& table)

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QPen>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -26,6 +27,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <cmath>
 #include <limits>
 
 namespace vantor {
@@ -106,10 +108,9 @@ QWidget* UpgradePathDialog::BuildPathPage()
     row->addWidget(btnPathSearch);
     layout->addLayout(row);
     chtUpgradePath = MakeChart(tab, "chtUpgradePath", "The best set's score at each level");
-    layout->addWidget(chtUpgradePath, 3);
     lstUpgradePath = MakeTable(tab, "lstUpgradePath", {"Level", "Score", "Changes"});
     lstUpgradePath->setToolTip("The first level, and every level at which the best set changes.");
-    layout->addWidget(lstUpgradePath, 2);
+    layout->addWidget(ChartOverTable(tab, "splPath", chtUpgradePath, lstUpgradePath), 1);
     auto* buttons = new QHBoxLayout;
     btnPathApply = MakeButton(tab, "btnPathApply", "&Wear", "Wear the selected level's set on the Equipment page.");
     btnPathApply->setEnabled(false);
@@ -148,11 +149,10 @@ QWidget* UpgradePathDialog::BuildStrengthPage()
     row->addWidget(btnStrSearch);
     layout->addLayout(row);
     chtStrength = MakeChart(tab, "chtStrength", "The best score at each strength");
-    layout->addWidget(chtStrength, 3);
     lstStrength = MakeTable(tab, "lstStrength", {"Strength", "None", "Light", "Medium"});
     lstStrength->header()->setStretchLastSection(false);
     lstStrength->setToolTip("The best score at each strength under each encumbrance bound, at your level.");
-    layout->addWidget(lstStrength, 2);
+    layout->addWidget(ChartOverTable(tab, "splStrength", chtStrength, lstStrength), 1);
     auto* buttons = new QHBoxLayout;
     auto* copy = MakeButton(tab, "btnStrCopy", "&Copy", "Copy the table as tab-separated text, with its header.");
     buttons->addStretch(1);
@@ -259,10 +259,13 @@ void UpgradePathDialog::ShowPath()
     rows_ = PathChanges(path_.Levels);
     auto* best = new QLineSeries;
     best->setName("Best set");
+    best->setPen(QPen(QColor(32, 96, 192), 2.5));
     auto* marks = new QScatterSeries;
     marks->setName("Set changes");
-    marks->setMarkerSize(9);
-    QStringList tips;  // one per mark
+    // Small, hollow marks: the step line stays in sight under many changes.
+    marks->setMarkerSize(rows_.size() > 20 ? 5 : 8);
+    marks->setColor(Qt::transparent);
+    marks->setBorderColor(QColor(200, 80, 0));
     const PlanPoint* before = nullptr;
     for (const PlanPoint& p : path_.Levels) {
         if (!p.Found) {
@@ -282,29 +285,55 @@ void UpgradePathDialog::ShowPath()
         row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
         row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         row->setToolTip(2, changes);
-        if (!p.Found) continue;
-        marks->append(p.Level, Plotted(p.Score));
-        tips << QString("Level %1: %2\n%3").arg(p.Level).arg(score, changes);
+        if (p.Found) marks->append(p.Level, Plotted(p.Score));
     }
     auto* worn = new QLineSeries;
     worn->setName("The set worn now");
     const SetScore now = ScoreOf(ScoreTable(asked_.Weights), page_.Worn);
     worn->append(path_.Levels.front().Level, Plotted(now));
     worn->append(path_.Levels.back().Level, Plotted(now));
-    connect(marks, &QScatterSeries::hovered, this, [marks, tips](const QPointF& point, bool state) {
-        const auto& points = marks->points();
-        const auto at = std::find(points.begin(), points.end(), point);
-        if (state && at != points.end())
-            QToolTip::showText(QCursor::pos(), tips[static_cast<int>(at - points.begin())]);
-        if (!state) QToolTip::hideText();
-    });
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{best, marks})
+        TipOnHover(series, [this](double x) { return PathTip(x); });
+    TipOnHover(worn, [now, sep](double) { return "The set worn now: " + FromBytes(ScoreText(now, sep)); });
     ShowSeries(chtUpgradePath, {best, worn, marks}, "Level", "Score");
     lstUpgradePath->resizeColumnToContents(0);
     lstUpgradePath->resizeColumnToContents(1);
-    lblPathStatus->setText(QString("%1 levels, %2 sets; the set worn now scores %3.")
-                               .arg(path_.Levels.size())
-                               .arg(rows_.size())
-                               .arg(FromBytes(ScoreText(now, sep))));
+    lblPathStatus->setText(QString("%1, %2; the set worn now scores %3.")
+                               .arg(Counted(static_cast<qsizetype>(path_.Levels.size()), "level", "levels"),
+                                    Counted(static_cast<qsizetype>(rows_.size()), "set", "sets"),
+                                    FromBytes(ScoreText(now, sep))));
+}
+
+QString UpgradePathDialog::PathTip(double level) const
+{
+    // The row whose level is the last at or below the point: the set that holds there.
+    const PlanPoint* shown = nullptr;
+    size_t row = 0;
+    for (size_t r = 0; r < rows_.size(); ++r)
+        if (path_.Levels[rows_[r]].Level <= std::lround(level)) {
+            shown = &path_.Levels[rows_[r]];
+            row = r;
+        }
+    if (!shown || !shown->Found) return {};
+    const QString changes =
+        row == 0 ? QString("the first level") : FromBytes(ChangesText(path_.Levels[rows_[row - 1]].Set, shown->Set));
+    const long at = std::lround(level);
+    return QString("Level %1: %2\nFrom level %3: %4")
+        .arg(at)
+        .arg(FromBytes(ScoreText(shown->Score, page_.DecimalSep)))
+        .arg(shown->Level)
+        .arg(changes);
+}
+
+void UpgradePathDialog::TipOnHover(QXYSeries* series, std::function<QString(double)> tipAt)
+{
+    connect(series, &QXYSeries::hovered, this, [tipAt = std::move(tipAt)](const QPointF& point, bool state) {
+        const QString tip = state ? tipAt(point.x()) : QString();
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(QCursor::pos(), tip);
+    });
 }
 
 void UpgradePathDialog::ShowStrength()
@@ -316,9 +345,19 @@ void UpgradePathDialog::ShowStrength()
         return;
     }
     std::vector<QXYSeries*> lines;
+    // Widest first, so that a line that coincides with another still shows around it.
+    const struct {
+        QColor Colour;
+        qreal Width;
+        Qt::PenStyle Style;
+    } pens[] = {{QColor(0, 140, 60), 6, Qt::SolidLine},
+                {QColor(32, 96, 192), 3, Qt::SolidLine},
+                {QColor(200, 80, 0), 1.5, Qt::DashLine}};
     for (size_t b = 0; b < 3; ++b) {
         lines.push_back(new QLineSeries);
         lines.back()->setName(kBounds[b]);
+        lines.back()->setPen(QPen(pens[b].Colour, pens[b].Width, pens[b].Style));
+        TipOnHover(lines.back(), [this, b](double x) { return StrengthTip(x, b); });
     }
     for (const StrengthPoint& p : strength_.Points) {
         auto* row = new QTreeWidgetItem(lstStrength, {QString::number(p.Strength)});
@@ -334,9 +373,48 @@ void UpgradePathDialog::ShowStrength()
             lines[b]->append(p.Strength, Plotted(*p.Scores[b]));
         }
     }
+    // The top panel's strength, where it falls in the range, as an upright line.
+    const auto& points = strength_.Points;
+    if (page_.Plan.Strength && !points.empty() && *page_.Plan.Strength >= points.front().Strength &&
+        *page_.Plan.Strength <= points.back().Strength) {
+        double low = std::numeric_limits<double>::max(), high = -low;
+        for (const QXYSeries* line : lines)
+            for (const QPointF& p : line->points()) {
+                low = std::min(low, p.y());
+                high = std::max(high, p.y());
+            }
+        if (low <= high) {
+            auto* yours = new QLineSeries;
+            yours->setName("Your strength");
+            yours->setPen(QPen(Qt::gray, 1.5, Qt::DotLine));
+            yours->append(*page_.Plan.Strength, low);
+            yours->append(*page_.Plan.Strength, high);
+            const int32_t strength = *page_.Plan.Strength;
+            TipOnHover(yours, [strength](double) { return QString("Your strength: %1").arg(strength); });
+            lines.push_back(yours);
+        }
+    }
     ShowSeries(chtStrength, lines, "Strength", "Score");
     for (int c = 0; c < lstStrength->columnCount(); ++c) lstStrength->resizeColumnToContents(c);
-    lblPathStatus->setText(QString("%1 strengths at level %2.").arg(strength_.Points.size()).arg(*page_.Level));
+    lblPathStatus->setText(QString("%1 at level %2.")
+                               .arg(Counted(static_cast<qsizetype>(points.size()), "strength", "strengths"))
+                               .arg(*page_.Level));
+}
+
+QString UpgradePathDialog::StrengthTip(double strength, size_t bound) const
+{
+    // The point nearest the pointer.
+    const StrengthPoint* nearest = nullptr;
+    for (const StrengthPoint& p : strength_.Points)
+        if (!nearest || std::abs(p.Strength - strength) < std::abs(nearest->Strength - strength)) nearest = &p;
+    if (!nearest) return {};
+    QStringList scores;
+    for (size_t b = 0; b < 3; ++b) {
+        const QString score =
+            nearest->Scores[b] ? FromBytes(ScoreText(*nearest->Scores[b], page_.DecimalSep)) : QString("no set");
+        scores << (b == bound ? QString("<b>%1: %2</b>") : QString("%1: %2")).arg(kBounds[b], score);
+    }
+    return QString("Strength %1<br>%2").arg(nearest->Strength).arg(scores.join("<br>"));
 }
 
 void UpgradePathDialog::WearSelected()

@@ -18,6 +18,8 @@ class QPushButton;
 class QTabWidget;
 class QTreeWidget;
 
+class QXYSeries;
+
 namespace vantor {
 
 class IUserInterface;
@@ -55,6 +57,11 @@ private:
     void Started();
     void ShowPath();
     void ShowStrength();
+    // What the plots say where the pointer rests: the level's score and the set's last change, or
+    // the three bounds' scores at the nearest strength (bound: the line under the pointer).
+    QString PathTip(double level) const;
+    QString StrengthTip(double strength, size_t bound) const;
+    void TipOnHover(QXYSeries* series, std::function<QString(double)> tipAt);
     void WearSelected();
     void CopyTable(QTreeWidget* table);
     void reject() override;

@@ -9,6 +9,7 @@
 #include <QChartView>
 #include <QDialog>
 #include <QLabel>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QValueAxis>
 #include <QXYSeries>
@@ -111,6 +112,17 @@ private slots:
         const auto* marks = qobject_cast<QXYSeries*>(chart->series()[2]);
         QCOMPARE(marks->count(), 4);
         QCOMPARE(marks->at(3), QPointF(12, 5.5));
+        // The level axis ends at the range, ticked at whole levels; the plot takes most of the height.
+        const auto* levels = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).value(0));
+        QCOMPARE(QPointF(levels->min(), levels->max()), QPointF(1, 12));
+        QCOMPARE(levels->tickInterval(), 2.0);
+        QVERIFY(Ctl<QChartView>(*d, "chtUpgradePath")->height() > 2 * table->height());
+        // Resting on the step line or a mark tells the level, its score and what changed.
+        for (QAbstractSeries* series : {chart->series()[0], chart->series()[2]}) {
+            QToolTip::hideText();
+            emit qobject_cast<QXYSeries*>(series)->hovered(QPointF(9.2, 3.5), true);
+            QCOMPARE(QToolTip::text(), QString("Level 9: 3.5\nFrom level 8: Finger1: *None* -> Gold Ring"));
+        }
         // Copied as text, tab-separated with the header.
         Ctl<QPushButton>(*d, "btnPathCopy")->click();
         QCOMPARE(ui.Clipboard, QString("Level\tScore\tChanges\n1\t1\tthe first level\n5\t3\tHead: Leather Cap -> "
@@ -167,7 +179,16 @@ private slots:
         }
         QCOMPARE(Rows(table), expected);
         QVERIFY(expected.join("").contains("5.5"));  // the heavy helm counts once strength carries it
-        QCOMPARE(Ctl<QChartView>(*d, "chtStrength")->chart()->series().size(), 3);
+        // Three lines, one a bound, and the top panel's strength upright; each answers a hover.
+        QChart* chart = Ctl<QChartView>(*d, "chtStrength")->chart();
+        QStringList names;
+        for (QAbstractSeries* series : chart->series()) names << series->name();
+        QCOMPARE(names, QStringList({"None", "Light", "Medium", "Your strength"}));
+        QCOMPARE(qobject_cast<QXYSeries*>(chart->series()[3])->at(0).x(), 60.0);
+        QToolTip::hideText();
+        emit qobject_cast<QXYSeries*>(chart->series()[1])->hovered(QPointF(41, 1), true);
+        QVERIFY2(QToolTip::text().startsWith("Strength 40<br>None: "), qPrintable(QToolTip::text()));
+        QCOMPARE(Ctl<QLabel>(*d, "lblPathStatus")->text(), QString("16 strengths at level 12."));
         Ctl<QPushButton>(*d, "btnStrCopy")->click();
         QVERIFY(ui.Clipboard.startsWith("Strength\tNone\tLight\tMedium\n10\t"));
         QCOMPARE(ui.Clipboard.count('\n'), 17);
