@@ -1,6 +1,7 @@
 #include "app/BestSetDialog.h"
 
 #include "app/Bytes.h"
+#include "app/EventGuard.h"
 #include "app/ScaleBook.h"
 #include "app/ScaleEditor.h"
 #include "app/SearchRunner.h"
@@ -122,13 +123,14 @@ void BestSetDialog::BuildAnswer(QVBoxLayout* layout)
 
 void BestSetDialog::ConnectButtons()
 {
-    connect(btnBestSearch, &QPushButton::clicked, this, [this] { Search(); });
-    connect(btnBestApply, &QPushButton::clicked, this, [this] {
+    EventGuard& events = *page_.Events;
+    events.Connect(btnBestSearch, &QPushButton::clicked, this, [this] { Search(); });
+    events.Connect(btnBestApply, &QPushButton::clicked, this, [this] {
         page_.Wear(answer_.Picks);
         accept();
     });
-    connect(btnBestCancel, &QPushButton::clicked, this, [this] { CancelClicked(); });
-    runner_ = new SearchRunner(prgBestSet, this);
+    events.Connect(btnBestCancel, &QPushButton::clicked, this, [this] { CancelClicked(); });
+    runner_ = new SearchRunner(prgBestSet, events, this);
 }
 
 BestSetDialog::~BestSetDialog() { runner_->Stop(); }
@@ -151,9 +153,9 @@ void BestSetDialog::BuildWeights(QVBoxLayout* layout)
     editor_ = new ScaleEditor(page_.DecimalSep, this);
     editor_->Show(page_.Scales->ActiveScale());
     layout->addWidget(editor_, 1);
-    connect(cbxBestPreset, &QComboBox::activated, this,
-            [this](int i) { editor_->Show(page_.Scales->All()[static_cast<size_t>(i)]); });
-    connect(btnBestSaveScale, &QPushButton::clicked, this, [this] { SaveAsScale(); });
+    page_.Events->Connect(cbxBestPreset, &QComboBox::activated, this,
+                          [this](int i) { editor_->Show(page_.Scales->All()[static_cast<size_t>(i)]); });
+    page_.Events->Connect(btnBestSaveScale, &QPushButton::clicked, this, [this] { SaveAsScale(); });
 }
 
 void BestSetDialog::SaveAsScale()
@@ -217,6 +219,8 @@ void BestSetDialog::Search()
     btnBestSearch->setEnabled(false);
     btnBestApply->setEnabled(false);
     lstBestSet->clear();
+    answer_ = {};
+    answer_.Cancelled = true;  // until the search says otherwise
     runner_->Start([this](const SearchProgress& progress) { answer_ = SolveBestSet(asked_, progress); },
                    [this] { ShowAnswer(); });
 }

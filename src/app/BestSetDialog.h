@@ -22,6 +22,7 @@ class QVBoxLayout;
 
 namespace vantor {
 
+class EventGuard;
 class IUserInterface;
 class ScaleBook;
 class ScaleEditor;
@@ -37,6 +38,7 @@ public:
         int32_t MiscEncumbrance = 0;
         char DecimalSep = '.';
         IUserInterface* Ui = nullptr;                                  // says why a search does not start
+        EventGuard* Events = nullptr;                                  // every handler of the dialog runs through it
         ScaleBook* Scales = nullptr;                                   // the scale to start from, and to keep
         std::function<void(const std::array<int, kSlotCount>&)> Wear;  // as the player's picks
     };

@@ -52,13 +52,14 @@ CompareSetsDialog::CompareSetsDialog(Page page, Set right, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    connect(openLeft, &QPushButton::clicked, this, [this] { OpenSide(true); });
-    connect(openRight, &QPushButton::clicked, this, [this] { OpenSide(false); });
-    connect(worn, &QPushButton::clicked, this, [this] {
+    EventGuard& events = *page_.Events;
+    events.Connect(openLeft, &QPushButton::clicked, this, [this] { OpenSide(true); });
+    events.Connect(openRight, &QPushButton::clicked, this, [this] { OpenSide(false); });
+    events.Connect(worn, &QPushButton::clicked, this, [this] {
         left_ = page_.Worn;
         Show();
     });
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    events.Connect(close, &QPushButton::clicked, this, [this] { reject(); });
     Show();
     // Wide enough for every column at its contents' width, within the screen.
     const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
@@ -72,10 +73,8 @@ void CompareSetsDialog::OpenSide(bool left)
 {
     const QString path = page_.AskFile();
     if (path.isEmpty()) return;
-    page_.Events->Run([&] {
-        (left ? left_ : right_) = page_.ReadFile(path);
-        Show();
-    });
+    (left ? left_ : right_) = page_.ReadFile(path);
+    Show();
 }
 
 void CompareSetsDialog::Show()

@@ -48,6 +48,7 @@ void EquipmentPage::btnBestSetClick()
     page.MiscEncumbrance = MiscEncumbrance();
     page.DecimalSep = decimalSep_;
     page.Ui = &ui_;
+    page.Events = &events_;
     page.Scales = &scales_;
     page.Wear = Wear();
     auto* dialog = new BestSetDialog(std::move(page), window());
@@ -75,6 +76,7 @@ void EquipmentPage::btnUpgradePathClick()
     page.Worn = Chosen();
     page.DecimalSep = decimalSep_;
     page.Ui = &ui_;
+    page.Events = &events_;
     page.Scales = &scales_;
     page.Wear = Wear();
     auto* dialog = new UpgradePathDialog(std::move(page), window());

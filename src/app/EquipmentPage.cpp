@@ -97,7 +97,7 @@ QWidget* EquipmentPage::BuildSidePanel(const PageContext& context)
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(BuildButtons(panel));
-    column->addWidget(new ScalePicker(context.Scales, context.Ui, context.DecimalSep, panel));
+    column->addWidget(new ScalePicker(context.Scales, context.Events, context.Ui, context.DecimalSep, panel));
     readouts_ = new EquipmentReadouts(events_, decimalSep_, panel);
     column->addWidget(readouts_, 1);
     return panel;

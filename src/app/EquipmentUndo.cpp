@@ -38,8 +38,7 @@ void EquipmentPage::BuildUndo(QGridLayout* buttons, QWidget* panel)
         {QKeySequence("Ctrl+Y"), &EquipmentPage::btnRedoClick}};
     for (const auto& [key, handler] : keys) {
         auto* shortcut = new QShortcut(key, window());
-        connect(shortcut, &QShortcut::activated, this,
-                [this, handler = handler] { events_.Run([this, handler] { (this->*handler)(); }); });
+        events_.Connect(shortcut, &QShortcut::activated, this, [this, handler = handler] { (this->*handler)(); });
     }
     events_.OnSettled([this] { RecordStep(); });
     ShowHistory();

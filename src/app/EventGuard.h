@@ -7,9 +7,12 @@
 // Handlers are connected to their controls here, and code writes into a control that has a
 // handler only through the writers here, so that no write can forget to raise a nested error.
 
+#include <QObject>
+
 #include <exception>
 #include <functional>
 #include <initializer_list>
+#include <type_traits>
 #include <vector>
 
 class QAbstractButton;
@@ -52,6 +55,20 @@ public:
     void OnColumnClick(QHeaderView* header, std::function<void(int)> handler);
     // The row that gained the selection, or else the one that lost it.
     void OnSelectRow(QItemSelectionModel* selection, std::function<void(int)> handler);
+    // Any signal: handler runs through Run, with the signal's arguments when it takes them; the
+    // connection ends when context goes.
+    template <class Sender, class Signal, class Handler>
+    QMetaObject::Connection Connect(Sender* sender, Signal signal, const QObject* context, Handler handler)
+    {
+        return QObject::connect(sender, signal, context, [this, handler = std::move(handler)](const auto&... args) {
+            Run([&] {
+                if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>)
+                    handler(args...);
+                else
+                    handler();
+            });
+        });
+    }
 
 private:
     Shower show_;

@@ -63,7 +63,7 @@ void ListPage::BuildSearchStrip(const ListPageNames& names, const PageContext& c
     right->addLayout(buttonRow_);
     // The lists with a gain column show the scale the gains are worked out by.
     if (rows_->HasComputedColumn())
-        right->addWidget(new ScalePicker(context.Scales, context.Ui, context.DecimalSep, this));
+        right->addWidget(new ScalePicker(context.Scales, context.Events, context.Ui, context.DecimalSep, this));
     right->addStretch(1);
     strip->addLayout(right);
     static_cast<QVBoxLayout*>(layout())->addLayout(strip);
@@ -110,7 +110,7 @@ void ListPage::BuildActions()
         a->setShortcut(keys);
         a->setShortcutContext(Qt::WidgetShortcut);
         list_->addAction(a);
-        connect(a, &QAction::triggered, this, [this, run = std::move(run)] { events_.Run(run); });
+        events_.Connect(a, &QAction::triggered, this, std::move(run));
     };
     action("actCopy", "&Copy", QKeySequence::Copy, [this] { CopyRow(false); });
     action("actCopyWithHeader", "Copy with &header", QKeySequence("Ctrl+Shift+C"), [this] { CopyRow(true); });

@@ -50,14 +50,14 @@ void ScaleBook::Rebuild(std::vector<Scale> players, std::string active)
     QStringList names;
     for (const Scale& s : all_) names << FromBytes(s.Name);
     names_->setStringList(names);
-    for (const auto& changed : changed_) changed();
+    emit Changed();
 }
 
 bool ScaleBook::SetActive(size_t i, QString& error)
 {
     if (i >= all_.size() || i == active_) return true;
     active_ = i;
-    for (const auto& changed : changed_) changed();
+    emit Changed();
     return Save(error);
 }
 

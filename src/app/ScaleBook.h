@@ -18,6 +18,7 @@ namespace vantor {
 class SettingsStore;
 
 class ScaleBook : public QObject {
+    Q_OBJECT
 public:
     ScaleBook(SettingsStore& settings, QObject* parent);
 
@@ -39,8 +40,6 @@ public:
 
     // The names, for drop-down lists.
     QStringListModel* Names() const { return names_; }
-    // Called after every change of the active scale or the scales.
-    void OnChange(std::function<void()> changed) { changed_.push_back(std::move(changed)); }
 
 private:
     void Rebuild(std::vector<Scale> players, std::string active);  // active may name one of all_
@@ -50,7 +49,10 @@ private:
     std::vector<Scale> all_;
     size_t active_ = 0;
     QStringListModel* names_;
-    std::vector<std::function<void()>> changed_;
+
+signals:
+    // After every change of the active scale or the scales.
+    void Changed();
 };
 
 }  // namespace vantor

@@ -1,5 +1,6 @@
 #include "app/ScalePicker.h"
 
+#include "app/EventGuard.h"
 #include "app/ScaleBook.h"
 #include "app/ScalesDialog.h"
 #include "app/UserInterface.h"
@@ -13,8 +14,8 @@
 
 namespace vantor {
 
-ScalePicker::ScalePicker(ScaleBook& book, IUserInterface& ui, char decimalSep, QWidget* parent)
-    : QWidget(parent), book_(book), ui_(ui)
+ScalePicker::ScalePicker(ScaleBook& book, EventGuard& events, IUserInterface& ui, char decimalSep, QWidget* parent)
+    : QWidget(parent), book_(book), events_(events), ui_(ui)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -25,13 +26,15 @@ ScalePicker::ScalePicker(ScaleBook& book, IUserInterface& ui, char decimalSep, Q
     row->addWidget(MakeBuddyLabel(this, "", "Sca&le", cbxScale));
     row->addWidget(cbxScale, 1);
     row->addWidget(btnScales);
-    connect(cbxScale, &QComboBox::activated, this, [this](int i) {
+    events_.Connect(cbxScale, &QComboBox::activated, this, [this](int i) {
         QString error;
         if (!book_.SetActive(static_cast<size_t>(i), error)) ui_.ShowMessage(this, error);
     });
-    book.OnChange([this] { cbxScale->setCurrentIndex(static_cast<int>(book_.Active())); });
-    connect(btnScales, &QPushButton::clicked, this, [this, decimalSep] {
-        auto* dialog = new ScalesDialog(book_, ui_, decimalSep, window());
+    // The connection ends with the picker: a picker in a dialog leaves nothing behind.
+    events_.Connect(&book, &ScaleBook::Changed, this,
+                    [this] { cbxScale->setCurrentIndex(static_cast<int>(book_.Active())); });
+    events_.Connect(btnScales, &QPushButton::clicked, this, [this, decimalSep] {
+        auto* dialog = new ScalesDialog(book_, events_, ui_, decimalSep, window());
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });

@@ -8,15 +8,18 @@ class QComboBox;
 
 namespace vantor {
 
+class EventGuard;
 class IUserInterface;
 class ScaleBook;
 
 class ScalePicker : public QWidget {
+    Q_OBJECT
 public:
-    ScalePicker(ScaleBook& book, IUserInterface& ui, char decimalSep, QWidget* parent);
+    ScalePicker(ScaleBook& book, EventGuard& events, IUserInterface& ui, char decimalSep, QWidget* parent);
 
 private:
     ScaleBook& book_;
+    EventGuard& events_;
     IUserInterface& ui_;
     QComboBox* cbxScale;
 };

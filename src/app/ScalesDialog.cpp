@@ -1,6 +1,7 @@
 #include "app/ScalesDialog.h"
 
 #include "app/Bytes.h"
+#include "app/EventGuard.h"
 #include "app/ScaleBook.h"
 #include "app/ScaleEditor.h"
 #include "app/UserInterface.h"
@@ -15,8 +16,8 @@
 
 namespace vantor {
 
-ScalesDialog::ScalesDialog(ScaleBook& book, IUserInterface& ui, char decimalSep, QWidget* parent)
-    : QDialog(parent), book_(book), ui_(ui), scales_(book.All()), activeName_(book.ActiveScale().Name)
+ScalesDialog::ScalesDialog(ScaleBook& book, EventGuard& events, IUserInterface& ui, char decimalSep, QWidget* parent)
+    : QDialog(parent), book_(book), events_(events), ui_(ui), scales_(book.All()), activeName_(book.ActiveScale().Name)
 {
     setObjectName("dlgScales");
     setWindowTitle("Scales");
@@ -35,7 +36,7 @@ ScalesDialog::ScalesDialog(ScaleBook& book, IUserInterface& ui, char decimalSep,
     body->addLayout(right, 3);
     BuildButtons();
     Refresh(static_cast<int>(book.Active()));
-    connect(lstScales, &QListWidget::currentRowChanged, this, [this](int row) { Picked(row); });
+    events_.Connect(lstScales, &QListWidget::currentRowChanged, this, [this](int row) { Picked(row); });
     resize(760, 560);
 }
 
@@ -45,7 +46,7 @@ void ScalesDialog::BuildButtons()
     const auto button = [&](const char* name, const char* caption, const char* hint, auto handler) {
         QPushButton* b = MakeButton(this, name, caption, hint);
         row->addWidget(b);
-        connect(b, &QPushButton::clicked, this, handler);
+        events_.Connect(b, &QPushButton::clicked, this, handler);
         return b;
     };
     button("btnScaleAdd", "&Add...", "A new scale of your own, weighing nothing yet.", [this] { AddClicked(false); });
@@ -62,8 +63,8 @@ void ScalesDialog::BuildButtons()
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("btnScalesOk");
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnScalesCancel");
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { OkClicked(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    events_.Connect(buttons, &QDialogButtonBox::accepted, this, [this] { OkClicked(); });
+    events_.Connect(buttons, &QDialogButtonBox::rejected, this, [this] { reject(); });
     layout()->addWidget(buttons);
 }
 

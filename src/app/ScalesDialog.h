@@ -15,13 +15,14 @@ class QPushButton;
 
 namespace vantor {
 
+class EventGuard;
 class IUserInterface;
 class ScaleBook;
 class ScaleEditor;
 
 class ScalesDialog : public QDialog {
 public:
-    ScalesDialog(ScaleBook& book, IUserInterface& ui, char decimalSep, QWidget* parent);
+    ScalesDialog(ScaleBook& book, EventGuard& events, IUserInterface& ui, char decimalSep, QWidget* parent);
 
 private:
     void BuildButtons();
@@ -42,6 +43,7 @@ private:
     bool BuiltIn(int i) const;
 
     ScaleBook& book_;
+    EventGuard& events_;
     IUserInterface& ui_;
     std::vector<Scale> scales_;  // built-in first, then the player's, as edited
     std::string activeName_;     // the active scale's name, as renamed

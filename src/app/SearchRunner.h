@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <exception>
 #include <functional>
 
 class QProgressBar;
@@ -15,13 +16,17 @@ class QTimer;
 
 namespace vantor {
 
+class EventGuard;
+
 class SearchRunner : public QObject {
+    Q_OBJECT
 public:
-    SearchRunner(QProgressBar* bar, QObject* parent);
+    SearchRunner(QProgressBar* bar, EventGuard& events, QObject* parent);
     ~SearchRunner() override;  // stops and waits
 
     // Runs work on a second thread with a progress callback that says whether to go on; done runs
-    // on the window's thread once work returns (stopped or not). Ignored while a search runs.
+    // on the window's thread once work returns (stopped, failed or not), through the error guard;
+    // an error that work raised is raised after done. Ignored while a search runs.
     void Start(std::function<void(const SearchProgress&)> work, std::function<void()> done);
     bool Running() const { return worker_ != nullptr; }
     // Asks the search to stop; done still runs.
@@ -31,7 +36,9 @@ public:
 
 private:
     QProgressBar* bar_;
+    EventGuard& events_;
     QThread* worker_ = nullptr;
+    std::exception_ptr failed_;  // written by the worker, read once it has finished
     QTimer* poll_;
     std::atomic<int> done_{0}, steps_{1};
     std::atomic<bool> stop_{false};

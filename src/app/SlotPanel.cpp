@@ -36,6 +36,7 @@ void SlotPanel::OnChange(const std::function<void()>& changed)
 {
     changed_ = changed;
     for (QComboBox* box : boxes_)
+        // A notice, not a player's action: it runs inside whatever changed the slot.
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
             if (!quiet_ && changed_) changed_();
         });

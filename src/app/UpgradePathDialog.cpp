@@ -1,6 +1,7 @@
 #include "app/UpgradePathDialog.h"
 
 #include "app/Bytes.h"
+#include "app/EventGuard.h"
 #include "app/PlanViews.h"
 #include "app/ScaleBook.h"
 #include "app/SearchRunner.h"
@@ -71,8 +72,8 @@ UpgradePathDialog::UpgradePathDialog(Page page, QWidget* parent) : QDialog(paren
     bottom->addWidget(lblPathStatus, 1);
     bottom->addWidget(btnPathCancel);
     layout->addLayout(bottom);
-    runner_ = new SearchRunner(prgPath, this);
-    connect(btnPathCancel, &QPushButton::clicked, this, [this] {
+    runner_ = new SearchRunner(prgPath, *page_.Events, this);
+    page_.Events->Connect(btnPathCancel, &QPushButton::clicked, this, [this] {
         if (runner_->Running())
             runner_->Cancel();
         else
@@ -119,11 +120,12 @@ QWidget* UpgradePathDialog::BuildPathPage()
     buttons->addWidget(copy);
     buttons->addWidget(btnPathApply);
     layout->addLayout(buttons);
-    connect(btnPathSearch, &QPushButton::clicked, this, [this] { SearchPath(); });
-    connect(btnPathApply, &QPushButton::clicked, this, [this] { WearSelected(); });
-    connect(copy, &QPushButton::clicked, this, [this] { CopyTable(lstUpgradePath); });
-    connect(lstUpgradePath, &QTreeWidget::itemSelectionChanged, this,
-            [this] { btnPathApply->setEnabled(!runner_->Running() && lstUpgradePath->currentItem()); });
+    EventGuard& events = *page_.Events;
+    events.Connect(btnPathSearch, &QPushButton::clicked, this, [this] { SearchPath(); });
+    events.Connect(btnPathApply, &QPushButton::clicked, this, [this] { WearSelected(); });
+    events.Connect(copy, &QPushButton::clicked, this, [this] { CopyTable(lstUpgradePath); });
+    events.Connect(lstUpgradePath, &QTreeWidget::itemSelectionChanged, this,
+                   [this] { btnPathApply->setEnabled(!runner_->Running() && lstUpgradePath->currentItem()); });
     return tab;
 }
 
@@ -158,8 +160,8 @@ QWidget* UpgradePathDialog::BuildStrengthPage()
     buttons->addStretch(1);
     buttons->addWidget(copy);
     layout->addLayout(buttons);
-    connect(btnStrSearch, &QPushButton::clicked, this, [this] { SearchStrength(); });
-    connect(copy, &QPushButton::clicked, this, [this] { CopyTable(lstStrength); });
+    page_.Events->Connect(btnStrSearch, &QPushButton::clicked, this, [this] { SearchStrength(); });
+    page_.Events->Connect(copy, &QPushButton::clicked, this, [this] { CopyTable(lstStrength); });
     return tab;
 }
 
@@ -219,6 +221,8 @@ void UpgradePathDialog::SearchPath()
     Started();
     asked_.Bound = static_cast<LoadBound>(cbxPathBound->currentIndex());
     lstUpgradePath->clear();
+    path_ = {};
+    path_.Cancelled = true;  // until the search says otherwise
     runner_->Start([this, from = *from,
                     to = *to](const SearchProgress& progress) { path_ = SolveUpgradePath(asked_, from, to, progress); },
                    [this] { ShowPath(); });
@@ -240,6 +244,8 @@ void UpgradePathDialog::SearchStrength()
     if (!step || !CheckRange(*from, *to, *step, "strengths")) return;
     Started();
     lstStrength->clear();
+    strength_ = {};
+    strength_.Cancelled = true;  // until the search says otherwise
     runner_->Start(
         [this, level = *page_.Level, from = *from, to = *to, step = *step](const SearchProgress& progress) {
             strength_ = SolveStrengthTable(asked_, level, from, to, step, progress);
@@ -327,13 +333,14 @@ QString UpgradePathDialog::PathTip(double level) const
 
 void UpgradePathDialog::TipOnHover(QXYSeries* series, std::function<QString(double)> tipAt)
 {
-    connect(series, &QXYSeries::hovered, this, [tipAt = std::move(tipAt)](const QPointF& point, bool state) {
-        const QString tip = state ? tipAt(point.x()) : QString();
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(QCursor::pos(), tip);
-    });
+    page_.Events->Connect(series, &QXYSeries::hovered, this,
+                          [tipAt = std::move(tipAt)](const QPointF& point, bool state) {
+                              const QString tip = state ? tipAt(point.x()) : QString();
+                              if (tip.isEmpty())
+                                  QToolTip::hideText();
+                              else
+                                  QToolTip::showText(QCursor::pos(), tip);
+                          });
 }
 
 void UpgradePathDialog::ShowStrength()

@@ -22,6 +22,7 @@ class QXYSeries;
 
 namespace vantor {
 
+class EventGuard;
 class IUserInterface;
 class ScaleBook;
 class SearchRunner;
@@ -36,6 +37,7 @@ public:
         ChosenItems Worn{};
         char DecimalSep = '.';
         IUserInterface* Ui = nullptr;
+        EventGuard* Events = nullptr;  // every handler of the dialog runs through it
         ScaleBook* Scales = nullptr;
         std::function<void(const std::array<int, kSlotCount>&)> Wear;  // as the player's picks
     };

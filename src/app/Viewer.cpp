@@ -145,11 +145,11 @@ void TViewer::LinkPages()
     actions.AgilityText = [this] { return utilitiesPage_->AgilityText(); };
     actions.SetAgility = [this](const QString& text) { utilitiesPage_->SetAgility(text); };
     panel_->SetActions(std::move(actions));
-    scales_->OnChange([this] { ShowGains(); });
+    events_.Connect(scales_, &ScaleBook::Changed, this, [this] { ShowGains(); });
     panel_->OnStrengthChange([this] { equipmentPage_->edtStrengthChange(); });
     panel_->OnLevelChange([this] { utilitiesPage_->edtAlvlChange(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, [this] { events_.Run([this] { ExitClick(); }); });
+    events_.Connect(escape, &QShortcut::activated, this, [this] { ExitClick(); });
 
     // Tab order: the top panel left to right, then the pages.
     std::vector<QWidget*> order = panel_->TabOrder();

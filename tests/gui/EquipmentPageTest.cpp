@@ -1,5 +1,8 @@
 // The equipment planner on the real window: picks, readouts, limits and colours, Reset, paste.
 #include "GuiTest.h"
+#include "app/ScaleBook.h"
+#include "app/ScalePicker.h"
+#include "app/SearchRunner.h"
 #include "data/Errors.h"
 #include "domain/TestFiles.h"
 
@@ -482,6 +485,36 @@ private slots:
         });
         QVERIFY(wentOn);
         QCOMPARE(ui.Errors.size(), 1);
+    }
+
+    void dialogHandlersFailIntoTheErrorBox()
+    {
+        // A search that fails on its own thread: the error box, and the dialog can search again.
+        Click("btnUpgradePath");
+        auto* d = Ctl<QDialog>(*v, "dlgUpgradePath");
+        auto* runner = d->findChild<SearchRunner*>();
+        bool done = false;
+        runner->Start([](const SearchProgress&) { throw EIntOverflow(); }, [&] { done = true; });
+        QTRY_VERIFY(done);
+        QCOMPARE(ui.Errors, QStringList({"Integer overflow"}));
+        QVERIFY(!runner->Running());
+        // A dialog's button whose handler fails: the box once, and the window goes on.
+        auto* button = Ctl<QPushButton>(*d, "btnPathCopy");
+        v->Events().Connect(button, &QPushButton::clicked, d, [] { throw EConvertError::ForText("x"); });
+        button->click();
+        QCOMPARE(ui.Errors.size(), 2);
+        QCOMPARE(ui.Errors[1], QString("'x' is not a valid integer value"));
+        d->reject();
+        QTRY_VERIFY(!v->findChild<QDialog*>("dlgUpgradePath"));
+        // A scale picker that goes (as one in a closed dialog) leaves no call behind: the next
+        // change of scale reaches the others.
+        auto host = std::make_unique<QWidget>();
+        new ScalePicker(*v->findChild<ScaleBook*>(), v->Events(), ui, '.', host.get());
+        host.reset();
+        auto* picker = Ctl<QComboBox>(*v, "cbxScale");
+        Pick(picker, "Thief: stealth and dodge");
+        QCOMPARE(Ctl<QComboBox>(*Ctl<QWidget>(*v, "TabSheet2"), "cbxScale")->currentText(), picker->currentText());
+        QCOMPARE(ui.Errors.size(), 2);
     }
 };
 
