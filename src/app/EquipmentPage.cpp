@@ -324,6 +324,17 @@ QStringList EquipmentPage::ApplySet(const std::vector<std::string>& lines)
         const auto done = qScopeGuard([this] { loadingSet_ = false; });
         links_.FilterAll();
     }
+    return ApplyLines(lines);
+}
+
+QStringList EquipmentPage::RestoreSet(std::optional<Profile> slotsFor, const std::vector<std::string>& lines)
+{
+    FillFor(std::move(slotsFor));
+    return ApplyLines(lines);
+}
+
+QStringList EquipmentPage::ApplyLines(const std::vector<std::string>& lines)
+{
     std::exception_ptr failed;
     QStringList missing;
     slots_->Quietly([&] {

@@ -100,6 +100,11 @@ public:
     // A set file's lines: the character, "Filter all", then every slot and input; the slots whose
     // items the lists do not offer are left empty and named.
     QStringList ApplySet(const std::vector<std::string>& lines);
+    // The set of the last session: the slot lists filled for the character they were filled for
+    // (every item: none), then the set file's lines; gives what ApplySet gives. Runs no filter.
+    QStringList RestoreSet(std::optional<Profile> slotsFor, const std::vector<std::string>& lines);
+    // The character the slot lists were narrowed to; none: every item.
+    const std::optional<Profile>& SlotsFor() const { return filter_; }
     // Says in the status bar which slots were left empty, and what named them.
     void TellMissing(const QStringList& missing, const QString& what);
     // The history starts again from the set the slots hold now.
@@ -112,6 +117,8 @@ private:
     QGridLayout* BuildButtons(QWidget* panel);
     void ConnectHandlers();
     void SetTabOrder();
+    // Every slot emptied, then each slot and input a set file's line names; the totals after.
+    QStringList ApplyLines(const std::vector<std::string>& lines);
     // Tells the lists which items the slots hold now.
     void ShowWorn();
     // Refills the slot lists with what the character may use (every item: nothing); each slot

@@ -80,12 +80,14 @@ void ArmorPage::btnFAClick()
     if (!conditions) return;
     const Profile profile = character_.CurrentProfile();
     Refill([&] { FilterArmour(data_.Items, profile, boxes, PassingTo(*this, *conditions)); }, false);
+    FilterRan();
 }
 
 void ArmorPage::btnResetAClick()
 {
     conditions_->Reset();
     Refill([this] { AddAllRows(); }, true);
+    FilterReset();
 }
 
 void ArmorPage::ApplyClassPreset(const ClassPreset& p)
@@ -136,12 +138,14 @@ void WeaponsPage::btnFWClick()
     if (!conditions) return;
     const Profile profile = character_.CurrentProfile();
     Refill([&] { FilterWeapons(data_.Items, profile, boxes, PassingTo(*this, *conditions)); }, true);
+    FilterRan();
 }
 
 void WeaponsPage::btnResetWClick()
 {
     conditions_->Reset();
     Refill([this] { AddAllRows(); }, true);
+    FilterReset();
 }
 
 void WeaponsPage::ApplyClassPreset(const ClassPreset& p)
@@ -173,11 +177,13 @@ void SpellsPage::btnFiltSpellsClick()
     const SpellBoxes boxes{chkM1->isChecked(), chkM2->isChecked(), chkM3->isChecked()};
     const int32_t classCode = character_.ClassCode();
     Refill([&] { FilterSpells(data_.Spells, classCode, boxes, [this](const TSpell& s) { AddRow(s); }); }, true);
+    FilterRan();
 }
 
 void SpellsPage::btnRspellsClick()
 {
     Refill([this] { AddAllRows(); }, true);
+    FilterReset();
 }
 
 void SpellsPage::ApplyClassPreset(const ClassPreset& p)

@@ -82,6 +82,7 @@ void ListPage::BuildList(const ListPageNames& names)
         const Qt::Orientation side = kind_ == ListKind::Spells ? Qt::Horizontal : Qt::Vertical;
         memo_ = MakeMemo(this, names.Memo);
         auto* split = new QSplitter(side, this);
+        split->setObjectName(QString("spl") + QString(names.List).mid(3));
         split->setChildrenCollapsible(false);
         split->addWidget(list_);
         split->addWidget(memo_);
@@ -121,8 +122,32 @@ void ListPage::AddButton(const char* name, const QString& caption, std::function
 {
     QPushButton* b = MakeButton(this, name, caption);
     buttonRow_->addWidget(b);
+    if (!filter_) {
+        filter_ = b;
+        filterClick_ = handler;
+    }
     events_.OnClick(b, std::move(handler));
-    if (!filter_) filter_ = b;
+}
+
+void ListPage::FilterRan()
+{
+    ControlStates states = CaptureControls(character_);
+    states.insert(CaptureControls(*this));
+    filtered_ = std::move(states);
+}
+
+bool ListPage::Refilter(const ControlStates& states)
+{
+    ApplyControls(*window(), states);
+    filtered_.reset();
+    try {
+        if (filterClick_) filterClick_();
+    } catch (const std::exception&) {
+        filtered_.reset();
+    }
+    if (filtered_) return true;
+    Refill([this] { AddAllRows(); }, true);
+    return false;
 }
 
 void ListPage::AddUnderStrip(QWidget* row)
@@ -191,9 +216,11 @@ void ListPage::SwapRows(std::vector<ListRow>& rows)
     ShowSortIndicator();
 }
 
-void ListPage::ShowLoadedRows(std::vector<ListRow>& rows, const WidestRows* widest)
+void ListPage::ShowLoadedRows(std::vector<ListRow>& rows, bool ordered, const WidestRows* widest)
 {
     SwapRows(rows);
+    ordered_ = ordered;
+    filtered_.reset();  // every record of the load
     // A list not in sight is measured when it is first shown.
     widthsStale_ = true;
     if (widest) {
@@ -273,6 +300,7 @@ void ListPage::ShowGains(ListModel::GainOf gainOf)
 void ListPage::Sort()
 {
     sortStale_ = false;
+    ordered_ = true;
     rows_->Reorder(OrderOf(rows_->Rows()));
     ShowSortIndicator();
 }

@@ -3,6 +3,7 @@
 // its header sorting, the text of the selected record, and, on the first three, a strip with the
 // page's filter controls and the search box.
 
+#include "app/ControlStates.h"
 #include "app/ListModel.h"
 #include "app/PageContext.h"
 #include "filters/Sorting.h"
@@ -11,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QGridLayout;
 class QHBoxLayout;
@@ -64,7 +66,8 @@ public:
     // The same for the rows of a load, and sizes every column to its caption and widest cell:
     // from the widest cells given, else from the rows, at once if the list is shown, else when it
     // is next shown.
-    void ShowLoadedRows(std::vector<ListRow>& rows, const WidestRows* widest = nullptr);
+    // ordered: the rows are in the order of the list's sort state.
+    void ShowLoadedRows(std::vector<ListRow>& rows, bool ordered, const WidestRows* widest = nullptr);
     // The advances of the bytes in the list's font.
     ByteAdvances Advances() const;
 
@@ -81,6 +84,15 @@ public:
     // The list's sort state; the load sorts the armour by name, ascending.
     SortState Sorted() const { return sort_; }
     void SortByName() { sort_ = {0, false}; }
+    // The sort state the rows are in; none while they are in the order of the file.
+    std::optional<SortState> Order() const { return ordered_ ? std::optional(sort_) : std::nullopt; }
+    void SetSort(SortState sort) { sort_ = sort; }
+    // The controls the page's filter read when it last ran (the page's and the top panel's); none
+    // while the list shows every row.
+    const std::optional<ControlStates>& Filtered() const { return filtered_; }
+    // The page's filter run again as it ran with those controls, which then stay; false, the
+    // list showing every row, when it does not run.
+    bool Refilter(const ControlStates& states);
     // Puts the rows in the order of the list's sort state.
     void Sort();
     // The gain column shows what gainOf works out for each row, and the list follows it when it
@@ -103,7 +115,11 @@ protected:
     // The filter controls of the page go into this grid, left of the search box; its buttons
     // into the row under the search box, through AddButton.
     QGridLayout* FilterGrid() const { return filterGrid_; }
+    // The first button added is the page's filter.
     void AddButton(const char* name, const QString& caption, std::function<void()> handler);
+    // What the filter and the reset of a subclass say when they have run.
+    void FilterRan();
+    void FilterReset() { filtered_.reset(); }
     // A row across the page under the filter strip.
     void AddUnderStrip(QWidget* row);
     // Empties the list, adds the rows, then sorts it by its state, with the busy cursor and no
@@ -142,10 +158,14 @@ private:
     QLineEdit* findText_ = nullptr;
     QPushButton* findFirst_ = nullptr;
     QPushButton* findNext_ = nullptr;
-    QPushButton* filter_ = nullptr;  // the first button of the row: the page's filter
+    QPushButton* filter_ = nullptr;      // the first button of the row: the page's filter
+    std::function<void()> filterClick_;  // its handler
+    std::optional<ControlStates> filtered_;
     QWidget* underStrip_ = nullptr;  // the row under the filter strip, if any
     bool widthsStale_ = false;       // the rows changed since the columns were last sized
-    bool sortStale_ = false;         // sorted by gain, and the gains changed while out of sight
+    bool sortStale_ = false;
+    bool ordered_ = false;  // the rows are in the order of sort_         // sorted by gain, and the gains changed while
+                            // out of sight
 };
 
 }  // namespace vantor

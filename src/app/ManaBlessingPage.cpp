@@ -83,7 +83,17 @@ ManaBlessingPage::ManaBlessingPage(const PageContext& context, QWidget* parent)
     layout->addLayout(side);
 }
 
-void ManaBlessingPage::btnLManaBlessClick() { Offer(Blessings(character_.CurrentProfile())); }
+void ManaBlessingPage::btnLManaBlessClick()
+{
+    Offer(Blessings(character_.CurrentProfile()));
+    filtered_ = CaptureControls(character_);
+}
+
+void ManaBlessingPage::Refilter(const ControlStates& states)
+{
+    ApplyControls(*window(), states);
+    btnLManaBlessClick();
+}
 
 std::vector<TSpell*> ManaBlessingPage::Blessings(const Profile& profile) const
 {
@@ -99,6 +109,7 @@ void ManaBlessingPage::Offer(std::vector<TSpell*> blessings)
 {
     entries_->Refill(std::move(blessings));
     for (QComboBox* box : lists_) box->setCurrentIndex(0);
+    filtered_.reset();
 }
 
 void ManaBlessingPage::cbxBS1Change()

@@ -1,6 +1,7 @@
 #pragma once
 // The "&Mana Blessing" page: up to ten lasting spells, and the mana per tick that keeps them up.
 
+#include "app/ControlStates.h"
 #include "app/PageContext.h"
 #include "filters/Profile.h"
 
@@ -8,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -31,6 +33,10 @@ public:
     void Offer(std::vector<TSpell*> blessings);
     // A pick in any list: the upkeep of all ten.
     void cbxBS1Change();
+    // The top panel as "&Filter" last read it; none while the lists offer what the load offered.
+    const std::optional<ControlStates>& Filtered() const { return filtered_; }
+    // "&Filter" run again with the top panel as it was then, which then stays.
+    void Refilter(const ControlStates& states);
 
 private:
     EventGuard& events_;
@@ -40,6 +46,7 @@ private:
     SpellEntries* entries_;  // one model for all ten lists
     std::array<QComboBox*, 10> lists_{};
     QLineEdit* edtMtickReq;
+    std::optional<ControlStates> filtered_;
 };
 
 }  // namespace vantor

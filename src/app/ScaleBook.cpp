@@ -18,18 +18,21 @@ ScaleBook::ScaleBook(SettingsStore& settings, QObject* parent)
 void ScaleBook::Load()
 {
     std::vector<Scale> players;
+    QString bad;  // why a scale is left out
     for (const QString& key : settings_.Keys("scales")) {
         if (!key.endsWith("/text")) continue;
         std::string error;
         const auto scale = ReadScaleText(ToBytes(settings_.Value(key).toString()), error);
         if (!scale || Find(scale->Name) >= 0 ||
             std::any_of(players.begin(), players.end(), [&](const Scale& s) { return s.Name == scale->Name; })) {
-            settings_.Reject(scale ? "holds two scales of one name" : "holds a scale that does not read");
-            Rebuild({}, BuiltInScales()[0].Name);
-            return;
+            // Left out; the others stay, and the file as it was is kept aside.
+            bad = scale ? "holds two scales of one name" : "holds a scale that does not read";
+            settings_.RemoveGroup(key.chopped(5));
+            continue;
         }
         players.push_back(*scale);
     }
+    if (!bad.isEmpty()) settings_.SetAside(bad);
     Rebuild(std::move(players), ToBytes(settings_.Value("scales/active").toString()));
 }
 

@@ -42,6 +42,7 @@ void SettingsStore::Load()
 {
     values_.clear();
     notice_.clear();
+    summary_.clear();
     const QFileInfo info(path_);
     if (!info.exists()) return;
     if (!info.isFile() || !info.isReadable()) {
@@ -76,21 +77,19 @@ void SettingsStore::Load()
         if (!key.startsWith("format/")) values_[key] = file.value(key);
 }
 
-void SettingsStore::Reject(const QString& why)
-{
-    values_.clear();
-    KeepAside(why);
-}
+void SettingsStore::SetAside(const QString& why) { KeepAside(why); }
 
 void SettingsStore::KeepAside(const QString& why)
 {
     const QString aside = path_ + ".kept-" + QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss");
     const bool moved = QFile::rename(path_, aside);
-    notice_ = moved ? QString("The settings file %1 %2: it is kept as %3, and the defaults are used.")
+    notice_ = moved ? QString("The settings file %1 %2: it is kept as %3, and what does not read is left out.")
                           .arg(QDir::toNativeSeparators(path_), why, QDir::toNativeSeparators(aside))
                     : QString("The settings file %1 %2 and cannot be moved aside: the defaults are used, and "
                               "nothing is saved over it.")
                           .arg(QDir::toNativeSeparators(path_), why);
+    summary_ = moved ? QString("The settings file %1 and is kept aside (hover here for where).").arg(why)
+                     : QString("The settings file %1 and cannot be moved aside: nothing is saved over it.").arg(why);
     if (!moved) path_.clear();  // never write over a file the player may want back
 }
 

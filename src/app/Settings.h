@@ -19,10 +19,12 @@ public:
     const QString& Path() const { return path_; }
     // Reads the file; what it holds is then in Value. A file that cannot be used is moved aside.
     void Load();
-    // A notice for the player from the last Load (empty: none); Reject gives one for values that
-    // do not read, and moves the file aside too.
+    // A notice for the player from the last Load (empty: none), whole with the file's names, and
+    // in short for the status line. SetAside gives one for a value that does not read, and moves
+    // the file aside too; the values that read are kept, and saved anew.
     const QString& Notice() const { return notice_; }
-    void Reject(const QString& why);
+    const QString& Summary() const { return summary_; }
+    void SetAside(const QString& why);
 
     QVariant Value(const QString& key) const { return values_.value(key); }
     QStringList Keys(const QString& group) const;
@@ -37,7 +39,7 @@ private:
 
     QString path_;
     QMap<QString, QVariant> values_;
-    QString notice_;
+    QString notice_, summary_;
 };
 
 }  // namespace vantor

@@ -58,7 +58,7 @@ TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
 
     FormCreate();
     if (!dataDir.isEmpty()) dataDir_ = dataDir.endsWith('/') ? dataDir : dataDir + '/';
-    if (!settings_.Notice().isEmpty()) statusBar()->showMessage(settings_.Notice());
+    if (!settings_.Notice().isEmpty()) Notice(settings_.Summary(), settings_.Notice());
     qApp->installEventFilter(this);
 }
 
@@ -86,7 +86,7 @@ void TViewer::BuildPages()
         utilitiesPage_->ShowEncumbrance(maxEnc, enc);
     };
     equipment.FilterAll = [this] { btnFilterAllClick(); };
-    equipment.Notice = [this](const QString& text) { statusBar()->showMessage(text); };
+    equipment.Notice = [this](const QString& text) { Notice(text); };
     equipment.WornChanged = [this](const ChosenItems& chosen) {
         const std::vector<const TItem*> worn(chosen.begin(), chosen.end());
         armorPage_->Rows().SetWorn(worn);
@@ -335,13 +335,13 @@ std::vector<TSpell*> TViewer::DisplayLists(const std::function<void()>& pump)
     return blessings;
 }
 
-void TViewer::DisplaySpells(std::vector<ListRow>& rows) { spellsPage_->ShowLoadedRows(rows); }
-void TViewer::DisplayWeapons(std::vector<ListRow>& rows) { weaponsPage_->ShowLoadedRows(rows); }
+void TViewer::DisplaySpells(std::vector<ListRow>& rows) { spellsPage_->ShowLoadedRows(rows, false); }
+void TViewer::DisplayWeapons(std::vector<ListRow>& rows) { weaponsPage_->ShowLoadedRows(rows, true); }
 void TViewer::DisplayArmor(std::vector<ListRow>& rows, const std::vector<std::vector<ListRow>>& widest)
 {
-    armorPage_->ShowLoadedRows(rows, &widest);
+    armorPage_->ShowLoadedRows(rows, true, &widest);
 }
-void TViewer::DisplayOther(std::vector<ListRow>& rows) { otherPage_->ShowLoadedRows(rows); }
+void TViewer::DisplayOther(std::vector<ListRow>& rows) { otherPage_->ShowLoadedRows(rows, false); }
 
 void TViewer::DisplayItemData()
 {

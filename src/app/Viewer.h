@@ -2,6 +2,7 @@
 // The main window: the top panel with the character, the pages, and the start-up load. The frame
 // is the only code that knows more than one page; it wires what one page hands on to another.
 
+#include "app/ControlStates.h"
 #include "app/EventGuard.h"
 #include "app/LoadedData.h"
 #include "app/Settings.h"
@@ -77,9 +78,15 @@ private:
     void FormCreate();
     // The window where the last session left it, or at a size that suits the screen.
     void RestoreWindowPlace();
-    // After the first load: the last session's set, character and page, then the set file the
-    // program was started with.
+    // After the first load: the last session's controls, lists, set and page, then the set file
+    // the program was started with. What does not read is left out and named in the status line.
     void RestoreSession();
+    void RestoreControls(const ControlStates& controls, QStringList& unread, QStringList& missing);
+    void RestoreSetOnly(const std::vector<std::string>& lines, QStringList& unread, QStringList& missing);
+    // The list pages by the name the session keeps them under.
+    std::vector<std::pair<QString, ListPage*>> ListPages() const;
+    // A line in the status bar; whole, when given, in its tool tip.
+    void Notice(const QString& text, const QString& whole = {});
     void BuildPages();
     void BuildListPages(const struct PageContext& context);
     void BuildMemoPage();

@@ -82,7 +82,7 @@ protected:
 inline void Pick(QComboBox* box, const QString& text)
 {
     const int i = box->findText(text);
-    QVERIFY2(i >= 0, qPrintable(text));
+    QVERIFY2(i >= 0, qPrintable(box->objectName() + ": " + text));
     box->setCurrentIndex(i > 0 ? i - 1 : 1);
     QTest::keyClick(box, i > 0 ? Qt::Key_Down : Qt::Key_Up);
     QCOMPARE(box->currentIndex(), i);

@@ -5,6 +5,9 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
 
@@ -23,6 +26,48 @@ class SessionTest : public QObject, WindowFixture {
         v->show();
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(v.get(), &activate);
+    }
+    // Everything the window shows in its named controls, each by its place among named parents:
+    // texts, ticks, entries, list rows and sorting, splitters, pages.
+    QMap<QString, QString> Shows()
+    {
+        QMap<QString, QString> shows;
+        for (QWidget* w : v->findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty() || w->window() != v.get()) continue;
+            QString path = w->objectName();
+            for (QWidget* p = w->parentWidget(); p && p != v.get(); p = p->parentWidget())
+                if (!p->objectName().isEmpty()) path = p->objectName() + "/" + path;
+            QString& shown = shows[path];
+            if (auto* e = qobject_cast<QLineEdit*>(w)) shown = e->text();
+            if (auto* m = qobject_cast<QPlainTextEdit*>(w)) shown = m->toPlainText();
+            if (auto* l = qobject_cast<QLabel*>(w)) shown = l->text();
+            if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable())
+                shown = b->isChecked() ? "ticked" : "";
+            if (auto* c = qobject_cast<QComboBox*>(w))
+                shown = QString("%1 of %2").arg(c->currentText()).arg(c->count());
+            if (auto* t = qobject_cast<QTabWidget*>(w)) shown = QString::number(t->currentIndex());
+            if (auto* sp = qobject_cast<QSplitter*>(w)) shown = QString::number(sp->sizes().value(0));
+            if (auto* list = qobject_cast<QTreeView*>(w)) {
+                QStringList rows;
+                for (int r = 0; r < std::min(list->model()->rowCount(), 5); ++r)
+                    rows << list->model()->index(r, 0).data().toString();
+                shown = QString("%1 rows, sorted by %2 %3: %4")
+                            .arg(list->model()->rowCount())
+                            .arg(list->header()->sortIndicatorSection())
+                            .arg(list->header()->sortIndicatorOrder())
+                            .arg(rows.join(", "));
+            }
+        }
+        return shows;
+    }
+    // The entries of the two maps that differ.
+    static QStringList Differences(const QMap<QString, QString>& a, const QMap<QString, QString>& b)
+    {
+        QStringList out;
+        for (auto at = a.begin(); at != a.end(); ++at)
+            if (b.value(at.key()) != at.value())
+                out << QString("%1: \"%2\" became \"%3\"").arg(at.key(), at.value(), b.value(at.key()));
+        return out;
     }
     QStringList Set()
     {
@@ -89,6 +134,127 @@ private slots:
         Restart(QString::fromStdString(dir.Path()) + "/gone.kreq");
         QCOMPARE(ui.Errors.size(), 1);
         QVERIFY(ui.Errors[0].contains("gone.kreq"));
+    }
+
+    void theWindowComesBackAsItWasClosed()
+    {
+        // The sample world.
+        v.reset();
+        for (const char* file : {"Items.txt", "spells.txt"}) {
+            const QString to = QString::fromStdString(dir.Path()) + "/" + file;
+            QFile::remove(to);
+            QVERIFY(QFile::copy(QString(VANTOR_SAMPLE_DIR) + "/" + file, to));
+        }
+        Open();
+        auto* tabs = Ctl<QTabWidget>(*v, "TDisplay");
+        // A thief of level 31, armour filtered with a Gives row and sorted, weapons boxes changed
+        // without filtering, spells filtered, calculators and blessings used, the splitter moved.
+        Type("edtAlvl", "31");
+        Click("btnLManaBless");
+        Pick(Box("cbxBS1"), Box("cbxBS1")->itemText(1));
+        Pick(Box("cbxAClass"), "Thief");
+        tabs->setCurrentWidget(Ctl<QWidget>(*v, "TabSheet1"));
+        Check("chkl")->setChecked(false);
+        Pick(Box("cbxAbility1"), "Stealth");
+        Type("edtAbilityValue1", "1");
+        Click("btnFA");
+        ClickHeader(List("lstArmor"), 2);
+        Ctl<QSplitter>(*v, "splArmor")->setSizes({200, 150});
+        Check("chk2h")->setChecked(false);
+        Click("btnFiltSpells");
+        ClickHeader(List("lstDisplaySpell"), 1);
+        ClickHeader(List("lstDisplaySpell"), 1);
+        Type("edtUhper", "50");
+        Type("edtUhave", "12");
+        Click("btnTrueAve");
+        Type("edtUagil", "70");
+        tabs->setCurrentWidget(Ctl<QWidget>(*v, "Equipment"));
+        // Head and Torso picked from the lists of every item.
+        Pick(Box("cbxHead"), Box("cbxHead")->itemText(Box("cbxHead")->count() - 1));
+        Pick(Box("cbxTorso"), Box("cbxTorso")->itemText(2));
+        Type("edtEenc", "3");
+        QVERIFY(ui.Errors.isEmpty() && ui.Messages.isEmpty());
+        for (int round = 0; round < 2; ++round) {
+            const QMap<QString, QString> closed = Shows();
+            Restart();
+            const QStringList differ = Differences(closed, Shows());
+            QVERIFY2(differ.isEmpty(), qPrintable(differ.join("\n")));
+            QVERIFY(ui.Errors.isEmpty() && ui.Messages.isEmpty());
+            // Then with the slot lists narrowed to the character, and a set worn from them.
+            Click("btnFilterAll");
+            for (const char* slot : kSlotNames)
+                if (Box(slot)->count() > 1 && Shown(slot) == "*None*") {
+                    Pick(Box(slot), Box(slot)->itemText(1));
+                    break;
+                }
+        }
+    }
+
+    void valuesThatDoNotReadAreLeftOut()
+    {
+        const struct {
+            const char* What;
+            QMap<QString, QString> Values;
+            const char* Notice;
+            const char* Head;
+            bool KeptAside;
+        } rows[] = {
+            {"slot lists narrowed to level -5",
+             {{"session/set", "cbxHead=101"},
+              {"session/controls/kept", "1"},
+              {"session/slots/class", "0"},
+              {"session/slots/level", "-5"},
+              {"session/slots/alignment", "-"}},
+             "session/slots",
+             "Bronze Helm",
+             false},
+            {"an armour filter run at level -5",
+             {{"session/controls/kept", "1"},
+              {"session/controls/edtAlvl", "-5"},
+              {"session/filter/armour/kept", "1"},
+              {"session/filter/armour/edtAlvl", "-5"},
+              {"session/set", "cbxHead=102"}},
+             "session/filter/armour",
+             "Iron Helm",
+             false},
+            {"a set of an older session at strength -5",
+             {{"session/set", "cbxHead=101\r\nedtStrength=-5\r\nLevel=-5\r\n"}},
+             "session/set",
+             "Bronze Helm",
+             false},
+            {"a scale that does not read beside one that does",
+             {{"scales/1/text", "( Vantor scale v1: \"Good\": AC=2 )"},
+              {"scales/2/text", "( Vantor scale v1: \"Bad\": Luck=1 )"},
+              {"scales/active", "Good"},
+              {"session/set", "cbxHead=101"}},
+             "holds a scale that does not read",
+             "Bronze Helm",
+             true},
+        };
+        for (const auto& row : rows) {
+            v.reset();
+            ForgetSettings();
+            {
+                QSettings file(SettingsPath(), QSettings::IniFormat);
+                file.setValue("format/program", "vantor-viewer");
+                file.setValue("format/version", 1);
+                for (auto at = row.Values.begin(); at != row.Values.end(); ++at) file.setValue(at.key(), at.value());
+            }
+            ui = FakeUserInterface();
+            Restart();
+            QVERIFY2(ui.Errors.isEmpty() && ui.Messages.isEmpty(), row.What);
+            QVERIFY2(v->statusBar()->currentMessage().contains(row.Notice),
+                     qPrintable(QString(row.What) + ": " + v->statusBar()->currentMessage()));
+            QCOMPARE(Shown("cbxHead"), QString(row.Head));
+            const QStringList kept = QDir(QFileInfo(SettingsPath()).absolutePath()).entryList({"settings.ini.kept-*"});
+            QCOMPARE(kept.size(), row.KeptAside ? 1 : 0);
+            if (row.KeptAside) {
+                // The whole notice, with where the file is kept, in the status line's tool tip; the
+                // scale that reads is kept and still active.
+                QVERIFY(v->statusBar()->toolTip().contains(kept[0]));
+                QCOMPARE(Ctl<QComboBox>(*Ctl<QWidget>(*v, "Equipment"), "cbxScale")->currentText(), QString("Good"));
+            }
+        }
     }
 
     void settingsThatCannotBeUsed()
