@@ -1,6 +1,7 @@
 // The settings file as the program reads it at start: any bytes give either values or a notice
 // with the file kept aside; the session's page, set and scales read from those values are in
-// range or left out, and a set read is one of the sample world's items or none.
+// range or left out, a set read is one of the sample world's items or none, and the slot lists'
+// character reads or is left out.
 #include "FuzzUtil.h"
 #include "app/Bytes.h"
 #include "app/Session.h"
@@ -42,6 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const FileSet set = ReadFileSet(lines, fuzz::SampleData().Items);
     for (size_t s = 0; s < set.Chosen.size(); ++s)
         fuzz::Require(!set.Chosen[s] || SlotReceives(static_cast<Slot>(s), *set.Chosen[s]), "an item its slot takes");
+    // The controls and the slot lists' character of the session: texts, and a character whose
+    // level reads, or left out.
+    QStringList unread;
+    if (const auto character = SavedCharacter(settings, "session/slots", unread)) character->Level();
+    if (const auto states = SavedStates(settings, "session/controls", unread))
+        fuzz::Require(!states->contains("kept"), "the group's mark is no control");
     for (const QString& key : settings.Keys("scales")) {
         std::string error;
         const auto scale = ReadScaleText(ToBytes(settings.Value(key).toString()), error);
