@@ -60,14 +60,13 @@ public:
     template <class Sender, class Signal, class Handler>
     QMetaObject::Connection Connect(Sender* sender, Signal signal, const QObject* context, Handler handler)
     {
-        return QObject::connect(sender, signal, context, [this, handler = std::move(handler)](const auto&... args) {
-            Run([&] {
-                if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>)
-                    handler(args...);
-                else
-                    handler();
+        // A handler without arguments takes none: some signals pass a private tag that is no value.
+        if constexpr (std::is_invocable_v<const Handler&>)
+            return QObject::connect(sender, signal, context, [this, handler = std::move(handler)] { Run(handler); });
+        else
+            return QObject::connect(sender, signal, context, [this, handler = std::move(handler)](const auto&... args) {
+                Run([&] { handler(args...); });
             });
-        });
     }
 
 private:
