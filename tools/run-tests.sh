@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test twice: in the normal build and in the
 # AddressSanitizer + UndefinedBehaviorSanitizer build; runs the domain and window tests (the
-# two-thread load and the searches among them) under ThreadSanitizer; then builds the Debian package and lists it, and runs each
-# fuzz target for 30 seconds.
+# two-thread load and the searches among them) under ThreadSanitizer; then builds the Debian
+# package and lists it, and runs each fuzz target for 30 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -18,8 +18,8 @@ cmake --preset tsan -DVANTOR_BUILD_TESTS=ON
 cmake --build --preset tsan
 TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/domain_tests --gtest_brief=1
 # Qt itself is not built with ThreadSanitizer: what it does inside its own locks is left to it.
-TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/tsan-qt.supp" \
-  QTEST_DISABLE_STACK_DUMP=1 build/tsan/tests/viewer_tests -silent
+TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/tsan-qt.supp" QTEST_DISABLE_STACK_DUMP=1 \
+  build/tsan/tests/viewer_tests -silent
 echo "== Debian package =="
 cmake --preset release -DVANTOR_BUILD_TESTS=OFF
 cmake --build --preset release

@@ -3,7 +3,6 @@
 #include "app/EventGuard.h"
 
 #include <QProgressBar>
-#include <QThread>
 #include <QTimer>
 
 #include <utility>
@@ -13,10 +12,13 @@ namespace vantor {
 SearchRunner::SearchRunner(QProgressBar* bar, EventGuard& events, QObject* parent)
     : QObject(parent), bar_(bar), events_(events), poll_(new QTimer(this))
 {
-    poll_->setInterval(50);
+    // The window's thread looks in on the search: the bar follows it, and its end is taken here,
+    // so that nothing but the search's own flags passes between the threads.
+    poll_->setInterval(20);
     events_.Connect(poll_, &QTimer::timeout, this, [this] {
         bar_->setMaximum(steps_);
         bar_->setValue(done_);
+        if (finished_.load(std::memory_order_acquire)) Finish();
     });
 }
 
@@ -24,13 +26,15 @@ SearchRunner::~SearchRunner() { Stop(); }
 
 void SearchRunner::Start(std::function<void(const SearchProgress&)> work, std::function<void()> done)
 {
-    if (worker_) return;
+    if (Running()) return;
     stop_ = false;
     done_ = 0;
     steps_ = 1;
     bar_->setValue(0);
     failed_ = nullptr;
-    worker_ = QThread::create([this, work = std::move(work)] {
+    finished_ = false;
+    doneHandler_ = std::move(done);
+    worker_ = std::thread([this, work = std::move(work)] {
         try {
             work([this](int done, int steps) {
                 done_ = done;
@@ -40,27 +44,29 @@ void SearchRunner::Start(std::function<void(const SearchProgress&)> work, std::f
         } catch (...) {
             failed_ = std::current_exception();  // no error may leave a thread
         }
-    });
-    events_.Connect(worker_, &QThread::finished, this, [this, thread = worker_, done = std::move(done)] {
-        thread->deleteLater();
-        worker_ = nullptr;
-        poll_->stop();
-        done();
-        if (failed_) std::rethrow_exception(std::exchange(failed_, nullptr));
+        finished_.store(true, std::memory_order_release);
     });
     poll_->start();
-    worker_->start();
+}
+
+void SearchRunner::Finish()
+{
+    worker_.join();
+    poll_->stop();
+    const std::function<void()> done = std::exchange(doneHandler_, nullptr);
+    const std::exception_ptr failed = std::exchange(failed_, nullptr);
+    done();
+    if (failed) std::rethrow_exception(failed);
 }
 
 void SearchRunner::Stop()
 {
-    if (!worker_) return;
+    if (!Running()) return;
     stop_ = true;
-    disconnect(worker_, nullptr, this, nullptr);
-    worker_->wait();
-    delete worker_;
-    worker_ = nullptr;
+    worker_.join();
     poll_->stop();
+    doneHandler_ = nullptr;
+    failed_ = nullptr;
 }
 
 }  // namespace vantor

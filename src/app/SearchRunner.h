@@ -1,6 +1,7 @@
 #pragma once
 // A search of the dialogs run on a second thread: its progress shown in a bar while it runs, a
-// stop that the search sees at its next step, and what follows on the window's thread when it ends.
+// stop that the search sees at its next step, and what follows on the window's thread when it ends
+// (the window's thread looks in every 20 ms; no Qt object passes between the threads).
 
 #include "equipment/BestSet.h"
 
@@ -9,9 +10,9 @@
 #include <atomic>
 #include <exception>
 #include <functional>
+#include <thread>
 
 class QProgressBar;
-class QThread;
 class QTimer;
 
 namespace vantor {
@@ -28,7 +29,7 @@ public:
     // on the window's thread once work returns (stopped, failed or not), through the error guard;
     // an error that work raised is raised after done. Ignored while a search runs.
     void Start(std::function<void(const SearchProgress&)> work, std::function<void()> done);
-    bool Running() const { return worker_ != nullptr; }
+    bool Running() const { return worker_.joinable(); }
     // Asks the search to stop; done still runs.
     void Cancel() { stop_ = true; }
     // Stops the search and waits for it; done does not run.
@@ -37,8 +38,13 @@ public:
 private:
     QProgressBar* bar_;
     EventGuard& events_;
-    QThread* worker_ = nullptr;
-    std::exception_ptr failed_;  // written by the worker, read once it has finished
+    // The search's end on the window's thread: the worker joined, then done, then its error.
+    void Finish();
+
+    std::thread worker_;
+    std::function<void()> doneHandler_;
+    std::exception_ptr failed_;          // written by the worker, read once it has finished
+    std::atomic<bool> finished_{false};  // the worker's last write
     QTimer* poll_;
     std::atomic<int> done_{0}, steps_{1};
     std::atomic<bool> stop_{false};
