@@ -109,8 +109,7 @@ int main(int argc, char** argv)
     tabs->setCurrentIndex(0);
     Pick(*equipment, "cbxScale", "Fighter: hits and damage");
     auto* armourPage = dynamic_cast<vantor::ListPage*>(viewer.findChild<QWidget*>("TabSheet1"));
-    armourPage->ColumnClick(armourPage->Rows().ComputedColumn());
-    armourPage->ColumnClick(armourPage->Rows().ComputedColumn());
+    armourPage->ColumnClick(armourPage->Rows().ComputedColumn());  // the first click: the largest first
     viewer.resize(1180, 620);
     if (!Save(viewer, out + "gains.png")) return 1;
     viewer.resize(viewer.minimumSize());
