@@ -3,10 +3,10 @@
 // takes above the empty window; and a header click on each column of the
 // armour list beside a plain std::sort of the same rows with the same comparison.
 #include "BenchUtil.h"
-#include "app/EquipmentPage.h"
-#include "app/ListPage.h"
-#include "app/UserInterface.h"
-#include "app/Viewer.h"
+#include "app/common/UserInterface.h"
+#include "app/equipment/EquipmentPage.h"
+#include "app/lists/ListPage.h"
+#include "app/window/Viewer.h"
 #include "equipment/Scale.h"
 #include "equipment/Totals.h"
 #include "filters/Sorting.h"

@@ -3,9 +3,9 @@
 // range or left out, a set read is one of the sample world's items or none, and the slot lists'
 // character reads or is left out.
 #include "FuzzUtil.h"
-#include "app/Bytes.h"
-#include "app/Session.h"
-#include "app/Settings.h"
+#include "app/common/Bytes.h"
+#include "app/session/Session.h"
+#include "app/session/Settings.h"
 #include "equipment/Scale.h"
 #include "equipment/SetFile.h"
 

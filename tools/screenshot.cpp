@@ -5,10 +5,10 @@
 // piece beside the one worn), OUT_DIR/gains.png (the armour list by what each piece adds to that
 // set), OUT_DIR/upgradepath.png and OUT_DIR/strength.png (the best set at every level and what
 // strength buys, for that warrior) and OUT_DIR/utilities.png (the calculators worked out for that set).
-#include "app/EquipmentPage.h"
-#include "app/ListPage.h"
-#include "app/UserInterface.h"
-#include "app/Viewer.h"
+#include "app/common/UserInterface.h"
+#include "app/equipment/EquipmentPage.h"
+#include "app/lists/ListPage.h"
+#include "app/window/Viewer.h"
 
 #include <QAction>
 #include <QApplication>

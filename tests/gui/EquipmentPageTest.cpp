@@ -1,8 +1,8 @@
 // The equipment planner on the real window: picks, readouts, limits and colours, Reset, paste.
 #include "GuiTest.h"
-#include "app/ScaleBook.h"
-#include "app/ScalePicker.h"
-#include "app/SearchRunner.h"
+#include "app/planner/SearchRunner.h"
+#include "app/scales/ScaleBook.h"
+#include "app/scales/ScalePicker.h"
 #include "data/Errors.h"
 #include "domain/TestFiles.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Answers the window's boxes, dialogs and clipboard in tests, and remembers what it was asked.
 
-#include "app/UserInterface.h"
+#include "app/common/UserInterface.h"
 
 #include <QStringList>
 

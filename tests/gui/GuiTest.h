@@ -2,7 +2,7 @@
 // Helpers for driving the real window offscreen: open it on a folder, find its controls by name.
 
 #include "FakeUserInterface.h"
-#include "app/Viewer.h"
+#include "app/window/Viewer.h"
 #include "domain/TestFiles.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // How the windows read: no two controls of a window answer one Alt key, and every coloured readout
 // keeps its text readable on its background.
 #include "GuiTest.h"
-#include "app/Colours.h"
+#include "app/common/Colours.h"
 
 #include <QAbstractButton>
 #include <QDialog>

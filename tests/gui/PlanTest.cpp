@@ -1,7 +1,7 @@
 // Planning ahead along the player's path: the upgrade path and the strength table from the
 // Equipment page, their tables, plots, copies and "Wear", and the boxes that do not read.
 #include "GuiTest.h"
-#include "app/Bytes.h"
+#include "app/common/Bytes.h"
 #include "equipment/UpgradePath.h"
 #include "lists/LoadRecords.h"
 

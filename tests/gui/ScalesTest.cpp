@@ -2,7 +2,7 @@
 // added, edited, shared and kept, a damaged settings file kept aside, the best set and the
 // comparison under the scale.
 #include "GuiTest.h"
-#include "app/Bytes.h"
+#include "app/common/Bytes.h"
 #include "equipment/BestSet.h"
 #include "lists/LoadRecords.h"
 

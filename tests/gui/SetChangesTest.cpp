@@ -1,8 +1,8 @@
 // The set along the player's path: best-set weights as typed, and the worn marks after every way
 // the slots change.
 #include "GuiTest.h"
-#include "app/Bytes.h"
-#include "app/Widgets.h"
+#include "app/common/Bytes.h"
+#include "app/common/Widgets.h"
 #include "data/Decimal.h"
 #include "equipment/BestSet.h"
 #include "lists/LoadRecords.h"

@@ -1,8 +1,10 @@
 // The main window, driven offscreen by its control names.
 #include "GuiTest.h"
-#include "app/FilterPages.h"
-#include "app/Viewer.h"
-#include "app/Widgets.h"
+#include "app/common/Widgets.h"
+#include "app/lists/ArmorPage.h"
+#include "app/lists/SpellsPage.h"
+#include "app/lists/WeaponsPage.h"
+#include "app/window/Viewer.h"
 #include "data/CodeTables.h"
 #include "data/Errors.h"
 #include "data/Text.h"

@@ -1,0 +1,381 @@
+#include "app/equipment/EquipmentPage.h"
+
+#include "app/common/Bytes.h"
+#include "app/common/CharacterPanel.h"
+#include "app/common/EventGuard.h"
+#include "app/common/UserInterface.h"
+#include "app/common/Widgets.h"
+#include "app/equipment/EquipmentReadouts.h"
+#include "app/equipment/SetFileIO.h"
+#include "app/scales/ScalePicker.h"
+#include "app/session/Settings.h"
+#include "data/Errors.h"
+#include "data/Text.h"
+#include "data/TypedNumber.h"
+#include "equipment/Encumbrance.h"
+#include "equipment/Paste.h"
+#include "equipment/SetFile.h"
+#include "equipment/Totals.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace vantor {
+namespace {
+
+const char* const kSetFolderKey = "files/setFolder";  // the folder of the last set file opened or saved
+
+}  // namespace
+
+EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* parent)
+    : QWidget(parent), data_(context.Data), character_(context.Character), ui_(context.Ui), scales_(context.Scales),
+      events_(context.Events), settings_(context.Settings), links_(std::move(links)), decimalSep_(context.DecimalSep)
+{
+    setObjectName("Equipment");
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    slots_ = new SlotPanel(events_, this);
+    layout->addWidget(slots_, 1);
+    layout->addWidget(BuildSidePanel(context));
+    OpenDialog1.Filter = SaveDialog1.Filter = "Equiment files (*.kreq)|*.kreq";
+    ConnectHandlers();
+    SetTabOrder();
+}
+
+void EquipmentPage::ConnectHandlers()
+{
+    slots_->OnPick([this] { cbxHeadChange(); });
+    // Whatever changes what a slot holds (a pick, a paste, a load, a reset, a refill), the lists
+    // mark what is worn.
+    slots_->OnChange([this] { ShowWorn(); });
+    using Box = EquipmentReadouts::Box;
+    readouts_->OnChange(Box::MiscEnc, [this] { cbxHeadChange(); });
+    readouts_->OnChange(Box::MiscAC, [this] { cbxHeadChange(); });
+    readouts_->OnChange(Box::EncModifier, [this] { edtStrengthChange(); });
+    readouts_->OnChange(Box::Enc, [this] { edtMEncChange(); });
+    readouts_->OnChange(Box::MaxEnc, [this] { edtMEncChange(); });
+    const std::pair<QPushButton*, void (EquipmentPage::*)()> buttons[] = {
+        {btnreseteq, &EquipmentPage::btnreseteqClick},
+        {btnCCB, &EquipmentPage::btnCCBClick},
+        {btnLeqtab, &EquipmentPage::btnLeqtabClick},
+        {btnEqFilter, &EquipmentPage::btnEqFilterClick},
+        {btnSave, &EquipmentPage::btnSaveClick},
+        {btnLoad, &EquipmentPage::btnLoadClick},
+        {btnBestSet, &EquipmentPage::btnBestSetClick},
+        {btnCopySet, &EquipmentPage::btnCopySetClick},
+        {btnUpgradePath, &EquipmentPage::btnUpgradePathClick},
+        {btnCompareSets, &EquipmentPage::btnCompareSetsClick}};
+    for (const auto& [button, handler] : buttons)
+        events_.OnClick(button, [this, handler = handler] { (this->*handler)(); });
+}
+
+void EquipmentPage::SetTabOrder()
+{
+    // The slots top to bottom, then the buttons, the inputs and the summary.
+    std::vector<QWidget*> order{slots_->Box(Worn), btnEqFilter, btnreseteq,     chkRAll, btnSave, btnLoad, btnCCB,
+                                btnBestSet,        btnCopySet,  btnUpgradePath, btnUndo, btnRedo};
+    for (QWidget* w : readouts_->TabOrder()) order.push_back(w);
+    for (size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+QWidget* EquipmentPage::BuildSidePanel(const PageContext& context)
+{
+    auto* panel = new QWidget(this);
+    panel->setFixedWidth(320);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(BuildButtons(panel));
+    column->addWidget(new ScalePicker(context.Scales, context.Events, context.Ui, context.DecimalSep, panel));
+    readouts_ = new EquipmentReadouts(events_, decimalSep_, panel);
+    column->addWidget(readouts_, 1);
+    return panel;
+}
+
+QGridLayout* EquipmentPage::BuildButtons(QWidget* panel)
+{
+    auto* buttons = new QGridLayout;
+    btnEqFilter = MakeButton(panel, "btnEqFilter", "&Filter");
+    btnreseteq = MakeButton(panel, "btnreseteq", "Reset");
+    chkRAll = MakeCheck(panel, "chkRAll", "All?");
+    btnSave = MakeButton(panel, "btnSave", "&Save Eq");
+    btnLoad = MakeButton(panel, "btnLoad", "Loa&d Eq");
+    btnCCB = MakeButton(panel, "btnCCB", "&Paste Eq", "Copy your equipment into the clipboard and press this button.");
+    btnBestSet = MakeButton(panel, "btnBestSet", "&Best set...",
+                            "Find the set that scores highest for what you care about, within an encumbrance bound.");
+    btnCopySet = MakeButton(panel, "btnCopySet", "&Copy set", "Copy the set as the game lists it, for Paste Eq.");
+    btnUpgradePath = MakeButton(panel, "btnUpgradePath", "Upgrade pat&h...",
+                                "The best set at every level, and what more strength buys, as tables and plots.");
+    btnCompareSets = MakeButton(panel, "btnCompareSets", "Compare se&ts...",
+                                "The set worn beside a set file, slot by slot and total by total.");
+    btnLeqtab = MakeButton(panel, "btnLeqtab", "Load");
+    btnLeqtab->setVisible(false);
+    buttons->addWidget(btnEqFilter, 0, 0);
+    buttons->addWidget(btnreseteq, 0, 1);
+    buttons->addWidget(chkRAll, 0, 2);
+    buttons->addWidget(btnSave, 1, 0);
+    buttons->addWidget(btnLoad, 1, 1);
+    buttons->addWidget(btnCCB, 1, 2);
+    buttons->addWidget(btnBestSet, 2, 0, 1, 2);
+    buttons->addWidget(btnCopySet, 2, 2);
+    buttons->addWidget(btnUpgradePath, 3, 0, 1, 2);
+    buttons->addWidget(btnCompareSets, 4, 0, 1, 2);
+    BuildUndo(buttons, panel);
+    return buttons;
+}
+
+void EquipmentPage::ShowWorn()
+{
+    if (links_.WornChanged) links_.WornChanged(Chosen());
+}
+
+void EquipmentPage::btnLeqtabClick()
+{
+    SlotList swing;
+    filter_.reset();
+    slots_->Fill(data_.Items, {}, &swing);
+    links_.SwingWeaponsFilled(std::move(swing));
+    StartHistory();  // the lists are new: no step before them
+}
+
+bool EquipmentPage::InSlotLists(const TItem& item) const { return !filter_ || MetClassFilter(item, *filter_); }
+
+void EquipmentPage::btnEqFilterClick()
+{
+    WaitCursor cursor;
+    Profile profile = character_.CurrentProfile();
+    profile.Level();  // a level that cannot be read leaves the lists as they are
+    const std::vector<SlotPanel::Emptied> emptied = FillFor(std::move(profile));
+    cbxHeadChange();  // the totals without the items the character cannot use
+    ShowWorn();
+    if (emptied.empty() || loadingSet_) return;
+    QStringList named;
+    for (const auto& [slot, item] : emptied)
+        named << QString("%1 (%2)").arg(SlotTable()[static_cast<size_t>(slot)].Caption, FromBytes(item->Name));
+    links_.Notice("Filter emptied: " + named.join(", "));
+}
+
+void EquipmentPage::btnreseteqClick()
+{
+    if (chkRAll->isChecked()) {
+        using Box = EquipmentReadouts::Box;
+        slots_->Choose({});
+        readouts_->SetText(Box::MaxEnc, "0");
+        readouts_->SetText(Box::MiscEnc, "0");
+        readouts_->SetText(Box::EncModifier, "0");
+        character_.SetStrength("100");
+        readouts_->SetText(Box::MiscAC, "1");
+        // The maximum follows the restored strength and modifier even when neither text changed.
+        edtStrengthChange();
+    }
+    character_.ClearAlignment();
+    readouts_->ClearTotals();
+}
+
+void EquipmentPage::cbxHeadChange()
+{
+    const ChosenItems chosen = Chosen();
+    // Everything is worked out before anything is shown, so that an overflow leaves the readouts.
+    const SetInputs in = Inputs();
+    const EquipmentTotals t = AddUpEquipment(chosen, in.MiscEnc, in.MiscAC);
+    const std::string summary = AbilitySummary(t);
+
+    for (int s = 0; s < kSlotCount; ++s) {
+        const TItem* item = chosen[static_cast<size_t>(s)];
+        slots_->Box(static_cast<Slot>(s))->setToolTip(item ? FromBytes(SlotHint(*item)) : QString());
+    }
+    links_.WeaponChosen(ToBytes(slots_->Box(Weapon)->currentText()));
+    readouts_->ShowTotals(t, summary);
+}
+
+SetInputs EquipmentPage::Inputs() const
+{
+    using Box = EquipmentReadouts::Box;
+    return {ToBytes(readouts_->Text(Box::MiscEnc)), ToBytes(readouts_->Text(Box::MiscAC)),
+            ToBytes(character_.StrengthText())};
+}
+
+void EquipmentPage::btnCopySetClick()
+{
+    const SlotPanel::Picks picks = Picks();
+    ui_.SetClipboardText(FromBytes(CopySetText(slots_->Lists(), picks)));
+    QStringList differ;
+    for (const Slot s : SlotsNotPastedBack(slots_->Lists(), picks)) differ << SlotTable()[s].Caption;
+    if (!differ.isEmpty())
+        ui_.ShowMessage(this, "The set is copied. Pasted back, these slots would get another item of a matching "
+                              "name: " +
+                                  differ.join(", ") + ".");
+}
+
+void EquipmentPage::ChooseSet(const SlotPanel::Picks& picks)
+{
+    slots_->Choose(picks);
+    cbxHeadChange();
+}
+
+void EquipmentPage::edtStrengthChange()
+{
+    QString maximum = "0";  // what cannot be read or worked out counts as nothing carried
+    try {
+        maximum =
+            QString::number(MaxEncumbrance(GetNumber(ToBytes(character_.StrengthText())),
+                                           GetNumber(ToBytes(readouts_->Text(EquipmentReadouts::Box::EncModifier)))));
+    } catch (const std::runtime_error&) {}
+    readouts_->SetText(EquipmentReadouts::Box::MaxEnc, maximum);
+}
+
+void EquipmentPage::edtMEncChange()
+{
+    using Box = EquipmentReadouts::Box;
+    if (readouts_->ShowCategory()) links_.EncumbranceShown(readouts_->Text(Box::MaxEnc), readouts_->Text(Box::Enc));
+}
+
+void EquipmentPage::btnCCBClick()
+{
+    if (!ui_.ClipboardHasText()) {
+        ui_.ShowMessage(this, "There is no text on the Clipboard");
+    } else {
+        const PasteResult pasted = PasteEquipment(ToBytes(ui_.ClipboardText()), slots_->Lists());
+        if (pasted.Status == PasteStatus::NotEquipment)
+            ui_.ShowMessage(this, "Copy a valid KR players equipment first!");
+        for (int s = 0; s < kSlotCount; ++s)
+            if (const auto& pick = pasted.Picks[static_cast<size_t>(s)])
+                slots_->Box(static_cast<Slot>(s))->setCurrentIndex(*pick);
+        QStringList unplaced;
+        for (const std::string& line : pasted.Unplaced) unplaced << "\"" + FromBytes(line) + "\"";
+        if (!unplaced.isEmpty()) links_.Notice("Paste Eq placed no item for: " + unplaced.join(", "));
+    }
+    cbxHeadChange();
+}
+
+QString EquipmentPage::AskSetFile(bool save)
+{
+    FileDialogSettings& dialog = save ? SaveDialog1 : OpenDialog1;
+    // The folder of the last set file opened or saved, else the player's documents.
+    const QVariant last = settings_.Value(kSetFolderKey);
+    dialog.InitialDir = last.userType() == QMetaType::QString && QFileInfo(last.toString()).isDir()
+                            ? last.toString()
+                            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = save ? ui_.SaveFileName(this, dialog.Filter, dialog.InitialDir)
+                              : ui_.OpenFileName(this, dialog.Filter, dialog.InitialDir);
+    if (!path.isEmpty()) settings_.SetValue(kSetFolderKey, QFileInfo(path).absolutePath());
+    return path;
+}
+
+void EquipmentPage::btnSaveClick()
+{
+    const QString confirmed = AskSetFile(true);
+    if (confirmed.isEmpty()) return;
+    const QString path = QFile::decodeName(SetFileName(QFile::encodeName(confirmed).toStdString()).c_str());
+    // The name the player confirmed is the only one the dialog may have warned about.
+    if (path != confirmed && QFileInfo::exists(path) &&
+        !ui_.Confirm(this, QString("%1 already exists.\nDo you want to replace it?").arg(path)))
+        return;
+    WriteSetFile(path, SetText());
+}
+
+std::string EquipmentPage::SetText() const
+{
+    using Box = EquipmentReadouts::Box;
+    SetTexts texts = character_.ProfileTexts();
+    texts.MiscEnc = ToBytes(readouts_->Text(Box::MiscEnc));
+    texts.EncModifier = ToBytes(readouts_->Text(Box::EncModifier));
+    texts.MiscAC = ToBytes(readouts_->Text(Box::MiscAC));
+    return SetFileText(Chosen(), texts);
+}
+
+void EquipmentPage::btnLoadClick()
+{
+    const QString path = AskSetFile(false);
+    if (path.isEmpty() || !QFileInfo::exists(path)) return;
+    OpenSet(path);
+}
+
+void EquipmentPage::OpenSet(const QString& path)
+{
+    WaitCursor cursor;
+    TellMissing(ApplySet(ReadSetFile(path)), QFileInfo(path).fileName());
+}
+
+void EquipmentPage::TellMissing(const QStringList& missing, const QString& what)
+{
+    if (missing.isEmpty()) return;
+    links_.Notice(QString("%1 names items the slot lists do not offer; their slots are left empty: %2.")
+                      .arg(what, missing.join(", ")));
+}
+
+QStringList EquipmentPage::ApplySet(const std::vector<std::string>& lines)
+{
+    character_.RestoreProfile(ReadSavedProfile(lines));
+    {
+        // The file decides every slot: what the filter kept is emptied before its lines apply.
+        loadingSet_ = true;
+        const auto done = qScopeGuard([this] { loadingSet_ = false; });
+        links_.FilterAll();
+    }
+    return ApplyLines(lines);
+}
+
+QStringList EquipmentPage::RestoreSet(std::optional<Profile> slotsFor, const std::vector<std::string>& lines)
+{
+    FillFor(std::move(slotsFor));
+    return ApplyLines(lines);
+}
+
+QStringList EquipmentPage::ApplyLines(const std::vector<std::string>& lines)
+{
+    std::exception_ptr failed;
+    QStringList missing;
+    slots_->Quietly([&] {
+        try {
+            slots_->Choose({});
+            for (const std::string& line : lines)
+                if (const QString gone = ApplySavedLine(line); !gone.isEmpty()) missing << gone;
+        } catch (...) {
+            failed = std::current_exception();
+        }
+    });
+    cbxHeadChange();
+    if (failed) std::rethrow_exception(failed);
+    return missing;
+}
+
+QString EquipmentPage::ApplySavedLine(const std::string& line)
+{
+    QString missing;
+    try {
+        for (const int key : KeysInLine(line)) {
+            if (key < kSlotCount) {
+                const Slot slot = static_cast<Slot>(key);
+                const int32_t number = StrToInt(ValueOfLine(line));
+                const int entry = slots_->EntryOfNumber(slot, number);
+                slots_->Box(slot)->setCurrentIndex(entry);
+                if (entry == 0 && number != 0)
+                    missing = QString("%1 (item %2)").arg(SlotTable()[static_cast<size_t>(slot)].Caption).arg(number);
+                if (slot == Weapon) links_.WeaponChosen(ToBytes(slots_->Box(Weapon)->currentText()));
+                continue;
+            }
+            using Box = EquipmentReadouts::Box;
+            readouts_->SetText(key == MiscEncKey       ? Box::MiscEnc
+                               : key == EncModifierKey ? Box::EncModifier
+                                                       : Box::MiscAC,
+                               FromBytes(ValueOfLine(line)));
+        }
+    } catch (const EConvertError&) {
+        // A value that is not a number ends this line only.
+    }
+    return missing;
+}
+
+}  // namespace vantor

@@ -1,0 +1,181 @@
+#pragma once
+// The "&Equipment" page: one item per body slot, what the set adds up to, how heavy it is against
+// what the character can carry, the set pasted from the game's listing, the slot lists narrowed
+// to the character, and sets kept in files.
+
+#include "app/common/PageContext.h"
+#include "app/equipment/SlotPanel.h"
+#include "equipment/Compare.h"
+#include "equipment/History.h"
+#include "filters/Profile.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vantor {
+
+class CharacterPanel;
+class EquipmentReadouts;
+class EventGuard;
+class IUserInterface;
+class ScaleBook;
+class SettingsStore;
+
+// An open or save dialog of the page: its filter text and initial folder.
+struct FileDialogSettings {
+    QString Filter;
+    QString InitialDir;
+};
+
+class EquipmentPage : public QWidget {
+public:
+    // What crosses from the page to the rest of the window; each is a plain call.
+    struct Links {
+        std::function<void(SlotList&&)> SwingWeaponsFilled;  // every weapon, for the swing calculator
+        std::function<void(std::string_view)> WeaponChosen;  // the weapon slot's name, to the same
+        std::function<void(const QString& maxEnc, const QString& enc)> EncumbranceShown;  // to the same
+        std::function<void()> FilterAll;                                                  // "Filter all"
+        std::function<void(const ChosenItems&)> WornChanged;  // the set changed: the lists mark it
+        std::function<void(const QString&)> Notice;           // a line for the status bar
+    };
+
+    EquipmentPage(const PageContext& context, Links links, QWidget* parent);
+
+    // Fills every slot list (and the swing calculator's weapons) from all items, "*None*" chosen.
+    void btnLeqtabClick();
+    // "Reset": empties the readouts and the alignment; with "All?" also the slots and the inputs.
+    void btnreseteqClick();
+    // The totals, the summary and each slot's hint, from the chosen items.
+    void cbxHeadChange();
+    // The most the character can carry, from "Str" and "Enc Modifiers %".
+    void edtStrengthChange();
+    // The three limits and the category of the load.
+    void edtMEncChange();
+    // "&Paste Eq": the set named in the game's listing on the clipboard.
+    void btnCCBClick();
+    // "&Filter": every slot list narrowed to what the character may use; a slot keeps its item
+    // when the character can use it, and the status bar names the slots emptied.
+    void btnEqFilterClick();
+    // "&Save Eq" and "Loa&d Eq": the set, its inputs and the character in a ".kreq" file.
+    void btnSaveClick();
+    void btnLoadClick();
+    // "&Copy set": the set on the clipboard as the game lists it, for "&Paste Eq".
+    void btnCopySetClick();
+    // "Undo" and "Redo": the set as it was a step before, or again as it was after; a step is
+    // each action that changes what the slots hold.
+    void btnUndoClick();
+    void btnRedoClick();
+    // Forgets every step: the records they name are about to go.
+    void ClearHistory();
+    // "&Best set...": the dialog that finds the best set for the player's weights.
+    void btnBestSetClick();
+    // "Upgrade pat&h...": the best set at every level, and the best score at each strength.
+    void btnUpgradePathClick();
+    // "Compare se&ts...": the set worn beside a set file, or two set files.
+    void btnCompareSetsClick();
+
+    // The items the slots hold, the entries they show, and what the page's category rests on.
+    ChosenItems Chosen() const { return slots_->Chosen(); }
+    SlotPanel::Picks Picks() const { return slots_->Current(); }
+    SetInputs Inputs() const;
+    // Whether the slot lists hold the item: all items, or those the equipment filter let in.
+    bool InSlotLists(const TItem& item) const;
+    // Chooses an entry in every slot, as the player's picks would, then adds the set up.
+    void ChooseSet(const SlotPanel::Picks& picks);
+    // One line of a set file: every slot or input it names takes the value after its "=".
+    // Gives "Head (item 123)" when the line names an item the slot's list does not offer.
+    QString ApplySavedLine(const std::string& line);
+    // The set file at path, as "Load Eq" opens it (a file that does not read raises).
+    void OpenSet(const QString& path);
+    // A set file's lines: the character, "Filter all", then every slot and input; the slots whose
+    // items the lists do not offer are left empty and named.
+    QStringList ApplySet(const std::vector<std::string>& lines);
+    // The set of the last session: the slot lists filled for the character they were filled for
+    // (every item: none), then the set file's lines; gives what ApplySet gives. Runs no filter.
+    QStringList RestoreSet(std::optional<Profile> slotsFor, const std::vector<std::string>& lines);
+    // The character the slot lists were narrowed to; none: every item.
+    const std::optional<Profile>& SlotsFor() const { return filter_; }
+    // Says in the status bar which slots were left empty, and what named them.
+    void TellMissing(const QStringList& missing, const QString& what);
+    // The history starts again from the set the slots hold now.
+    void StartHistory();
+    // What "Save Eq" writes: the set, its inputs and the character.
+    std::string SetText() const;
+
+private:
+    QWidget* BuildSidePanel(const PageContext& context);
+    QGridLayout* BuildButtons(QWidget* panel);
+    void ConnectHandlers();
+    void SetTabOrder();
+    // Every slot emptied, then each slot and input a set file's line names; the totals after.
+    QStringList ApplyLines(const std::vector<std::string>& lines);
+    // Tells the lists which items the slots hold now.
+    void ShowWorn();
+    // Refills the slot lists with what the character may use (every item: nothing); each slot
+    // keeps its item where its list still offers it. Gives the slots emptied.
+    std::vector<SlotPanel::Emptied> FillFor(std::optional<Profile> character);
+
+    // What a step of the history brings back: the lists' character, the items, the inputs.
+    struct SetState {
+        std::optional<Profile> Filter;
+        ChosenItems Chosen{};
+        QString MiscEnc, EncModifier, MiscAC;
+    };
+    SetState Snapshot() const;
+    // After each action: a new step when the slots changed, else the current step brought up to date.
+    void RecordStep();
+    void ApplyState(const SetState& state);
+    void BuildUndo(QGridLayout* buttons, QWidget* panel);
+    void ShowHistory();
+    // What the category rests on, as the dialogs take it: the strength (nothing when "Str" does
+    // not read) and the load before any item.
+    std::optional<int32_t> Strength() const;
+    int32_t MiscEncumbrance() const;
+    // What a dialog calls to wear its set, as the player's picks.
+    std::function<void(const SlotPanel::Picks&)> Wear();
+    // The file the player names in the open or save dialog, which starts in the folder of the last
+    // set file; empty: cancelled.
+    QString AskSetFile(bool save);
+
+    const LoadedData& data_;
+    CharacterPanel& character_;
+    IUserInterface& ui_;
+    ScaleBook& scales_;
+    EventGuard& events_;
+    SettingsStore& settings_;
+    Links links_;
+    char decimalSep_;
+    SlotPanel* slots_;
+    std::optional<Profile> filter_;  // the character the slot lists were narrowed to; none: all items
+    bool loadingSet_ = false;        // a set file's load runs the filter: its lines decide every slot
+    FileDialogSettings OpenDialog1;
+    FileDialogSettings SaveDialog1;
+
+    EquipmentReadouts* readouts_;
+    QPushButton* btnEqFilter;
+    QPushButton* btnreseteq;
+    QCheckBox* chkRAll;
+    QPushButton* btnSave;
+    QPushButton* btnLoad;
+    QPushButton* btnCCB;
+    QPushButton* btnLeqtab;
+    QPushButton* btnBestSet;
+    QPushButton* btnCopySet;
+    QPushButton* btnUpgradePath;
+    QPushButton* btnCompareSets;
+    QPushButton* btnUndo;
+    QPushButton* btnRedo;
+    History<SetState> history_{200};
+};
+
+}  // namespace vantor

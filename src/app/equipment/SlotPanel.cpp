@@ -1,0 +1,108 @@
+#include "app/equipment/SlotPanel.h"
+
+#include "app/common/EventGuard.h"
+#include "app/common/Widgets.h"
+#include "app/equipment/SlotListModel.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+
+#include <algorithm>
+
+namespace vantor {
+
+SlotPanel::SlotPanel(EventGuard& events, QWidget* parent) : QWidget(parent), events_(events)
+{
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
+    for (size_t s = 0; s < kSlotCount; ++s) {
+        const SlotInfo& info = SlotTable()[s];
+        models_[s] = new SlotListModel(lists_[s], this);
+        boxes_[s] = MakeSlotBox(this, info.Name, models_[s]);
+        AddLabelled(*grid, static_cast<int>(s), 0, info.Caption, boxes_[s]);
+        if (s > 0) setTabOrder(boxes_[s - 1], boxes_[s]);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(kSlotCount, 1);
+}
+
+void SlotPanel::OnPick(const std::function<void()>& picked)
+{
+    for (QComboBox* box : boxes_) events_.OnPick(box, picked);
+}
+
+void SlotPanel::OnChange(const std::function<void()>& changed)
+{
+    changed_ = changed;
+    for (QComboBox* box : boxes_)
+        // A notice, not a player's action: it runs inside whatever changed the slot.
+        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+            if (!quiet_ && changed_) changed_();
+        });
+}
+
+void SlotPanel::Quietly(const std::function<void()>& change)
+{
+    const bool outer = !quiet_;
+    quiet_ = true;
+    try {
+        change();
+    } catch (...) {
+        if (outer) quiet_ = false;
+        if (outer && changed_) changed_();
+        throw;
+    }
+    if (!outer) return;
+    quiet_ = false;
+    if (changed_) changed_();
+}
+
+std::vector<SlotPanel::Emptied> SlotPanel::Fill(const ItemList& items, const std::function<bool(const TItem&)>& usable,
+                                                SlotList* swing, bool keep)
+{
+    const ChosenItems before = keep ? Chosen() : ChosenItems{};
+    std::vector<Emptied> emptied;
+    Quietly([&] {
+        for (SlotListModel* m : models_) m->BeginRefill();
+        FillSlotLists(items, usable, lists_, swing);
+        for (SlotListModel* m : models_) m->EndRefill();
+        for (size_t s = 0; s < kSlotCount; ++s) {
+            const int entry = lists_[s].EntryOf(before[s]);
+            if (entry < 0) emptied.push_back({static_cast<Slot>(s), before[s]});
+            boxes_[s]->setCurrentIndex(std::max(0, entry));
+        }
+    });
+    return emptied;
+}
+
+ChosenItems SlotPanel::Chosen() const
+{
+    ChosenItems chosen{};
+    for (size_t s = 0; s < kSlotCount; ++s) chosen[s] = SelectedRecord(*boxes_[s], lists_[s]);
+    return chosen;
+}
+
+SlotPanel::Picks SlotPanel::Current() const
+{
+    Picks picks{};
+    for (size_t s = 0; s < kSlotCount; ++s) picks[s] = std::max(0, boxes_[s]->currentIndex());
+    return picks;
+}
+
+void SlotPanel::Choose(const Picks& picks)
+{
+    Quietly([&] {
+        for (size_t s = 0; s < kSlotCount; ++s) boxes_[s]->setCurrentIndex(picks[s]);
+    });
+}
+
+int SlotPanel::EntryOfNumber(Slot slot, int32_t number) const
+{
+    const SlotList& list = lists_[static_cast<size_t>(slot)];
+    for (int i = 1; i < list.size(); ++i)
+        if (list.Record(i)->Number == number) return i;
+    return 0;
+}
+
+}  // namespace vantor

@@ -1,0 +1,365 @@
+#include "app/lists/ListPage.h"
+
+#include "app/common/Bytes.h"
+#include "app/common/CharacterPanel.h"
+#include "app/common/EventGuard.h"
+#include "app/common/UserInterface.h"
+#include "app/common/Widgets.h"
+#include "app/lists/ListView.h"
+#include "app/scales/ScalePicker.h"
+#include "filters/Conditions.h"
+#include "filters/Find.h"
+#include "filters/Sorting.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace vantor {
+
+ListPage::ListPage(ListKind kind, const ListPageNames& names, const PageContext& context, FindPosition* find,
+                   CompareWithWorn compare, QWidget* parent)
+    : QWidget(parent), events_(context.Events), data_(context.Data), character_(context.Character), ui_(context.Ui),
+      find_(find), compare_(std::move(compare)), kind_(kind), decimalSep_(context.DecimalSep),
+      // The armour list is in no order until the load sorts it by name.
+      sort_{kind == ListKind::Armor ? 999 : 0, false}, rows_(new ListModel(kind, this))
+{
+    setObjectName(names.Page);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    if (names.Find) BuildSearchStrip(names, context);
+    BuildList(names);
+    BuildActions();
+}
+
+void ListPage::BuildSearchStrip(const ListPageNames& names, const PageContext& context)
+{
+    auto* strip = new QHBoxLayout;
+    auto* filterPanel = new QWidget(this);
+    filterPanel->setObjectName(names.FilterPanel);
+    filterGrid_ = new QGridLayout(filterPanel);
+    filterGrid_->setContentsMargins(0, 0, 0, 0);
+    filterGrid_->setVerticalSpacing(2);
+    strip->addWidget(filterPanel, 1);
+    auto* right = new QVBoxLayout;
+    auto* searchRow = new QHBoxLayout;
+    findText_ = MakeEdit(this, names.Find, QString(), names.FindHint);
+    findText_->setFixedWidth(120);
+    findFirst_ = MakeButton(this, names.FindFirst, "&Find");
+    findNext_ = MakeButton(this, names.FindNext, "&Next");
+    searchRow->addWidget(findText_);
+    searchRow->addWidget(findFirst_);
+    searchRow->addWidget(findNext_);
+    right->addLayout(searchRow);
+    buttonRow_ = new QHBoxLayout;
+    buttonRow_->addStretch(1);
+    right->addLayout(buttonRow_);
+    // The lists with a gain column show the scale the gains are worked out by.
+    if (rows_->HasComputedColumn())
+        right->addWidget(new ScalePicker(context.Scales, context.Events, context.Ui, context.DecimalSep, this));
+    right->addStretch(1);
+    strip->addLayout(right);
+    static_cast<QVBoxLayout*>(layout())->addLayout(strip);
+    events_.OnClick(findFirst_, [this] { FindFirstClick(); });
+    events_.OnClick(findNext_, [this] { FindNextClick(); });
+}
+
+void ListPage::BuildList(const ListPageNames& names)
+{
+    // Items grow their name column with the window; the other items their "Special" texts.
+    list_ = new ListView(rows_, kind_ == ListKind::Other ? 4 : 0, this);
+    list_->setObjectName(names.List);
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    if (names.Memo) {
+        // Items show their text underneath, spells to the right.
+        const Qt::Orientation side = kind_ == ListKind::Spells ? Qt::Horizontal : Qt::Vertical;
+        memo_ = MakeMemo(this, names.Memo);
+        auto* split = new QSplitter(side, this);
+        split->setObjectName(QString("spl") + QString(names.List).mid(3));
+        split->setChildrenCollapsible(false);
+        split->addWidget(list_);
+        split->addWidget(memo_);
+        split->setStretchFactor(0, 1);
+        split->setStretchFactor(1, 0);
+        split->setSizes(side == Qt::Vertical ? QList<int>{380, 80} : QList<int>{470, 220});
+        layout->addWidget(split, 1);
+        events_.OnSelectRow(list_->selectionModel(), [this](int row) { SelectItem(row); });
+    } else {
+        layout->addWidget(list_);
+    }
+    // The gain, the column players sort by, stands right after the name, in sight in any window.
+    for (int c = 0; c < rows_->columnCount(); ++c)
+        if (IsGainColumn(c)) list_->header()->moveSection(list_->header()->visualIndex(c), 1);
+    events_.OnColumnClick(list_->header(), [this](int column) { ColumnClick(column); });
+}
+
+void ListPage::BuildActions()
+{
+    // The list's menu, its shortcuts working while the list has the focus.
+    list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto action = [this](const char* name, const QString& caption, const QKeySequence& keys,
+                               std::function<void()> run) {
+        auto* a = new QAction(caption, list_);
+        a->setObjectName(name);
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WidgetShortcut);
+        list_->addAction(a);
+        events_.Connect(a, &QAction::triggered, this, std::move(run));
+    };
+    action("actCopy", "&Copy", QKeySequence::Copy, [this] { CopyRow(false); });
+    action("actCopyWithHeader", "Copy with &header", QKeySequence("Ctrl+Shift+C"), [this] { CopyRow(true); });
+    if (compare_) action("actCompare", "Compare with &worn", QKeySequence("Ctrl+K"), [this] { CompareClick(); });
+}
+
+void ListPage::AddButton(const char* name, const QString& caption, std::function<void()> handler)
+{
+    QPushButton* b = MakeButton(this, name, caption);
+    buttonRow_->addWidget(b);
+    if (!filter_) {
+        filter_ = b;
+        filterClick_ = handler;
+    }
+    events_.OnClick(b, std::move(handler));
+}
+
+AddItem ListPage::RowsPassing(const ItemConditions& conditions)
+{
+    return [this, &conditions](const TItem& item) {
+        if (conditions.Passes(item)) AddRow(item);
+    };
+}
+
+void ListPage::FilterRan()
+{
+    ControlStates states = CaptureControls(character_);
+    states.insert(CaptureControls(*this));
+    filtered_ = std::move(states);
+}
+
+bool ListPage::Refilter(const ControlStates& states)
+{
+    ApplyControls(*window(), states);
+    filtered_.reset();
+    try {
+        if (filterClick_) filterClick_();
+    } catch (const std::exception&) {
+        filtered_.reset();
+    }
+    if (filtered_) return true;
+    Refill([this] { AddAllRows(); }, true);
+    return false;
+}
+
+void ListPage::AddUnderStrip(QWidget* row)
+{
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, row);
+    underStrip_ = row;
+}
+
+QPushButton* ListPage::EnterButton(const QWidget* focus) const
+{
+    return underStrip_ && underStrip_->isAncestorOf(focus) ? filter_ : findFirst_;
+}
+
+QTreeView* ListPage::List() const { return list_; }
+void ListPage::SetEmptyText(const QString& text) { list_->SetEmptyText(text); }
+ByteAdvances ListPage::Advances() const { return list_->Advances(); }
+
+void ListPage::CopyRow(bool withHeader)
+{
+    const int row = list_->currentIndex().row();
+    if (row < 0 || row >= rows_->rowCount()) return;
+    ui_.SetClipboardText(withHeader ? rows_->HeaderText() + '\n' + rows_->RowText(row) : rows_->RowText(row));
+}
+
+void ListPage::CompareClick()
+{
+    const int row = list_->currentIndex().row();
+    if (row < 0 || row >= rows_->rowCount() || !rows_->Row(row).Item()) return;
+    compare_(*rows_->Row(row).Item());
+}
+
+void ListPage::AddRow(const TItem& item)
+{
+    ListRow row;
+    if (MakeItemRow(KindCode(kind_), item, decimalSep_, row)) rows_->Append(std::move(row));
+}
+
+void ListPage::AddRow(const TSpell& spell)
+{
+    ListRow row;
+    if (MakeSpellRow(KindCode(kind_), spell, decimalSep_, row)) rows_->Append(std::move(row));
+}
+
+void ListPage::AddAllRows()
+{
+    std::vector<ListRow> rows = AllRows(false);
+    rows_->SwapRows(rows);
+}
+
+std::vector<ListRow> ListPage::AllRows(bool sorted, const ByteAdvances* advances, WidestRows* widest) const
+{
+    std::vector<std::vector<size_t>> at;
+    std::vector<ListRow> rows = vantor::AllRows(kind_, data_.Items, data_.Spells, decimalSep_, advances, &at);
+    if (widest) {
+        widest->assign(at.size(), {});
+        for (size_t c = 0; c < at.size(); ++c)
+            for (const size_t r : at[c]) (*widest)[c].push_back(rows[r]);
+    }
+    if (sorted) ApplyOrder(rows, OrderOf(rows));
+    return rows;
+}
+
+void ListPage::SwapRows(std::vector<ListRow>& rows)
+{
+    rows_->SwapRows(rows);
+    ShowSortIndicator();
+}
+
+void ListPage::ShowLoadedRows(std::vector<ListRow>& rows, bool ordered, const WidestRows* widest)
+{
+    SwapRows(rows);
+    ordered_ = ordered;
+    filtered_.reset();  // every record of the load
+    // A list not in sight is measured when it is first shown.
+    widthsStale_ = true;
+    if (widest) {
+        list_->FitColumns(*widest);
+        widthsStale_ = false;
+    } else if (isVisible()) {
+        FitStaleColumns();
+    }
+}
+
+void ListPage::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    FitStaleColumns();
+    if (sortStale_) Sort();
+}
+
+void ListPage::FitStaleColumns()
+{
+    if (!widthsStale_) return;
+    widthsStale_ = false;
+    const std::vector<ListRow>& rows = rows_->Rows();
+    const std::vector<std::vector<size_t>> at =
+        WidestCells(rows, Columns(kind_).size(), list_->Advances(), kWidestKept);
+    WidestRows widest(at.size());
+    for (size_t c = 0; c < at.size(); ++c)
+        for (const size_t r : at[c]) widest[c].push_back(rows[r]);
+    list_->FitColumns(widest);
+}
+
+void ListPage::ShowSortIndicator()
+{
+    if (sort_.Column >= 0 && sort_.Column < rows_->columnCount())
+        list_->header()->setSortIndicator(sort_.Column, sort_.Descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    else
+        list_->header()->setSortIndicator(-1, Qt::AscendingOrder);
+}
+
+void ListPage::Refill(const std::function<void()>& addRows, bool sortAfterFailure)
+{
+    WaitCursor cursor;
+    std::exception_ptr failed;
+    {
+        ListUpdate update(*rows_);
+        rows_->Clear();
+        try {
+            addRows();
+        } catch (...) {
+            failed = std::current_exception();
+        }
+    }
+    if (!failed || sortAfterFailure) Sort();
+    if (failed) std::rethrow_exception(failed);
+}
+
+std::vector<size_t> ListPage::OrderOf(const std::vector<ListRow>& rows) const
+{
+    // The gain column by the gains the model holds for its rows; the others by their cells.
+    if (rows_->HasComputedColumn() && sort_.Column == rows_->ComputedColumn() && &rows == &rows_->Rows() &&
+        !data_.Loading)
+        return SortOrderByKeys(rows_->Gains(), sort_.Descending);
+    return SortOrder(rows, rows_->ColumnDefs(), sort_, data_.Loading);
+}
+
+void ListPage::ShowGains(ListModel::GainOf gainOf)
+{
+    rows_->SetGains(std::move(gainOf));
+    // A list sorted by gain follows at once when in sight, else when it is next shown.
+    if (rows_->HasComputedColumn() && sort_.Column == rows_->ComputedColumn()) {
+        if (isVisible())
+            Sort();
+        else
+            sortStale_ = true;
+    }
+}
+
+void ListPage::Sort()
+{
+    sortStale_ = false;
+    ordered_ = true;
+    rows_->Reorder(OrderOf(rows_->Rows()));
+    ShowSortIndicator();
+}
+
+void ListPage::ColumnClick(int column)
+{
+    const bool other = column != sort_.Column;
+    HeaderClick(sort_.Column, sort_.Descending, column);
+    // The gain is sorted for the upgrades: the largest first.
+    if (other && IsGainColumn(column)) sort_.Descending = true;
+    Sort();
+}
+
+bool ListPage::IsGainColumn(int column) const
+{
+    const std::vector<ColumnDef>& columns = Columns(kind_);
+    return column >= 0 && static_cast<size_t>(column) < columns.size() &&
+           columns[static_cast<size_t>(column)].Kind == ColumnKind::Computed;
+}
+
+void ListPage::SelectItem(int row)
+{
+    memo_->clear();
+    if (row < 0 || row >= rows_->rowCount()) return;
+    const ListRow& r = rows_->Row(row);
+    if (const TItem* item = r.Item()) {
+        memo_->setPlainText(FromBytes(item->Special));
+    } else if (const TSpell* spell = r.Spell()) {
+        QStringList lines;
+        for (const std::string& line : SpellNoteLines(spell->Notes)) lines << FromBytes(line);
+        memo_->setPlainText(lines.join('\n'));
+    }
+}
+
+void ListPage::FindFirstClick()
+{
+    find_->Row = -1;
+    FindNextClick();
+}
+
+void ListPage::FindNextClick()
+{
+    const int hit = FindRow(rows_->Rows(), ToBytes(findText_->text()), find_->Row + 1);
+    if (hit >= 0) {
+        find_->Row = hit;
+        const QModelIndex index = rows_->index(hit, 0);
+        list_->scrollTo(index, QAbstractItemView::EnsureVisible);
+        list_->selectionModel()->setCurrentIndex(index,
+                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    if (find_->Row == -1) throw std::runtime_error("Not found.");  // shown in the error box
+}
+
+}  // namespace vantor

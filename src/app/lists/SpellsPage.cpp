@@ -1,0 +1,59 @@
+#include "app/lists/SpellsPage.h"
+
+#include "app/common/CharacterPanel.h"
+#include "app/common/EventGuard.h"
+#include "app/common/Widgets.h"
+#include "app/lists/ConditionStrip.h"
+#include "data/CodeTables.h"
+#include "data/Text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace vantor {
+
+SpellsPage::SpellsPage(const PageContext& context, FindPosition& find, QWidget* parent)
+    : ListPage(ListKind::Spells,
+               {"TabSheet4", "lstDisplaySpell", "mmSNotes", "pnlSpellFilter", "edtFind3", "", "btnFFSpell", "btnFind3"},
+               context, &find, nullptr, parent)
+{
+    QWidget* panel = FilterGrid()->parentWidget();
+    chkM1 = MakeCheck(panel, "chkM1", "Magic Level 1", true);
+    chkM2 = MakeCheck(panel, "chkM2", "Magic Level 2", true);
+    chkM3 = MakeCheck(panel, "chkM3", "Magic Level 3", true);
+    FilterGrid()->addWidget(chkM1, 0, 0);
+    FilterGrid()->addWidget(chkM2, 0, 1);
+    FilterGrid()->addWidget(chkM3, 1, 0);
+    FilterGrid()->setColumnStretch(2, 1);
+    AddButton("btnFiltSpells", "Filter Spells", [this] { btnFiltSpellsClick(); });
+    AddButton("btnRspells", "&Reset", [this] { btnRspellsClick(); });
+}
+
+void SpellsPage::btnFiltSpellsClick()
+{
+    const SpellBoxes boxes{chkM1->isChecked(), chkM2->isChecked(), chkM3->isChecked()};
+    const int32_t classCode = character_.ClassCode();
+    Refill([&] { FilterSpells(data_.Spells, classCode, boxes, [this](const TSpell& s) { AddRow(s); }); }, true);
+    FilterRan();
+}
+
+void SpellsPage::btnRspellsClick()
+{
+    Refill([this] { AddAllRows(); }, true);
+    FilterReset();
+}
+
+void SpellsPage::ApplyClassPreset(const ClassPreset& p)
+{
+    const std::pair<QCheckBox*, bool> boxes[] = {
+        {chkM1, p.MagicLevel1}, {chkM2, p.MagicLevel2}, {chkM3, p.MagicLevel3}};
+    for (const auto& [box, on] : boxes) events_.SetChecked(*box, on);
+}
+
+}  // namespace vantor

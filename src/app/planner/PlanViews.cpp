@@ -1,0 +1,113 @@
+#include "app/planner/PlanViews.h"
+
+#include <QChartView>
+#include <QLineSeries>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <limits>
+
+namespace vantor {
+
+QTreeWidget* MakeTable(QWidget* parent, const char* name, const QStringList& headers)
+{
+    auto* table = new QTreeWidget(parent);
+    table->setObjectName(name);
+    table->setHeaderLabels(headers);
+    table->setRootIsDecorated(false);
+    table->setUniformRowHeights(true);
+    table->setMinimumHeight(5 * table->fontMetrics().height());
+    return table;
+}
+
+QChartView* MakeChart(QWidget* parent, const char* name, const QString& title)
+{
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* view = new QChartView(chart, parent);
+    view->setObjectName(name);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumHeight(180);
+    return view;
+}
+
+void ShowSeries(QChartView* view, const std::vector<QXYSeries*>& series, const QString& xTitle, const QString& yTitle)
+{
+    QChart* chart = view->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+    auto* x = new QValueAxis;
+    auto* y = new QValueAxis;
+    x->setTitleText(xTitle);
+    y->setTitleText(yTitle);
+    x->setLabelFormat("%d");
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    double x0 = std::numeric_limits<double>::max(), x1 = -x0, y0 = x0, y1 = -x0;
+    for (QXYSeries* s : series) {
+        chart->addSeries(s);
+        s->attachAxis(x);
+        s->attachAxis(y);
+        for (const QPointF& p : s->points()) {
+            x0 = std::min(x0, p.x());
+            x1 = std::max(x1, p.x());
+            y0 = std::min(y0, p.y());
+            y1 = std::max(y1, p.y());
+        }
+    }
+    if (x0 > x1) return;  // nothing to draw
+    const double pad = std::max(1.0, (y1 - y0) * 0.05);
+    // The horizontal axis ends where the plan does, ticked at whole numbers: a step of 1, 2 or 5
+    // times a power of ten, about ten ticks at most.
+    if (x1 <= x0) x1 = x0 + 1;
+    double step = 1;
+    for (double unit = 1; (x1 - x0) / step > 10; unit *= 10)
+        for (const double m : {1.0, 2.0, 5.0, 10.0})
+            if ((x1 - x0) / step > 10) step = m * unit;
+    x->setRange(x0, x1);
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(x0);
+    x->setTickInterval(step);
+    y->setRange(y0 - pad, y1 + pad);
+    y->applyNiceNumbers();
+}
+
+QWidget* ChartOverTable(QWidget* parent, const char* name, QChartView* chart, QTreeWidget* table)
+{
+    auto* split = new QSplitter(Qt::Vertical, parent);
+    split->setObjectName(name);
+    split->setChildrenCollapsible(false);
+    split->addWidget(chart);
+    split->addWidget(table);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    split->setSizes({360, 120});
+    return split;
+}
+
+QString Counted(qsizetype n, const QString& one, const QString& many)
+{
+    return QString("%1 %2").arg(n).arg(n == 1 ? one : many);
+}
+
+QString TableText(const QTreeWidget& table)
+{
+    QStringList lines;
+    QStringList header;
+    for (int c = 0; c < table.columnCount(); ++c) header << table.headerItem()->text(c);
+    lines << header.join('\t');
+    for (int r = 0; r < table.topLevelItemCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table.columnCount(); ++c) cells << table.topLevelItem(r)->text(c);
+        lines << cells.join('\t');
+    }
+    return lines.join('\n') + '\n';
+}
+
+}  // namespace vantor

@@ -1,0 +1,83 @@
+#include "app/scales/ScaleBook.h"
+
+#include "app/common/Bytes.h"
+#include "app/session/Settings.h"
+
+#include <QStringListModel>
+
+#include <algorithm>
+
+namespace vantor {
+
+ScaleBook::ScaleBook(SettingsStore& settings, QObject* parent)
+    : QObject(parent), settings_(settings), names_(new QStringListModel(this))
+{
+    Rebuild({}, BuiltInScales()[0].Name);
+}
+
+void ScaleBook::Load()
+{
+    std::vector<Scale> players;
+    QString bad;  // why a scale is left out
+    for (const QString& key : settings_.Keys("scales")) {
+        if (!key.endsWith("/text")) continue;
+        std::string error;
+        const auto scale = ReadScaleText(ToBytes(settings_.Value(key).toString()), error);
+        if (!scale || Find(scale->Name) >= 0 ||
+            std::any_of(players.begin(), players.end(), [&](const Scale& s) { return s.Name == scale->Name; })) {
+            // Left out; the others stay, and the file as it was is kept aside.
+            bad = scale ? "holds two scales of one name" : "holds a scale that does not read";
+            settings_.RemoveGroup(key.chopped(5));
+            continue;
+        }
+        players.push_back(*scale);
+    }
+    if (!bad.isEmpty()) settings_.SetAside(bad);
+    Rebuild(std::move(players), ToBytes(settings_.Value("scales/active").toString()));
+}
+
+int ScaleBook::Find(const std::string& name) const
+{
+    for (size_t i = 0; i < all_.size(); ++i)
+        if (all_[i].Name == name) return static_cast<int>(i);
+    return -1;
+}
+
+void ScaleBook::Rebuild(std::vector<Scale> players, std::string active)
+{
+    std::sort(players.begin(), players.end(), [](const Scale& a, const Scale& b) { return a.Name < b.Name; });
+    all_ = BuiltInScales();
+    all_.insert(all_.end(), players.begin(), players.end());
+    const int at = Find(active);
+    active_ = at < 0 ? 0 : static_cast<size_t>(at);
+    QStringList names;
+    for (const Scale& s : all_) names << FromBytes(s.Name);
+    names_->setStringList(names);
+    emit Changed();
+}
+
+bool ScaleBook::SetActive(size_t i, QString& error)
+{
+    if (i >= all_.size() || i == active_) return true;
+    active_ = i;
+    emit Changed();
+    return Save(error);
+}
+
+bool ScaleBook::SetPlayerScales(std::vector<Scale> scales, const std::string& active, QString& error)
+{
+    Rebuild(std::move(scales), active);
+    return Save(error);
+}
+
+bool ScaleBook::Save(QString& error)
+{
+    settings_.RemoveGroup("scales");
+    for (size_t i = BuiltInScales().size(); i < all_.size(); ++i)
+        settings_.SetValue(QString("scales/%1/text").arg(i - BuiltInScales().size() + 1),
+                           FromBytes(ScaleText(all_[i])));
+    settings_.SetValue("scales/active", FromBytes(ActiveScale().Name));
+    return settings_.Save(error);
+}
+
+}  // namespace vantor

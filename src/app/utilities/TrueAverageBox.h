@@ -1,0 +1,54 @@
+#pragma once
+// "True Average Calculations": expected damage per round, typed or pasted from the game. A box of the "&Utilities"
+// page.
+
+#include "app/common/PageContext.h"
+#include "equipment/SlotLists.h"
+#include "filters/Profile.h"
+
+#include <QGroupBox>
+
+#include <array>
+#include <functional>
+#include <string_view>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QCheckBox;
+class QGridLayout;
+class QRadioButton;
+
+namespace vantor {
+
+class CharacterPanel;
+class EventGuard;
+class IUserInterface;
+class SlotListModel;
+
+class TrueAverageBox : public QGroupBox {
+    Q_OBJECT
+public:
+    TrueAverageBox(const PageContext& context, QWidget* parent);
+    void btnTrueAveClick();
+    void btnTAResetClick();
+    void btnUPKRClick();
+    // The swing calculator's estimate of swings per round.
+    void SetSwings(const QString& text);
+
+private:
+    IUserInterface& ui_;
+    EventGuard& events_;
+    char decimalSep_;
+    QLineEdit* edtUhper;
+    QLineEdit* edtUhave;
+    QLineEdit* edtUcper;
+    QLineEdit* edtUcave;
+    QLineEdit* edtUeper;
+    QLineEdit* edtUeave;
+    QLineEdit* edtUswings;
+    QLineEdit* edtUTAcal;
+};
+
+}  // namespace vantor
