@@ -6,6 +6,7 @@
 #include "app/common/Bytes.h"
 #include "app/session/Session.h"
 #include "app/session/Settings.h"
+#include "app/session/SettingsKeys.h"
 #include "equipment/Scale.h"
 #include "equipment/SetFile.h"
 
@@ -35,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     SettingsStore settings(path);
     settings.Load();
-    fuzz::Require(settings.Notice().isEmpty() || settings.Keys("session").isEmpty(), "a notice means no values");
+    fuzz::Require(settings.Notice().isEmpty() == settings.Summary().isEmpty(), "a notice and its summary");
     const auto page = SavedPage(settings, 8);
     fuzz::Require(!page || (*page >= 0 && *page < 8), "a page within the window's");
     const std::vector<std::string> lines = SavedSet(settings);
@@ -46,12 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The controls and the slot lists' character of the session: texts, and a character whose
     // level reads, or left out.
     QStringList unread;
-    if (const auto character = SavedCharacter(settings, "session/slots", unread)) character->Level();
-    if (const auto states = SavedStates(settings, "session/controls", unread))
+    if (const auto character = SavedCharacter(settings, keys::SlotsFor(), unread)) character->Level();
+    if (const auto states = SavedStates(settings, keys::Controls(), unread))
         fuzz::Require(!states->contains("kept"), "the group's mark is no control");
-    for (const QString& key : settings.Keys("scales")) {
+    for (const QString& entry : keys::Scales().Entries(settings)) {
         std::string error;
-        const auto scale = ReadScaleText(ToBytes(settings.Value(key).toString()), error);
+        const auto scale = ReadScaleText(ToBytes(keys::Scales().Text(entry, 1 << 16).Read(settings)), error);
         fuzz::Require(scale.has_value() == error.empty(), "a scale or a reason");
     }
     return 0;

@@ -8,7 +8,6 @@
 #include "app/equipment/EquipmentReadouts.h"
 #include "app/equipment/SetFileIO.h"
 #include "app/scales/ScalePicker.h"
-#include "app/session/Settings.h"
 #include "data/Errors.h"
 #include "data/Text.h"
 #include "data/TypedNumber.h"
@@ -32,16 +31,13 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vantor {
-namespace {
-
-const char* const kSetFolderKey = "files/setFolder";  // the folder of the last set file opened or saved
-
-}  // namespace
-
 EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* parent)
     : QWidget(parent), data_(context.Data), character_(context.Character), ui_(context.Ui), scales_(context.Scales),
-      events_(context.Events), settings_(context.Settings), links_(std::move(links)), decimalSep_(context.DecimalSep)
+      events_(context.Events), links_(std::move(links)), decimalSep_(context.DecimalSep),
+      files_(context.Ui, context.Settings)
 {
     setObjectName("Equipment");
     auto* layout = new QHBoxLayout(this);
@@ -49,7 +45,18 @@ EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* p
     slots_ = new SlotPanel(events_, this);
     layout->addWidget(slots_, 1);
     layout->addWidget(BuildSidePanel(context));
-    OpenDialog1.Filter = SaveDialog1.Filter = "Equiment files (*.kreq)|*.kreq";
+    PlanDialogs::Page dialogs;
+    dialogs.Lists = &slots_->Lists();
+    dialogs.Chosen = [this] { return Chosen(); };
+    dialogs.Picks = [this] { return Picks(); };
+    dialogs.Inputs = [this] { return Inputs(); };
+    dialogs.Wear = [this](const SlotPanel::Picks& picks) { events_.Run([this, &picks] { ChooseSet(picks); }); };
+    dialogs.AskSetFile = [this] {
+        const QString path = AskSetFile(false);
+        return QFileInfo::exists(path) ? path : QString();
+    };
+    dialogs_ = std::make_unique<PlanDialogs>(context, std::move(dialogs), this);
+    clipboard_ = std::make_unique<SetClipboard>(ui_, *slots_, [this](const QString& text) { links_.Notice(text); });
     ConnectHandlers();
     SetTabOrder();
 }
@@ -84,8 +91,18 @@ void EquipmentPage::ConnectHandlers()
 void EquipmentPage::SetTabOrder()
 {
     // The slots top to bottom, then the buttons, the inputs and the summary.
-    std::vector<QWidget*> order{slots_->Box(Worn), btnEqFilter, btnreseteq,     chkRAll, btnSave, btnLoad, btnCCB,
-                                btnBestSet,        btnCopySet,  btnUpgradePath, btnUndo, btnRedo};
+    std::vector<QWidget*> order{slots_->Box(Worn),
+                                btnEqFilter,
+                                btnreseteq,
+                                chkRAll,
+                                btnSave,
+                                btnLoad,
+                                btnCCB,
+                                btnBestSet,
+                                btnCopySet,
+                                btnUpgradePath,
+                                history_->UndoButton(),
+                                history_->RedoButton()};
     for (QWidget* w : readouts_->TabOrder()) order.push_back(w);
     for (size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
@@ -131,7 +148,12 @@ QGridLayout* EquipmentPage::BuildButtons(QWidget* panel)
     buttons->addWidget(btnCopySet, 2, 2);
     buttons->addWidget(btnUpgradePath, 3, 0, 1, 2);
     buttons->addWidget(btnCompareSets, 4, 0, 1, 2);
-    BuildUndo(buttons, panel);
+    history_ = new SetHistory(
+        events_, [this] { return Snapshot(); }, [this](const SetHistory::State& state) { ShowState(state); }, panel);
+    buttons->addWidget(history_->UndoButton(), 3, 2);
+    buttons->addWidget(history_->RedoButton(), 4, 2);
+    events_.OnClick(history_->UndoButton(), [this] { btnUndoClick(); });
+    events_.OnClick(history_->RedoButton(), [this] { btnRedoClick(); });
     return buttons;
 }
 
@@ -206,17 +228,7 @@ SetInputs EquipmentPage::Inputs() const
             ToBytes(character_.StrengthText())};
 }
 
-void EquipmentPage::btnCopySetClick()
-{
-    const SlotPanel::Picks picks = Picks();
-    ui_.SetClipboardText(FromBytes(CopySetText(slots_->Lists(), picks)));
-    QStringList differ;
-    for (const Slot s : SlotsNotPastedBack(slots_->Lists(), picks)) differ << SlotTable()[s].Caption;
-    if (!differ.isEmpty())
-        ui_.ShowMessage(this, "The set is copied. Pasted back, these slots would get another item of a matching "
-                              "name: " +
-                                  differ.join(", ") + ".");
-}
+void EquipmentPage::btnCopySetClick() { clipboard_->Copy(this); }
 
 void EquipmentPage::ChooseSet(const SlotPanel::Picks& picks)
 {
@@ -243,34 +255,8 @@ void EquipmentPage::edtMEncChange()
 
 void EquipmentPage::btnCCBClick()
 {
-    if (!ui_.ClipboardHasText()) {
-        ui_.ShowMessage(this, "There is no text on the Clipboard");
-    } else {
-        const PasteResult pasted = PasteEquipment(ToBytes(ui_.ClipboardText()), slots_->Lists());
-        if (pasted.Status == PasteStatus::NotEquipment)
-            ui_.ShowMessage(this, "Copy a valid KR players equipment first!");
-        for (int s = 0; s < kSlotCount; ++s)
-            if (const auto& pick = pasted.Picks[static_cast<size_t>(s)])
-                slots_->Box(static_cast<Slot>(s))->setCurrentIndex(*pick);
-        QStringList unplaced;
-        for (const std::string& line : pasted.Unplaced) unplaced << "\"" + FromBytes(line) + "\"";
-        if (!unplaced.isEmpty()) links_.Notice("Paste Eq placed no item for: " + unplaced.join(", "));
-    }
-    cbxHeadChange();
-}
-
-QString EquipmentPage::AskSetFile(bool save)
-{
-    FileDialogSettings& dialog = save ? SaveDialog1 : OpenDialog1;
-    // The folder of the last set file opened or saved, else the player's documents.
-    const QVariant last = settings_.Value(kSetFolderKey);
-    dialog.InitialDir = last.userType() == QMetaType::QString && QFileInfo(last.toString()).isDir()
-                            ? last.toString()
-                            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = save ? ui_.SaveFileName(this, dialog.Filter, dialog.InitialDir)
-                              : ui_.OpenFileName(this, dialog.Filter, dialog.InitialDir);
-    if (!path.isEmpty()) settings_.SetValue(kSetFolderKey, QFileInfo(path).absolutePath());
-    return path;
+    clipboard_->Paste(this);
+    cbxHeadChange();  // the totals run however the paste went
 }
 
 void EquipmentPage::btnSaveClick()
@@ -376,6 +362,53 @@ QString EquipmentPage::ApplySavedLine(const std::string& line)
         // A value that is not a number ends this line only.
     }
     return missing;
+}
+
+void EquipmentPage::btnBestSetClick() { dialogs_->OpenBestSet(); }
+void EquipmentPage::btnUpgradePathClick() { dialogs_->OpenUpgradePath(); }
+void EquipmentPage::btnCompareSetsClick() { dialogs_->OpenCompareSets(); }
+void EquipmentPage::btnUndoClick() { history_->Undo(); }
+void EquipmentPage::btnRedoClick() { history_->Redo(); }
+void EquipmentPage::StartHistory() { history_->Start(); }
+void EquipmentPage::ClearHistory() { history_->Clear(); }
+
+namespace {
+
+bool SameCharacter(const std::optional<Profile>& a, const std::optional<Profile>& b)
+{
+    if (!a || !b) return a.has_value() == b.has_value();
+    return a->ClassCode == b->ClassCode && a->LevelText == b->LevelText && a->Good == b->Good &&
+           a->Neutral == b->Neutral && a->Evil == b->Evil;
+}
+
+}  // namespace
+
+SetHistory::State EquipmentPage::Snapshot() const
+{
+    using Box = EquipmentReadouts::Box;
+    return {filter_, Chosen(), readouts_->Text(Box::MiscEnc), readouts_->Text(Box::EncModifier),
+            readouts_->Text(Box::MiscAC)};
+}
+
+void EquipmentPage::ShowState(const SetHistory::State& state)
+{
+    if (!SameCharacter(state.Filter, filter_)) FillFor(state.Filter);
+    using Box = EquipmentReadouts::Box;
+    readouts_->SetText(Box::MiscEnc, state.MiscEnc);
+    readouts_->SetText(Box::EncModifier, state.EncModifier);
+    readouts_->SetText(Box::MiscAC, state.MiscAC);
+    SlotPanel::Picks picks{};
+    for (size_t s = 0; s < picks.size(); ++s) picks[s] = std::max(0, slots_->Lists()[s].EntryOf(state.Chosen[s]));
+    ChooseSet(picks);
+    ShowWorn();
+}
+
+std::vector<SlotPanel::Emptied> EquipmentPage::FillFor(std::optional<Profile> character)
+{
+    filter_ = std::move(character);
+    std::function<bool(const TItem&)> usable;
+    if (filter_) usable = [profile = *filter_](const TItem& item) { return MetClassFilter(item, profile); };
+    return slots_->Fill(data_.Items, usable, nullptr, true);
 }
 
 }  // namespace vantor

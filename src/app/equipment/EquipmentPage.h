@@ -4,14 +4,18 @@
 // to the character, and sets kept in files.
 
 #include "app/common/PageContext.h"
+#include "app/equipment/PlanDialogs.h"
+#include "app/equipment/SetClipboard.h"
+#include "app/equipment/SetFileDialogs.h"
+#include "app/equipment/SetHistory.h"
 #include "app/equipment/SlotPanel.h"
 #include "equipment/Compare.h"
-#include "equipment/History.h"
 #include "filters/Profile.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -30,12 +34,6 @@ class EventGuard;
 class IUserInterface;
 class ScaleBook;
 class SettingsStore;
-
-// An open or save dialog of the page: its filter text and initial folder.
-struct FileDialogSettings {
-    QString Filter;
-    QString InitialDir;
-};
 
 class EquipmentPage : public QWidget {
 public:
@@ -119,47 +117,32 @@ private:
     void SetTabOrder();
     // Every slot emptied, then each slot and input a set file's line names; the totals after.
     QStringList ApplyLines(const std::vector<std::string>& lines);
+    // The file the player names in the open or save dialog; empty: cancelled.
+    QString AskSetFile(bool save) { return files_.Ask(this, save); }
     // Tells the lists which items the slots hold now.
     void ShowWorn();
     // Refills the slot lists with what the character may use (every item: nothing); each slot
     // keeps its item where its list still offers it. Gives the slots emptied.
     std::vector<SlotPanel::Emptied> FillFor(std::optional<Profile> character);
 
-    // What a step of the history brings back: the lists' character, the items, the inputs.
-    struct SetState {
-        std::optional<Profile> Filter;
-        ChosenItems Chosen{};
-        QString MiscEnc, EncModifier, MiscAC;
-    };
-    SetState Snapshot() const;
-    // After each action: a new step when the slots changed, else the current step brought up to date.
-    void RecordStep();
-    void ApplyState(const SetState& state);
-    void BuildUndo(QGridLayout* buttons, QWidget* panel);
-    void ShowHistory();
-    // What the category rests on, as the dialogs take it: the strength (nothing when "Str" does
-    // not read) and the load before any item.
-    std::optional<int32_t> Strength() const;
-    int32_t MiscEncumbrance() const;
-    // What a dialog calls to wear its set, as the player's picks.
-    std::function<void(const SlotPanel::Picks&)> Wear();
-    // The file the player names in the open or save dialog, which starts in the folder of the last
-    // set file; empty: cancelled.
-    QString AskSetFile(bool save);
+    // The page as a step of the history keeps it, and back.
+    SetHistory::State Snapshot() const;
+    void ShowState(const SetHistory::State& state);
 
     const LoadedData& data_;
     CharacterPanel& character_;
     IUserInterface& ui_;
     ScaleBook& scales_;
     EventGuard& events_;
-    SettingsStore& settings_;
     Links links_;
     char decimalSep_;
     SlotPanel* slots_;
     std::optional<Profile> filter_;  // the character the slot lists were narrowed to; none: all items
     bool loadingSet_ = false;        // a set file's load runs the filter: its lines decide every slot
-    FileDialogSettings OpenDialog1;
-    FileDialogSettings SaveDialog1;
+    SetFileDialogs files_;
+    std::unique_ptr<PlanDialogs> dialogs_;
+    std::unique_ptr<SetClipboard> clipboard_;
+    SetHistory* history_;
 
     EquipmentReadouts* readouts_;
     QPushButton* btnEqFilter;
@@ -173,9 +156,6 @@ private:
     QPushButton* btnCopySet;
     QPushButton* btnUpgradePath;
     QPushButton* btnCompareSets;
-    QPushButton* btnUndo;
-    QPushButton* btnRedo;
-    History<SetState> history_{200};
 };
 
 }  // namespace vantor

@@ -2,6 +2,7 @@
 
 #include "app/common/Bytes.h"
 #include "app/session/Settings.h"
+#include "app/session/SettingsKeys.h"
 
 #include <QStringListModel>
 
@@ -19,21 +20,21 @@ void ScaleBook::Load()
 {
     std::vector<Scale> players;
     QString bad;  // why a scale is left out
-    for (const QString& key : settings_.Keys("scales")) {
-        if (!key.endsWith("/text")) continue;
+    for (const QString& entry : keys::Scales().Entries(settings_)) {
+        if (!entry.endsWith("/text")) continue;
         std::string error;
-        const auto scale = ReadScaleText(ToBytes(settings_.Value(key).toString()), error);
+        const auto scale = ReadScaleText(ToBytes(keys::Scales().Text(entry, 1 << 16).Read(settings_)), error);
         if (!scale || Find(scale->Name) >= 0 ||
             std::any_of(players.begin(), players.end(), [&](const Scale& s) { return s.Name == scale->Name; })) {
             // Left out; the others stay, and the file as it was is kept aside.
             bad = scale ? "holds two scales of one name" : "holds a scale that does not read";
-            settings_.RemoveGroup(key.chopped(5));
+            keys::Scales().Group(entry.chopped(5)).Remove(settings_);
             continue;
         }
         players.push_back(*scale);
     }
     if (!bad.isEmpty()) settings_.SetAside(bad);
-    Rebuild(std::move(players), ToBytes(settings_.Value("scales/active").toString()));
+    Rebuild(std::move(players), ToBytes(keys::ActiveScale().Read(settings_)));
 }
 
 int ScaleBook::Find(const std::string& name) const
@@ -72,11 +73,12 @@ bool ScaleBook::SetPlayerScales(std::vector<Scale> scales, const std::string& ac
 
 bool ScaleBook::Save(QString& error)
 {
-    settings_.RemoveGroup("scales");
+    keys::Scales().Remove(settings_);
     for (size_t i = BuiltInScales().size(); i < all_.size(); ++i)
-        settings_.SetValue(QString("scales/%1/text").arg(i - BuiltInScales().size() + 1),
-                           FromBytes(ScaleText(all_[i])));
-    settings_.SetValue("scales/active", FromBytes(ActiveScale().Name));
+        keys::Scales()
+            .Text(QString("%1/text").arg(i - BuiltInScales().size() + 1), 1 << 16)
+            .Write(settings_, FromBytes(ScaleText(all_[i])));
+    keys::ActiveScale().Write(settings_, FromBytes(ActiveScale().Name));
     return settings_.Save(error);
 }
 

@@ -1,6 +1,7 @@
 #include "app/session/Session.h"
 
 #include "app/common/Bytes.h"
+#include "app/session/SettingsKeys.h"
 #include "data/CodeTables.h"
 #include "equipment/SetFile.h"
 
@@ -14,9 +15,8 @@ namespace vantor {
 
 void RestoreWindowPlace(QMainWindow& window, const SettingsStore& settings)
 {
-    const QVariant saved = settings.Value("session/geometry");
-    if (saved.userType() == QMetaType::QString || saved.userType() == QMetaType::QByteArray) {
-        const QByteArray geometry = QByteArray::fromBase64(saved.toString().toLatin1());
+    if (const auto saved = keys::Geometry().Find(settings)) {
+        const QByteArray geometry = QByteArray::fromBase64(saved->toLatin1());
         if (!geometry.isEmpty() && window.restoreGeometry(geometry)) return;
     }
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -32,87 +32,80 @@ void RestoreWindowPlace(QMainWindow& window, const SettingsStore& settings)
 
 std::optional<int> SavedPage(const SettingsStore& settings, int pages)
 {
-    bool number = false;
-    const int page = settings.Value("session/page").toString().toInt(&number);
-    if (!number || page < 0 || page >= pages) return std::nullopt;
+    const auto page = keys::Page().Find(settings);
+    if (!page || *page >= pages) return std::nullopt;
     return page;
 }
 
 std::vector<std::string> SavedSet(const SettingsStore& settings)
 {
-    const QVariant saved = settings.Value("session/set");
-    if (saved.userType() != QMetaType::QString) return {};
-    const std::string text = ToBytes(saved.toString());
-    if (text.size() > kMaxSetFileBytes) return {};
-    std::vector<std::string> lines = SplitLines(text);
+    const auto saved = keys::Set().Find(settings);
+    if (!saved) return {};
+    std::vector<std::string> lines = SplitLines(ToBytes(*saved));
     if (!HoldsSetLines(lines)) return {};
     return lines;
 }
 
 void KeepSession(SettingsStore& settings, const QMainWindow& window, int page, const std::string& setText)
 {
-    settings.SetValue("session/geometry", QString::fromLatin1(window.saveGeometry().toBase64()));
-    settings.SetValue("session/page", QString::number(page));
-    settings.SetValue("session/set", FromBytes(setText));
+    keys::Geometry().Write(settings, QString::fromLatin1(window.saveGeometry().toBase64()));
+    keys::Page().Write(settings, page);
+    keys::Set().Write(settings, FromBytes(setText));
 }
 
-void KeepStates(SettingsStore& settings, const QString& group, const std::optional<ControlStates>& states)
+void KeepStates(SettingsStore& settings, const GroupKey& group, const std::optional<ControlStates>& states)
 {
-    settings.RemoveGroup(group);
+    group.Remove(settings);
     if (!states) return;
-    settings.SetValue(group + "/kept", "1");  // an empty set of states is states all the same
-    for (auto at = states->begin(); at != states->end(); ++at) settings.SetValue(group + "/" + at.key(), at.value());
+    group.Text("kept").Write(settings, "1");  // an empty set of states is states all the same
+    for (auto at = states->begin(); at != states->end(); ++at) group.Text(at.key()).Write(settings, at.value());
 }
 
-std::optional<ControlStates> SavedStates(const SettingsStore& settings, const QString& group, QStringList& unread)
+std::optional<ControlStates> SavedStates(const SettingsStore& settings, const GroupKey& group, QStringList& unread)
 {
-    if (settings.Value(group + "/kept").toString() != "1") return std::nullopt;
+    if (group.Text("kept").Find(settings) != QString("1")) return std::nullopt;
     ControlStates states;
-    for (const QString& key : settings.Keys(group)) {
-        const QString name = key.mid(group.size() + 1);
+    for (const QString& name : group.Entries(settings)) {
         if (name == "kept") continue;
-        const QVariant value = settings.Value(key);
-        if (value.userType() == QMetaType::QString)
-            states[name] = value.toString();
+        const TextKey key = group.Text(name);
+        if (const auto state = key.Find(settings))
+            states[name] = *state;
         else
-            unread << key;
+            unread << key.Name;
     }
     return states;
 }
 
-void KeepCharacter(SettingsStore& settings, const QString& group, const std::optional<Profile>& character)
+void KeepCharacter(SettingsStore& settings, const GroupKey& group, const std::optional<Profile>& character)
 {
-    settings.RemoveGroup(group);
+    group.Remove(settings);
     if (!character) return;
-    settings.SetValue(group + "/class", QString::number(character->ClassCode));
-    settings.SetValue(group + "/level", FromBytes(character->LevelText));
-    settings.SetValue(group + "/alignment", character->Good      ? "G"
-                                            : character->Neutral ? "N"
-                                            : character->Evil    ? "E"
-                                                                 : "-");
+    group.Number("class", 0, 99).Write(settings, character->ClassCode);
+    group.Text("level").Write(settings, FromBytes(character->LevelText));
+    group.Text("alignment")
+        .Write(settings, character->Good      ? "G"
+                         : character->Neutral ? "N"
+                         : character->Evil    ? "E"
+                                              : "-");
 }
 
-std::optional<Profile> SavedCharacter(const SettingsStore& settings, const QString& group, QStringList& unread)
+std::optional<Profile> SavedCharacter(const SettingsStore& settings, const GroupKey& group, QStringList& unread)
 {
-    if (settings.Keys(group).isEmpty()) return std::nullopt;
-    const QVariant classCode = settings.Value(group + "/class"), level = settings.Value(group + "/level"),
-                   alignment = settings.Value(group + "/alignment");
-    bool number = false;
-    const int code = classCode.toString().toInt(&number);
+    if (!group.Holds(settings)) return std::nullopt;
+    const auto code = group.Number("class", 0, 99).Find(settings);
+    const auto level = group.Text("level", 64).Find(settings);
+    const auto align = group.Text("alignment", 1).Find(settings);
     const auto& classes = ClassEntries();
-    const bool known = classCode.userType() == QMetaType::QString && number &&
-                       std::any_of(classes.begin(), classes.end(), [&](const CodedEntry& e) { return e.Code == code; });
-    const QString align = alignment.toString();
-    Profile character(code, ToBytes(level.toString()), align == "G", align == "N", align == "E");
-    bool readable = known && level.userType() == QMetaType::QString && alignment.userType() == QMetaType::QString &&
-                    QStringList({"G", "N", "E", "-"}).contains(align);
-    try {
-        if (readable) character.Level();
-    } catch (const std::runtime_error&) {
-        readable = false;
+    bool readable = code && level && align && QStringList({"G", "N", "E", "-"}).contains(*align) &&
+                    std::any_of(classes.begin(), classes.end(), [&](const CodedEntry& e) { return e.Code == *code; });
+    if (readable) {
+        Profile character(*code, ToBytes(*level), *align == "G", *align == "N", *align == "E");
+        try {
+            character.Level();
+            return character;
+        } catch (const std::runtime_error&) {}
     }
-    if (readable) return character;
-    unread << group;
+    unread << group.Name;
     return std::nullopt;
 }
 

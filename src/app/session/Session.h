@@ -4,6 +4,7 @@
 
 #include "app/common/ControlStates.h"
 #include "app/session/Settings.h"
+#include "app/session/SettingsKeys.h"
 #include "filters/Profile.h"
 
 #include <optional>
@@ -29,15 +30,15 @@ std::vector<std::string> SavedSet(const SettingsStore& settings);
 void KeepSession(SettingsStore& settings, const QMainWindow& window, int page, const std::string& setText);
 
 // A group of control states, or none: the group is written anew (emptied for none).
-void KeepStates(SettingsStore& settings, const QString& group, const std::optional<ControlStates>& states);
+void KeepStates(SettingsStore& settings, const GroupKey& group, const std::optional<ControlStates>& states);
 // The states a group holds; none when it holds none. A value that is not a text is left out
 // and named in unread.
-std::optional<ControlStates> SavedStates(const SettingsStore& settings, const QString& group, QStringList& unread);
+std::optional<ControlStates> SavedStates(const SettingsStore& settings, const GroupKey& group, QStringList& unread);
 
 // The character a list was narrowed to, or none for all records.
-void KeepCharacter(SettingsStore& settings, const QString& group, const std::optional<Profile>& character);
+void KeepCharacter(SettingsStore& settings, const GroupKey& group, const std::optional<Profile>& character);
 // The character kept in a group; none when the group holds none. One whose class or level does
 // not read is left out: none, and unread names it.
-std::optional<Profile> SavedCharacter(const SettingsStore& settings, const QString& group, QStringList& unread);
+std::optional<Profile> SavedCharacter(const SettingsStore& settings, const GroupKey& group, QStringList& unread);
 
 }  // namespace vantor

@@ -75,6 +75,18 @@ void SettingsStore::Load()
     }
     for (const QString& key : file.allKeys())
         if (!key.startsWith("format/")) values_[key] = file.value(key);
+    Migrate(version);
+}
+
+void SettingsStore::Migrate(int from)
+{
+    // Each step turns the values of version v into those of v + 1; version 1 is the first, so
+    // there is no step yet.
+    for (int v = from; v < kVersion; ++v) {
+        switch (v) {
+        default: break;
+        }
+    }
 }
 
 void SettingsStore::SetAside(const QString& why) { KeepAside(why); }

@@ -26,16 +26,22 @@ public:
     const QString& Summary() const { return summary_; }
     void SetAside(const QString& why);
 
+    // Writes every value, in place of the file once whole; false, with why, when it cannot.
+    bool Save(QString& error);
+
+private:
+    // The values, reached only through the typed keys.
+    friend struct TextKey;
+    friend struct NumberKey;
+    friend struct GroupKey;
     QVariant Value(const QString& key) const { return values_.value(key); }
     QStringList Keys(const QString& group) const;
     void SetValue(const QString& key, const QVariant& value) { values_[key] = value; }
     void RemoveGroup(const QString& group);
 
-    // Writes every value, in place of the file once whole; false, with why, when it cannot.
-    bool Save(QString& error);
-
-private:
     void KeepAside(const QString& why);
+    // Brings the values of a file of an earlier version up to this one's, a version at a time.
+    void Migrate(int from);
 
     QString path_;
     QMap<QString, QVariant> values_;

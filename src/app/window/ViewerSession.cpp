@@ -17,20 +17,21 @@
 namespace vantor {
 namespace {
 
-const char* const kControls = "session/controls";
-const char* const kSlotsFor = "session/slots";
-const char* const kBlessings = "session/filter/blessings";
+const GroupKey& Blessings()
+{
+    static const GroupKey key = keys::Filters().Group("blessings");
+    return key;
+}
 
 // A list's sort state as kept: "column:1" for descending.
 QString SortText(SortState sort) { return QString("%1:%2").arg(sort.Column).arg(sort.Descending ? 1 : 0); }
-std::optional<SortState> ReadSort(const QVariant& value, int columns)
+std::optional<SortState> ReadSort(const std::optional<QString>& value, int columns)
 {
-    const QStringList parts = value.toString().split(':');
+    if (!value) return std::nullopt;
+    const QStringList parts = value->split(':');
     bool column = false, way = false;
     const int c = parts.value(0).toInt(&column), d = parts.value(1).toInt(&way);
-    if (value.userType() != QMetaType::QString || parts.size() != 2 || !column || !way || c < 0 || c >= columns ||
-        (d != 0 && d != 1))
-        return std::nullopt;
+    if (parts.size() != 2 || !column || !way || c < 0 || c >= columns || (d != 0 && d != 1)) return std::nullopt;
     return SortState{c, d == 1};
 }
 
@@ -47,7 +48,7 @@ void TViewer::RestoreSession()
 {
     QStringList unread, missing;
     events_.Run([&] {
-        if (const auto controls = SavedStates(settings_, kControls, unread))
+        if (const auto controls = SavedStates(settings_, keys::Controls(), unread))
             RestoreControls(*controls, unread, missing);
         else if (const std::vector<std::string> lines = SavedSet(settings_); !lines.empty())
             RestoreSetOnly(lines, unread, missing);
@@ -76,17 +77,17 @@ void TViewer::RestoreControls(const ControlStates& controls, QStringList& unread
     // The lists as they were filtered, each filter run again with the controls it read then, and
     // sorted as they were.
     for (const auto& [key, page] : ListPages()) {
-        const auto sort = ReadSort(settings_.Value("session/sort/" + key), page->Rows().columnCount());
+        const auto sort = ReadSort(keys::Sorts().Text(key, 32).Find(settings_), page->Rows().columnCount());
         if (sort) page->SetSort(*sort);
-        const auto filtered = SavedStates(settings_, "session/filter/" + key, unread);
-        if (filtered && !page->Refilter(*filtered)) unread << "session/filter/" + key;
+        const auto filtered = SavedStates(settings_, keys::Filters().Group(key), unread);
+        if (filtered && !page->Refilter(*filtered)) unread << keys::Filters().Group(key).Name;
         if (!filtered && sort) page->Sort();
     }
-    if (const auto filtered = SavedStates(settings_, kBlessings, unread)) manaBlessingPage_->Refilter(*filtered);
+    if (const auto filtered = SavedStates(settings_, Blessings(), unread)) manaBlessingPage_->Refilter(*filtered);
     // The set, in slot lists filled for the character they were filled for.
-    missing << equipmentPage_->RestoreSet(SavedCharacter(settings_, kSlotsFor, unread), SavedSet(settings_));
+    missing << equipmentPage_->RestoreSet(SavedCharacter(settings_, keys::SlotsFor(), unread), SavedSet(settings_));
     // Then every control as it was left, and what rests on them worked out again.
-    for (const QString& name : ApplyControls(*this, controls)) unread << QString(kControls) + "/" + name;
+    for (const QString& name : ApplyControls(*this, controls)) unread << keys::Controls().Text(name).Name;
     equipmentPage_->edtStrengthChange();
     equipmentPage_->edtMEncChange();
 }
@@ -107,14 +108,14 @@ void TViewer::closeEvent(QCloseEvent* e)
     KeepSession(settings_, *this, TDisplay->currentIndex(), equipmentPage_->SetText());
     QSet<QString> skip;  // the slots are kept as the set
     for (const SlotInfo& slot : SlotTable()) skip << slot.Name;
-    KeepStates(settings_, kControls, CaptureControls(*this, skip));
+    KeepStates(settings_, keys::Controls(), CaptureControls(*this, skip));
     for (const auto& [key, page] : ListPages()) {
-        settings_.RemoveGroup("session/sort/" + key);
-        if (const auto order = page->Order()) settings_.SetValue("session/sort/" + key, SortText(*order));
-        KeepStates(settings_, "session/filter/" + key, page->Filtered());
+        keys::Sorts().Group(key).Remove(settings_);
+        if (const auto order = page->Order()) keys::Sorts().Text(key, 32).Write(settings_, SortText(*order));
+        KeepStates(settings_, keys::Filters().Group(key), page->Filtered());
     }
-    KeepStates(settings_, kBlessings, manaBlessingPage_->Filtered());
-    KeepCharacter(settings_, kSlotsFor, equipmentPage_->SlotsFor());
+    KeepStates(settings_, Blessings(), manaBlessingPage_->Filtered());
+    KeepCharacter(settings_, keys::SlotsFor(), equipmentPage_->SlotsFor());
     QString error;
     if (!settings_.Save(error)) ui_.ShowMessage(this, error);
     QMainWindow::closeEvent(e);

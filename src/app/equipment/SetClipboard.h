@@ -1,0 +1,32 @@
+#pragma once
+// The set and the clipboard: "&Copy set" writes the set as the game lists it, "&Paste Eq" picks the
+// items of a listing the player copied from the game.
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace vantor {
+
+class IUserInterface;
+class SlotPanel;
+
+class SetClipboard {
+public:
+    // notice: a line for the status bar.
+    SetClipboard(IUserInterface& ui, SlotPanel& panel, std::function<void(const QString&)> notice);
+    // The set on the clipboard; a message names the slots that would not read back.
+    void Copy(QWidget* parent);
+    // Each slot whose location the clipboard's listing names takes the item named there; a
+    // message when there is no listing, and the lines no slot took in the status bar.
+    void Paste(QWidget* parent);
+
+private:
+    IUserInterface& ui_;
+    SlotPanel& slots_;
+    std::function<void(const QString&)> notice_;
+};
+
+}  // namespace vantor
