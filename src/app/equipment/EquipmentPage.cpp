@@ -372,6 +372,12 @@ void EquipmentPage::btnRedoClick() { history_->Redo(); }
 void EquipmentPage::StartHistory() { history_->Start(); }
 void EquipmentPage::ClearHistory() { history_->Clear(); }
 
+void EquipmentPage::EmptyLists()
+{
+    filter_.reset();
+    slots_->Fill(ItemList(), {}, nullptr);
+}
+
 namespace {
 
 bool SameCharacter(const std::optional<Profile>& a, const std::optional<Profile>& b)

@@ -75,6 +75,8 @@ public:
     void btnRedoClick();
     // Forgets every step: the records they name are about to go.
     void ClearHistory();
+    // Every slot list down to "*None*": the records they name are about to go.
+    void EmptyLists();
     // "&Best set...": the dialog that finds the best set for the player's weights.
     void btnBestSetClick();
     // "Upgrade pat&h...": the best set at every level, and the best score at each strength.

@@ -11,9 +11,11 @@
 #include "app/lists/SpellsPage.h"
 #include "app/lists/WeaponsPage.h"
 #include "app/scales/ScaleBook.h"
+#include "app/session/Session.h"
 #include "app/utilities/ManaBlessingPage.h"
 #include "app/utilities/UtilitiesPage.h"
-#include "app/window/LoadWindow.h"
+#include "app/window/DataLoad.h"
+#include "app/window/WindowSession.h"
 #include "data/DataFile.h"
 #include "data/Errors.h"
 #include "equipment/Gains.h"
@@ -58,6 +60,10 @@ TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
     setCentralWidget(central);
     RestoreWindowPlace();
 
+    const WindowPages pages{panel_,         TDisplay,       armorPage_,        weaponsPage_, spellsPage_, otherPage_,
+                            equipmentPage_, utilitiesPage_, manaBlessingPage_, TabSheet3,    mm};
+    load_ = std::make_unique<DataLoad>(data_, pages);
+    session_ = std::make_unique<WindowSession>(*this, settings_, events_, pages);
     FormCreate();
     if (!dataDir.isEmpty()) dataDir_ = dataDir.endsWith('/') ? dataDir : dataDir + '/';
     if (!settings_.Notice().isEmpty()) Notice(settings_.Summary(), settings_.Notice());
@@ -70,7 +76,7 @@ TViewer::~TViewer()
     // Rows are written from the records, which go before the pages do: empty the lists first.
     for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_, otherPage_, spellsPage_})
         page->Rows().Clear();
-    FinishFreeing();
+    load_->FinishFreeing();
 }
 
 void TViewer::BuildPages()
@@ -232,78 +238,9 @@ void TViewer::FormActivate()
     RestoreSession();
 }
 
-void TViewer::ShowMissingFiles(const std::string& dir)
-{
-    // A start with no data shows no message, but each empty list says which file to put where.
-    const auto missing = [&](std::initializer_list<const char*> names, const char* file, const char* what) {
-        for (const char* name : names)
-            if (!FindDataFile(dir, name).empty()) return QString();
-        return QString("No %1 to show.\nPut the game's export \"%2\" in\n%3")
-            .arg(what, file, QDir::toNativeSeparators(dataDir_));
-    };
-    const QString noItems = missing({"Items.txt", "Itemsnew.txt"}, "Items.txt", "items");
-    for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_, otherPage_})
-        page->SetEmptyText(noItems);
-    spellsPage_->SetEmptyText(missing({"spells.txt", "spellsVtab0.txt"}, "spells.txt", "spells"));
-}
-
-void TViewer::LoadClick()
-{
-    WaitCursor cursor;
-    TfrmLoad frmLoad(this);
-    frmLoad.show();
-    QCoreApplication::processEvents();
-
-    ClearLists();
-    data_.Loading = true;
-    // Keep the waiting window painted, without paying an event-loop pass for every line and
-    // without taking input while the lists are half filled.
-    QElapsedTimer sincePaint;
-    sincePaint.start();
-    const Pump pump = [&sincePaint] {
-        if (sincePaint.elapsed() < 16) return;
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        sincePaint.restart();
-    };
-    const std::string dir = QFile::encodeName(dataDir_).toStdString();
-    ShowMissingFiles(dir);
-    LoadRecords(dir, data_.Spells, data_.Items, pump);
-    data_.Loading = false;
-    armorPage_->SortByName();
-    std::vector<TSpell*> blessings = DisplayLists(pump);
-    TDisplay->setTabVisible(TDisplay->indexOf(TabSheet3), false);
-    equipmentPage_->edtStrengthChange();
-    manaBlessingPage_->Offer(std::move(blessings));  // what "Filter" on the blessing page does
-}
-
-void TViewer::ClearLists()
-{
-    // A large database takes a while to free: the old rows and records go to another thread.
-    struct Old {
-        std::vector<ListRow> Rows[4];
-        ItemList Items;
-        SpellList Spells;
-    };
-    auto old = std::make_unique<Old>();
-    int i = 0;
-    for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_, otherPage_, spellsPage_})
-        page->SwapRows(old->Rows[i++]);
-    // The gains weigh the set of the records about to go: none until the new set is chosen.
-    for (ListPage* page : std::initializer_list<ListPage*>{armorPage_, weaponsPage_}) page->ShowGains(nullptr);
-    old->Items = std::move(data_.Items);
-    data_.Items.clear();
-    equipmentPage_->ClearHistory();  // its steps name the records about to go
-    old->Spells = std::move(data_.Spells);
-    data_.Spells.Clear();
-    FinishFreeing();
-    disposal_ = std::async(std::launch::async, [old = std::move(old)]() mutable { old.reset(); });
-    mm->clear();
-}
-
-void TViewer::FinishFreeing()
-{
-    if (disposal_.valid()) disposal_.wait();
-}
+void TViewer::LoadClick() { load_->Run(this, dataDir_); }
+void TViewer::ClearLists() { load_->ClearLists(); }
+void TViewer::FinishFreeing() { load_->FinishFreeing(); }
 
 void TViewer::ExitClick() { close(); }
 
@@ -314,36 +251,6 @@ void TViewer::btnFilterAllClick()
     weaponsPage_->btnFWClick();
     armorPage_->btnFAClick();
 }
-
-std::vector<TSpell*> TViewer::DisplayLists(const std::function<void()>& pump)
-{
-    // The weapons and the blessings on a second thread; the armour, the larger sort, and the rest
-    // here, where the memory the load just freed is.
-    auto second = std::async(std::launch::async, [this, profile = panel_->CurrentProfile()] {
-        return std::pair(weaponsPage_->AllRows(true), manaBlessingPage_->Blessings(profile));
-    });
-    // The armour list, the first in sight, is measured as its rows are made.
-    const ByteAdvances advances = armorPage_->Advances();
-    ListPage::WidestRows widestArmour;
-    std::vector<ListRow> armour = armorPage_->AllRows(true, &advances, &widestArmour);
-    std::vector<ListRow> spells = spellsPage_->AllRows(false);
-    std::vector<ListRow> other = otherPage_->AllRows(false);
-    WaitFor(second, pump);
-    auto [weapons, blessings] = second.get();
-    DisplaySpells(spells);
-    DisplayWeapons(weapons);
-    DisplayArmor(armour, widestArmour);
-    DisplayOther(other);
-    return blessings;
-}
-
-void TViewer::DisplaySpells(std::vector<ListRow>& rows) { spellsPage_->ShowLoadedRows(rows, false); }
-void TViewer::DisplayWeapons(std::vector<ListRow>& rows) { weaponsPage_->ShowLoadedRows(rows, true); }
-void TViewer::DisplayArmor(std::vector<ListRow>& rows, const std::vector<std::vector<ListRow>>& widest)
-{
-    armorPage_->ShowLoadedRows(rows, true, &widest);
-}
-void TViewer::DisplayOther(std::vector<ListRow>& rows) { otherPage_->ShowLoadedRows(rows, false); }
 
 void TViewer::DisplayItemData()
 {
@@ -392,6 +299,35 @@ void TViewer::ShowError(std::exception_ptr error)
     } catch (...) {
         ui_.ShowError(this, "Unknown error");
     }
+}
+
+void TViewer::RestoreWindowPlace() { vantor::RestoreWindowPlace(*this, settings_); }
+
+void TViewer::RestoreSession()
+{
+    QStringList notices = session_->Restore();
+    if (!settings_.Summary().isEmpty()) notices.prepend(settings_.Summary());
+    if (!notices.isEmpty()) {
+        QStringList whole = notices;
+        if (!settings_.Notice().isEmpty()) whole.replace(0, settings_.Notice());
+        Notice(notices.join(" "), whole.join("\n"));
+    }
+    if (!openAtStart_.isEmpty()) events_.Run([this] { equipmentPage_->OpenSet(openAtStart_); });
+    equipmentPage_->StartHistory();  // the first step is the set the player comes back to
+}
+
+void TViewer::closeEvent(QCloseEvent* e)
+{
+    session_->Keep();
+    QString error;
+    if (!settings_.Save(error)) ui_.ShowMessage(this, error);
+    QMainWindow::closeEvent(e);
+}
+
+void TViewer::Notice(const QString& text, const QString& whole)
+{
+    statusBar()->showMessage(text);
+    statusBar()->setToolTip(whole.isEmpty() ? text : whole);
 }
 
 }  // namespace vantor

@@ -2,7 +2,6 @@
 // The main window: the top panel with the character, the pages, and the start-up load. The frame
 // is the only code that knows more than one page; it wires what one page hands on to another.
 
-#include "app/common/ControlStates.h"
 #include "app/common/EventGuard.h"
 #include "app/common/LoadedData.h"
 #include "app/common/UserInterface.h"
@@ -12,7 +11,7 @@
 #include <QMainWindow>
 
 #include <functional>
-#include <future>
+#include <memory>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -21,6 +20,8 @@ class QTabWidget;
 namespace vantor {
 
 class ArmorPage;
+class DataLoad;
+class WindowSession;
 class CharacterPanel;
 class EquipmentPage;
 class ListPage;
@@ -81,28 +82,12 @@ private:
     // After the first load: the last session's controls, lists, set and page, then the set file
     // the program was started with. What does not read is left out and named in the status line.
     void RestoreSession();
-    void RestoreControls(const ControlStates& controls, QStringList& unread, QStringList& missing);
-    void RestoreSetOnly(const std::vector<std::string>& lines, QStringList& unread, QStringList& missing);
-    // The list pages by the name the session keeps them under.
-    std::vector<std::pair<QString, ListPage*>> ListPages() const;
     // A line in the status bar; whole, when given, in its tool tip.
     void Notice(const QString& text, const QString& whole = {});
     void BuildPages();
     void BuildListPages(const struct PageContext& context);
     void BuildMemoPage();
     void LinkPages();
-    // What each empty list says about the file to put where.
-    void ShowMissingFiles(const std::string& dir);
-    // The load's list fills: the rows of the four lists are built on two threads (the armour
-    // and weapon lists sorted) while this one keeps the window painted, then shown by the four
-    // Display functions, in the order spells, weapons, armour, other. Each takes the rows it
-    // shows and leaves the list's old rows in their place.
-    // Also finds the blessings the character casts, while the lists are sorted.
-    std::vector<TSpell*> DisplayLists(const std::function<void()>& pump);
-    void DisplaySpells(std::vector<ListRow>& rows);
-    void DisplayWeapons(std::vector<ListRow>& rows);
-    void DisplayArmor(std::vector<ListRow>& rows, const std::vector<std::vector<ListRow>>& widest);
-    void DisplayOther(std::vector<ListRow>& rows);
     // "Compare with worn" on the armour and weapons lists: a window beside the item.
     void CompareWithWorn(const TItem& item);
     // The gain columns, for the set the slots hold under the active scale.
@@ -132,7 +117,8 @@ private:
     ManaBlessingPage* manaBlessingPage_;
     QWidget* TabSheet3;
     QPlainTextEdit* mm;
-    std::future<void> disposal_;  // frees the rows and records of the load before, off this thread
+    std::unique_ptr<DataLoad> load_;
+    std::unique_ptr<WindowSession> session_;
 };
 
 }  // namespace vantor

@@ -1,0 +1,46 @@
+#pragma once
+// The remembered session: at close, every control the player set, how each list was filtered and
+// sorted, the set with the character its slot lists were filled for; at the next start all of it
+// back, running no filter the player did not run. What does not read is left out and named.
+
+#include "app/common/ControlStates.h"
+#include "app/window/WindowPages.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class QMainWindow;
+
+namespace vantor {
+
+class EventGuard;
+class ListPage;
+class SettingsStore;
+
+class WindowSession {
+public:
+    WindowSession(QMainWindow& window, SettingsStore& settings, EventGuard& events, const WindowPages& pages);
+
+    // After the first load: the last session's controls, lists, set and page. Gives the notices
+    // for the status line: what was left out, which saved items the data no longer hold.
+    QStringList Restore();
+    // Keeps the window as it is for the next start (the settings are saved by the caller).
+    void Keep();
+
+private:
+    void RestoreControls(const ControlStates& controls, QStringList& unread, QStringList& missing);
+    void RestoreSetOnly(const std::vector<std::string>& lines, QStringList& unread, QStringList& missing);
+    // The list pages by the name the session keeps them under.
+    std::vector<std::pair<QString, ListPage*>> ListPages() const;
+
+    QMainWindow& window_;
+    SettingsStore& settings_;
+    EventGuard& events_;
+    WindowPages pages_;
+};
+
+}  // namespace vantor
