@@ -2,6 +2,7 @@
 // "Best set...": the player weighs what matters, picks an encumbrance bound and the slots to keep,
 // and gets the highest-scoring set the slot lists allow, with its runner-up; "Apply" wears it.
 
+#include "app/planner/PlanInputs.h"
 #include "equipment/BestSet.h"
 
 #include <QDialog>
@@ -29,18 +30,13 @@ class ScaleEditor;
 class SearchRunner;
 
 class BestSetDialog : public QDialog {
+    Q_OBJECT
 public:
     // What the equipment page hands over: its lists and picks, and what its category rests on.
-    struct Page {
-        const SlotLists* Lists = nullptr;
+    struct Page : PlanInputs {
         std::array<int, kSlotCount> Picks{};
         std::optional<int32_t> Strength;
         int32_t MiscEncumbrance = 0;
-        char DecimalSep = '.';
-        IUserInterface* Ui = nullptr;                                  // says why a search does not start
-        EventGuard* Events = nullptr;                                  // every handler of the dialog runs through it
-        ScaleBook* Scales = nullptr;                                   // the scale to start from, and to keep
-        std::function<void(const std::array<int, kSlotCount>&)> Wear;  // as the player's picks
     };
 
     BestSetDialog(Page page, QWidget* parent);

@@ -1,8 +1,17 @@
 #include "app/planner/PlanViews.h"
 
+#include "app/common/Bytes.h"
+#include "app/common/EventGuard.h"
+#include "app/common/UserInterface.h"
+#include "data/Decimal.h"
+#include "equipment/UpgradePath.h"
+
 #include <QChartView>
+#include <QCursor>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QSplitter>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QValueAxis>
 
@@ -108,6 +117,54 @@ QString TableText(const QTreeWidget& table)
         lines << cells.join('\t');
     }
     return lines.join('\n') + '\n';
+}
+
+std::optional<int32_t> ReadCount(IUserInterface& ui, QLineEdit* box, const QString& name, char sep)
+{
+    const auto value = ReadDecimal(ToBytes(box->text()), sep, 0, std::numeric_limits<int32_t>::max());
+    if (value && *value >= 0) return static_cast<int32_t>(*value);
+    ui.ShowMessage(
+        box->window(),
+        QString("The box \"%1\" holds \"%2\", which is not a whole number of 0 or more.").arg(name, box->text()));
+    box->setFocus();
+    box->selectAll();
+    return std::nullopt;
+}
+
+bool CheckPlanRange(IUserInterface& ui, QWidget* parent, int32_t from, int32_t to, int32_t step, const QString& what)
+{
+    if (step < 1) {
+        ui.ShowMessage(parent, "The box \"step\" must hold 1 or more.");
+        return false;
+    }
+    if (to < from) {
+        ui.ShowMessage(parent, QString("The %1 run from %2 down to %3: make the first no higher than the last.")
+                                   .arg(what)
+                                   .arg(from)
+                                   .arg(to));
+        return false;
+    }
+    if (const int64_t points = *PlanPointCount(from, to, step); points > kMaxPlanPoints) {
+        ui.ShowMessage(parent, QString("The %1 from %2 to %3 make %4 points; a plan takes at most %5.")
+                                   .arg(what)
+                                   .arg(from)
+                                   .arg(to)
+                                   .arg(points)
+                                   .arg(kMaxPlanPoints));
+        return false;
+    }
+    return true;
+}
+
+void TipOnHover(EventGuard& events, QObject* context, QXYSeries* series, std::function<QString(double)> tipAt)
+{
+    events.Connect(series, &QXYSeries::hovered, context, [tipAt = std::move(tipAt)](const QPointF& point, bool state) {
+        const QString tip = state ? tipAt(point.x()) : QString();
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(QCursor::pos(), tip);
+    });
 }
 
 }  // namespace vantor

@@ -5,14 +5,22 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class QChartView;
+class QLineEdit;
+class QObject;
 class QTreeWidget;
 class QWidget;
 class QXYSeries;
 
 namespace vantor {
+
+class EventGuard;
+class IUserInterface;
 
 QTreeWidget* MakeTable(QWidget* parent, const char* name, const QStringList& headers);
 QChartView* MakeChart(QWidget* parent, const char* name, const QString& title);
@@ -21,6 +29,12 @@ QChartView* MakeChart(QWidget* parent, const char* name, const QString& title);
 void ShowSeries(QChartView* view, const std::vector<QXYSeries*>& series, const QString& xTitle, const QString& yTitle);
 // A chart above a table, the chart taking most of the height, parted by a splitter the player drags.
 QWidget* ChartOverTable(QWidget* parent, const char* name, QChartView* chart, QTreeWidget* table);
+// The whole number a box holds (0 or more); nothing, after a message naming the box, otherwise.
+std::optional<int32_t> ReadCount(IUserInterface& ui, QLineEdit* box, const QString& name, char sep);
+// Whether a plan's range has a point and no more than a plan takes; else a message naming the boxes.
+bool CheckPlanRange(IUserInterface& ui, QWidget* parent, int32_t from, int32_t to, int32_t step, const QString& what);
+// What a plot says where the pointer rests on the series: tipAt of the point's x, or nothing.
+void TipOnHover(EventGuard& events, QObject* context, QXYSeries* series, std::function<QString(double)> tipAt);
 // "1 level", "2 levels".
 QString Counted(qsizetype n, const QString& one, const QString& many);
 // The header and every row, tab-separated, a line each.
