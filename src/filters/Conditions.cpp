@@ -4,11 +4,11 @@
 
 namespace vantor {
 
-const char* ComparisonText(Comparison c)
+const char* ComparisonText(Relation c)
 {
     switch (c) {
-    case Comparison::AtLeast: return ">=";
-    case Comparison::AtMost: return "<=";
+    case Relation::AtLeast: return ">=";
+    case Relation::AtMost: return "<=";
     default: return "=";
     }
 }
@@ -34,8 +34,8 @@ bool ItemConditions::Passes(const TItem& item) const
     for (const Test& t : tests_) {
         const int64_t value =
             t.Is.What == kFeatureCount ? AbilityTotal(item, t.Codes) * 10 : FeatureTenths(item, t.Is.What);
-        const bool met = t.Is.Op == Comparison::AtLeast  ? value >= t.Is.Tenths
-                         : t.Is.Op == Comparison::AtMost ? value <= t.Is.Tenths
+        const bool met = t.Is.Op == Relation::AtLeast  ? value >= t.Is.Tenths
+                         : t.Is.Op == Relation::AtMost ? value <= t.Is.Tenths
                                                          : value == t.Is.Tenths;
         if (!met) return false;
     }

@@ -11,16 +11,16 @@
 
 namespace vantor {
 
-enum class Comparison { AtLeast, AtMost, Equal };
+enum class Relation { AtLeast, AtMost, Equal };
 // ">=", "<=" and "=".
-const char* ComparisonText(Comparison c);
+const char* ComparisonText(Relation c);
 
 struct Condition {
     // A feature as the equipment page adds it, or, when Feature is kFeatureCount, the sum of the
     // values of every code named Ability.
     Feature What = kFeatureCount;
     std::string Ability;
-    Comparison Op = Comparison::AtLeast;
+    Relation Op = Relation::AtLeast;
     int64_t Tenths = 0;  // the value compared with, in tenths
 };
 

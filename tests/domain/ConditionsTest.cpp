@@ -6,10 +6,10 @@ using namespace vantor;
 
 namespace {
 
-Condition On(Feature f, Comparison op, int64_t tenths) { return {f, {}, op, tenths}; }
-Condition On(const char* ability, Comparison op, int64_t tenths) { return {kFeatureCount, ability, op, tenths}; }
+Condition On(Feature f, Relation op, int64_t tenths) { return {f, {}, op, tenths}; }
+Condition On(const char* ability, Relation op, int64_t tenths) { return {kFeatureCount, ability, op, tenths}; }
 
-constexpr Comparison kAtLeast = Comparison::AtLeast, kAtMost = Comparison::AtMost, kEqual = Comparison::Equal;
+constexpr Relation kAtLeast = Relation::AtLeast, kAtMost = Relation::AtMost, kEqual = Relation::Equal;
 
 }  // namespace
 

@@ -22,6 +22,7 @@ namespace vantor {
 class EventGuard;
 
 class CharacterPanel : public QWidget {
+    Q_OBJECT
 public:
     // What the panel's buttons and the class preset reach beyond the panel; the frame fills them in.
     struct Actions {

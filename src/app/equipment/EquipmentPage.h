@@ -36,6 +36,7 @@ class ScaleBook;
 class SettingsStore;
 
 class EquipmentPage : public QWidget {
+    Q_OBJECT
 public:
     // What crosses from the page to the rest of the window; each is a plain call.
     struct Links {

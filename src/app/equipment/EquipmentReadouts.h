@@ -21,6 +21,7 @@ namespace vantor {
 class EventGuard;
 
 class EquipmentReadouts : public QWidget {
+    Q_OBJECT
 public:
     // The boxes others read, write or watch.
     enum class Box { Enc, MaxEnc, EncModifier, MiscEnc, MiscAC };

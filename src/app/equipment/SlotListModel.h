@@ -11,6 +11,7 @@ class QComboBox;
 namespace vantor {
 
 class SlotListModel : public QAbstractListModel {
+    Q_OBJECT
 public:
     SlotListModel(const SlotList& list, QObject* parent) : QAbstractListModel(parent), list_(list) {}
 

@@ -19,6 +19,7 @@ class EventGuard;
 class SlotListModel;
 
 class SlotPanel : public QWidget {
+    Q_OBJECT
 public:
     using Picks = std::array<int, kSlotCount>;  // the entry each slot shows; 0 for none
 

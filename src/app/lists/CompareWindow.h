@@ -9,6 +9,7 @@
 namespace vantor {
 
 class CompareWindow : public QDialog {
+    Q_OBJECT
 public:
     // names: the item's name and, per comparison, the worn item's ("*None*" for an empty slot);
     // scaleName: the scale the comparisons' scores are under.

@@ -45,7 +45,7 @@ ConditionStrip::ConditionStrip(const char* suffix, IUserInterface& ui, char deci
         r.Op = new QComboBox(this);
         r.Op->setObjectName("cbxAbilityOp" + n);
         r.Op->setToolTip("At least, at most or exactly the value");
-        for (const Comparison c : {Comparison::AtLeast, Comparison::AtMost, Comparison::Equal})
+        for (const Relation c : {Relation::AtLeast, Relation::AtMost, Relation::Equal})
             r.Op->addItem(ComparisonText(c), static_cast<int>(c));
         r.Value = MakeEdit(this, ("edtAbilityValue" + n).toLatin1().constData(), "0",
                            "The value to meet: a whole number, with one decimal for AC and DR");
@@ -73,7 +73,7 @@ std::optional<ItemConditions> ConditionStrip::Read()
         Condition c;
         c.What = static_cast<Feature>(what);
         if (c.What == kFeatureCount) c.Ability = ToBytes(r.Ability->currentText());
-        c.Op = static_cast<Comparison>(r.Op->currentData().toInt());
+        c.Op = static_cast<Relation>(r.Op->currentData().toInt());
         const auto value = ReadConditionValue(c, ToBytes(r.Value->text()), decimalSep_);
         if (!value) {
             const bool tenths = c.What == kAC || c.What == kDR;

@@ -16,6 +16,7 @@ namespace vantor {
 class IUserInterface;
 
 class ConditionStrip : public QWidget {
+    Q_OBJECT
 public:
     static constexpr int kRows = 3;
     // suffix ends each control's name: "" on the armour page (cbxAbility1, cbxAbilityOp1,

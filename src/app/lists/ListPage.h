@@ -43,6 +43,7 @@ struct ListPageNames {
 };
 
 class ListPage : public QWidget {
+    Q_OBJECT
 public:
     // "Compare with worn", on the armour and weapon lists: the frame shows the item beside what
     // the equipment page wears.

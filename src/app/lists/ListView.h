@@ -13,6 +13,7 @@ namespace vantor {
 class ListModel;
 
 class ListView : public QTreeView {
+    Q_OBJECT
 public:
     // stretchColumn: the column that grows with the window.
     ListView(ListModel* model, int stretchColumn, QWidget* parent);

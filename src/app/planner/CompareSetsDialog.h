@@ -19,6 +19,7 @@ class EventGuard;
 class IUserInterface;
 
 class CompareSetsDialog : public QDialog {
+    Q_OBJECT
 public:
     // One side: its caption, its items (with the numbers of those the data do not hold) and inputs.
     struct Set {

@@ -15,6 +15,7 @@ class QTableWidget;
 namespace vantor {
 
 class ScaleEditor : public QWidget {
+    Q_OBJECT
 public:
     ScaleEditor(char decimalSep, QWidget* parent);
 

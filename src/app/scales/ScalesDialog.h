@@ -21,6 +21,7 @@ class ScaleBook;
 class ScaleEditor;
 
 class ScalesDialog : public QDialog {
+    Q_OBJECT
 public:
     ScalesDialog(ScaleBook& book, EventGuard& events, IUserInterface& ui, char decimalSep, QWidget* parent);
 

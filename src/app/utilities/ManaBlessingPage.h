@@ -21,6 +21,7 @@ class EventGuard;
 class SpellEntries;
 
 class ManaBlessingPage : public QWidget {
+    Q_OBJECT
 public:
     ManaBlessingPage(const PageContext& context, QWidget* parent);
 

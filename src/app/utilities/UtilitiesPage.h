@@ -21,6 +21,7 @@ class SwingBox;
 class TrueAverageBox;
 
 class UtilitiesPage : public QWidget {
+    Q_OBJECT
 public:
     UtilitiesPage(const PageContext& context, QWidget* parent);
 
