@@ -27,6 +27,8 @@ CharacterPanel::CharacterPanel(EventGuard& events, QWidget* parent) : QWidget(pa
     events_.OnClick(btnFilterAll, [this] { actions_.FilterAll(); });
     events_.OnClick(Load, [this] { actions_.Load(); });
     events_.OnClick(Exit, [this] { actions_.Exit(); });
+    connect(edtAlvl, &QLineEdit::textChanged, this, &CharacterPanel::LevelChanged);
+    connect(edtStrength, &QLineEdit::textChanged, this, &CharacterPanel::StrengthChanged);
 }
 
 void CharacterPanel::BuildControls()
@@ -65,12 +67,6 @@ void CharacterPanel::BuildControls()
 std::vector<QWidget*> CharacterPanel::TabOrder() const
 {
     return {edtAlvl, cbxAClass, edtStrength, chkGood, chkNeutral, chkEvil, btnFilterAll, Exit};
-}
-
-void CharacterPanel::OnLevelChange(std::function<void()> handler) { events_.OnTextChange(edtAlvl, std::move(handler)); }
-void CharacterPanel::OnStrengthChange(std::function<void()> handler)
-{
-    events_.OnTextChange(edtStrength, std::move(handler));
 }
 
 Profile CharacterPanel::CurrentProfile() const

@@ -54,9 +54,6 @@ public:
     SetTexts ProfileTexts() const;
     void RestoreProfile(const SavedProfile& saved);
 
-    // Runs a handler whenever the level or the strength box changes.
-    void OnLevelChange(std::function<void()> handler);
-    void OnStrengthChange(std::function<void()> handler);
     // The panel's controls in tab order.
     std::vector<QWidget*> TabOrder() const;
 
@@ -76,6 +73,11 @@ private:
     QPushButton* btnFilterAll;
     QPushButton* Load;
     QPushButton* Exit;
+
+signals:
+    // The level or the strength box changed, typed or written.
+    void LevelChanged();
+    void StrengthChanged();
 };
 
 }  // namespace vantor

@@ -8,7 +8,7 @@
 
 namespace vantor {
 
-void EventGuard::Run(const std::function<void()>& handler)
+void EventGuard::Run(const std::function<void()>& handler, bool settles)
 {
     ++depth_;
     std::exception_ptr error;
@@ -27,7 +27,7 @@ void EventGuard::Run(const std::function<void()>& handler)
         pending_ = nullptr;
         if (show_) show_(error);
     }
-    if (depth_ == 0)
+    if (depth_ == 0 && settles)
         for (const auto& settled : settled_) settled();
 }
 

@@ -29,8 +29,10 @@ public:
     using Shower = std::function<void(std::exception_ptr)>;
     explicit EventGuard(Shower show) : show_(std::move(show)) {}
 
-    // Runs handler; no exception leaves this call.
-    void Run(const std::function<void()>& handler);
+    // Runs handler; no exception leaves this call. A player's action ends with the outermost run.
+    void Run(const std::function<void()>& handler) { Run(handler, true); }
+    // The same for a notice that something changed: when outermost, it is no player's action.
+    void RunNotice(const std::function<void()>& handler) { Run(handler, false); }
 
     // Raises again an error that a nested handler recorded. The writers below call it after
     // every write.
@@ -60,15 +62,33 @@ public:
     template <class Sender, class Signal, class Handler>
     QMetaObject::Connection Connect(Sender* sender, Signal signal, const QObject* context, Handler handler)
     {
-        // A handler without arguments takes none: some signals pass a private tag that is no value.
-        if constexpr (std::is_invocable_v<const Handler&>)
-            return QObject::connect(sender, signal, context, [this, handler = std::move(handler)] { Run(handler); });
-        else
-            return QObject::connect(sender, signal, context, [this, handler = std::move(handler)](const auto&... args) {
-                Run([&] { handler(args...); });
-            });
+        return Connect(sender, signal, context, std::move(handler), true);
+    }
+    // The same for a signal that notices a change (through RunNotice).
+    template <class Sender, class Signal, class Handler>
+    QMetaObject::Connection ConnectNotice(Sender* sender, Signal signal, const QObject* context, Handler handler)
+    {
+        return Connect(sender, signal, context, std::move(handler), false);
     }
 
+private:
+    void Run(const std::function<void()>& handler, bool settles);
+    template <class Sender, class Signal, class Handler>
+    QMetaObject::Connection Connect(Sender* sender, Signal signal, const QObject* context, Handler handler,
+                                    bool settles)
+    {
+        // A handler without arguments takes none: some signals pass a private tag that is no value.
+        if constexpr (std::is_invocable_v<const Handler&>)
+            return QObject::connect(sender, signal, context,
+                                    [this, settles, handler = std::move(handler)] { Run(handler, settles); });
+        else
+            return QObject::connect(sender, signal, context,
+                                    [this, settles, handler = std::move(handler)](const auto&... args) {
+                                        Run([&] { handler(args...); }, settles);
+                                    });
+    }
+
+public:
 private:
     Shower show_;
     int depth_ = 0;

@@ -42,7 +42,7 @@ EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* p
     setObjectName("Equipment");
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    slots_ = new SlotPanel(events_, this);
+    slots_ = new SlotPanel(this);
     layout->addWidget(slots_, 1);
     layout->addWidget(BuildSidePanel(context));
     PlanDialogs::Page dialogs;
@@ -63,16 +63,16 @@ EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* p
 
 void EquipmentPage::ConnectHandlers()
 {
-    slots_->OnPick([this] { cbxHeadChange(); });
+    events_.Connect(slots_, &SlotPanel::Picked, this, [this] { cbxHeadChange(); });
     // Whatever changes what a slot holds (a pick, a paste, a load, a reset, a refill), the lists
-    // mark what is worn.
-    slots_->OnChange([this] { ShowWorn(); });
-    using Box = EquipmentReadouts::Box;
-    readouts_->OnChange(Box::MiscEnc, [this] { cbxHeadChange(); });
-    readouts_->OnChange(Box::MiscAC, [this] { cbxHeadChange(); });
-    readouts_->OnChange(Box::EncModifier, [this] { edtStrengthChange(); });
-    readouts_->OnChange(Box::Enc, [this] { edtMEncChange(); });
-    readouts_->OnChange(Box::MaxEnc, [this] { edtMEncChange(); });
+    // mark what is worn: a notice that runs inside whatever changed the slot.
+    events_.ConnectNotice(slots_, &SlotPanel::Changed, this, [this] { ShowWorn(); });
+    events_.Connect(readouts_, &EquipmentReadouts::Changed, this, [this](EquipmentReadouts::Box box) {
+        using Box = EquipmentReadouts::Box;
+        if (box == Box::MiscEnc || box == Box::MiscAC) cbxHeadChange();
+        if (box == Box::EncModifier) edtStrengthChange();
+        if (box == Box::Enc || box == Box::MaxEnc) edtMEncChange();
+    });
     const std::pair<QPushButton*, void (EquipmentPage::*)()> buttons[] = {
         {btnreseteq, &EquipmentPage::btnreseteqClick},
         {btnCCB, &EquipmentPage::btnCCBClick},

@@ -47,6 +47,8 @@ EquipmentReadouts::EquipmentReadouts(EventGuard& events, char decimalSep, QWidge
     mmoAttribSummary = new QPlainTextEdit(this);
     mmoAttribSummary->setObjectName("mmoAttribSummary");
     column->addWidget(mmoAttribSummary, 1);
+    for (const Box box : {Box::Enc, Box::MaxEnc, Box::EncModifier, Box::MiscEnc, Box::MiscAC})
+        connect(BoxOf(box), &QLineEdit::textChanged, this, [this, box] { emit Changed(box); });
 }
 
 void EquipmentReadouts::BuildTotals(QGridLayout* grid)
@@ -131,10 +133,6 @@ QLineEdit* EquipmentReadouts::BoxOf(Box box) const
 
 QString EquipmentReadouts::Text(Box box) const { return BoxOf(box)->text(); }
 void EquipmentReadouts::SetText(Box box, const QString& text) { events_.SetText(*BoxOf(box), text); }
-void EquipmentReadouts::OnChange(Box box, std::function<void()> handler)
-{
-    events_.OnTextChange(BoxOf(box), std::move(handler));
-}
 
 std::vector<QWidget*> EquipmentReadouts::TabOrder() const { return {edtEncM, edtEenc, edtMiscAC, mmoAttribSummary}; }
 

@@ -32,7 +32,6 @@ public:
     // Writes a box; its change handler runs when the text changes.
     void SetText(Box box, const QString& text);
     // Runs handler whenever the box's text changes.
-    void OnChange(Box box, std::function<void()> handler);
 
     // The set's totals and ability summary in the readouts.
     void ShowTotals(const EquipmentTotals& totals, const std::string& summary);
@@ -71,6 +70,10 @@ private:
     QLineEdit* edtEenc;
     QLineEdit* edtMiscAC;
     QPlainTextEdit* mmoAttribSummary;
+
+signals:
+    // A box's text changed, typed or written.
+    void Changed(EquipmentReadouts::Box box);
 };
 
 }  // namespace vantor

@@ -11,7 +11,7 @@
 
 namespace vantor {
 
-SlotPanel::SlotPanel(EventGuard& events, QWidget* parent) : QWidget(parent), events_(events)
+SlotPanel::SlotPanel(QWidget* parent) : QWidget(parent)
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -25,21 +25,12 @@ SlotPanel::SlotPanel(EventGuard& events, QWidget* parent) : QWidget(parent), eve
     }
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(kSlotCount, 1);
-}
-
-void SlotPanel::OnPick(const std::function<void()>& picked)
-{
-    for (QComboBox* box : boxes_) events_.OnPick(box, picked);
-}
-
-void SlotPanel::OnChange(const std::function<void()>& changed)
-{
-    changed_ = changed;
-    for (QComboBox* box : boxes_)
-        // A notice, not a player's action: it runs inside whatever changed the slot.
+    for (QComboBox* box : boxes_) {
+        connect(box, &QComboBox::activated, this, &SlotPanel::Picked);
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
-            if (!quiet_ && changed_) changed_();
+            if (!quiet_) emit Changed();
         });
+    }
 }
 
 void SlotPanel::Quietly(const std::function<void()>& change)
@@ -50,12 +41,12 @@ void SlotPanel::Quietly(const std::function<void()>& change)
         change();
     } catch (...) {
         if (outer) quiet_ = false;
-        if (outer && changed_) changed_();
+        if (outer) emit Changed();
         throw;
     }
     if (!outer) return;
     quiet_ = false;
-    if (changed_) changed_();
+    emit Changed();
 }
 
 std::vector<SlotPanel::Emptied> SlotPanel::Fill(const ItemList& items, const std::function<bool(const TItem&)>& usable,

@@ -23,11 +23,7 @@ class SlotPanel : public QWidget {
 public:
     using Picks = std::array<int, kSlotCount>;  // the entry each slot shows; 0 for none
 
-    SlotPanel(EventGuard& events, QWidget* parent);
-
-    // Runs picked when the player picks in any slot, changed whenever what a slot holds changes.
-    void OnPick(const std::function<void()>& picked);
-    void OnChange(const std::function<void()>& changed);
+    explicit SlotPanel(QWidget* parent);
 
     // A slot that a refill emptied, and the item it held.
     struct Emptied {
@@ -46,18 +42,22 @@ public:
     Picks Current() const;
     // Shows these entries, as the player's picks would (no handler runs).
     void Choose(const Picks& picks);
-    // Runs change, which may change many slots, with one change told at the end.
+    // Runs change, which may change many slots, with one Changed told at the end.
     void Quietly(const std::function<void()>& change);
     // The entry of the slot's list whose item has this number; 0 for none.
     int EntryOfNumber(Slot slot, int32_t number) const;
 
 private:
     SlotLists lists_;
-    std::function<void()> changed_;
     bool quiet_ = false;
     std::array<SlotListModel*, kSlotCount> models_{};
     std::array<QComboBox*, kSlotCount> boxes_{};
-    EventGuard& events_;
+
+signals:
+    // The player picked in a slot.
+    void Picked();
+    // What a slot holds changed, by the player or by code.
+    void Changed();
 };
 
 }  // namespace vantor

@@ -154,8 +154,8 @@ void TViewer::LinkPages()
     actions.SetAgility = [this](const QString& text) { utilitiesPage_->SetAgility(text); };
     panel_->SetActions(std::move(actions));
     events_.Connect(scales_, &ScaleBook::Changed, this, [this] { ShowGains(); });
-    panel_->OnStrengthChange([this] { equipmentPage_->edtStrengthChange(); });
-    panel_->OnLevelChange([this] { utilitiesPage_->edtAlvlChange(); });
+    events_.Connect(panel_, &CharacterPanel::StrengthChanged, this, [this] { equipmentPage_->edtStrengthChange(); });
+    events_.Connect(panel_, &CharacterPanel::LevelChanged, this, [this] { utilitiesPage_->edtAlvlChange(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     events_.Connect(escape, &QShortcut::activated, this, [this] { ExitClick(); });
 
