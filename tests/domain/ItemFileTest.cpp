@@ -1,3 +1,4 @@
+// The item file: each line's fields in the record, and the file read whole.
 #include "SampleData.h"
 #include "TestFiles.h"
 #include "data/Errors.h"
@@ -23,21 +24,6 @@ using testfiles::TempDir;
 using testfiles::operator+;
 
 namespace {
-
-// The Special text of an item line, read with the given spells.
-std::string SpecialOf(const std::string& line, SpellList& spells)
-{
-    SpellDescriber describer(spells);
-    TItem item = ParseItemLine(line);
-    DescribeItem(item, describer);
-    return std::string(item.Special.view());
-}
-
-std::string SpecialOf(const std::string& line)
-{
-    SpellList none;
-    return SpecialOf(line, none);
-}
 
 std::string ConversionMessage(const std::string& line)
 {
@@ -174,43 +160,6 @@ TEST(ItemRecord, BadLinesRaiseTheConversionError)
     EXPECT_EQ(ConversionMessage(ItemLine("x", {{12, "1.5"}})), "'1.5' is not a valid integer value");
 }
 
-TEST(ItemText, AbilityPartsFollowTheirRules)
-{
-    const struct {
-        Fields fields;
-        const char* special;
-    } cases[] = {
-        {{}, "None"},
-        {Ability(1, 22, 5) + Ability(2, 97, 0) + Ability(3, 36, 10) + Fields{{18, "8"}},
-         "Accuracy +5, Good, M.R. +10, Thief Only"},
-        {Ability(1, 97, 3), "Good +3"},
-        {Ability(1, 98, 0) + Ability(2, 100, 0) + Ability(3, 112, 0) + Ability(4, 113, 0),
-         "Evil, Loyal, Neutral, Not Neutral"},
-        {Ability(1, 119, 0) + Ability(2, 138, 0), "Delete @ Cleanup, Room Visible"},
-        {Ability(1, 28, 3) + Ability(2, 86, -2) + Ability(3, 142, 4), "Magical 3, Quality -2, HitMagic 4"},
-        {Ability(1, 34, 0) + Ability(2, 96, -5) + Ability(3, 123, 2) + Ability(4, 145, 1),
-         "Dodge 0, Encumberance -5, HP Regen +2, Mana Regen +1"},
-        {Ability(1, 59, 1), "ClassOk Warrior"},
-        {Ability(1, 59, 99), "ClassOk Class 99"},
-        {Ability(1, 116, 5) + Ability(2, 135, 10), "None"},
-        {Ability(1, 7, 5), "DR +5"},
-        {Ability(1, 200, -1), "?200 -1"},
-        {Ability(1, 114, 25) + Ability(2, 43, 12), "Casts Spell 12 25%"},
-        {Ability(1, 43, 12) + Ability(2, 114, 25), "Casts Spell 12 "},
-        {Fields{{18, "8"}, {19, "99"}, {31, "12"}, {32, "5"}}, "Thief Only, Class 99 Only, Negate's 12, Negate's 5"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(SpecialOf(ItemLine("x", c.fields)), c.special) << c.special;
-}
-
-TEST(ItemText, SpellsAreNamedWhenLoaded)
-{
-    SpellList spells;
-    Read1Spell(SpellLine(12, "Fire Bolt", {{3, "50"}, {6, "10"}, {7, "20"}, {26, "1"}}), spells);
-    EXPECT_EQ(
-        SpecialOf(ItemLine("x", Ability(1, 114, 25) + Ability(2, 43, 12) + Fields{{31, "12"}, {32, "7"}}), spells),
-        "Casts Spell (Fire Bolt Damage (No AC) 10 to 20) 25%, Negate's Fire Bolt (12), Negate's 7");
-}
-
 TEST(ItemFile, ReadsItemsOrItemsnew)
 {
     const std::string a = ItemLine("Alpha") + "\n", b = ItemLine("Beta") + "\n";
@@ -294,149 +243,5 @@ TEST(ItemFile, UnreadableFileIsAnInputOutputError)
         locked.Write("Items.txt", ItemLine("A"));
         std::filesystem::permissions(locked.Path() + "/Items.txt", std::filesystem::perms::none);
         EXPECT_THROW(ReadItemData(locked.Path(), items, nullptr, nullptr), EInOutError);
-    }
-}
-
-TEST(DataFile, ProgramFolderFirstThenThePlayers)
-{
-    TempDir program, player;
-    const auto chosen = [&] { return ChooseDataDir(program.Path(), player.Path()); };
-    EXPECT_EQ(chosen(), player.Path());  // nothing anywhere: the player's folder, to put files in
-    player.Write("spells.txt", "");
-    EXPECT_EQ(chosen(), player.Path());
-    program.Write("SPELLSVTAB0.TXT", "");  // any data file, in any letter case
-    EXPECT_EQ(chosen(), program.Path());
-    EXPECT_FALSE(HoldsDataFiles(program.Path() + "/none"));
-}
-
-TEST(DataFile, ReadsAFileLargerThanItSaysItIs)
-{
-    // A /proc file reports a size of 0: the reader grows its room and still reads every line.
-    std::vector<std::string> lines;
-    ReadLines("/proc/self/status", nullptr, [&](std::string_view line) { lines.emplace_back(line); });
-    ASSERT_GT(lines.size(), 5u);
-    EXPECT_EQ(lines.front().substr(0, 5), "Name:");
-}
-
-TEST(DataFile, PiecesHoldEveryLineOnce)
-{
-    // Whatever the piece size, the pieces put together are the file, each piece whole lines.
-    const std::string contents[] = {"",
-                                    "\n",
-                                    "a",
-                                    "a\nb",
-                                    "a\nb\n",
-                                    "a\r\nb\r\n\r\n",
-                                    "\n\n\nx\n\n",
-                                    std::string(1000, 'x') + "\n" + std::string(10, 'y') + "\nlast",
-                                    std::string(70000, 'z') + "\r\nshort\r\n" + std::string(1000, 'w')};
-    for (const std::string& content : contents) {
-        TempDir dir;
-        dir.Write("f.txt", content);
-        for (const size_t pieceBytes : {1, 2, 3, 7, 64, 65536, 1 << 20}) {
-            const LinePieces pieces(dir.Path() + "/f.txt", pieceBytes);
-            std::string whole, buffer;
-            for (size_t k = 0; k < pieces.Count(); ++k) {
-                const std::string_view piece = pieces.Read(k, buffer);
-                EXPECT_TRUE(piece.empty() || whole.empty() || whole.back() == '\n') << pieceBytes;  // at a line start
-                whole += piece;
-            }
-            EXPECT_TRUE(whole == content) << content.size() << " bytes in pieces of " << pieceBytes;
-        }
-    }
-    EXPECT_THROW(LinePieces("/nonexistent/f.txt", 10), EInOutError);
-}
-
-TEST(LoadRecords, SpellsAreDescribedBeforeItemsNameThem)
-{
-    TempDir dir;
-    dir.Write("spells.txt", SpellLine(12, "Fire Bolt", {{3, "50"}, {6, "10"}, {7, "20"}, {26, "1"}}) + "\n");
-    dir.Write("Items.txt", ItemLine("Wand", Ability(1, 43, 12)) + "\n");
-    SpellList spells;
-    ItemList items;
-    LoadRecords(dir.Path(), spells, items, nullptr);
-    ASSERT_EQ(spells.size(), 1u);
-    EXPECT_EQ(spells[0].Basics, "Damage (No AC) 10 to 20");
-    ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].Special, "Casts Spell (Fire Bolt Damage (No AC) 10 to 20) ");
-}
-
-// Every field a load fills, one line per record, to compare two loads.
-static std::string LoadedText(const SpellList& spells, const ItemList& items)
-{
-    std::string out;
-    for (const TSpell& s : spells)
-        for (const std::string& part :
-             {std::to_string(s.Number), s.Name, s.Notes, s.Basics, std::to_string(s.MaxLevelStep),
-              std::to_string(s.MaxDuration), std::string("\n")})
-            out.append(part).append("|");
-    for (const TItem& i : items) {
-        out.append(std::to_string(i.Number)).append(" ").append(ItemDumpLine(i, '.'));
-        for (const Slots* slots : {&i.Abilities, &i.AbilityValues, &i.ClassOnly, &i.Negates})
-            for (const int32_t v : *slots) out.append(" ").append(std::to_string(v));
-        out += "\n";
-    }
-    return out;
-}
-
-TEST(LoadRecords, TwoThreadsLoadExactlyWhatOneLoads)
-{
-    // Generated data of several pieces, spells that quote each other round in a circle and items
-    // that cast them, a bad line late in the item file, a bad spell line.
-    const std::string cycle = SpellLine(90001, "Ring One", {{26, "151"}, {16, "90002"}}) + "\n" +
-                              SpellLine(90002, "Ring Two", {{26, "151"}, {16, "90001"}, {27, "151"}, {17, "90001"}}) +
-                              "\n";
-    const std::string casters =
-        ItemLine("Cycle Wand", Ability(1, 114, 30) + Ability(2, 43, 90002) + Fields{{42, "90001"}}) + "\n" +
-        ItemLine("Dud Wand", Ability(1, 43, 777777)) + "\n";
-    const struct {
-        const char* name;
-        int badItemLine;  // 0: none
-        bool badSpell;
-    } cases[] = {{"good", 0, false}, {"bad item line", 2500, false}, {"bad spell line", 0, true}};
-    for (const auto& c : cases) {
-        TempDir dir;
-        vantorgen::SampleSizes sizes;
-        sizes.Items = 3000;
-        sizes.Spells = 1500;
-        ASSERT_TRUE(vantorgen::WriteSampleData(dir.Path(), sizes, 7));
-        const auto read = [&](const char* name) {
-            std::ifstream in(dir.Path() + "/" + name, std::ios::binary);
-            return std::string(std::istreambuf_iterator<char>(in), {});
-        };
-        std::string itemFile = casters + read("Items.txt");
-        if (c.badItemLine) {
-            size_t at = 0;
-            for (int line = 1; line < c.badItemLine; ++line) at = itemFile.find('\n', at) + 1;
-            itemFile.insert(at, "1,Bad,x\n");
-        }
-        dir.Write("Items.txt", itemFile);
-        dir.Write("spells.txt", read("spells.txt") + cycle + (c.badSpell ? "2,Bad,x\n" : ""));
-        ASSERT_GT(itemFile.size(), 3 * kPieceBytes);        // several pieces
-        ASSERT_GT(read("spells.txt").size(), kPieceBytes);  // the bad spell line in a later piece
-
-        std::string loaded[2], errors[2];
-        for (const int threads : {1, 2}) {
-            SpellList spells;
-            ItemList items;
-            const auto error =
-                testfiles::ConversionError([&] { LoadRecords(dir.Path(), spells, items, nullptr, threads); });
-            if (error)
-                errors[threads - 1] =
-                    std::string(error->what()) + " " + error->File + ":" + std::to_string(error->Line);
-            loaded[threads - 1] = LoadedText(spells, items);
-        }
-        EXPECT_EQ(errors[0], errors[1]) << c.name;
-        EXPECT_EQ(loaded[0].size(), loaded[1].size()) << c.name;
-        EXPECT_TRUE(loaded[0] == loaded[1]) << c.name;  // the texts are too long to print
-        if (c.badItemLine) {
-            EXPECT_EQ(errors[1], "'x' is not a valid integer value Items.txt:2500");
-        } else if (c.badSpell) {
-            EXPECT_EQ(errors[1], "'x' is not a valid integer value spells.txt:" + std::to_string(sizes.Spells + 3));
-            EXPECT_EQ(loaded[1].find("Casts Spell"), std::string::npos);  // no item is kept
-        } else {
-            EXPECT_EQ(errors[1], "");
-            EXPECT_NE(loaded[1].find("Casts Spell (Ring Two"), std::string::npos);
-        }
     }
 }
