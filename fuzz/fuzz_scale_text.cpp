@@ -1,7 +1,6 @@
 // The scale text reader: any text gives a scale or a reason; a scale read is written again as a
 // text that reads back to the same scale.
 #include "FuzzUtil.h"
-
 #include "equipment/Scale.h"
 
 using namespace vantor;

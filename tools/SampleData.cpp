@@ -52,9 +52,9 @@ std::string Join(const std::vector<std::string>& fields)
 // Roman numbers for the second and later things of one name: "II", "III" ...
 std::string Roman(int n)
 {
-    static const std::pair<int, const char*> kDigits[] = {{1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"},
-                                                          {100, "C"},  {90, "XC"},  {50, "L"},  {40, "XL"},
-                                                          {10, "X"},   {9, "IX"},   {5, "V"},   {4, "IV"}, {1, "I"}};
+    static const std::pair<int, const char*> kDigits[] = {{1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"},
+                                                          {90, "XC"},  {50, "L"},   {40, "XL"}, {10, "X"},   {9, "IX"},
+                                                          {5, "V"},    {4, "IV"},   {1, "I"}};
     std::string out;
     for (const auto& [value, digits] : kDigits)
         for (; n >= value; n -= value) out += digits;
@@ -158,12 +158,16 @@ const StuffInfo& Info(Stuff s)
 {
     static const std::map<Stuff, StuffInfo> kStuff = {
         {Cloth, {{{"Linen", 0}, {"Woollen", 0}, {"Felt", 0}, {"Fur", 0}}, 0.6, 14, 0}},
-        {Metal, {{{"Copper", 0}, {"Bronze", 0}, {"Silver", 0}, {"Gold", 0}, {"Jade", 0}, {"Onyx", 0}, {"Amber", 0}},
-                 0.6, 3, 0}},
+        {Metal,
+         {{{"Copper", 0}, {"Bronze", 0}, {"Silver", 0}, {"Gold", 0}, {"Jade", 0}, {"Onyx", 0}, {"Amber", 0}},
+          0.6,
+          3,
+          0}},
         {Wood, {{{"Oak", 0}, {"Ash", 0}, {"Yew", 0}}, 3.0, 70, 0}},
         {Silk, {{{"Silk", 1}}, 1.6, 10, 0}},
         {Ninja, {{{"Ninja", 2}}, 2.6, 22, 0.2}},
-        {Leather, {{{"Leather", 3}, {"Studded Leather", 4}, {"Hardened Leather", 5}, {"Boiled Leather", 6}}, 3.8, 70, 0.5}},
+        {Leather,
+         {{{"Leather", 3}, {"Studded Leather", 4}, {"Hardened Leather", 5}, {"Boiled Leather", 6}}, 3.8, 70, 0.5}},
         {Chain, {{{"Chain", 7}, {"Chainmail", 7}}, 6.0, 180, 1.0}},
         {Scale, {{{"Scale", 8}, {"Scalemail", 8}}, 7.5, 250, 1.5}},
         {Plate, {{{"Plate", 9}, {"Steel", 9}}, 9.0, 320, 2.0}},
@@ -179,34 +183,71 @@ struct Piece {
 };
 
 struct Slot {
-    int Worn;      // the body-part code (the fingers also 13)
-    int Share;     // how often pieces for it are found
-    double Size;   // its share of a torso piece's armour class and weight
+    int Worn;     // the body-part code (the fingers also 13)
+    int Share;    // how often pieces for it are found
+    double Size;  // its share of a torso piece's armour class and weight
     std::vector<Piece> Pieces;
 };
 
 const std::vector<Slot>& Slots()
 {
     static const std::vector<Slot> kSlots = {
-        {2, 9, 0.45, {{"Helm", {Chain, Scale, Plate}}, {"Cap", {Leather, Cloth}}, {"Coif", {Chain}},
-                      {"Hood", {Silk, Ninja, Cloth}}, {"Circlet", {Metal}}, {"Crown", {Metal}}}},
-        {3, 8, 0.30, {{"Gauntlets", {Chain, Scale, Plate}}, {"Gloves", {Silk, Ninja, Leather, Cloth}},
-                      {"Mitts", {Leather, Cloth}}}},
+        {2,
+         9,
+         0.45,
+         {{"Helm", {Chain, Scale, Plate}},
+          {"Cap", {Leather, Cloth}},
+          {"Coif", {Chain}},
+          {"Hood", {Silk, Ninja, Cloth}},
+          {"Circlet", {Metal}},
+          {"Crown", {Metal}}}},
+        {3,
+         8,
+         0.30,
+         {{"Gauntlets", {Chain, Scale, Plate}},
+          {"Gloves", {Silk, Ninja, Leather, Cloth}},
+          {"Mitts", {Leather, Cloth}}}},
         {4, 10, 0, {{"Ring", {Metal}}, {"Band", {Metal}}, {"Signet", {Metal}}}},
-        {5, 8, 0.35, {{"Boots", {Leather, Ninja, Chain, Scale, Plate}}, {"Shoes", {Leather, Silk, Cloth}},
-                      {"Sandals", {Leather, Cloth}}, {"Sabatons", {Scale, Plate}}}},
-        {6, 7, 0.40, {{"Vambraces", {Leather, Chain, Scale, Plate}}, {"Sleeves", {Silk, Ninja, Cloth}},
-                      {"Armguards", {Leather, Chain}}}},
+        {5,
+         8,
+         0.35,
+         {{"Boots", {Leather, Ninja, Chain, Scale, Plate}},
+          {"Shoes", {Leather, Silk, Cloth}},
+          {"Sandals", {Leather, Cloth}},
+          {"Sabatons", {Scale, Plate}}}},
+        {6,
+         7,
+         0.40,
+         {{"Vambraces", {Leather, Chain, Scale, Plate}},
+          {"Sleeves", {Silk, Ninja, Cloth}},
+          {"Armguards", {Leather, Chain}}}},
         {7, 7, 0.30, {{"Cloak", {Cloth, Silk, Leather}}, {"Cape", {Cloth, Silk}}, {"Mantle", {Cloth, Silk, Leather}}}},
-        {8, 6, 0, {{"Amulet", {Metal}}, {"Necklace", {Metal}}, {"Collar", {Metal}}, {"Torc", {Metal}},
-                   {"Charm", {Metal}}}},
-        {9, 8, 0.55, {{"Greaves", {Chain, Scale, Plate}}, {"Leggings", {Silk, Ninja, Leather, Chain}},
-                      {"Trousers", {Cloth, Leather}}, {"Cuisses", {Scale, Plate}}}},
+        {8,
+         6,
+         0,
+         {{"Amulet", {Metal}}, {"Necklace", {Metal}}, {"Collar", {Metal}}, {"Torc", {Metal}}, {"Charm", {Metal}}}},
+        {9,
+         8,
+         0.55,
+         {{"Greaves", {Chain, Scale, Plate}},
+          {"Leggings", {Silk, Ninja, Leather, Chain}},
+          {"Trousers", {Cloth, Leather}},
+          {"Cuisses", {Scale, Plate}}}},
         {10, 6, 0.20, {{"Belt", {Leather}}, {"Girdle", {Leather, Chain, Plate}}, {"Sash", {Silk, Cloth}}}},
-        {11, 10, 1.00, {{"Hauberk", {Chain, Scale}}, {"Cuirass", {Leather, Scale, Plate}}, {"Robe", {Cloth, Silk}},
-                        {"Tunic", {Cloth, Silk, Ninja, Leather}}, {"Jerkin", {Leather}}, {"Vest", {Silk, Ninja, Leather}},
-                        {"Coat", {Leather, Chain, Scale}}}},
-        {12, 6, 0.70, {{"Shield", {Wood, Leather, Plate}}, {"Buckler", {Wood, Leather, Plate}}, {"Targe", {Wood, Leather}}}},
+        {11,
+         10,
+         1.00,
+         {{"Hauberk", {Chain, Scale}},
+          {"Cuirass", {Leather, Scale, Plate}},
+          {"Robe", {Cloth, Silk}},
+          {"Tunic", {Cloth, Silk, Ninja, Leather}},
+          {"Jerkin", {Leather}},
+          {"Vest", {Silk, Ninja, Leather}},
+          {"Coat", {Leather, Chain, Scale}}}},
+        {12,
+         6,
+         0.70,
+         {{"Shield", {Wood, Leather, Plate}}, {"Buckler", {Wood, Leather, Plate}}, {"Targe", {Wood, Leather}}}},
         {14, 6, 0.15, {{"Bracelet", {Metal}}, {"Bracer", {Leather, Plate}}, {"Wristguard", {Leather, Chain}}}},
         {15, 4, 0, {{"Earring", {Metal}}, {"Stud", {Metal}}}},
         {16, 3, 0, {{"Emblem", {Metal}}, {"Badge", {Metal}}, {"Insignia", {Metal}}}},
@@ -235,12 +276,12 @@ struct Suffix {
 const std::vector<Suffix>& ArmourSuffixes()
 {
     static const std::vector<Suffix> kSuffixes = {
-        {"of the Bear", 46, 1, 20},      {"of the Fox", 48, 1, 20},        {"of the Owl", 45, 1, 20},
-        {"of the Sage", 44, 1, 20},      {"of Shadows", 27, 3, 6},         {"of Evasion", 34, 2, 8},
-        {"of Warding", 36, 2, 6},        {"of Precision", 22, 1, 10},      {"of Slaying", 58, 1, 12},
-        {"of Might", 4, 1, 15},          {"of the Hearth", 5, 3, 5},       {"of the North", 3, 3, 5},
-        {"of Vigour", 88, 5, 3},         {"of the Magus", 69, 3, 4},       {"of Mending", 123, 1, 15},
-        {"of Stoneskin", 7, 2, 10},      {"of the Porter", 96, 5, 6},      {"of the Storm", 66, 3, 5}};
+        {"of the Bear", 46, 1, 20}, {"of the Fox", 48, 1, 20},   {"of the Owl", 45, 1, 20},
+        {"of the Sage", 44, 1, 20}, {"of Shadows", 27, 3, 6},    {"of Evasion", 34, 2, 8},
+        {"of Warding", 36, 2, 6},   {"of Precision", 22, 1, 10}, {"of Slaying", 58, 1, 12},
+        {"of Might", 4, 1, 15},     {"of the Hearth", 5, 3, 5},  {"of the North", 3, 3, 5},
+        {"of Vigour", 88, 5, 3},    {"of the Magus", 69, 3, 4},  {"of Mending", 123, 1, 15},
+        {"of Stoneskin", 7, 2, 10}, {"of the Porter", 96, 5, 6}, {"of the Storm", 66, 3, 5}};
     return kSuffixes;
 }
 
@@ -248,8 +289,8 @@ const std::vector<Suffix>& ArmourSuffixes()
 const std::vector<std::pair<const char*, int>>& ClassPrefixes()
 {
     static const std::vector<std::pair<const char*, int>> kClasses = {
-        {"Thief's", 8}, {"Paladin's", 3}, {"Mage's", 12}, {"Ranger's", 14}, {"Bard's", 9}, {"Warrior's", 1},
-        {"Druid's", 13}, {"Cleric's", 4}};
+        {"Thief's", 8}, {"Paladin's", 3}, {"Mage's", 12},  {"Ranger's", 14},
+        {"Bard's", 9},  {"Warrior's", 1}, {"Druid's", 13}, {"Cleric's", 4}};
     return kClasses;
 }
 
@@ -263,12 +304,16 @@ const std::vector<Alignment> kAlignments = {{"Holy", 97}, {"Unholy", 98}, {"Twil
 
 const std::vector<const char*>& WeaponMetals(int level, bool wooden)
 {
-    static const std::vector<std::vector<const char*>> kMetals = {
-        {"Iron", "Bronze", "Rusty"}, {"Steel", "Tempered", "Keen"}, {"Silvered", "Blued", "Fine"},
-        {"Mithril", "Runed", "Elven"}, {"Adamant", "Starmetal", "Kingly"}};
-    static const std::vector<std::vector<const char*>> kWoods = {
-        {"Pine", "Crude", "Knotted"}, {"Oak", "Ash", "Sturdy"}, {"Ironwood", "Carved", "Fine"},
-        {"Blackwood", "Runed", "Elven"}, {"Heartwood", "Ancient", "Kingly"}};
+    static const std::vector<std::vector<const char*>> kMetals = {{"Iron", "Bronze", "Rusty"},
+                                                                  {"Steel", "Tempered", "Keen"},
+                                                                  {"Silvered", "Blued", "Fine"},
+                                                                  {"Mithril", "Runed", "Elven"},
+                                                                  {"Adamant", "Starmetal", "Kingly"}};
+    static const std::vector<std::vector<const char*>> kWoods = {{"Pine", "Crude", "Knotted"},
+                                                                 {"Oak", "Ash", "Sturdy"},
+                                                                 {"Ironwood", "Carved", "Fine"},
+                                                                 {"Blackwood", "Runed", "Elven"},
+                                                                 {"Heartwood", "Ancient", "Kingly"}};
     return (wooden ? kWoods : kMetals)[static_cast<size_t>(std::min(4, (level - 1) / 15))];
 }
 
@@ -316,11 +361,11 @@ struct Blessing {
     const char* Noun;
     int Base, PerLevels;
 };
-const std::vector<Blessing> kBlessings = {
-    {2, "Ward", 1, 15},     {7, "Bulwark", 1, 20}, {22, "Focus", 2, 10},   {27, "Veil", 5, 5},
-    {36, "Aegis", 5, 5},    {34, "Blur", 3, 8},    {46, "Might", 1, 15},   {48, "Grace", 1, 15},
-    {123, "Renewal", 1, 12}, {5, "Fireguard", 5, 4}, {3, "Frostguard", 5, 4}, {24, "Sanctuary", 1, 0},
-    {67, "Haste", 1, 30},   {49, "Allure", 1, 12}};
+const std::vector<Blessing> kBlessings = {{2, "Ward", 1, 15},     {7, "Bulwark", 1, 20},   {22, "Focus", 2, 10},
+                                          {27, "Veil", 5, 5},     {36, "Aegis", 5, 5},     {34, "Blur", 3, 8},
+                                          {46, "Might", 1, 15},   {48, "Grace", 1, 15},    {123, "Renewal", 1, 12},
+                                          {5, "Fireguard", 5, 4}, {3, "Frostguard", 5, 4}, {24, "Sanctuary", 1, 0},
+                                          {67, "Haste", 1, 30},   {49, "Allure", 1, 12}};
 
 const std::vector<const char*> kSingleTargets = {"Bolt", "Lance", "Dart", "Ray", "Spear", "Touch"};
 const std::vector<const char*> kAreaTargets = {"Storm", "Burst", "Wave", "Nova", "Rain"};
@@ -660,18 +705,22 @@ public:
     ItemRecipe Other(int number)
     {
         static const std::vector<std::pair<int, std::vector<const char*>>> kLooks = {
-            {2, {"Iron", "Barbed", "Bone", "Fletched", "Steel"}},   {3, {"Oak", "Pine", "Carved", "Rickety"}},
-            {4, {"Fresh", "Stale", "Hearty", "Spiced", "Salted"}},  {5, {"Dwarven", "Elven", "Spiced", "Honeyed"}},
-            {6, {"Pitch", "Brass", "Tin", "Wax", "Hooded"}},        {7, {"Iron", "Brass", "Crypt", "Tower", "Cellar"}},
-            {8, {"Canvas", "Leather", "Oak", "Small", "Large"}},    {9, {""}},
+            {2, {"Iron", "Barbed", "Bone", "Fletched", "Steel"}},
+            {3, {"Oak", "Pine", "Carved", "Rickety"}},
+            {4, {"Fresh", "Stale", "Hearty", "Spiced", "Salted"}},
+            {5, {"Dwarven", "Elven", "Spiced", "Honeyed"}},
+            {6, {"Pitch", "Brass", "Tin", "Wax", "Hooded"}},
+            {7, {"Iron", "Brass", "Crypt", "Tower", "Cellar"}},
+            {8, {"Canvas", "Leather", "Oak", "Small", "Large"}},
+            {9, {""}},
             {10, {"Jade", "Crystal", "Obsidian", "Glowing", "Ancient"}}};
         const auto& [type, looks] = kLooks[static_cast<size_t>(r_.Below(static_cast<int>(kLooks.size())))];
         ItemRecipe it = Base(number, type, 1);
         const TypeNouns& nouns = *std::find_if(OtherNouns().begin(), OtherNouns().end(),
                                                [type = type](const TypeNouns& t) { return t.ItemType == type; });
-        static const std::map<int, std::pair<int, int>> kWeights = {{2, {2, 8}},   {3, {150, 900}}, {4, {1, 3}},
-                                                                     {5, {2, 5}},   {6, {2, 10}},    {7, {1, 1}},
-                                                                     {8, {5, 60}},  {9, {1, 1}},     {10, {5, 40}}};
+        static const std::map<int, std::pair<int, int>> kWeights = {{2, {2, 8}},  {3, {150, 900}}, {4, {1, 3}},
+                                                                    {5, {2, 5}},  {6, {2, 10}},    {7, {1, 1}},
+                                                                    {8, {5, 60}}, {9, {1, 1}},     {10, {5, 40}}};
         it.Weight = r_.Between(kWeights.at(type).first, kWeights.at(type).second);
         const std::string noun = r_.Pick(nouns.Nouns);
         if (type == 9 && !spells_.empty()) {  // a scroll casts its spell
@@ -719,8 +768,13 @@ public:
             if (l.Type == 0) {
                 it.WornSlot = l.Worn;
                 it.ArmourType = l.Armour;
-                const Slot& slot = *std::find_if(Slots().begin(), Slots().end(), [&](const Slot& s) { return s.Worn == l.Worn; });
-                const Stuff stuff = l.Armour == 9 ? Plate : l.Armour == 8 ? Scale : l.Armour == 1 ? Silk : l.Armour ? Leather : Metal;
+                const Slot& slot =
+                    *std::find_if(Slots().begin(), Slots().end(), [&](const Slot& s) { return s.Worn == l.Worn; });
+                const Stuff stuff = l.Armour == 9   ? Plate
+                                    : l.Armour == 8 ? Scale
+                                    : l.Armour == 1 ? Silk
+                                    : l.Armour      ? Leather
+                                                    : Metal;
                 it.AcTenths = Round(12 * Info(stuff).AC * slot.Size);
                 it.DrTenths = Round(12 * Info(stuff).DR * slot.Size);
                 it.Weight = std::max(1, Round(Info(stuff).Weight * (slot.Size > 0 ? slot.Size : 1) * 0.8));
@@ -925,44 +979,43 @@ const std::vector<SlotNouns>& ArmourNouns()
 
 const std::vector<MaterialWords>& ArmourMaterials()
 {
-    static const std::vector<MaterialWords> kWords = {
-        {"None", {"Linen", "Woollen", "Felt", "Fur", "Copper", "Bronze", "Silver", "Gold", "Jade", "Onyx", "Amber",
-                  "Oak", "Ash", "Yew"}},
-        {"Silk", {"Silk"}},
-        {"Ninja", {"Ninja"}},
-        {"Leather", {"Leather"}},
-        {"Chainmail", {"Chain", "Chainmail"}},
-        {"Scale", {"Scale", "Scalemail"}},
-        {"Plate", {"Plate", "Steel"}}};
+    static const std::vector<MaterialWords> kWords = {{"None",
+                                                       {"Linen", "Woollen", "Felt", "Fur", "Copper", "Bronze", "Silver",
+                                                        "Gold", "Jade", "Onyx", "Amber", "Oak", "Ash", "Yew"}},
+                                                      {"Silk", {"Silk"}},
+                                                      {"Ninja", {"Ninja"}},
+                                                      {"Leather", {"Leather"}},
+                                                      {"Chainmail", {"Chain", "Chainmail"}},
+                                                      {"Scale", {"Scale", "Scalemail"}},
+                                                      {"Plate", {"Plate", "Steel"}}};
     return kWords;
 }
 
 const std::vector<WeaponKind>& WeaponKinds()
 {
     static const std::vector<WeaponKind> kKinds = {
-        {"Club", 0, 70, 90, 16},        {"Mace", 0, 90, 110, 22},        {"Morningstar", 0, 100, 120, 26},
-        {"Flail", 0, 100, 120, 25},     {"Hammer", 0, 95, 115, 24},      {"Maul", 1, 165, 195, 44},
+        {"Club", 0, 70, 90, 16},        {"Mace", 0, 90, 110, 22},          {"Morningstar", 0, 100, 120, 26},
+        {"Flail", 0, 100, 120, 25},     {"Hammer", 0, 95, 115, 24},        {"Maul", 1, 165, 195, 44},
         {"Greatclub", 1, 150, 175, 38}, {"Quarterstaff", 1, 110, 130, 24}, {"Warhammer", 1, 155, 185, 42},
-        {"Dagger", 2, 40, 60, 13},      {"Dirk", 2, 45, 65, 14},         {"Shortsword", 2, 65, 85, 18},
-        {"Sword", 2, 85, 105, 24},      {"Scimitar", 2, 80, 95, 22},     {"Rapier", 2, 60, 75, 17},
-        {"Sabre", 2, 75, 90, 21},       {"Hatchet", 2, 80, 95, 20},      {"Greatsword", 3, 140, 170, 40},
-        {"Greataxe", 3, 150, 180, 45},  {"Halberd", 3, 150, 175, 42},    {"Glaive", 3, 145, 170, 39},
+        {"Dagger", 2, 40, 60, 13},      {"Dirk", 2, 45, 65, 14},           {"Shortsword", 2, 65, 85, 18},
+        {"Sword", 2, 85, 105, 24},      {"Scimitar", 2, 80, 95, 22},       {"Rapier", 2, 60, 75, 17},
+        {"Sabre", 2, 75, 90, 21},       {"Hatchet", 2, 80, 95, 20},        {"Greatsword", 3, 140, 170, 40},
+        {"Greataxe", 3, 150, 180, 45},  {"Halberd", 3, 150, 175, 42},      {"Glaive", 3, 145, 170, 39},
         {"Claymore", 3, 140, 165, 41}};
     return kKinds;
 }
 
 const std::vector<TypeNouns>& OtherNouns()
 {
-    static const std::vector<TypeNouns> kNouns = {
-        {2, {"Arrows", "Bolts", "Darts", "Javelins"}},
-        {3, {"Bench", "Table", "Chair", "Stool", "Wardrobe", "Bookcase"}},
-        {4, {"Bread", "Cheese", "Apples", "Rations", "Stew", "Jerky", "Pie"}},
-        {5, {"Ale", "Wine", "Mead", "Cider", "Tea"}},
-        {6, {"Torch", "Lantern", "Candle"}},
-        {7, {"Key"}},
-        {8, {"Sack", "Pouch", "Backpack", "Chest", "Satchel", "Coffer"}},
-        {9, {"Scroll"}},
-        {10, {"Idol", "Orb", "Totem", "Relic", "Gem"}}};
+    static const std::vector<TypeNouns> kNouns = {{2, {"Arrows", "Bolts", "Darts", "Javelins"}},
+                                                  {3, {"Bench", "Table", "Chair", "Stool", "Wardrobe", "Bookcase"}},
+                                                  {4, {"Bread", "Cheese", "Apples", "Rations", "Stew", "Jerky", "Pie"}},
+                                                  {5, {"Ale", "Wine", "Mead", "Cider", "Tea"}},
+                                                  {6, {"Torch", "Lantern", "Candle"}},
+                                                  {7, {"Key"}},
+                                                  {8, {"Sack", "Pouch", "Backpack", "Chest", "Satchel", "Coffer"}},
+                                                  {9, {"Scroll"}},
+                                                  {10, {"Idol", "Orb", "Totem", "Relic", "Gem"}}};
     return kNouns;
 }
 
@@ -978,7 +1031,8 @@ bool WriteSampleData(const std::string& dir, const SampleSizes& sizes, uint64_t 
         spellLines.push_back(s.Line());
     }
     int number = 100;
-    while (static_cast<int>(spellLines.size()) < sizes.Spells) spellLines.push_back(spells.Make(number++, LevelOf(r)).Line());
+    while (static_cast<int>(spellLines.size()) < sizes.Spells)
+        spellLines.push_back(spells.Make(number++, LevelOf(r)).Line());
     for (int i = 0; i < sizes.ExtraSpells; ++i) extraLines.push_back(spells.Make(number++, LevelOf(r)).Line());
 
     ItemMaker items(r, spells.Hurting());
@@ -994,7 +1048,9 @@ bool WriteSampleData(const std::string& dir, const SampleSizes& sizes, uint64_t 
     }
     for (int n = 1000; static_cast<int>(itemLines.size()) < sizes.Items; ++n) {
         const int roll = r.Below(100);
-        const ItemRecipe it = roll < 45 ? items.Armour(n, LevelOf(r)) : roll < 75 ? items.Weapon(n, LevelOf(r)) : items.Other(n);
+        const ItemRecipe it = roll < 45   ? items.Armour(n, LevelOf(r))
+                              : roll < 75 ? items.Weapon(n, LevelOf(r))
+                                          : items.Other(n);
         itemLines.push_back(it.Line());
     }
     return WriteLines(dir + "/spells.txt", spellLines) && WriteLines(dir + "/spellsVtab0.txt", extraLines) &&

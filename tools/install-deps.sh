@@ -4,7 +4,7 @@
 # clang and its libFuzzer runtime for the fuzz targets.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libgl1-mesa-dev libgtest-dev fonts-dejavu-core
-          desktop-file-utils appstream dpkg-dev)
+          desktop-file-utils appstream dpkg-dev clang-format clang-tidy)
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

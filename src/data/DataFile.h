@@ -39,7 +39,7 @@ std::string ChooseDataDir(const std::string& programDir, const std::string& play
 long long ForEachLine(std::string_view text, const Pump& pump, const std::function<void(std::string_view)>& readLine);
 
 // The size of the pieces data files are read in: small enough to stay in the cache while read.
-constexpr size_t kPieceBytes = 128 * 1024;
+constexpr size_t kPieceBytes = size_t{128} * 1024;
 
 // A file read in pieces of whole lines, each piece by whichever thread takes it, so that no
 // more than a piece a thread is in memory at once.

@@ -323,7 +323,7 @@ std::optional<std::string> RoundTrip(const SlotLists& lists, const std::array<in
             const SetLines lines = LinesOf(lists, w, way, forms);
             int steps = std::min(budget, 2'000);
             budget -= steps;
-            const std::optional<std::string> text = LineOrder(lists, named, w, lines, steps).Find();
+            std::optional<std::string> text = LineOrder(lists, named, w, lines, steps).Find();
             budget += std::max(steps, 0);
             if (text && Differences(lists, wanted, *text).empty()) return text;
             if (budget <= 0) return std::nullopt;

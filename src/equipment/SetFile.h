@@ -29,7 +29,7 @@ std::string SetFileText(const std::array<const TItem*, kSlotCount>& chosen, cons
 std::string SetFileName(std::string_view chosen);
 
 // A set file is a couple of dozen short lines; anything larger is refused unread.
-constexpr size_t kMaxSetFileBytes = 64 * 1024;
+constexpr size_t kMaxSetFileBytes = size_t{64} * 1024;
 
 std::vector<std::string> SplitLines(std::string_view content);
 

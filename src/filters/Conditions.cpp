@@ -36,7 +36,7 @@ bool ItemConditions::Passes(const TItem& item) const
             t.Is.What == kFeatureCount ? AbilityTotal(item, t.Codes) * 10 : FeatureTenths(item, t.Is.What);
         const bool met = t.Is.Op == Relation::AtLeast  ? value >= t.Is.Tenths
                          : t.Is.Op == Relation::AtMost ? value <= t.Is.Tenths
-                                                         : value == t.Is.Tenths;
+                                                       : value == t.Is.Tenths;
         if (!met) return false;
     }
     return true;

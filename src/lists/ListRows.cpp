@@ -180,55 +180,82 @@ private:
     std::string (*table_)(int32_t) = nullptr;  // the code table codes_ holds widths of
 };
 
-// A column: how its cell is written, and its width measured (none: measure the written cell).
+// A column: its caption, alignment, sort kind and tool tip, how its cell is written, and its
+// width measured (none: measure the written cell). A column the list works out itself, the
+// gain, is written by the list and stands last.
+using A = Align;
+using K = ColumnKind;
+constexpr const char* kGainHint =
+    "What wearing it adds to the score of the worn set under the scale chosen (empty: no slot list holds it)";
+
 struct ItemColumn {
+    ColumnDef Def;
     ItemCell Write;
     int64_t (*Width)(const TItem&, char, Measure&);
 };
 struct SpellColumn {
+    ColumnDef Def;
     SpellCell Write;
     int64_t (*Width)(const TSpell&, char, Measure&);
 };
 
 const ItemColumn kArmourCells[] = {
-    {[](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
+    {{"Name", A::Left, K::Caption, "The item's name"},
+     [](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
      [](const TItem& i, char, Measure& m) { return m.Text(i.Name); }},
-    {[](const TItem& i, char, std::string& s) { return Write(s, GetArmourMaterial(i.ArmourType)); },
+    {{"Type", A::Left, K::Text, "What the armour is made of"},
+     [](const TItem& i, char, std::string& s) { return Write(s, GetArmourMaterial(i.ArmourType)); },
      [](const TItem& i, char, Measure& m) { return m.Coded(i.ArmourType, GetArmourMaterial); }},
-    {[](const TItem& i, char sep, std::string& s) { return Real(s, i.ArmourClass, sep); },
+    {{"AC", A::Right, K::Decimal, "Armour class"},
+     [](const TItem& i, char sep, std::string& s) { return Real(s, i.ArmourClass, sep); },
      [](const TItem& i, char sep, Measure& m) { return m.Real(i.ArmourClass, sep); }},
-    {[](const TItem& i, char sep, std::string& s) { return Real(s, i.DamageResist, sep); },
+    {{"DR", A::Left, K::Decimal, "Damage resistance"},
+     [](const TItem& i, char sep, std::string& s) { return Real(s, i.DamageResist, sep); },
      [](const TItem& i, char sep, Measure& m) { return m.Real(i.DamageResist, sep); }},
-    {[](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
+    {{"Enc", A::Centre, K::Whole, "Encumbrance: what the item weighs"},
+     [](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
      [](const TItem& i, char, Measure& m) { return m.Whole(i.Weight); }},
-    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Accuracy); },
+    {{"Acc", A::Right, K::Whole, "Accuracy it adds"},
+     [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Accuracy); },
      [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.Accuracy); }},
-    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.MinLevel); },
+    {{"Level", A::Centre, K::Whole, "The level needed to use it"},
+     [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.MinLevel); },
      [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.MinLevel); }},
-    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Limit); },
+    {{"Limit", A::Centre, K::Whole, "The item's limit value"},
+     [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Limit); },
      [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.Limit); }},
-    {[](const TItem& i, char, std::string& s) { return Write(s, GetArmourBodyPart(i.WornSlot)); },
+    {{"Worn", A::Left, K::Text, "Where it is worn"},
+     [](const TItem& i, char, std::string& s) { return Write(s, GetArmourBodyPart(i.WornSlot)); },
      [](const TItem& i, char, Measure& m) { return m.Coded(i.WornSlot, GetArmourBodyPart); }},
-    {[](const TItem& i, char, std::string& s) { return Whole(s, i.MaxDamageBonus); },
+    {{"MaxDmg", A::Right, K::Text, "Maximum damage it adds"},
+     [](const TItem& i, char, std::string& s) { return Whole(s, i.MaxDamageBonus); },
      [](const TItem& i, char, Measure& m) { return m.Whole(i.MaxDamageBonus); }},
-    {[](const TItem& i, char sep, std::string& s) { return Ratio(s, WeightPerArmourClass(i), sep); },
+    {{"Enc:AC Ratio", A::Right, K::Text,
+      "Encumbrance per point of armour class: lower is lighter armour (9999 without armour class)"},
+     [](const TItem& i, char sep, std::string& s) { return Ratio(s, WeightPerArmourClass(i), sep); },
      [](const TItem& i, char sep, Measure& m) { return m.Ratio(WeightPerArmourClass(i), sep); }},
+    {{"Gain", A::Right, K::Computed, kGainHint}, nullptr, nullptr},  // worked out by the list, not from the record
 };
 
 const ItemColumn kWeaponCells[] = {
-    {[](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
+    {{"Name", A::Left, K::Caption, "The item's name"},
+     [](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
      [](const TItem& i, char, Measure& m) { return m.Text(i.Name); }},
-    {[](const TItem& i, char, std::string& s) {
+    {{"Damage", A::Left, K::LeadingNumber, "Least and most damage of a hit"},
+     [](const TItem& i, char, std::string& s) {
          AppendInt(s, i.MinDamage);
          s += '-';
          return Whole(s, i.MaxDamage);
      },
      [](const TItem& i, char, Measure& m) { return m.Whole(i.MinDamage) + m.Byte('-') + m.Whole(i.MaxDamage); }},
-    {[](const TItem& i, char, std::string& s) { return Whole(s, i.Speed); },
+    {{"Speed", A::Left, K::Whole, "Speed: the lower, the more swings"},
+     [](const TItem& i, char, std::string& s) { return Whole(s, i.Speed); },
      [](const TItem& i, char, Measure& m) { return m.Whole(i.Speed); }},
-    {[](const TItem& i, char, std::string& s) { return Whole(s, i.StrengthReq); },
+    {{"Str", A::Left, K::Whole, "The strength needed to wield it"},
+     [](const TItem& i, char, std::string& s) { return Whole(s, i.StrengthReq); },
      [](const TItem& i, char, Measure& m) { return m.Whole(i.StrengthReq); }},
-    {[](const TItem& i, char sep, std::string& s) {
+    {{"AC", A::Centre, K::Text, "Armour class / damage resistance it adds"},
+     [](const TItem& i, char sep, std::string& s) {
          AppendReal(s, i.ArmourClass, sep);
          s += '/';
          return Real(s, i.DamageResist, sep);
@@ -236,41 +263,58 @@ const ItemColumn kWeaponCells[] = {
      [](const TItem& i, char sep, Measure& m) {
          return m.Real(i.ArmourClass, sep) + m.Byte('/') + m.Real(i.DamageResist, sep);
      }},
-    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Accuracy); },
+    {{"Acc", A::Right, K::Whole, "Accuracy it adds"},
+     [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Accuracy); },
      [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.Accuracy); }},
-    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.BSAccuracy); },
+    {{"BsAcc", A::Right, K::Whole, "Backstab accuracy it adds"},
+     [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.BSAccuracy); },
      [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.BSAccuracy); }},
-    {[](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
+    {{"Enc", A::Centre, K::Whole, "Encumbrance: what the item weighs"},
+     [](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
      [](const TItem& i, char, Measure& m) { return m.Whole(i.Weight); }},
-    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.MinLevel); },
+    {{"Lvl", A::Centre, K::Whole, "The level needed to use it"},
+     [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.MinLevel); },
      [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.MinLevel); }},
-    {[](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Limit); },
+    {{"Limit", A::Centre, K::Whole, "The item's limit value"},
+     [](const TItem& i, char, std::string& s) { return BlankIfZero(s, i.Limit); },
      [](const TItem& i, char, Measure& m) { return m.BlankIfZero(i.Limit); }},
-    {[](const TItem& i, char sep, std::string& s) { return Ratio(s, SpeedDamageRatio(i), sep); },
+    {{"Sp:Dmg Ratio", A::Right, K::Text,
+      "Speed per point of average damage, less its crits: lower is better (9999 without damage)"},
+     [](const TItem& i, char sep, std::string& s) { return Ratio(s, SpeedDamageRatio(i), sep); },
      [](const TItem& i, char sep, Measure& m) { return m.Ratio(SpeedDamageRatio(i), sep); }},
-    {[](const TItem& i, char, std::string& s) { return Write(s, GetWeaponType(i.WeaponType)); },
+    {{"Handed", A::Left, K::Text, "One- or two-handed, edged or blunt"},
+     [](const TItem& i, char, std::string& s) { return Write(s, GetWeaponType(i.WeaponType)); },
      [](const TItem& i, char, Measure& m) { return m.Coded(i.WeaponType, GetWeaponType); }},
+    {{"Gain", A::Right, K::Computed, kGainHint}, nullptr, nullptr},  // worked out by the list, not from the record
 };
 
 const ItemColumn kOtherCells[] = {
-    {[](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
+    {{"Name", A::Left, K::Caption, "The item's name"},
+     [](const TItem& i, char, std::string&) { return std::string_view(i.Name); },
      [](const TItem& i, char, Measure& m) { return m.Text(i.Name); }},
-    {[](const TItem& i, char, std::string& s) { return Write(s, GetItemType(i.ItemType)); },
+    {{"Type", A::Left, K::Text, "What kind of item it is"},
+     [](const TItem& i, char, std::string& s) { return Write(s, GetItemType(i.ItemType)); },
      [](const TItem& i, char, Measure& m) { return m.Coded(i.ItemType, GetItemType); }},
-    {[](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
+    {{"Enc", A::Left, K::Whole, "Encumbrance: what the item weighs"},
+     [](const TItem& i, char, std::string& s) { return Whole(s, i.Weight); },
      [](const TItem& i, char, Measure& m) { return m.Whole(i.Weight); }},
-    {[](const TItem& i, char, std::string& s) { return Whole(s, i.Limit); },
+    {{"Limit", A::Left, K::Whole, "The item's limit value"},
+     [](const TItem& i, char, std::string& s) { return Whole(s, i.Limit); },
      [](const TItem& i, char, Measure& m) { return m.Whole(i.Limit); }},
-    {[](const TItem& i, char, std::string&) { return std::string_view(i.Special); },
+    {{"Special", A::Left, K::Text, "What the item does"},
+     [](const TItem& i, char, std::string&) { return std::string_view(i.Special); },
      [](const TItem& i, char, Measure& m) { return m.Text(i.Special); }},
 };
 
 const SpellColumn kSpellCells[] = {
-    {[](const TSpell& p, char, std::string&) { return std::string_view(p.Name); },
+    {{"Name", A::Left, K::Caption, "The spell's name"},
+     [](const TSpell& p, char, std::string&) { return std::string_view(p.Name); },
      [](const TSpell& p, char, Measure& m) { return m.Text(p.Name); }},
-    {[](const TSpell& p, char, std::string&) { return std::string_view(p.Code); },
+    {{"Code", A::Left, K::Text, "The word that casts it"},
+     [](const TSpell& p, char, std::string&) { return std::string_view(p.Code); },
      [](const TSpell& p, char, Measure& m) { return m.Text(p.Code); }},
-    {[](const TSpell& p, char, std::string& s) {
+    {{"Class", A::Left, K::Text, "Who casts it, and the magic level needed"},
+     [](const TSpell& p, char, std::string& s) {
          s = GetCasterType(p.CasterType);
          if (p.CasterType == 0) return std::string_view(s);
          s += ' ';
@@ -280,32 +324,43 @@ const SpellColumn kSpellCells[] = {
          const int64_t caster = m.Coded(p.CasterType, GetCasterType);
          return p.CasterType == 0 ? caster : caster + m.Byte(' ') + m.Whole(p.MagicLevel);
      }},
-    {[](const TSpell& p, char, std::string& s) { return Whole(s, p.Level); },
+    {{"Level", A::Centre, K::Whole, "The level needed to cast it"},
+     [](const TSpell& p, char, std::string& s) { return Whole(s, p.Level); },
      [](const TSpell& p, char, Measure& m) { return m.Whole(p.Level); }},
-    {[](const TSpell& p, char, std::string& s) { return Whole(s, p.Difficulty); },
+    {{"Difficulty", A::Left, K::Whole, "How hard it is to cast"},
+     [](const TSpell& p, char, std::string& s) { return Whole(s, p.Difficulty); },
      [](const TSpell& p, char, Measure& m) { return m.Whole(p.Difficulty); }},
-    {[](const TSpell& p, char, std::string& s) { return Whole(s, p.Mana); },
+    {{"Mana", A::Right, K::Whole, "Mana a cast costs"},
+     [](const TSpell& p, char, std::string& s) { return Whole(s, p.Mana); },
      [](const TSpell& p, char, Measure& m) { return m.Whole(p.Mana); }},
-    {[](const TSpell& p, char, std::string& s) { return Write(s, GetSpellType(p.SpellType)); },
+    {{"Spell Type", A::Left, K::Text, "What kind of spell it is"},
+     [](const TSpell& p, char, std::string& s) { return Write(s, GetSpellType(p.SpellType)); },
      [](const TSpell& p, char, Measure& m) { return m.Coded(p.SpellType, GetSpellType); }},
-    {[](const TSpell& p, char, std::string& s) { return Write(s, GetSpellElement(p.Element)); },
+    {{"Element", A::Centre, K::Text, "Its element"},
+     [](const TSpell& p, char, std::string& s) { return Write(s, GetSpellElement(p.Element)); },
      [](const TSpell& p, char, Measure& m) { return m.Coded(p.Element, GetSpellElement); }},
-    {[](const TSpell& p, char, std::string& s) { return Write(s, GetSpellTargetType(p.Targets)); },
+    {{"Targets", A::Left, K::Text, "Whom it strikes"},
+     [](const TSpell& p, char, std::string& s) { return Write(s, GetSpellTargetType(p.Targets)); },
      [](const TSpell& p, char, Measure& m) { return m.Coded(p.Targets, GetSpellTargetType); }},
-    {[](const TSpell& p, char, std::string& s) { return Whole(s, p.Number); },
+    {{"Id", A::Left, K::Whole, "The spell's number"},
+     [](const TSpell& p, char, std::string& s) { return Whole(s, p.Number); },
      [](const TSpell& p, char, Measure& m) { return m.Whole(p.Number); }},
-    {[](const TSpell& p, char sep, std::string& s) {
+    {{"Dmg", A::Right, K::OptionalDecimal,
+      "Average damage of a cast at the level its description works out, over all its rounds"},
+     [](const TSpell& p, char sep, std::string& s) {
          const auto damage = DamageOf(p).Damage;
          return damage ? Real(s, *damage, sep) : std::string_view();
      },
      nullptr},
-    {[](const TSpell& p, char sep, std::string& s) {
+    {{"Dmg/Mana", A::Right, K::OptionalDecimal, "Average damage for each point of mana"},
+     [](const TSpell& p, char sep, std::string& s) {
          const auto perMana = DamageOf(p).PerMana;
          if (perMana) AppendFixed(s, *perMana, 2, sep);
          return std::string_view(s);
      },
      nullptr},
-    {[](const TSpell& p, char, std::string& s) {
+    {{"Rounds", A::Right, K::OptionalDecimal, "How many rounds it lasts, at the level its description works out"},
+     [](const TSpell& p, char, std::string& s) {
          const auto rounds = DamageOf(p).Rounds;
          return rounds ? Whole(s, *rounds) : std::string_view();
      },
@@ -315,7 +370,7 @@ const SpellColumn kSpellCells[] = {
      }},
 };
 
-std::span<const ItemColumn> ItemCells(ListKind kind)
+std::span<const ItemColumn> ItemColumns(ListKind kind)
 {
     switch (kind) {
     case ListKind::Armor: return kArmourCells;
@@ -324,6 +379,14 @@ std::span<const ItemColumn> ItemCells(ListKind kind)
     case ListKind::Spells: break;
     }
     return {};
+}
+
+// The columns whose cells the record writes: all but the one the list works out.
+std::span<const ItemColumn> ItemCells(ListKind kind)
+{
+    std::span<const ItemColumn> all = ItemColumns(kind);
+    while (!all.empty() && !all.back().Write) all = all.first(all.size() - 1);
+    return all;
 }
 
 }  // namespace
@@ -428,59 +491,13 @@ std::vector<std::string> CellTexts(const ListRow& row)
 
 const std::vector<ColumnDef>& Columns(ListKind list)
 {
-    static constexpr const char* kGainHint =
-        "What wearing it adds to the score of the worn set under the scale chosen (empty: no slot list holds it)";
-    using A = Align;
-    using K = ColumnKind;
-    static const std::vector<ColumnDef> armour = {
-        {"Name", A::Left, K::Caption, "The item's name"},
-        {"Type", A::Left, K::Text, "What the armour is made of"},
-        {"AC", A::Right, K::Decimal, "Armour class"},
-        {"DR", A::Left, K::Decimal, "Damage resistance"},
-        {"Enc", A::Centre, K::Whole, "Encumbrance: what the item weighs"},
-        {"Acc", A::Right, K::Whole, "Accuracy it adds"},
-        {"Level", A::Centre, K::Whole, "The level needed to use it"},
-        {"Limit", A::Centre, K::Whole, "The item's limit value"},
-        {"Worn", A::Left, K::Text, "Where it is worn"},
-        {"MaxDmg", A::Right, K::Text, "Maximum damage it adds"},
-        {"Enc:AC Ratio", A::Right, K::Text,
-         "Encumbrance per point of armour class: lower is lighter armour (9999 without armour class)"},
-        {"Gain", A::Right, K::Computed, kGainHint}};
-    static const std::vector<ColumnDef> weapons = {
-        {"Name", A::Left, K::Caption, "The item's name"},
-        {"Damage", A::Left, K::LeadingNumber, "Least and most damage of a hit"},
-        {"Speed", A::Left, K::Whole, "Speed: the lower, the more swings"},
-        {"Str", A::Left, K::Whole, "The strength needed to wield it"},
-        {"AC", A::Centre, K::Text, "Armour class / damage resistance it adds"},
-        {"Acc", A::Right, K::Whole, "Accuracy it adds"},
-        {"BsAcc", A::Right, K::Whole, "Backstab accuracy it adds"},
-        {"Enc", A::Centre, K::Whole, "Encumbrance: what the item weighs"},
-        {"Lvl", A::Centre, K::Whole, "The level needed to use it"},
-        {"Limit", A::Centre, K::Whole, "The item's limit value"},
-        {"Sp:Dmg Ratio", A::Right, K::Text,
-         "Speed per point of average damage, less its crits: lower is better (9999 without damage)"},
-        {"Handed", A::Left, K::Text, "One- or two-handed, edged or blunt"},
-        {"Gain", A::Right, K::Computed, kGainHint}};
-    static const std::vector<ColumnDef> other = {{"Name", A::Left, K::Caption, "The item's name"},
-                                                 {"Type", A::Left, K::Text, "What kind of item it is"},
-                                                 {"Enc", A::Left, K::Whole, "Encumbrance: what the item weighs"},
-                                                 {"Limit", A::Left, K::Whole, "The item's limit value"},
-                                                 {"Special", A::Left, K::Text, "What the item does"}};
-    static const std::vector<ColumnDef> spells = {
-        {"Name", A::Left, K::Caption, "The spell's name"},
-        {"Code", A::Left, K::Text, "The word that casts it"},
-        {"Class", A::Left, K::Text, "Who casts it, and the magic level needed"},
-        {"Level", A::Centre, K::Whole, "The level needed to cast it"},
-        {"Difficulty", A::Left, K::Whole, "How hard it is to cast"},
-        {"Mana", A::Right, K::Whole, "Mana a cast costs"},
-        {"Spell Type", A::Left, K::Text, "What kind of spell it is"},
-        {"Element", A::Centre, K::Text, "Its element"},
-        {"Targets", A::Left, K::Text, "Whom it strikes"},
-        {"Id", A::Left, K::Whole, "The spell's number"},
-        {"Dmg", A::Right, K::OptionalDecimal,
-         "Average damage of a cast at the level its description works out, over all its rounds"},
-        {"Dmg/Mana", A::Right, K::OptionalDecimal, "Average damage for each point of mana"},
-        {"Rounds", A::Right, K::OptionalDecimal, "How many rounds it lasts, at the level its description works out"}};
+    const auto defs = [](const auto& table) {
+        std::vector<ColumnDef> out;
+        for (const auto& column : table) out.push_back(column.Def);
+        return out;
+    };
+    static const std::vector<ColumnDef> armour = defs(kArmourCells), weapons = defs(kWeaponCells),
+                                        other = defs(kOtherCells), spells = defs(kSpellCells);
     switch (list) {
     case ListKind::Armor: return armour;
     case ListKind::Weapons: return weapons;

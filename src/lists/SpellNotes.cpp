@@ -268,9 +268,7 @@ std::string SpellDescriber::GetSpNotes(TSpell& spell)
             s += ", " + name + " " + PlusMinusZero(spell.MinValue);
         } else if (v == 0 && InSecondCodeSet(c)) {
             s += ", " + name;
-        } else if ((c == 22 || c == 74) && v != 0) {
-            if (spell.MaxValue == spell.MinValue) s += ", " + name + " " + PlusMinusZero(spell.MaxValue);
-        } else if (c == 148 && v == 0) {
+        } else if (((c == 22 || c == 74) && v != 0) || (c == 148 && v == 0)) {
             if (spell.MaxValue == spell.MinValue) s += ", " + name + " " + PlusMinusZero(spell.MaxValue);
         } else {
             s += ", " + name + " " + IntToStr(v);

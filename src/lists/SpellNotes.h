@@ -47,7 +47,7 @@ SpellDamage DamageOf(const TSpell& spell);
 constexpr int kMaxSummaryDepth = 4;
 
 // No description, summary or item text grows past this; a longer one is cut at a blank and ends in " ...".
-constexpr size_t kMaxTextBytes = 4 * 1024;
+constexpr size_t kMaxTextBytes = size_t{4} * 1024;
 // Past this, a text being built stops taking parts: what follows would be cut off anyway (the
 // margin covers the blanks trimmed from its front).
 constexpr size_t kStopBuildingBytes = kMaxTextBytes + 64;

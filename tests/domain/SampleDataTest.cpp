@@ -90,9 +90,9 @@ void ExpectBelievable(const ItemList& items, const SpellList& spells)
         for (const std::string& n : t.Nouns) own(n, 2000 + t.ItemType);
 
     std::map<std::pair<int, int>, std::vector<std::pair<double, double>>> acByLevel;  // (worn, type)
-    std::map<std::string, std::vector<std::pair<double, double>>> damageByLevel;     // weapon noun
-    std::map<int, std::vector<double>> weights;                                        // worn -> plate weights
-    std::map<int, std::vector<double>> speeds, damages;                                // weapon type
+    std::map<std::string, std::vector<std::pair<double, double>>> damageByLevel;      // weapon noun
+    std::map<int, std::vector<double>> weights;                                       // worn -> plate weights
+    std::map<int, std::vector<double>> speeds, damages;                               // weapon type
     for (const TItem& item : items) {
         SCOPED_TRACE(item.Name);
         const std::vector<std::string> words = WordsOf(item.Name);
@@ -127,7 +127,8 @@ void ExpectBelievable(const ItemList& items, const SpellList& spells)
     }
     // Armour class rises with the level needed, within a slot and a type (jewellery has none).
     for (const auto& [group, points] : acByLevel) {
-        const bool varies = std::any_of(points.begin(), points.end(), [&](const auto& p) { return p.second != points[0].second; });
+        const bool varies =
+            std::any_of(points.begin(), points.end(), [&](const auto& p) { return p.second != points[0].second; });
         if (points.size() >= 12 && varies) {
             EXPECT_GT(RankCorrelation(points), 0.5) << group.first << "/" << group.second;
         }
@@ -156,7 +157,8 @@ void ExpectBelievable(const ItemList& items, const SpellList& spells)
     FillSlotLists(items, {}, lists, nullptr);
     for (const SlotList& list : lists) {
         std::set<std::string> names;
-        for (int i = 1; i < list.size(); ++i) EXPECT_TRUE(names.insert(std::string(list.Text(i))).second) << list.Text(i);
+        for (int i = 1; i < list.size(); ++i)
+            EXPECT_TRUE(names.insert(std::string(list.Text(i))).second) << list.Text(i);
     }
     // Spells: no name twice, every caster at several levels, mana rising with the level.
     std::set<std::string> spellNames;

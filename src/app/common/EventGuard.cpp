@@ -60,39 +60,40 @@ void EventGuard::KeepOneTicked(QAbstractButton& clicked, std::initializer_list<Q
 
 void EventGuard::OnClick(QAbstractButton* button, std::function<void()> handler)
 {
-    QObject::connect(button, &QAbstractButton::clicked, button, [this, handler] { Run(handler); });
+    QObject::connect(button, &QAbstractButton::clicked, button, [this, handler = std::move(handler)] { Run(handler); });
 }
 
 void EventGuard::OnToggle(QAbstractButton* box, std::function<void()> handler)
 {
-    QObject::connect(box, &QAbstractButton::toggled, box, [this, handler] { Run(handler); });
+    QObject::connect(box, &QAbstractButton::toggled, box, [this, handler = std::move(handler)] { Run(handler); });
 }
 
 void EventGuard::OnTextChange(QLineEdit* box, std::function<void()> handler)
 {
-    QObject::connect(box, &QLineEdit::textChanged, box, [this, handler] { Run(handler); });
+    QObject::connect(box, &QLineEdit::textChanged, box, [this, handler = std::move(handler)] { Run(handler); });
 }
 
 void EventGuard::OnPick(QComboBox* box, std::function<void()> handler)
 {
-    QObject::connect(box, &QComboBox::activated, box, [this, handler] { Run(handler); });
+    QObject::connect(box, &QComboBox::activated, box, [this, handler = std::move(handler)] { Run(handler); });
 }
 
 void EventGuard::OnColumnClick(QHeaderView* header, std::function<void(int)> handler)
 {
     QObject::connect(header, &QHeaderView::sectionClicked, header,
-                     [this, handler](int column) { Run([&] { handler(column); }); });
+                     [this, handler = std::move(handler)](int column) { Run([&] { handler(column); }); });
 }
 
 void EventGuard::OnSelectRow(QItemSelectionModel* selection, std::function<void(int)> handler)
 {
-    QObject::connect(selection, &QItemSelectionModel::selectionChanged, selection,
-                     [this, handler](const QItemSelection& selected, const QItemSelection& deselected) {
-                         const QModelIndexList changed = (selected.isEmpty() ? deselected : selected).indexes();
-                         if (changed.isEmpty()) return;
-                         const int row = changed.first().row();
-                         Run([&] { handler(row); });
-                     });
+    QObject::connect(
+        selection, &QItemSelectionModel::selectionChanged, selection,
+        [this, handler = std::move(handler)](const QItemSelection& selected, const QItemSelection& deselected) {
+            const QModelIndexList changed = (selected.isEmpty() ? deselected : selected).indexes();
+            if (changed.isEmpty()) return;
+            const int row = changed.first().row();
+            Run([&] { handler(row); });
+        });
 }
 
 }  // namespace vantor

@@ -83,8 +83,8 @@ private:
                                     [this, settles, handler = std::move(handler)] { Run(handler, settles); });
         else
             return QObject::connect(sender, signal, context,
-                                    [this, settles, handler = std::move(handler)](const auto&... args) {
-                                        Run([&] { handler(args...); }, settles);
+                                    [guard = this, settles, handler = std::move(handler)](const auto&... args) {
+                                        guard->Run([&] { handler(args...); }, settles);
                                     });
     }
 

@@ -19,8 +19,8 @@ QString SetFileDialogs::Ask(QWidget* parent, bool save)
     const auto last = keys::SetFolder().Find(settings_);
     dialog.InitialDir =
         last && QFileInfo(*last).isDir() ? *last : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = save ? ui_.SaveFileName(parent, dialog.Filter, dialog.InitialDir)
-                              : ui_.OpenFileName(parent, dialog.Filter, dialog.InitialDir);
+    QString path = save ? ui_.SaveFileName(parent, dialog.Filter, dialog.InitialDir)
+                        : ui_.OpenFileName(parent, dialog.Filter, dialog.InitialDir);
     if (!path.isEmpty()) keys::SetFolder().Write(settings_, QFileInfo(path).absolutePath());
     return path;
 }

@@ -61,9 +61,9 @@ void SetHistory::Clear()
     ShowButtons();
 }
 
-void SetHistory::Show(const State& wanted)
+// A copy: the history changes as the page's handlers settle.
+void SetHistory::Show(State state)  // NOLINT(performance-unnecessary-value-param)
 {
-    const State state = wanted;  // the history changes as the page's handlers settle
     show_(state);
     ShowButtons();
 }

@@ -47,7 +47,7 @@ public:
 private:
     // After each action: a new step when the slots changed, else the current step brought up to date.
     void Record();
-    void Show(const State& state);
+    void Show(State state);
     void ShowButtons();
 
     std::function<State()> snapshot_;

@@ -185,19 +185,19 @@ void BestSetDialog::SaveAsScale()
     cbxBestPreset->setCurrentIndex(page_.Scales->Find(scale->Name));
 }
 
-std::optional<BestSetQuestion> BestSetDialog::Question() const
+std::optional<BestSetQuestion> BestSetDialog::Question()
 {
     BestSetQuestion q;
     q.Lists = page_.Lists;
     QString error;
     std::optional<Scale> scale = editor_->Read("", error);
     if (!scale) {
-        page_.Ui->ShowMessage(const_cast<BestSetDialog*>(this), error);
+        page_.Ui->ShowMessage(this, error);
         return std::nullopt;
     }
     if (const std::string problem = ScaleProblem(*scale);
         !problem.empty() && problem.find("caps") != std::string::npos) {
-        page_.Ui->ShowMessage(const_cast<BestSetDialog*>(this), FromBytes("No search: " + problem));
+        page_.Ui->ShowMessage(this, FromBytes("No search: " + problem));
         return std::nullopt;
     }
     q.Weights = std::move(*scale);

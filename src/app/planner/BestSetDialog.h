@@ -54,7 +54,7 @@ private:
     void ConnectButtons();
     // The question the boxes ask; nothing, after a message naming the box, when a weight does not
     // read.
-    std::optional<BestSetQuestion> Question() const;
+    std::optional<BestSetQuestion> Question();
     void ShowAnswer();
     void CancelClicked();
     void reject() override;

@@ -44,7 +44,8 @@ int ScaleBook::Find(const std::string& name) const
     return -1;
 }
 
-void ScaleBook::Rebuild(std::vector<Scale> players, std::string active)
+// active by value: it may name a scale of all_, which this replaces.
+void ScaleBook::Rebuild(std::vector<Scale> players, std::string active)  // NOLINT(performance-unnecessary-value-param)
 {
     std::sort(players.begin(), players.end(), [](const Scale& a, const Scale& b) { return a.Name < b.Name; });
     all_ = BuiltInScales();

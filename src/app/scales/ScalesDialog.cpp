@@ -127,7 +127,7 @@ std::string ScalesDialog::AskName(const QString& question, const std::string& no
 {
     const QString typed = ui_.AskText(this, question, FromBytes(now)).trimmed();
     if (typed.isEmpty()) return {};
-    const std::string name = ToBytes(typed);
+    std::string name = ToBytes(typed);
     for (size_t i = 0; i < scales_.size(); ++i)
         if (static_cast<int>(i) != except && scales_[i].Name == name) {
             ui_.ShowMessage(this, QString("A scale named \"%1\" is there already: choose another name.").arg(typed));

@@ -39,7 +39,7 @@
 namespace vantor {
 
 TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
-    : QMainWindow(parent), ui_(ui), events_([this](std::exception_ptr e) { ShowError(e); }),
+    : QMainWindow(parent), ui_(ui), events_([this](const std::exception_ptr& e) { ShowError(e); }),
       scales_(new ScaleBook(settings_, this)), decimalSep_(SystemDecimalSeparator())
 {
     // The player's settings first: the pages start with the scale chosen last.
@@ -282,7 +282,7 @@ bool TViewer::eventFilter(QObject* watched, QEvent* e)
     return QMainWindow::eventFilter(watched, e);
 }
 
-void TViewer::ShowError(std::exception_ptr error)
+void TViewer::ShowError(const std::exception_ptr& error)
 {
     try {
         std::rethrow_exception(error);

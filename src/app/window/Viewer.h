@@ -92,7 +92,7 @@ private:
     void CompareWithWorn(const TItem& item);
     // The gain columns, for the set the slots hold under the active scale.
     void ShowGains();
-    void ShowError(std::exception_ptr error);
+    void ShowError(const std::exception_ptr& error);
     QPushButton* EnterButtonOfCurrentPage(const QWidget* focus) const;
 
     IUserInterface& ui_;
