@@ -1,6 +1,9 @@
 #include "equipment/BestSet.h"
 
 #include "data/Decimal.h"
+#include "equipment/bestset/Ceilings.h"
+#include "equipment/bestset/Choices.h"
+#include "equipment/bestset/Frontier.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,189 +12,13 @@
 namespace vantor {
 namespace {
 
-constexpr int64_t kMin32 = std::numeric_limits<int32_t>::min(), kMax32 = std::numeric_limits<int32_t>::max();
-
-bool Fits32(int64_t v) { return v >= kMin32 && v <= kMax32; }
-
-// The capped totals of a choice or a partial set, in tenths, one per capped dimension of the scale.
-using Capped = std::array<int64_t, kMaxCaps>;
-
-// What one unit of the search (a slot, or both fingers together) may take.
-struct Choice {
-    int64_t Load = 0, Bonus = 0;
-    SetScore Score = 0;          // of the dimensions without a cap
-    Capped Totals{};             // of the capped ones
-    int First = 0, Second = -1;  // entries of the unit's slot(s)
-};
-
-// A partial set: its sums, and how it was reached (for reading the set back).
-struct Partial {
-    int64_t Load = 0, Bonus = 0;
-    SetScore Score = 0;
-    Capped Totals{};
-    int Parent = -1, Choice = -1;
-};
-
-// The least and most load and bonus, and the best score, among a unit's choices.
-struct Extent {
-    int64_t LeastLoad, MostLoad, LeastBonus, MostBonus;
-    SetScore BestScore;
-};
-
-Extent ExtentOf(const std::vector<Choice>& choices)
-{
-    const Choice& f = choices.front();
-    Extent e{f.Load, f.Load, f.Bonus, f.Bonus, f.Score};
-    for (const Choice& c : choices) {
-        e.LeastLoad = std::min(e.LeastLoad, c.Load);
-        e.MostLoad = std::max(e.MostLoad, c.Load);
-        e.LeastBonus = std::min(e.LeastBonus, c.Bonus);
-        e.MostBonus = std::max(e.MostBonus, c.Bonus);
-        e.BestScore = std::max(e.BestScore, c.Score);
-    }
-    return e;
-}
-
-// Keeps what nothing else beats: sorted by load, then larger bonus, then higher score; an entry is
-// dropped when one before it has as much bonus and as high a score (equal ones: the first stays),
-// and capped totals as good: each as high, or, for a total weighed against (better[k] < 0), as low.
-// When bonuses cannot be compared (an overflow edge lies within reach), only entries of equal load
-// and bonus are compared. With layers > 1 the frontier of what is left is kept too, and so on.
-template <class T>
-std::vector<T> Frontier(std::vector<T> all, bool compareBonus, const std::vector<int>& better, int layers = 1)
-{
-    const auto totalsAsGood = [&better](const T& y, const T& x) {
-        for (size_t k = 0; k < better.size(); ++k)
-            if (better[k] > 0 ? y.Totals[k] < x.Totals[k] : y.Totals[k] > x.Totals[k]) return false;
-        return true;
-    };
-    std::stable_sort(all.begin(), all.end(), [&](const T& a, const T& b) {
-        if (a.Load != b.Load) return a.Load < b.Load;
-        if (a.Bonus != b.Bonus) return a.Bonus > b.Bonus;
-        if (a.Score != b.Score) return a.Score > b.Score;
-        for (size_t k = 0; k < better.size(); ++k)  // the better totals first, one after another
-            if (a.Totals[k] != b.Totals[k])
-                return better[k] > 0 ? a.Totals[k] > b.Totals[k] : a.Totals[k] < b.Totals[k];
-        return false;
-    });
-    std::vector<T> kept;
-    for (int layer = 0; layer < layers && !all.empty(); ++layer) {
-        std::vector<T> rest;
-        std::map<int64_t, SetScore> stairs;  // bonus -> best score, scores falling as bonus rises
-        const size_t first = kept.size();
-        for (const T& x : all) {
-            // Beaten on load, bonus and score by an entry kept; with capped totals, by one whose
-            // totals are as good as well.
-            bool beaten;
-            if (compareBonus) {
-                const auto at = stairs.lower_bound(x.Bonus);
-                beaten = at != stairs.end() && at->second >= x.Score;
-            } else {
-                beaten = kept.size() > first && kept.back().Load == x.Load && kept.back().Bonus == x.Bonus;
-            }
-            if (beaten && !better.empty()) {
-                beaten = false;
-                for (size_t i = kept.size(); i-- > first && !beaten;) {
-                    const T& y = kept[i];
-                    const bool ahead = compareBonus ? y.Bonus >= x.Bonus && y.Score >= x.Score
-                                                    : y.Load == x.Load && y.Bonus == x.Bonus && y.Score >= x.Score;
-                    beaten = ahead && totalsAsGood(y, x);
-                }
-            }
-            if (beaten) {
-                rest.push_back(x);
-                continue;
-            }
-            kept.push_back(x);
-            if (compareBonus) {
-                auto at = stairs.upper_bound(x.Bonus);
-                while (at != stairs.begin() && std::prev(at)->second <= x.Score) stairs.erase(std::prev(at));
-                stairs.emplace(x.Bonus, x.Score);
-            }
-        }
-        all = std::move(rest);
-    }
-    return kept;
-}
+using namespace bestset;
 
 // The maximum the page shows for the question's strength and this bonus (0 where it cannot).
 int32_t MaximumFor(const BestSetQuestion& q, int64_t bonus)
 {
     return q.Strength ? MaxEncumbranceIfAny(*q.Strength, bonus).value_or(0) : 0;
 }
-
-constexpr SetScore kUnreachable = -(SetScore{1} << 120);
-
-// The most the units from u on can add to a score, loads counted and bonuses left out: an upper
-// bound, since a bonus only raises the load allowed. Worked out per load when the loads span a
-// table of reasonable size, otherwise the best choices of the units without regard to load.
-class Ceiling {
-public:
-    Ceiling(const std::vector<std::vector<Choice>>& units, bool byLoad)
-        : least_(units.size() + 1, 0), most_(units.size() + 1, 0), best_(units.size() + 1, 0), table_(units.size() + 1)
-    {
-        int64_t span = 0;
-        for (size_t u = units.size(); u-- > 0;) {
-            const Extent e = ExtentOf(units[u]);
-            least_[u] = least_[u + 1] + e.LeastLoad;
-            most_[u] = most_[u + 1] + e.MostLoad;
-            best_[u] = best_[u + 1] + e.BestScore;
-            span += most_[u] - least_[u] + 1;
-        }
-        byLoad_ = byLoad && span <= kMaxTable;
-        if (!byLoad_) return;
-        table_.back() = {0};
-        for (size_t u = units.size(); u-- > 0;) {
-            std::vector<SetScore>& row = table_[u];
-            row.assign(static_cast<size_t>(most_[u] - least_[u] + 1), kUnreachable);
-            for (size_t i = 0; i < row.size(); ++i)
-                for (const Choice& c : units[u]) {
-                    const SetScore rest = Within(u + 1, least_[u] + static_cast<int64_t>(i) - c.Load);
-                    if (rest != kUnreachable) row[i] = std::max(row[i], c.Score + rest);
-                }
-        }
-    }
-
-    SetScore Unbounded(size_t u) const { return best_[u]; }
-
-    // The most the units from u on add within a load of room.
-    SetScore Within(size_t u, int64_t room) const
-    {
-        if (room < least_[u]) return kUnreachable;
-        if (!byLoad_ || room >= most_[u]) return best_[u];
-        return table_[u][static_cast<size_t>(room - least_[u])];
-    }
-
-private:
-    static constexpr int64_t kMaxTable = 4'000'000;
-    std::vector<int64_t> least_, most_;
-    std::vector<SetScore> best_;
-    std::vector<std::vector<SetScore>> table_;
-    bool byLoad_ = false;
-};
-
-// What the units from u on can do to each capped total: raise it by at most Rise, lower it by at
-// most Fall (both of the choices' extremes summed), so that a total past its cap by more than Fall
-// can be kept as cap + Fall.
-struct Rest {
-    std::vector<Capped> Rise, Fall, Least;  // Least: the lowest the units can add (Fall's sign turned)
-
-    Rest(const std::vector<std::vector<Choice>>& units, size_t caps)
-        : Rise(units.size() + 1), Fall(units.size() + 1), Least(units.size() + 1)
-    {
-        for (size_t u = units.size(); u-- > 0;)
-            for (size_t k = 0; k < caps; ++k) {
-                int64_t most = units[u].front().Totals[k], least = most;
-                for (const Choice& c : units[u]) {
-                    most = std::max(most, c.Totals[k]);
-                    least = std::min(least, c.Totals[k]);
-                }
-                Rise[u][k] = Rise[u + 1][k] + most;
-                Least[u][k] = Least[u + 1][k] + least;
-                Fall[u][k] = Fall[u + 1][k] + std::max<int64_t>(0, -least);
-            }
-    }
-};
 
 class Search {
 public:
@@ -239,7 +66,8 @@ public:
             u.First = static_cast<Slot>(s);
             if (pairFingers && s == Finger1) {
                 u.Second = Finger2;
-                u.All = Pairs(singles[Finger1], singles[Finger2]);
+                u.All = RingPairs(singles[Finger1], singles[Finger2], lists, q.SameRing, compareBonus_, better_,
+                                  capped_.size());
             } else {
                 u.All = std::move(singles[static_cast<size_t>(s)]);
             }
@@ -266,30 +94,7 @@ public:
         }
         const Ceiling ceiling(taken, compareBonus_ && q_.Bound != LoadBound::NoLimit);
         const Rest rest(taken, capped_.size());
-        // With caps all weighed for, more ceilings: a capped total's share w x min(T, cap) is at
-        // most l x T + (w - l) x cap for any l from 0 to w, a sum over the items again. Each l
-        // gives a ceiling; the least of them bounds a partial set. (w, w/2, w/4, w/8.)
-        struct Lagrange {
-            std::vector<int32_t> Weights;  // l for each capped total
-            Ceiling Table;
-            SetScore Rest;  // the sum of (w - l) x cap
-        };
-        std::vector<Lagrange> lagrange;
-        if (!capped_.empty() && better_each_positive_) {
-            for (const int shift : {0, 1, 2, 3}) {
-                std::vector<std::vector<Choice>> scored = taken;
-                std::vector<int32_t> l(capped_.size());
-                SetScore restOfCaps = 0;
-                for (size_t k = 0; k < capped_.size(); ++k) {
-                    l[k] = table_.WeightOf(capped_[k]) / (1 << shift);
-                    restOfCaps += SetScore{table_.WeightOf(capped_[k]) - l[k]} * *table_.CapOf(capped_[k]);
-                }
-                for (auto& unit : scored)
-                    for (Choice& c : unit)
-                        for (size_t k = 0; k < capped_.size(); ++k) c.Score += SetScore{l[k]} * c.Totals[k];
-                lagrange.push_back({l, Ceiling(scored, compareBonus_ && q_.Bound != LoadBound::NoLimit), restOfCaps});
-            }
-        }
+        const std::vector<Lagrange> lagrange = LagrangeCeilings(taken);
         std::vector<int64_t> moreBonus(n + 1, 0);  // the most bonus the units from u on can add
         int64_t leastBonus = 0;
         for (size_t u = n; u-- > 0;) {
@@ -344,6 +149,44 @@ public:
             steps.push_back(capped_.empty() ? Frontier(std::move(next), compareBonus_, better_)
                                             : Prune(std::move(next), rest, u + 1));
         }
+        return ReadBack(steps, taken, floor);
+    }
+
+    // With caps all weighed for, more ceilings: a capped total's share w x min(T, cap) is at most
+    // l x T + (w - l) x cap for any l from 0 to w, a sum over the items again. Each l gives a
+    // ceiling; the least of them bounds a partial set. (w, w/2, w/4, w/8.)
+    struct Lagrange {
+        std::vector<int32_t> Weights;  // l for each capped total
+        Ceiling Table;
+        SetScore Rest;  // the sum of (w - l) x cap
+    };
+    std::vector<Lagrange> LagrangeCeilings(const std::vector<std::vector<Choice>>& taken) const
+    {
+        std::vector<Lagrange> lagrange;
+        if (!capped_.empty() && better_each_positive_) {
+            for (const int shift : {0, 1, 2, 3}) {
+                std::vector<std::vector<Choice>> scored = taken;
+                std::vector<int32_t> l(capped_.size());
+                SetScore restOfCaps = 0;
+                for (size_t k = 0; k < capped_.size(); ++k) {
+                    l[k] = table_.WeightOf(capped_[k]) / (1 << shift);
+                    restOfCaps += SetScore{table_.WeightOf(capped_[k]) - l[k]} * *table_.CapOf(capped_[k]);
+                }
+                for (auto& unit : scored)
+                    for (Choice& c : unit)
+                        for (size_t k = 0; k < capped_.size(); ++k) c.Score += SetScore{l[k]} * c.Totals[k];
+                lagrange.push_back({l, Ceiling(scored, compareBonus_ && q_.Bound != LoadBound::NoLimit), restOfCaps});
+            }
+        }
+        return lagrange;
+    }
+
+    // The best whole set of the last layer that is admissible and scores at least floor, read
+    // back through the layers to its choices; nothing when none is.
+    std::optional<std::vector<Choice>> ReadBack(const std::vector<std::vector<Partial>>& steps,
+                                                const std::vector<std::vector<Choice>>& taken, SetScore floor) const
+    {
+        const size_t n = taken.size();
         int best = -1;
         const std::vector<Partial>& last = steps.back();
         for (size_t i = 0; i < last.size(); ++i) {
@@ -597,35 +440,9 @@ private:
     // total as high (or, weighed against, as low) as the units to come can take it, up to its cap.
     SetScore CappedCeiling(const Capped& totals, const Rest& rest, size_t u) const;
 
-    // Both fingers: each pair of rings (different ones unless the same may be worn twice, or none),
-    // from three layers of each finger's list, so that whichever ring the best pair or a barred
-    // pair holds, a ring as good is left to pair with.
-    std::vector<Choice> Pairs(std::vector<Choice> left, std::vector<Choice> right) const
-    {
-        const SlotLists& lists = *q_.Lists;
-        left = Frontier(std::move(left), compareBonus_, better_, 3);
-        right = Frontier(std::move(right), compareBonus_, better_, 3);
-        std::vector<Choice> out;
-        for (const Choice& y : right)  // a ring alone goes to the first finger
-            for (const Choice& x : left) {
-                const TItem* ring = lists[Finger1].Record(x.First);
-                if (ring && ring == lists[Finger2].Record(y.First) && !q_.SameRing) continue;
-                Choice pair{x.Load + y.Load, x.Bonus + y.Bonus, x.Score + y.Score, {}, x.First, y.First};
-                for (size_t k = 0; k < capped_.size(); ++k) pair.Totals[k] = x.Totals[k] + y.Totals[k];
-                out.push_back(pair);
-            }
-        return out;
-    }
-
     bool SameSet(const Choice& c, const Choice& barred, const Unit& u) const
     {
-        if (u.Second < 0) return c.First == barred.First;
-        const SlotLists& lists = *q_.Lists;
-        const TItem* c1 = lists[u.First].Record(c.First);
-        const TItem* c2 = lists[static_cast<size_t>(u.Second)].Record(c.Second);
-        const TItem* b1 = lists[u.First].Record(barred.First);
-        const TItem* b2 = lists[static_cast<size_t>(u.Second)].Record(barred.Second);
-        return (c1 == b1 && c2 == b2) || (c1 == b2 && c2 == b1);
+        return SameItems(c, barred, *q_.Lists, u.First, u.Second);
     }
 
     bool Admissible(const Partial& p) const
