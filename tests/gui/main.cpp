@@ -1,14 +1,21 @@
 // Runs every test class of the window, offscreen.
 #include "GuiTest.h"
 
+#include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <clocale>
 
 int main(int argc, char** argv)
 {
+    // A scratch home for each run: never the player's own settings, and no other test run's.
+    QTemporaryDir home;
+    if (!home.isValid()) return 1;
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        qputenv(name, QFile::encodeName(home.path() + (QByteArray(name) == "HOME" ? "" : "/" + QString(name))));
     QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);  // never the player's own settings
+    QStandardPaths::setTestModeEnabled(true);
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationDisplayName("Vantor Viewer");
     // VANTOR_TEST_CLASS runs one class alone (as under another locale).
