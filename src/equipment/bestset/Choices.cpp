@@ -20,6 +20,11 @@ Extent ExtentOf(const std::vector<Choice>& choices)
     return e;
 }
 
+int32_t MaximumFor(const BestSetQuestion& q, int64_t bonus)
+{
+    return q.Strength ? MaxEncumbranceIfAny(*q.Strength, bonus).value_or(0) : 0;
+}
+
 std::vector<Choice> RingPairs(std::vector<Choice> left, std::vector<Choice> right, const SlotLists& lists,
                               bool sameRing, bool compareBonus, const std::vector<int>& better, size_t caps)
 {

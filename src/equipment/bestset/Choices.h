@@ -42,6 +42,9 @@ struct Extent {
 // The least and most load and bonus, and the best score, of a unit's choices (there is one at least).
 Extent ExtentOf(const std::vector<Choice>& choices);
 
+// The maximum the page shows for the question's strength and this bonus (0 where it cannot).
+int32_t MaximumFor(const BestSetQuestion& q, int64_t bonus);
+
 // Both fingers searched as one unit: each pair of rings from left and right (entries of Finger1 and
 // Finger2: a different ring on each unless the same may be worn twice, or none), from three
 // layers of each finger's frontier, so that whichever ring the best pair or a barred pair holds, a

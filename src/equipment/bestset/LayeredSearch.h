@@ -1,0 +1,50 @@
+#pragma once
+// The layered search of the best set: unit by unit, the partial sets that can still reach the
+// floor and that no other beats, bounded by the ceilings (Lagrangian ones for capped totals), and
+// the best whole set read back from the last layer.
+
+#include "equipment/bestset/SearchSpace.h"
+
+#include <optional>
+#include <vector>
+
+namespace vantor::bestset {
+
+class LayeredSearch {
+public:
+    LayeredSearch(const SearchSpace& space, const SearchProgress& progress);
+
+    // The best set, with the choice of unit `without` barred from it (none when without is -1),
+    // if one scores at least floor. Nothing when none does or the search was stopped. pass of
+    // passes: how far the whole work has come, for the progress.
+    std::optional<std::vector<Choice>> Best(int without, const Choice* barred, SetScore floor, int pass, int passes);
+    bool Cancelled() const { return cancelled_; }
+
+private:
+    // With caps all weighed for, more ceilings: a capped total's share w x min(T, cap) is at most
+    // l x T + (w - l) x cap for any l from 0 to w, a sum over the items again. Each l gives a
+    // ceiling; the least of them bounds a partial set. (w, w/2, w/4, w/8.)
+    struct Lagrange {
+        std::vector<int32_t> Weights;  // l for each capped total
+        Ceiling Table;
+        SetScore Rest;  // the sum of (w - l) x cap
+    };
+    std::vector<Lagrange> LagrangeCeilings(const std::vector<std::vector<Choice>>& taken) const;
+    // The best whole set of the last layer that is admissible and scores at least floor, read
+    // back through the layers to its choices; nothing when none is.
+    std::optional<std::vector<Choice>> ReadBack(const std::vector<std::vector<Partial>>& steps,
+                                                const std::vector<std::vector<Choice>>& taken, SetScore floor) const;
+    // The partial sets no other beats, when totals are capped.
+    std::vector<Partial> Prune(std::vector<Partial> all, const Rest& rest, size_t u) const;
+
+    const SearchSpace& space_;
+    SearchProgress progress_;
+    const BestSetQuestion& q_;
+    const ScoreTable& table_;
+    const std::vector<size_t>& capped_;
+    const std::vector<int>& better_;
+    bool compareBonus_;
+    bool cancelled_ = false;
+};
+
+}  // namespace vantor::bestset
