@@ -2,29 +2,18 @@
 // "Mana Regen Calculator": mana regained per tick. A box of the "&Utilities" page.
 
 #include "app/common/PageContext.h"
-#include "equipment/SlotLists.h"
 #include "filters/Profile.h"
 
 #include <QGroupBox>
 
-#include <array>
-#include <functional>
-#include <string_view>
-
-class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QCheckBox;
-class QGridLayout;
-class QRadioButton;
 
 namespace vantor {
 
 class CharacterPanel;
 class EventGuard;
 class IUserInterface;
-class SlotListModel;
 
 class ManaRegenBox : public QGroupBox {
     Q_OBJECT

@@ -11,19 +11,17 @@
 #include <functional>
 #include <string_view>
 
+class QCheckBox;
 class QComboBox;
-class QLabel;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
-class QCheckBox;
-class QGridLayout;
 class QRadioButton;
 
 namespace vantor {
 
 class CharacterPanel;
 class EventGuard;
-class IUserInterface;
 class SlotListModel;
 
 class SwingBox : public QGroupBox {

@@ -3,29 +3,16 @@
 // page.
 
 #include "app/common/PageContext.h"
-#include "equipment/SlotLists.h"
-#include "filters/Profile.h"
 
 #include <QGroupBox>
 
-#include <array>
-#include <functional>
-#include <string_view>
-
-class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QCheckBox;
-class QGridLayout;
-class QRadioButton;
 
 namespace vantor {
 
 class CharacterPanel;
 class EventGuard;
 class IUserInterface;
-class SlotListModel;
 
 class TrueAverageBox : public QGroupBox {
     Q_OBJECT
