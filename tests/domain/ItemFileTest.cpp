@@ -1,25 +1,17 @@
 // The item file: each line's fields in the record, and the file read whole.
-#include "SampleData.h"
 #include "TestFiles.h"
 #include "data/Errors.h"
 #include "data/ItemFile.h"
-#include "data/SpellFile.h"
-#include "lists/ItemDump.h"
-#include "lists/ItemText.h"
-#include "lists/LoadRecords.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 using namespace vantor;
 using testfiles::Ability;
 using testfiles::Fields;
 using testfiles::ItemLine;
-using testfiles::SpellLine;
 using testfiles::TempDir;
 using testfiles::operator+;
 

@@ -1,19 +1,13 @@
 // The whole load: spells before items, on one thread or two.
 #include "SampleData.h"
 #include "TestFiles.h"
-#include "data/Errors.h"
-#include "data/ItemFile.h"
-#include "data/SpellFile.h"
 #include "lists/ItemDump.h"
-#include "lists/ItemText.h"
 #include "lists/LoadRecords.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 using namespace vantor;
 using testfiles::Ability;

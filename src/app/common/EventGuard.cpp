@@ -60,22 +60,22 @@ void EventGuard::KeepOneTicked(QAbstractButton& clicked, std::initializer_list<Q
 
 void EventGuard::OnClick(QAbstractButton* button, std::function<void()> handler)
 {
-    QObject::connect(button, &QAbstractButton::clicked, button, [this, handler = std::move(handler)] { Run(handler); });
+    Connect(button, &QAbstractButton::clicked, button, std::move(handler));
 }
 
 void EventGuard::OnToggle(QAbstractButton* box, std::function<void()> handler)
 {
-    QObject::connect(box, &QAbstractButton::toggled, box, [this, handler = std::move(handler)] { Run(handler); });
+    Connect(box, &QAbstractButton::toggled, box, std::move(handler));
 }
 
 void EventGuard::OnTextChange(QLineEdit* box, std::function<void()> handler)
 {
-    QObject::connect(box, &QLineEdit::textChanged, box, [this, handler = std::move(handler)] { Run(handler); });
+    Connect(box, &QLineEdit::textChanged, box, std::move(handler));
 }
 
 void EventGuard::OnPick(QComboBox* box, std::function<void()> handler)
 {
-    QObject::connect(box, &QComboBox::activated, box, [this, handler = std::move(handler)] { Run(handler); });
+    Connect(box, &QComboBox::activated, box, std::move(handler));
 }
 
 void EventGuard::OnColumnClick(QHeaderView* header, std::function<void(int)> handler)
