@@ -3,7 +3,8 @@
 # errors) and runs every test twice: in the normal build and in the
 # AddressSanitizer + UndefinedBehaviorSanitizer build; runs the domain and window tests (the
 # two-thread load and the searches among them) under ThreadSanitizer; then builds the Debian
-# package and lists it, and runs each fuzz target for 30 seconds. clang-tidy runs over the
+# package, checks it with lintian, installs it for real, opens it through its menu entry, checks
+# its file associations and removes it again; and runs each fuzz target for 30 seconds. clang-tidy runs over the
 # sources with the checks of .clang-tidy after the normal build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,6 +35,6 @@ cmake --preset release -DVANTOR_BUILD_TESTS=OFF -DVANTOR_WERROR=ON
 cmake --build --preset release
 (cd build/release && rm -f vantor-viewer_*.deb && cpack -G DEB)
 dpkg-deb --info build/release/vantor-viewer_*.deb
-dpkg-deb --contents build/release/vantor-viewer_*.deb
+bash tests/install/check-package.sh build/release/vantor-viewer_*.deb
 echo "== fuzz targets =="
 bash tools/run-fuzz.sh 30
