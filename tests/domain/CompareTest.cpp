@@ -9,6 +9,7 @@
 #include "equipment/SetFile.h"
 #include "equipment/SlotLists.h"
 #include "equipment/Totals.h"
+#include "equipment/Wear.h"
 
 #include <gtest/gtest.h>
 
@@ -106,4 +107,45 @@ TEST(Compare, SetsDifferInWholeTenthsAndLeaveOutWhatIsNoAmount)
         EXPECT_EQ(difference.count(GetFlagName(43)), 0u);
         EXPECT_EQ(difference[GetFlagName(22)], "0");
     }
+}
+
+TEST(Wear, FreeSlotFirstThenTheWornOneThenTheLargerGain)
+{
+    TItem helm = Armour("helm", 2), ring = Armour("ring", 4), weak = Armour("weak", 4), strong = Armour("strong", 13);
+    TItem sword = WithType(Armour("sword", 0), 1), apple = WithType(Armour("apple", 2), 4);
+    ring.ArmourClass = 2;
+    weak.ArmourClass = 1;
+    strong.ArmourClass = 5;
+    Scale scale;
+    scale.Features[kAC].Hundredths = 100;
+    const ScoreTable table(scale);
+    const auto all = [](Slot) { return true; };
+    const auto noFirstFinger = [](Slot s) { return s != Finger1; };
+    const auto none = [](Slot) { return false; };
+    const auto worn = [](std::initializer_list<std::pair<Slot, const TItem*>> on) {
+        ChosenItems chosen{};
+        for (const auto& [s, item] : on) chosen[static_cast<size_t>(s)] = item;
+        return chosen;
+    };
+    const struct {
+        const char* Case;
+        const TItem* Item;
+        ChosenItems Worn;
+        std::function<bool(Slot)> Holds;
+        std::optional<Slot> Expected;
+    } cases[] = {
+        {"armour in its slot", &helm, {}, all, Head},
+        {"armour over what is worn", &helm, worn({{Head, &apple}}), all, Head},
+        {"a weapon", &sword, {}, all, Weapon},
+        {"nothing takes an apple", &apple, {}, all, std::nullopt},
+        {"no list holds it", &helm, {}, none, std::nullopt},
+        {"both fingers free: the first", &ring, {}, all, Finger1},
+        {"the first taken: the free second", &ring, worn({{Finger1, &strong}}), all, Finger2},
+        {"the first list leaves it out", &ring, {}, noFirstFinger, Finger2},
+        {"both taken: in place of the weaker", &ring, worn({{Finger1, &strong}, {Finger2, &weak}}), all, Finger2},
+        {"both taken, the weaker first", &ring, worn({{Finger1, &weak}, {Finger2, &strong}}), all, Finger1},
+        {"worn already, no finger free", &ring, worn({{Finger1, &strong}, {Finger2, &ring}}), all, Finger2},
+        {"worn on one, the other free", &ring, worn({{Finger1, &ring}}), all, Finger2},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WearSlot(*c.Item, c.Worn, table, c.Holds), c.Expected) << c.Case;
 }

@@ -7,8 +7,11 @@
 #include "equipment/BestSet.h"
 #include "lists/LoadRecords.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QFont>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -124,6 +127,68 @@ private slots:
         QVERIFY(Search(d).isEmpty());
         QVERIFY(ui.Messages.value(0).contains('"' + table->item(3, 0)->text() + '"'));
         QVERIFY(ui.Errors.isEmpty());
+    }
+
+    void wearFromTheLists()
+    {
+        using testfiles::Fields;
+        const std::string charm = testfiles::ItemLine("Odd Charm", Fields{{1, "110"}, {4, "1"}, {43, "1"}}) + "\r\n";
+        dir.Write("Items.txt", EquipmentItems() + charm);  // armour that no slot takes
+        Open();
+        auto* tabs = Ctl<QTabWidget>(*v, "TDisplay");
+        const auto rowOf = [&](QTreeView* list, const QString& name) {
+            const QAbstractItemModel* m = list->model();
+            for (int r = 0; r < m->rowCount(); ++r)
+                if (m->index(r, 0).data().toString() == name) return m->index(r, 0);
+            qFatal("no row %s", qPrintable(name));
+        };
+        const auto doubleClick = [](QTreeView* list, const QModelIndex& at) {  // a click, then the second press
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(at).center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(at).center());
+        };
+        const auto enter = [](QTreeView* list, const QModelIndex&) { QTest::keyClick(list, Qt::Key_Return); };
+        const auto menu = [](QTreeView* list, const QModelIndex&) { Ctl<QAction>(*list, "actWear")->trigger(); };
+        const struct {
+            const char* List;
+            const char* Item;
+            std::function<void(QTreeView*, const QModelIndex&)> How;
+            const char* Slot;
+            const char* Enc;  // the set's encumbrance after
+        } steps[] = {{"lstArmor", "Bronze Helm", doubleClick, "cbxHead", "20"},
+                     {"lstArmor", "Brass Ring", enter, "cbxFinger1", "25"},
+                     {"lstArmor", "Silver Ring", menu, "cbxFinger2", "30"},
+                     {"lstWeapons", "Long Sword", enter, "cbxWeapon", "60"}};
+        for (const auto& step : steps) {
+            QTreeView* list = List(step.List);
+            tabs->setCurrentWidget(list->parentWidget());
+            const QModelIndex at = rowOf(list, step.Item);
+            list->setCurrentIndex(at);
+            list->setFocus();
+            const QStringList before = Worn();
+            step.How(list, at);
+            QCOMPARE(Shown(step.Slot), step.Item);
+            QCOMPARE(Text("edtEnc"), step.Enc);
+            QVERIFY(Bold().contains(step.Item));
+            QVERIFY(v->statusBar()->currentMessage().startsWith(QString("Wearing %1 (").arg(step.Item)));
+            if (QString(step.Slot) == "cbxWeapon") QCOMPARE(Shown("cbxUWeapon"), step.Item);
+            const QStringList after = Worn();
+            Click("btnUndo");  // one step
+            QCOMPARE(Worn(), before);
+            Click("btnRedo");
+            QCOMPARE(Worn(), after);
+        }
+        QVERIFY2(ui.Messages.isEmpty(), qPrintable(ui.Messages.join('|')));
+        // What is worn already, and what no slot takes, change nothing and say so.
+        QTreeView* armour = List("lstArmor");
+        tabs->setCurrentWidget(armour->parentWidget());
+        const QStringList worn = Worn();
+        armour->setCurrentIndex(rowOf(armour, "Brass Ring"));
+        menu(armour, {});
+        QCOMPARE(v->statusBar()->currentMessage(), "Brass Ring is worn already (Finger1).");
+        armour->setCurrentIndex(rowOf(armour, "Odd Charm"));
+        menu(armour, {});
+        QCOMPARE(Worn(), worn);
+        QCOMPARE(ui.Messages.value(0), "Odd Charm is not worn in any slot.");
     }
 
     void wornMarksFollowEveryChange()

@@ -7,6 +7,7 @@
 #include "app/common/Widgets.h"
 #include "app/equipment/EquipmentReadouts.h"
 #include "app/equipment/SetFileIO.h"
+#include "app/scales/ScaleBook.h"
 #include "app/scales/ScalePicker.h"
 #include "data/Errors.h"
 #include "data/Text.h"
@@ -15,6 +16,7 @@
 #include "equipment/Paste.h"
 #include "equipment/SetFile.h"
 #include "equipment/Totals.h"
+#include "equipment/Wear.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -234,6 +236,36 @@ void EquipmentPage::ChooseSet(const SlotPanel::Picks& picks)
 {
     slots_->Choose(picks);
     cbxHeadChange();
+}
+
+void EquipmentPage::Wear(const TItem& item)
+{
+    const QString name = FromBytes(item.Name);
+    const std::vector<Slot> takers = CompareSlots(item);
+    if (takers.empty()) {
+        ui_.ShowMessage(this, QString("%1 is not worn in any slot.").arg(name));
+        return;
+    }
+    const SlotLists& lists = slots_->Lists();
+    const auto listed = [&](Slot s) { return lists[static_cast<size_t>(s)].EntryOf(&item) >= 0; };
+    const std::optional<Slot> where = WearSlot(item, Chosen(), ScoreTable(scales_.ActiveScale()), listed);
+    if (!where) {
+        QStringList captions;
+        for (const Slot s : takers) captions << SlotTable()[static_cast<size_t>(s)].Caption;
+        ui_.ShowMessage(this, QString("%1 is not in the %2 list: the Equipment page's \"Filter\" left it out, as the "
+                                      "character it was run for cannot use it.")
+                                  .arg(name, captions.join(" and ")));
+        return;
+    }
+    const QString caption = SlotTable()[static_cast<size_t>(*where)].Caption;
+    if (Chosen()[static_cast<size_t>(*where)] == &item) {
+        links_.Notice(QString("%1 is worn already (%2).").arg(name, caption));
+        return;
+    }
+    SlotPanel::Picks picks = Picks();
+    picks[static_cast<size_t>(*where)] = lists[static_cast<size_t>(*where)].EntryOf(&item);
+    ChooseSet(picks);
+    links_.Notice(QString("Wearing %1 (%2).").arg(name, caption));
 }
 
 void EquipmentPage::edtStrengthChange()

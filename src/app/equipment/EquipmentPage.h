@@ -91,6 +91,9 @@ public:
     SetInputs Inputs() const;
     // Whether the slot lists hold the item: all items, or those the equipment filter let in.
     bool InSlotLists(const TItem& item) const;
+    // "Wear" from the armour and weapon lists: the item put on as a pick in the slot would put it
+    // (a free finger first, else the one where it gains more); a message when no slot list holds it.
+    void Wear(const TItem& item);
     // Chooses an entry in every slot, as the player's picks would, then adds the set up.
     void ChooseSet(const SlotPanel::Picks& picks);
     // One line of a set file: every slot or input it names takes the value after its "=".

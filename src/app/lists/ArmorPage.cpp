@@ -19,10 +19,10 @@
 
 namespace vantor {
 
-ArmorPage::ArmorPage(const PageContext& context, FindPosition& find, CompareWithWorn compare, QWidget* parent)
+ArmorPage::ArmorPage(const PageContext& context, FindPosition& find, WornActions worn, QWidget* parent)
     : ListPage(ListKind::Armor,
                {"TabSheet1", "lstArmor", "mmAsp", "pnlArmorFilter", "edtFind", "Search For", "btnFFA", "btnFind"},
-               context, &find, std::move(compare), parent)
+               context, &find, std::move(worn), parent)
 {
     QWidget* panel = FilterGrid()->parentWidget();
     QGridLayout* grid = FilterGrid();

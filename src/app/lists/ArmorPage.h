@@ -14,7 +14,7 @@ class ConditionStrip;
 class ArmorPage : public ListPage {
     Q_OBJECT
 public:
-    ArmorPage(const PageContext& context, FindPosition& find, CompareWithWorn compare, QWidget* parent);
+    ArmorPage(const PageContext& context, FindPosition& find, WornActions worn, QWidget* parent);
     // "Filter Armor": the armour the character wears, of the ticked materials, that gives what
     // the condition rows ask.
     void btnFAClick();

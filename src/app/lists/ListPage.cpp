@@ -26,9 +26,9 @@
 namespace vantor {
 
 ListPage::ListPage(ListKind kind, const ListPageNames& names, const PageContext& context, FindPosition* find,
-                   CompareWithWorn compare, QWidget* parent)
+                   WornActions worn, QWidget* parent)
     : QWidget(parent), events_(context.Events), data_(context.Data), character_(context.Character), ui_(context.Ui),
-      find_(find), compare_(std::move(compare)), kind_(kind), decimalSep_(context.DecimalSep),
+      find_(find), worn_(std::move(worn)), kind_(kind), decimalSep_(context.DecimalSep),
       // The armour list is in no order until the load sorts it by name.
       sort_{kind == ListKind::Armor ? 999 : 0, false}, rows_(new ListModel(kind, this))
 {
@@ -116,7 +116,10 @@ void ListPage::BuildActions()
     };
     action("actCopy", "&Copy", QKeySequence::Copy, [this] { CopyRow(false); });
     action("actCopyWithHeader", "Copy with &header", QKeySequence("Ctrl+Shift+C"), [this] { CopyRow(true); });
-    if (compare_) action("actCompare", "Compare with &worn", QKeySequence("Ctrl+K"), [this] { CompareClick(); });
+    if (!worn_.Wear) return;
+    action("actWear", "W&ear", QKeySequence("Ctrl+E"), [this] { WearClick(); });
+    action("actCompare", "Compare with &worn", QKeySequence("Ctrl+K"), [this] { CompareClick(); });
+    events_.Connect(list_, &QAbstractItemView::activated, this, [this] { WearClick(); });  // double-click, Enter
 }
 
 void ListPage::AddButton(const char* name, const QString& caption, std::function<void()> handler)
@@ -166,6 +169,7 @@ void ListPage::AddUnderStrip(QWidget* row)
 
 QPushButton* ListPage::EnterButton(const QWidget* focus) const
 {
+    if (worn_.Wear && focus == list_) return nullptr;  // Enter in the list wears the item
     return underStrip_ && underStrip_->isAncestorOf(focus) ? filter_ : findFirst_;
 }
 
@@ -180,11 +184,11 @@ void ListPage::CopyRow(bool withHeader)
     ui_.SetClipboardText(withHeader ? rows_->HeaderText() + '\n' + rows_->RowText(row) : rows_->RowText(row));
 }
 
-void ListPage::CompareClick()
+void ListPage::OnSelectedItem(const std::function<void(const TItem&)>& action)
 {
     const int row = list_->currentIndex().row();
     if (row < 0 || row >= rows_->rowCount() || !rows_->Row(row).Item()) return;
-    compare_(*rows_->Row(row).Item());
+    action(*rows_->Row(row).Item());
 }
 
 void ListPage::AddRow(const TItem& item)

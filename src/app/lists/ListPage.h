@@ -45,13 +45,17 @@ struct ListPageNames {
 class ListPage : public QWidget {
     Q_OBJECT
 public:
-    // "Compare with worn", on the armour and weapon lists: the frame shows the item beside what
-    // the equipment page wears.
-    using CompareWithWorn = std::function<void(const TItem&)>;
+    // What the armour and weapon lists do with their selected item against the equipment page's
+    // set: "Compare with worn" shows it beside what is worn, "Wear" (also a double-click and Enter
+    // in the list) puts it on. Empty on the other lists.
+    struct WornActions {
+        std::function<void(const TItem&)> Compare;
+        std::function<void(const TItem&)> Wear;
+    };
 
     // find: the window's one search position, for the pages that search.
     ListPage(ListKind kind, const ListPageNames& names, const PageContext& context, FindPosition* find,
-             CompareWithWorn compare, QWidget* parent);
+             WornActions worn, QWidget* parent);
 
     // The row builders: a row for the record, when this list takes it.
     void AddRow(const TItem& item);
@@ -110,8 +114,9 @@ public:
     void FindNextClick();
     // "Copy" and "Copy with header": the selected row as tab-separated text.
     void CopyRow(bool withHeader);
-    // "Compare with worn": the selected item beside what is worn where it would go.
-    void CompareClick();
+    // "Compare with worn" and "Wear", on the selected item.
+    void CompareClick() { OnSelectedItem(worn_.Compare); }
+    void WearClick() { OnSelectedItem(worn_.Wear); }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -146,12 +151,13 @@ private:
     void ShowSortIndicator();
     // Whether the list's column shows the gain.
     bool IsGainColumn(int column) const;
+    void OnSelectedItem(const std::function<void(const TItem&)>& action);
     // The order of rows by the list's sort state.
     std::vector<size_t> OrderOf(const std::vector<ListRow>& rows) const;
 
     IUserInterface& ui_;
     FindPosition* find_;
-    CompareWithWorn compare_;
+    WornActions worn_;
     ListKind kind_;
     char decimalSep_;
     SortState sort_;

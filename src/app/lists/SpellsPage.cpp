@@ -21,7 +21,7 @@ namespace vantor {
 SpellsPage::SpellsPage(const PageContext& context, FindPosition& find, QWidget* parent)
     : ListPage(ListKind::Spells,
                {"TabSheet4", "lstDisplaySpell", "mmSNotes", "pnlSpellFilter", "edtFind3", "", "btnFFSpell", "btnFind3"},
-               context, &find, nullptr, parent)
+               context, &find, {}, parent)
 {
     QWidget* panel = FilterGrid()->parentWidget();
     chkM1 = MakeCheck(panel, "chkM1", "Magic Level 1", true);

@@ -19,10 +19,10 @@
 
 namespace vantor {
 
-WeaponsPage::WeaponsPage(const PageContext& context, FindPosition& find, CompareWithWorn compare, QWidget* parent)
+WeaponsPage::WeaponsPage(const PageContext& context, FindPosition& find, WornActions worn, QWidget* parent)
     : ListPage(ListKind::Weapons,
                {"TabSheet2", "lstWeapons", "mmWsp", "pnlWeaponFilter", "edtFind2", "", "btnFFW", "btnFind2"}, context,
-               &find, std::move(compare), parent)
+               &find, std::move(worn), parent)
 {
     QWidget* panel = FilterGrid()->parentWidget();
     QGridLayout* grid = FilterGrid();

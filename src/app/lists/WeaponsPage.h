@@ -14,7 +14,7 @@ class ConditionStrip;
 class WeaponsPage : public ListPage {
     Q_OBJECT
 public:
-    WeaponsPage(const PageContext& context, FindPosition& find, CompareWithWorn compare, QWidget* parent);
+    WeaponsPage(const PageContext& context, FindPosition& find, WornActions worn, QWidget* parent);
     void btnFWClick();
     void btnResetWClick();
     void ApplyClassPreset(const ClassPreset& preset);

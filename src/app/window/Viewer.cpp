@@ -119,13 +119,14 @@ void TViewer::BuildPages()
 
 void TViewer::BuildListPages(const PageContext& context)
 {
-    const auto compare = [this](const TItem& item) { CompareWithWorn(item); };
-    armorPage_ = new ArmorPage(context, find_, compare, TDisplay);
-    weaponsPage_ = new WeaponsPage(context, find_, compare, TDisplay);
+    const ListPage::WornActions worn{[this](const TItem& item) { CompareWithWorn(item); },
+                                     [this](const TItem& item) { equipmentPage_->Wear(item); }};
+    armorPage_ = new ArmorPage(context, find_, worn, TDisplay);
+    weaponsPage_ = new WeaponsPage(context, find_, worn, TDisplay);
     spellsPage_ = new SpellsPage(context, find_, TDisplay);
     otherPage_ =
         new ListPage(ListKind::Other, {"Other", "lstOther", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
-                     context, nullptr, nullptr, TDisplay);
+                     context, nullptr, {}, TDisplay);
 }
 
 void TViewer::BuildMemoPage()
