@@ -3,8 +3,9 @@
 // writes OUT_DIR/screenshot.png (the armour list), OUT_DIR/bestset.png (the best set dialog with
 // an answer for a warrior), OUT_DIR/equipment.png (that set worn), OUT_DIR/compare.png (an armour
 // piece beside the one worn), OUT_DIR/gains.png (the armour list by what each piece adds to that
-// set), OUT_DIR/upgradepath.png and OUT_DIR/strength.png (the best set at every level and what
-// strength buys, for that warrior) and OUT_DIR/utilities.png (the calculators worked out for that set).
+// set), OUT_DIR/slots.png (a slot's list dropped down), OUT_DIR/upgradepath.png and OUT_DIR/strength.png (the best set
+// at every level and what strength buys, for that warrior) and OUT_DIR/utilities.png (the calculators worked out for
+// that set).
 #include "app/common/UserInterface.h"
 #include "app/equipment/EquipmentPage.h"
 #include "app/lists/ListPage.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QFont>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -36,10 +38,16 @@ static void Pick(QWidget& window, const char* name, const QString& entry)
     emit box->activated(i);
 }
 
-static bool Save(vantor::TViewer& viewer, const QString& path)
+// The window, and a drop-down part of it (a list's popup, a menu) drawn where it shows.
+static bool Save(vantor::TViewer& viewer, const QString& path, QWidget* popup = nullptr)
 {
     QApplication::processEvents();
-    if (viewer.grab().save(path)) return true;
+    QPixmap shot = viewer.grab();
+    if (popup) {
+        QPainter painter(&shot);
+        painter.drawPixmap(viewer.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+    }
+    if (shot.save(path)) return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
 }
@@ -92,6 +100,12 @@ int main(int argc, char** argv)
     if (!best->grab().save(out + "bestset.png")) return 1;
     best->findChild<QPushButton*>("btnBestApply")->click();
     if (!Save(viewer, out + "equipment.png")) return 1;
+    // The body armour's list dropped down, with each entry's figures.
+    auto* torso = equipment->findChild<QComboBox*>("cbxTorso");
+    torso->showPopup();
+    const bool dropped = Save(viewer, out + "slots.png", torso->view()->window());
+    torso->hidePopup();
+    if (!dropped) return 1;
 
     // The same warrior's best set at every level up to 40, against the set worn; then what more
     // strength would buy at level 40.

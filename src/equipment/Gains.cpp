@@ -36,12 +36,26 @@ std::optional<SetScore> GainTable::GainOf(const TItem& item) const
     table_.Add(item, 1, values_);
     std::optional<SetScore> best;
     for (size_t i = 0; i < count; ++i) {
-        const std::vector<int64_t>& without = without_[static_cast<size_t>(slots[i])];
-        SetScore score = 0;
-        for (size_t d = 0; d < values_.size(); ++d) score += table_.Part(d, without[d] + values_[d]);
-        if (!best || score - base_ > *best) best = score - base_;
+        const SetScore gain = WeighedIn(slots[i]);
+        if (!best || gain > *best) best = gain;
     }
     return best;
+}
+
+SetScore GainTable::GainIn(const TItem& item, Slot slot) const
+{
+    if (worn_[static_cast<size_t>(slot)] == &item) return 0;
+    values_.assign(table_.Dimensions(), 0);
+    table_.Add(item, 1, values_);
+    return WeighedIn(slot);
+}
+
+SetScore GainTable::WeighedIn(Slot slot) const
+{
+    const std::vector<int64_t>& without = without_[static_cast<size_t>(slot)];
+    SetScore score = 0;
+    for (size_t d = 0; d < values_.size(); ++d) score += table_.Part(d, without[d] + values_[d]);
+    return score - base_;
 }
 
 std::string GainText(SetScore gain, char sep)

@@ -22,9 +22,14 @@ public:
     // fingers take, on the finger where it gains more; 0 for an item worn now; nothing for an
     // item no slot list holds.
     std::optional<SetScore> GainOf(const TItem& item) const;
+    // The same for the item worn in this slot (which must take it); 0 when the slot holds it.
+    SetScore GainIn(const TItem& item, Slot slot) const;
     SetScore SetScoreNow() const { return base_; }
 
 private:
+    // The gain of the item whose totals values_ holds, worn in the slot.
+    SetScore WeighedIn(Slot slot) const;
+
     ScoreTable table_;
     ChosenItems worn_;
     std::function<bool(const TItem&)> listed_;

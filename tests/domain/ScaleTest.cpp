@@ -101,4 +101,11 @@ TEST(Gains, EachItemInItsSlotAgainstTheWornSet)
         }
     }
     EXPECT_EQ(GainText(-SetScore{6500}, ','), "-6,5");
+    // In one slot of the two that take it, as that slot's list shows it.
+    const struct {
+        const TItem* Item;
+        Slot In;
+        const char* Gain;
+    } slotCases[] = {{&band, Finger1, "+6.5"}, {&band, Finger2, "+7"}, {&ring, Finger1, "0"}, {&ring, Finger2, "+0.5"}};
+    for (const auto& c : slotCases) EXPECT_EQ(GainText(gains.GainIn(*c.Item, c.In), '.'), c.Gain) << c.Item->Name;
 }

@@ -67,6 +67,33 @@ private slots:
     }
     void cleanup() { v.reset(); }
 
+    void slotEntriesShowTheirFigures()
+    {
+        QComboBox* head = Box("cbxHead");
+        const QAbstractItemModel* m = head->model();
+        const auto row = [&](const QString& name) {
+            const int r = head->findText(name);
+            QStringList cells;
+            for (int c = 1; c < m->columnCount(); ++c) cells << m->index(r, c).data().toString();
+            return cells.join(' ');
+        };
+        QCOMPARE(m->headerData(4, Qt::Horizontal).toString(), "Gain");
+        QCOMPARE(row("*None*"), "   ");
+        const struct {
+            const char* Worn;  // in the head slot
+            const char* Entry;
+            const char* Cells;  // AC, DR, Enc, the gain under "AC and DR"
+        } cases[] = {{"*None*", "Bronze Helm", "2.5 0 20 +2.5"},
+                     {"*None*", "Iron Helm", "0 0 30 0"},
+                     {"Bronze Helm", "Bronze Helm", "2.5 0 20 0"},
+                     {"Bronze Helm", "Iron Helm", "0 0 30 -2.5"}};
+        for (const auto& c : cases) {
+            Pick(head, c.Worn);
+            QCOMPARE(row(c.Entry), c.Cells);
+            QCOMPARE(Shown("cbxHead"), c.Worn);  // the slot shows the name alone
+        }
+    }
+
     void bestSetDialog()
     {
         const auto open = [&] {

@@ -44,7 +44,7 @@ EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* p
     setObjectName("Equipment");
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    slots_ = new SlotPanel(this);
+    slots_ = new SlotPanel(decimalSep_, this);
     layout->addWidget(slots_, 1);
     layout->addWidget(BuildSidePanel(context));
     PlanDialogs::Page dialogs;
@@ -236,6 +236,11 @@ void EquipmentPage::ChooseSet(const SlotPanel::Picks& picks)
 {
     slots_->Choose(picks);
     cbxHeadChange();
+}
+
+void EquipmentPage::ShowGains(const std::shared_ptr<const GainTable>& gains)
+{
+    slots_->ShowGains(gains, FromBytes(scales_.ActiveScale().Name));
 }
 
 void EquipmentPage::Wear(const TItem& item)

@@ -91,6 +91,8 @@ public:
     SetInputs Inputs() const;
     // Whether the slot lists hold the item: all items, or those the equipment filter let in.
     bool InSlotLists(const TItem& item) const;
+    // The slot lists' gain columns from now on show the gains of this table.
+    void ShowGains(const std::shared_ptr<const GainTable>& gains);
     // "Wear" from the armour and weapon lists: the item put on as a pick in the slot would put it
     // (a free finger first, else the one where it gains more); a message when no slot list holds it.
     void Wear(const TItem& item);

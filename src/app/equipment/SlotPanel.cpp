@@ -3,6 +3,7 @@
 #include "app/common/EventGuard.h"
 #include "app/common/Widgets.h"
 #include "app/equipment/SlotListModel.h"
+#include "equipment/Gains.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,14 +12,14 @@
 
 namespace vantor {
 
-SlotPanel::SlotPanel(QWidget* parent) : QWidget(parent)
+SlotPanel::SlotPanel(char decimalSep, QWidget* parent) : QWidget(parent)
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
     for (size_t s = 0; s < kSlotCount; ++s) {
         const SlotInfo& info = SlotTable()[s];
-        models_[s] = new SlotListModel(lists_[s], this);
+        models_[s] = new SlotListModel(lists_[s], this, true, decimalSep);
         boxes_[s] = MakeSlotBox(this, info.Name, models_[s]);
         AddLabelled(*grid, static_cast<int>(s), 0, info.Caption, boxes_[s]);
         if (s > 0) setTabOrder(boxes_[s - 1], boxes_[s]);
@@ -65,6 +66,13 @@ std::vector<SlotPanel::Emptied> SlotPanel::Fill(const ItemList& items, const std
         }
     });
     return emptied;
+}
+
+void SlotPanel::ShowGains(const std::shared_ptr<const GainTable>& gains, const QString& scaleName)
+{
+    for (size_t s = 0; s < kSlotCount; ++s)
+        models_[s]->ShowGains(
+            [gains, slot = static_cast<Slot>(s)](const TItem& item) { return gains->GainIn(item, slot); }, scaleName);
 }
 
 ChosenItems SlotPanel::Chosen() const

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QComboBox;
@@ -16,6 +17,7 @@ class QComboBox;
 namespace vantor {
 
 class EventGuard;
+class GainTable;
 class SlotListModel;
 
 class SlotPanel : public QWidget {
@@ -23,7 +25,8 @@ class SlotPanel : public QWidget {
 public:
     using Picks = std::array<int, kSlotCount>;  // the entry each slot shows; 0 for none
 
-    explicit SlotPanel(QWidget* parent);
+    // decimalSep: the separator of the figures the lists show beside the names.
+    SlotPanel(char decimalSep, QWidget* parent);
 
     // A slot that a refill emptied, and the item it held.
     struct Emptied {
@@ -44,6 +47,9 @@ public:
     void Choose(const Picks& picks);
     // Runs change, which may change many slots, with one Changed told at the end.
     void Quietly(const std::function<void()>& change);
+    // The lists' gain columns from now on show each item's gain in its slot by gains, under the
+    // scale named.
+    void ShowGains(const std::shared_ptr<const GainTable>& gains, const QString& scaleName);
     // The entry of the slot's list whose item has this number; 0 for none.
     int EntryOfNumber(Slot slot, int32_t number) const;
 

@@ -174,6 +174,7 @@ void TViewer::ShowGains()
     const ListModel::GainOf gainOf = [table](const TItem& item) { return table->GainOf(item); };
     armorPage_->ShowGains(gainOf);
     weaponsPage_->ShowGains(gainOf);
+    equipmentPage_->ShowGains(table);
 }
 
 void TViewer::CompareWithWorn(const TItem& item)
