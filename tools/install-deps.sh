@@ -5,7 +5,7 @@
 # tools), without their recommendations; with "fuzz", also clang and its libFuzzer runtime for
 # the fuzz targets.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libgl1-mesa-dev libgtest-dev fonts-dejavu-core
+packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev fonts-dejavu-core
           desktop-file-utils appstream dpkg-dev clang-format clang-tidy)
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 checkers=(lintian devscripts xvfb xdotool x11-utils dex xdg-utils libfile-mimeinfo-perl shared-mime-info)

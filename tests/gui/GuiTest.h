@@ -117,3 +117,4 @@ int RunScalesTest(int argc, char** argv);
 int RunPlanTest(int argc, char** argv);
 int RunSessionTest(int argc, char** argv);
 int RunLookTest(int argc, char** argv);
+int RunDesktopTest(int argc, char** argv);

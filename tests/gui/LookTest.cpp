@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
+#include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -30,7 +31,7 @@ QChar Mnemonic(const QString& text)
 }
 
 // The captions of window that answer an Alt key now: visible buttons, group boxes, labels with a
-// buddy, and the tabs of its tab bars.
+// buddy, the tabs of its tab bars and the titles of its menu bar.
 QStringList ActiveCaptions(QWidget& window)
 {
     QStringList out;
@@ -39,6 +40,8 @@ QStringList ActiveCaptions(QWidget& window)
         if (auto* b = qobject_cast<QAbstractButton*>(w)) out << b->text();
         if (auto* g = qobject_cast<QGroupBox*>(w)) out << g->title();
         if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy()) out << l->text();
+        if (auto* bar = qobject_cast<QMenuBar*>(w))
+            for (const QAction* menu : bar->actions()) out << menu->text();
         if (auto* t = qobject_cast<QTabBar*>(w))
             for (int i = 0; i < t->count(); ++i)
                 if (t->isTabVisible(i)) out << t->tabText(i);
@@ -90,7 +93,7 @@ private slots:
 
     void noTwoControlsOfAWindowShareAnAltKey()
     {
-        QCOMPARE(Clashes(*v, {"&Save Eq / &Spells"}), QStringList());
+        QCOMPARE(Clashes(*v, {"&Save Eq / &Spells"}).join("\n"), QString());
         auto* tabs = Ctl<QTabWidget>(*v, "TDisplay");
         const struct {
             const char* Page;

@@ -25,7 +25,8 @@ int main(int argc, char** argv)
         {"Profile", RunProfileTest},   {"Utilities", RunUtilitiesTest},
         {"BadInput", RunBadInputTest}, {"SetChanges", RunSetChangesTest},
         {"Scales", RunScalesTest},     {"Plan", RunPlanTest},
-        {"Session", RunSessionTest},   {"Look", RunLookTest}};
+        {"Session", RunSessionTest},   {"Look", RunLookTest},
+        {"Desktop", RunDesktopTest}};
     int failed = 0, ran = 0;
     for (const auto& [name, run] : classes)
         if (only.isEmpty() || only == name) {

@@ -11,8 +11,11 @@ namespace vantor {
 
 static QString QtFilter(const QString& filter)
 {
-    // "Description (*.ext)|*.ext" -> "Description (*.ext)"
-    return filter.section(QLatin1Char('|'), 0, 0);
+    // "Description (*.ext)|*.ext|Other (*.oth)|*.oth" -> "Description (*.ext);;Other (*.oth)"
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList descriptions;
+    for (qsizetype i = 0; i < parts.size(); i += 2) descriptions << parts[i];
+    return descriptions.join(";;");
 }
 
 void QtUserInterface::ShowMessage(QWidget* parent, const QString& text)

@@ -54,7 +54,7 @@ EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* p
     dialogs.Inputs = [this] { return Inputs(); };
     dialogs.Wear = [this](const SlotPanel::Picks& picks) { events_.Run([this, &picks] { ChooseSet(picks); }); };
     dialogs.AskSetFile = [this] {
-        const QString path = AskSetFile(false);
+        const QString path = files_.AskOpen(this);
         return QFileInfo::exists(path) ? path : QString();
     };
     dialogs_ = std::make_unique<PlanDialogs>(context, std::move(dialogs), this);
@@ -134,9 +134,9 @@ QGridLayout* EquipmentPage::BuildButtons(QWidget* panel)
     btnBestSet = MakeButton(panel, "btnBestSet", "&Best set...",
                             "Find the set that scores highest for what you care about, within an encumbrance bound.");
     btnCopySet = MakeButton(panel, "btnCopySet", "&Copy set", "Copy the set as the game lists it, for Paste Eq.");
-    btnUpgradePath = MakeButton(panel, "btnUpgradePath", "Upgrade pat&h...",
+    btnUpgradePath = MakeButton(panel, "btnUpgradePath", "Up&grade path...",
                                 "The best set at every level, and what more strength buys, as tables and plots.");
-    btnCompareSets = MakeButton(panel, "btnCompareSets", "Compare se&ts...",
+    btnCompareSets = MakeButton(panel, "btnCompareSets", "Compare sets...",
                                 "The set worn beside a set file, slot by slot and total by total.");
     btnLeqtab = MakeButton(panel, "btnLeqtab", "Load");
     btnLeqtab->setVisible(false);
@@ -296,16 +296,22 @@ void EquipmentPage::btnCCBClick()
     cbxHeadChange();  // the totals run however the paste went
 }
 
-void EquipmentPage::btnSaveClick()
+void EquipmentPage::btnSaveClick() { SaveTo(files_.AskSave(this)); }
+
+void EquipmentPage::SaveSetClick() { SaveTo(files_.Current().isEmpty() ? files_.AskSave(this) : files_.Current()); }
+
+void EquipmentPage::SaveTo(const QString& path)
 {
-    const QString confirmed = AskSetFile(true);
-    if (confirmed.isEmpty()) return;
-    const QString path = QFile::decodeName(SetFileName(QFile::encodeName(confirmed).toStdString()).c_str());
-    // The name the player confirmed is the only one the dialog may have warned about.
-    if (path != confirmed && QFileInfo::exists(path) &&
-        !ui_.Confirm(this, QString("%1 already exists.\nDo you want to replace it?").arg(path)))
-        return;
+    if (path.isEmpty()) return;
     WriteSetFile(path, SetText());
+    SetFileUsed(path);
+    links_.Notice(QString("Set saved to %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void EquipmentPage::SetFileUsed(const QString& path)
+{
+    files_.Used(path);
+    if (links_.SetFileUsed) links_.SetFileUsed(path);
 }
 
 std::string EquipmentPage::SetText() const
@@ -320,7 +326,7 @@ std::string EquipmentPage::SetText() const
 
 void EquipmentPage::btnLoadClick()
 {
-    const QString path = AskSetFile(false);
+    const QString path = files_.AskOpen(this);
     if (path.isEmpty() || !QFileInfo::exists(path)) return;
     OpenSet(path);
 }
@@ -328,7 +334,10 @@ void EquipmentPage::btnLoadClick()
 void EquipmentPage::OpenSet(const QString& path)
 {
     WaitCursor cursor;
-    TellMissing(ApplySet(ReadSetFile(path)), QFileInfo(path).fileName());
+    const QStringList missing = ApplySet(ReadSetFile(path));
+    SetFileUsed(path);
+    if (missing.isEmpty()) links_.Notice(QString("Set opened: %1").arg(QFileInfo(path).fileName()));
+    TellMissing(missing, QFileInfo(path).fileName());
 }
 
 void EquipmentPage::TellMissing(const QStringList& missing, const QString& what)

@@ -46,6 +46,7 @@ public:
         std::function<void()> FilterAll;                                                  // "Filter all"
         std::function<void(const ChosenItems&)> WornChanged;  // the set changed: the lists mark it
         std::function<void(const QString&)> Notice;           // a line for the status bar
+        std::function<void(const QString&)> SetFileUsed;      // a set file opened or saved
     };
 
     EquipmentPage(const PageContext& context, Links links, QWidget* parent);
@@ -67,6 +68,8 @@ public:
     void btnEqFilterClick();
     // "&Save Eq" and "Loa&d Eq": the set, its inputs and the character in a ".kreq" file.
     void btnSaveClick();
+    // "Save set": the set file in use written again; the first time, as "Save Eq".
+    void SaveSetClick();
     void btnLoadClick();
     // "&Copy set": the set on the clipboard as the game lists it, for "&Paste Eq".
     void btnCopySetClick();
@@ -80,9 +83,9 @@ public:
     void EmptyLists();
     // "&Best set...": the dialog that finds the best set for the player's weights.
     void btnBestSetClick();
-    // "Upgrade pat&h...": the best set at every level, and the best score at each strength.
+    // "Up&grade path...": the best set at every level, and the best score at each strength.
     void btnUpgradePathClick();
-    // "Compare se&ts...": the set worn beside a set file, or two set files.
+    // "Compare sets..." (File menu too, so no Alt key of its own): the set worn beside a set file, or two set files.
     void btnCompareSetsClick();
 
     // The items the slots hold, the entries they show, and what the page's category rests on.
@@ -125,8 +128,10 @@ private:
     void SetTabOrder();
     // Every slot emptied, then each slot and input a set file's line names; the totals after.
     QStringList ApplyLines(const std::vector<std::string>& lines);
-    // The file the player names in the open or save dialog; empty: cancelled.
-    QString AskSetFile(bool save) { return files_.Ask(this, save); }
+    // Writes the set to path (empty: nothing) and says so.
+    void SaveTo(const QString& path);
+    // The set file in use from now on.
+    void SetFileUsed(const QString& path);
     // Tells the lists which items the slots hold now.
     void ShowWorn();
     // Refills the slot lists with what the character may use (every item: nothing); each slot

@@ -3,6 +3,8 @@
 #include "app/common/Bytes.h"
 #include "app/common/CharacterPanel.h"
 #include "app/common/EventGuard.h"
+#include "app/common/Export.h"
+#include "app/common/StatusLine.h"
 #include "app/common/UserInterface.h"
 #include "app/common/Widgets.h"
 #include "app/lists/ListView.h"
@@ -116,6 +118,7 @@ void ListPage::BuildActions()
     };
     action("actCopy", "&Copy", QKeySequence::Copy, [this] { CopyRow(false); });
     action("actCopyWithHeader", "Copy with &header", QKeySequence("Ctrl+Shift+C"), [this] { CopyRow(true); });
+    action("actExport", "E&xport...", {}, [this] { ExportClick(); });
     if (!worn_.Wear) return;
     action("actWear", "W&ear", QKeySequence("Ctrl+E"), [this] { WearClick(); });
     action("actCompare", "Compare with &worn", QKeySequence("Ctrl+K"), [this] { CompareClick(); });
@@ -181,8 +184,11 @@ void ListPage::CopyRow(bool withHeader)
 {
     const int row = list_->currentIndex().row();
     if (row < 0 || row >= rows_->rowCount()) return;
-    ui_.SetClipboardText(withHeader ? rows_->HeaderText() + '\n' + rows_->RowText(row) : rows_->RowText(row));
+    CopyAndTell(ui_, *this, withHeader ? rows_->HeaderText() + '\n' + rows_->RowText(row) : rows_->RowText(row),
+                withHeader ? "1 row with the header" : "1 row");
 }
+
+void ListPage::ExportClick() { ExportTable(*this, ui_, *rows_, decimalSep_); }
 
 void ListPage::OnSelectedItem(const std::function<void(const TItem&)>& action)
 {
@@ -233,6 +239,7 @@ void ListPage::ShowLoadedRows(std::vector<ListRow>& rows, bool ordered, const Wi
     SwapRows(rows);
     ordered_ = ordered;
     filtered_.reset();  // every record of the load
+    loaded_ = rows_->rowCount();
     // A list not in sight is measured when it is first shown.
     widthsStale_ = true;
     if (widest) {
@@ -241,6 +248,27 @@ void ListPage::ShowLoadedRows(std::vector<ListRow>& rows, bool ordered, const Wi
     } else if (isVisible()) {
         FitStaleColumns();
     }
+}
+
+std::vector<int> ListPage::ColumnWidths() const { return list_->PlayerWidths(); }
+void ListPage::SetColumnWidths(const std::vector<int>& widths) { list_->SetPlayerWidths(widths); }
+
+void ListPage::ResetLayout()
+{
+    list_->SetPlayerWidths({});
+    sort_ = {0, false};
+    Sort();
+}
+
+QString ListPage::Summary() const
+{
+    static const char* const kNouns[] = {"armour items", "weapons", "other items", "spells"};  // by ListKind
+    QString text = QString("%1 of %2 %3").arg(rows_->rowCount()).arg(loaded_).arg(kNouns[static_cast<int>(kind_)]);
+    if (ordered_ || sortStale_) {
+        text += "; sorted by " + rows_->headerData(sort_.Column, Qt::Horizontal, Qt::DisplayRole).toString();
+        if (sort_.Descending) text += ", descending";
+    }
+    return text;
 }
 
 void ListPage::showEvent(QShowEvent* e)

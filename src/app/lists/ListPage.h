@@ -102,6 +102,11 @@ public:
     bool Refilter(const ControlStates& states);
     // Puts the rows in the order of the list's sort state.
     void Sort();
+    // The widths the player gave the list's columns (0: none), and back.
+    std::vector<int> ColumnWidths() const;
+    void SetColumnWidths(const std::vector<int>& widths);
+    // "Reset layout": the columns as wide as they need, the rows by the first column, ascending.
+    void ResetLayout();
     // The gain column shows what gainOf works out for each row, and the list follows it when it
     // is sorted by it.
     void ShowGains(ListModel::GainOf gainOf);
@@ -112,8 +117,14 @@ public:
     void SelectItem(int row);
     void FindFirstClick();
     void FindNextClick();
+    // What the page shows, for the status line: "312 of 480 armour items; sorted by Gain".
+    QString Summary() const;
     // "Copy" and "Copy with header": the selected row as tab-separated text.
     void CopyRow(bool withHeader);
+    void CopyRowClick() { CopyRow(false); }
+    void CopyRowWithHeaderClick() { CopyRow(true); }
+    // "Export...": every row the list shows, as a CSV file.
+    void ExportClick();
     // "Compare with worn" and "Wear", on the selected item.
     void CompareClick() { OnSelectedItem(worn_.Compare); }
     void WearClick() { OnSelectedItem(worn_.Wear); }
@@ -174,6 +185,7 @@ private:
     std::optional<ControlStates> filtered_;
     QWidget* underStrip_ = nullptr;  // the row under the filter strip, if any
     bool widthsStale_ = false;       // the rows changed since the columns were last sized
+    int loaded_ = 0;                 // the rows of the last load
     bool sortStale_ = false;
     bool ordered_ = false;  // the rows are in the order of sort_         // sorted by gain, and the gains changed while
                             // out of sight

@@ -36,6 +36,12 @@ ListView::ListView(ListModel* model, int stretchColumn, QWidget* parent)
     header()->setStretchLastSection(false);
     header()->setDefaultSectionSize(58);
     setColumnWidth(0, 170);
+    playerWidths_.assign(static_cast<size_t>(model->columnCount()), 0);
+    // Only what the player drags is kept: nothing here can fail.
+    connect(header(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (!applying_ && column >= 0 && static_cast<size_t>(column) < playerWidths_.size())
+            playerWidths_[static_cast<size_t>(column)] = width;
+    });
     // The selected row stays marked when the list loses the focus.
     QPalette p = palette();
     p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
@@ -105,17 +111,30 @@ void ListView::FitColumns(const std::vector<std::vector<ListRow>>& widest)
     ApplyWidths();
 }
 
+void ListView::SetPlayerWidths(const std::vector<int>& widths)
+{
+    playerWidths_.assign(playerWidths_.size(), 0);
+    for (size_t c = 0; c < widths.size() && c < playerWidths_.size(); ++c) playerWidths_[c] = std::max(0, widths[c]);
+    ApplyWidths();
+}
+
 void ListView::ApplyWidths()
 {
     if (needed_.empty()) return;
+    // A width the player gave stands; the other columns take what they need, and the stretching
+    // one the rest of the room.
+    const auto width = [this](size_t c) {
+        return c < playerWidths_.size() && playerWidths_[c] > 0 ? playerWidths_[c] : needed_[c];
+    };
     int others = 0;
     for (size_t c = 0; c < needed_.size(); ++c)
-        if (static_cast<int>(c) != stretch_) others += needed_[c];
+        if (static_cast<int>(c) != stretch_) others += width(c);
+    applying_ = true;
     for (size_t c = 0; c < needed_.size(); ++c) {
-        const bool stretches = static_cast<int>(c) == stretch_;
-        setColumnWidth(static_cast<int>(c),
-                       stretches ? std::max(needed_[c], viewport()->width() - others) : needed_[c]);
+        const bool stretches = static_cast<int>(c) == stretch_ && !(c < playerWidths_.size() && playerWidths_[c] > 0);
+        setColumnWidth(static_cast<int>(c), stretches ? std::max(needed_[c], viewport()->width() - others) : width(c));
     }
+    applying_ = false;
 }
 
 }  // namespace vantor

@@ -26,6 +26,10 @@ public:
     // Sizes every column to its caption and the widest of these cells (per column, the rows of its
     // widest cells), measured as the view draws them, bold too.
     void FitColumns(const std::vector<std::vector<ListRow>>& widest);
+    // The widths the player gave columns by dragging their edges, per column (0: none), which
+    // the view keeps until they are set again.
+    const std::vector<int>& PlayerWidths() const { return playerWidths_; }
+    void SetPlayerWidths(const std::vector<int>& widths);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -36,7 +40,9 @@ private:
 
     ListModel* rows_;
     int stretch_;
-    std::vector<int> needed_;  // the width each column needs
+    std::vector<int> needed_;        // the width each column needs
+    std::vector<int> playerWidths_;  // per column, the width the player gave it; 0 for none
+    bool applying_ = false;          // the view itself is sizing the columns
 };
 
 }  // namespace vantor

@@ -4,6 +4,7 @@
 #include "app/common/EventGuard.h"
 #include "app/common/UserInterface.h"
 #include "app/common/Widgets.h"
+#include "app/planner/PlanViews.h"
 #include "app/planner/SearchRunner.h"
 #include "app/scales/ScaleBook.h"
 #include "app/scales/ScaleEditor.h"
@@ -111,11 +112,11 @@ void BestSetDialog::BuildAnswer(QVBoxLayout* layout)
     scoreRow->addWidget(lblBestTotals, 1);
     layout->addLayout(scoreRow);
 
-    auto* buttons = new QHBoxLayout;
+    QHBoxLayout* buttons =
+        TableButtons(this, *page_.Events, *page_.Ui, page_.DecimalSep, "btnBest", lstBestSet, nullptr);
     btnBestApply = MakeButton(this, "btnBestApply", "A&pply", "Wear this set on the Equipment page.");
     btnBestApply->setEnabled(false);
     btnBestCancel = MakeButton(this, "btnBestCancel", "Cancel", "Stop the search, or close and change nothing.");
-    buttons->addStretch(1);
     buttons->addWidget(btnBestApply);
     buttons->addWidget(btnBestCancel);
     layout->addLayout(buttons);

@@ -70,19 +70,15 @@ PathTab::PathTab(const PathInputs& page, const PlanTabHost& host, QWidget* paren
     lstUpgradePath = MakeTable(tab, "lstUpgradePath", {"Level", "Score", "Changes"});
     lstUpgradePath->setToolTip("The first level, and every level at which the best set changes.");
     layout->addWidget(ChartOverTable(tab, "splPath", chtUpgradePath, lstUpgradePath), 1);
-    auto* buttons = new QHBoxLayout;
+    EventGuard& events = *page_.Events;
+    QHBoxLayout* buttons =
+        TableButtons(tab, events, *page_.Ui, page_.DecimalSep, "btnPath", lstUpgradePath, chtUpgradePath);
     btnPathApply = MakeButton(tab, "btnPathApply", "&Wear", "Wear the selected level's set on the Equipment page.");
     btnPathApply->setEnabled(false);
-    auto* copy = MakeButton(tab, "btnPathCopy", "&Copy", "Copy the table as tab-separated text, with its header.");
-    buttons->addStretch(1);
-    buttons->addWidget(copy);
     buttons->addWidget(btnPathApply);
     layout->addLayout(buttons);
-    EventGuard& events = *page_.Events;
     events.Connect(btnPathSearch, &QPushButton::clicked, this, [this] { SearchPath(); });
     events.Connect(btnPathApply, &QPushButton::clicked, this, [this] { WearSelected(); });
-    events.Connect(copy, &QPushButton::clicked, this,
-                   [this] { page_.Ui->SetClipboardText(TableText(*lstUpgradePath)); });
     events.Connect(lstUpgradePath, &QTreeWidget::itemSelectionChanged, this,
                    [this] { btnPathApply->setEnabled(!host_.Runner->Running() && lstUpgradePath->currentItem()); });
 }

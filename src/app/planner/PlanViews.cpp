@@ -2,14 +2,19 @@
 
 #include "app/common/Bytes.h"
 #include "app/common/EventGuard.h"
+#include "app/common/Export.h"
+#include "app/common/StatusLine.h"
 #include "app/common/UserInterface.h"
+#include "app/common/Widgets.h"
 #include "data/Decimal.h"
 #include "equipment/UpgradePath.h"
 
 #include <QChartView>
 #include <QCursor>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QSplitter>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -103,6 +108,27 @@ QWidget* ChartOverTable(QWidget* parent, const char* name, QChartView* chart, QT
 QString Counted(qsizetype n, const QString& one, const QString& many)
 {
     return QString("%1 %2").arg(n).arg(n == 1 ? one : many);
+}
+
+QHBoxLayout* TableButtons(QWidget* tab, EventGuard& events, IUserInterface& ui, char decimalSep, const char* prefix,
+                          QTreeWidget* table, QChartView* plot)
+{
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    const auto button = [&](const char* name, const QString& caption, const QString& hint, std::function<void()> run) {
+        QPushButton* b = MakeButton(tab, (QByteArray(prefix) + name).constData(), caption, hint);
+        buttons->addWidget(b);
+        events.Connect(b, &QPushButton::clicked, tab, std::move(run));
+    };
+    button("Copy", "Cop&y", "Copy the table as tab-separated text, with its header.", [&ui, table] {
+        CopyAndTell(ui, *table, TableText(*table), Counted(table->topLevelItemCount(), "row", "rows"));
+    });
+    button("Export", "&Export...", "Save the table as a CSV file.",
+           [&ui, table, decimalSep] { ExportTable(*table, ui, *table->model(), decimalSep); });
+    if (plot)
+        button("ExportPlot", "Export p&icture...", "Save the plot as a PNG or SVG picture.",
+               [&ui, plot] { ExportPicture(*plot, ui, *plot); });
+    return buttons;
 }
 
 QString TableText(const QTreeWidget& table)

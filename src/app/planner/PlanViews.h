@@ -11,6 +11,7 @@
 #include <vector>
 
 class QChartView;
+class QHBoxLayout;
 class QLineEdit;
 class QObject;
 class QTreeWidget;
@@ -39,5 +40,9 @@ void TipOnHover(EventGuard& events, QObject* context, QXYSeries* series, std::fu
 QString Counted(qsizetype n, const QString& one, const QString& many);
 // The header and every row, tab-separated, a line each.
 QString TableText(const QTreeWidget& table);
+// The buttons under a plan's table, right-aligned: "Cop&y" (the table as text), "&Export..." (the
+// table as CSV) and, with a plot, "Export p&icture..."; named prefix + "Copy", "Export", "ExportPlot".
+QHBoxLayout* TableButtons(QWidget* tab, EventGuard& events, IUserInterface& ui, char decimalSep, const char* prefix,
+                          QTreeWidget* table, QChartView* plot);
 
 }  // namespace vantor

@@ -68,14 +68,9 @@ StrengthTab::StrengthTab(const PathInputs& page, const PlanTabHost& host, QWidge
     lstStrength->header()->setStretchLastSection(false);
     lstStrength->setToolTip("The best score at each strength under each encumbrance bound, at your level.");
     layout->addWidget(ChartOverTable(tab, "splStrength", chtStrength, lstStrength), 1);
-    auto* buttons = new QHBoxLayout;
-    auto* copy = MakeButton(tab, "btnStrCopy", "&Copy", "Copy the table as tab-separated text, with its header.");
-    buttons->addStretch(1);
-    buttons->addWidget(copy);
-    layout->addLayout(buttons);
+    layout->addLayout(
+        TableButtons(tab, *page_.Events, *page_.Ui, page_.DecimalSep, "btnStr", lstStrength, chtStrength));
     page_.Events->Connect(btnStrSearch, &QPushButton::clicked, this, [this] { SearchStrength(); });
-    page_.Events->Connect(copy, &QPushButton::clicked, this,
-                          [this] { page_.Ui->SetClipboardText(TableText(*lstStrength)); });
 }
 
 void StrengthTab::SearchStrength()

@@ -33,11 +33,8 @@ ScalePicker::ScalePicker(ScaleBook& book, EventGuard& events, IUserInterface& ui
     // The connection ends with the picker: a picker in a dialog leaves nothing behind.
     events_.Connect(&book, &ScaleBook::Changed, this,
                     [this] { cbxScale->setCurrentIndex(static_cast<int>(book_.Active())); });
-    events_.Connect(btnScales, &QPushButton::clicked, this, [this, decimalSep] {
-        auto* dialog = new ScalesDialog(book_, events_, ui_, decimalSep, window());
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->open();
-    });
+    events_.Connect(btnScales, &QPushButton::clicked, this,
+                    [this, decimalSep] { ScalesDialog::Open(book_, events_, ui_, decimalSep, this); });
 }
 
 }  // namespace vantor

@@ -2,6 +2,7 @@
 
 #include "app/common/Bytes.h"
 #include "app/common/EventGuard.h"
+#include "app/common/StatusLine.h"
 #include "app/common/UserInterface.h"
 #include "app/common/Widgets.h"
 #include "app/scales/ScaleBook.h"
@@ -15,6 +16,13 @@
 #include <QVBoxLayout>
 
 namespace vantor {
+
+void ScalesDialog::Open(ScaleBook& book, EventGuard& events, IUserInterface& ui, char decimalSep, QWidget* parent)
+{
+    auto* dialog = new ScalesDialog(book, events, ui, decimalSep, parent->window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
 
 ScalesDialog::ScalesDialog(ScaleBook& book, EventGuard& events, IUserInterface& ui, char decimalSep, QWidget* parent)
     : QDialog(parent), book_(book), events_(events), ui_(ui), scales_(book.All()), activeName_(book.ActiveScale().Name)
@@ -178,6 +186,7 @@ void ScalesDialog::CopyTextClicked()
 {
     if (!Commit()) return;
     ui_.SetClipboardText(FromBytes(ScaleText(scales_[static_cast<size_t>(shown_)])));
+    TellStatus(*this, "Scale copied: " + FromBytes(scales_[static_cast<size_t>(shown_)].Name));
 }
 
 void ScalesDialog::PasteClicked()
@@ -196,6 +205,7 @@ void ScalesDialog::PasteClicked()
         }
     scales_.push_back(*pasted);
     Refresh(static_cast<int>(scales_.size()) - 1);
+    TellStatus(*this, "Scale pasted: " + FromBytes(pasted->Name));
 }
 
 void ScalesDialog::OkClicked()

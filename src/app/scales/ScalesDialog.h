@@ -24,6 +24,8 @@ class ScalesDialog : public QDialog {
     Q_OBJECT
 public:
     ScalesDialog(ScaleBook& book, EventGuard& events, IUserInterface& ui, char decimalSep, QWidget* parent);
+    // Opens the dialog over parent's window; it goes when closed.
+    static void Open(ScaleBook& book, EventGuard& events, IUserInterface& ui, char decimalSep, QWidget* parent);
 
 private:
     void BuildButtons();

@@ -78,9 +78,19 @@ const GroupKey& SlotsFor()
     static const GroupKey key{"session/slots"};
     return key;
 }
+const GroupKey& Widths()
+{
+    static const GroupKey key{"session/widths"};
+    return key;
+}
 const TextKey& SetFolder()
 {
     static const TextKey key{"files/setFolder", 4096};
+    return key;
+}
+const GroupKey& RecentSets()
+{
+    static const GroupKey key{"files/recent"};
     return key;
 }
 const GroupKey& Scales()

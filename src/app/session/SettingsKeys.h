@@ -58,8 +58,11 @@ const GroupKey& Controls();  // every control the player set, by its name
 const GroupKey& Filters();   // per list: the controls its filter read when it last ran
 const GroupKey& Sorts();     // per list: "column:1" sorted descending, "column:0" ascending
 const GroupKey& SlotsFor();  // the character the slot lists were filled for: class, level, alignment
+const GroupKey& Widths();    // per list: the widths the player gave columns, "column:width,..."
 // The folder of the last set file opened or saved.
 const TextKey& SetFolder();
+// The set files opened or saved last, the newest first, under "0", "1" ...
+const GroupKey& RecentSets();
 // The player's scales, each as its text line under a number, and the active one's name.
 const GroupKey& Scales();
 const TextKey& ActiveScale();

@@ -3,6 +3,7 @@
 #include "app/common/Bytes.h"
 #include "app/common/CharacterPanel.h"
 #include "app/common/PageContext.h"
+#include "app/common/StatusLine.h"
 #include "app/common/Widgets.h"
 #include "app/equipment/EquipmentPage.h"
 #include "app/lists/ArmorPage.h"
@@ -11,10 +12,13 @@
 #include "app/lists/SpellsPage.h"
 #include "app/lists/WeaponsPage.h"
 #include "app/scales/ScaleBook.h"
+#include "app/scales/ScalesDialog.h"
 #include "app/session/Session.h"
 #include "app/utilities/ManaBlessingPage.h"
 #include "app/utilities/UtilitiesPage.h"
 #include "app/window/DataLoad.h"
+#include "app/window/HelpWindow.h"
+#include "app/window/MainMenu.h"
 #include "app/window/WindowSession.h"
 #include "data/DataFile.h"
 #include "data/Errors.h"
@@ -23,10 +27,16 @@
 #include "lists/LoadRecords.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -58,6 +68,13 @@ TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
     layout->addWidget(panel_);
     layout->addWidget(TDisplay, 1);
     setCentralWidget(central);
+    BuildMenu();
+    pageSummary_ = new QLabel(this);
+    pageSummary_->setObjectName("lblPageSummary");
+    statusBar()->addPermanentWidget(pageSummary_);
+    events_.Connect(TDisplay, &QTabWidget::currentChanged, this, [this] { ShowPageSummary(); });
+    events_.OnSettled([this] { ShowPageSummary(); });
+    setAcceptDrops(true);
     RestoreWindowPlace();
 
     const WindowPages pages{panel_,         TDisplay,       armorPage_,        weaponsPage_, spellsPage_, otherPage_,
@@ -95,6 +112,9 @@ void TViewer::BuildPages()
     };
     equipment.FilterAll = [this] { btnFilterAllClick(); };
     equipment.Notice = [this](const QString& text) { Notice(text); };
+    equipment.SetFileUsed = [this](const QString& path) {
+        if (menu_) menu_->SetFileUsed(path);
+    };
     equipment.WornChanged = [this](const ChosenItems& chosen) {
         const std::vector<const TItem*> worn(chosen.begin(), chosen.end());
         armorPage_->Rows().SetWorn(worn);
@@ -164,6 +184,90 @@ void TViewer::LinkPages()
     std::vector<QWidget*> order = panel_->TabOrder();
     order.push_back(TDisplay);
     for (size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+void TViewer::BuildMenu()
+{
+    MainMenu::Actions a;
+    a.OpenSet = [this] { equipmentPage_->btnLoadClick(); };
+    a.SaveSet = [this] { equipmentPage_->SaveSetClick(); };
+    a.SaveSetAs = [this] { equipmentPage_->btnSaveClick(); };
+    a.CompareSets = [this] { equipmentPage_->btnCompareSetsClick(); };
+    a.Quit = [this] { close(); };
+    a.OpenRecent = [this](const QString& path) { equipmentPage_->OpenSet(path); };
+    a.Undo = [this] { equipmentPage_->btnUndoClick(); };
+    a.Redo = [this] { equipmentPage_->btnRedoClick(); };
+    const auto onList = [this](void (ListPage::*action)()) {
+        return [this, action] {
+            if (ListPage* list = ShownList())
+                (list->*action)();
+            else
+                Notice("Copy and Export work on the lists: show the Armor, Weapons, Spells or Other page.");
+        };
+    };
+    a.Copy = onList(&ListPage::CopyRowClick);
+    a.CopyWithHeader = onList(&ListPage::CopyRowWithHeaderClick);
+    a.Export = onList(&ListPage::ExportClick);
+    a.PasteSet = [this] { equipmentPage_->btnCCBClick(); };
+    a.Scales = [this] { ScalesDialog::Open(*scales_, events_, ui_, decimalSep_, this); };
+    a.ResetLayout = [this] { session_->ForgetLayout(); };
+    a.Manual = [this] { ShowManual(); };
+    a.About = [this] { ShowAbout(); };
+    a.Notice = [this](const QString& text) { Notice(text); };
+    menu_ = new MainMenu(*this, *TDisplay, events_, settings_, std::move(a));
+}
+
+ListPage* TViewer::ShownList() const { return dynamic_cast<ListPage*>(TDisplay->currentWidget()); }
+
+void TViewer::ShowPageSummary()
+{
+    const ListPage* list = ShownList();
+    pageSummary_->setText(list ? list->Summary() : QString());
+}
+
+void TViewer::ShowManual()
+{
+    if (!help_) help_ = new HelpWindow(this);
+    static const char* const kSections[] = {"lists",     "lists",     "lists",    "lists",
+                                            "equipment", "utilities", "blessing", ""};
+    const int page = TDisplay->currentIndex();
+    help_->ShowSection(page >= 0 && page < 8 ? kSections[page] : "");
+}
+
+void TViewer::ShowAbout()
+{
+    auto* about = new QDialog(this);
+    about->setObjectName("dlgAbout");
+    about->setWindowTitle("About Vantor Viewer");
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    auto* text = new QLabel(AboutText(dataDir_, data_.Items.size(), data_.Spells.size(), settings_.Path()), about);
+    text->setObjectName("lblAbout");
+    text->setWordWrap(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, about);
+    connect(buttons, &QDialogButtonBox::accepted, about, &QDialog::accept);
+    auto* layout = new QVBoxLayout(about);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    about->open();
+}
+
+void TViewer::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void TViewer::dropEvent(QDropEvent* e)
+{
+    const QList<QUrl> urls = e->mimeData()->urls();
+    e->acceptProposedAction();
+    events_.Run([this, urls] {
+        if (urls.size() != 1 || !urls.first().isLocalFile()) {
+            ui_.ShowMessage(this, "Drop one set file (*.kreq) from a folder of this computer.");
+            return;
+        }
+        equipmentPage_->OpenSet(urls.first().toLocalFile());
+    });
 }
 
 void TViewer::ShowGains()
@@ -326,10 +430,6 @@ void TViewer::closeEvent(QCloseEvent* e)
     QMainWindow::closeEvent(e);
 }
 
-void TViewer::Notice(const QString& text, const QString& whole)
-{
-    statusBar()->showMessage(text);
-    statusBar()->setToolTip(whole.isEmpty() ? text : whole);
-}
+void TViewer::Notice(const QString& text, const QString& whole) { TellStatus(*this, text, whole); }
 
 }  // namespace vantor

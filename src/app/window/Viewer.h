@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -24,7 +25,9 @@ class DataLoad;
 class WindowSession;
 class CharacterPanel;
 class EquipmentPage;
+class HelpWindow;
 class ListPage;
+class MainMenu;
 class ManaBlessingPage;
 class ScaleBook;
 class SpellsPage;
@@ -74,6 +77,9 @@ protected:
     // Keeps the session in the settings.
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    // A set file dropped from a file manager opens as "Load Eq" opens it.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void FormCreate();
@@ -88,6 +94,14 @@ private:
     void BuildListPages(const struct PageContext& context);
     void BuildMemoPage();
     void LinkPages();
+    void BuildMenu();
+    // The list page shown; nullptr when the page is no list.
+    ListPage* ShownList() const;
+    // The status line's lasting part: what the page shows.
+    void ShowPageSummary();
+    // The manual at the part about the page shown.
+    void ShowManual();
+    void ShowAbout();
     // "Compare with worn" on the armour and weapons lists: a window beside the item.
     void CompareWithWorn(const TItem& item);
     // The gain columns, for the set the slots hold under the active scale.
@@ -117,6 +131,9 @@ private:
     ManaBlessingPage* manaBlessingPage_;
     QWidget* TabSheet3;
     QPlainTextEdit* mm;
+    MainMenu* menu_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    QLabel* pageSummary_ = nullptr;
     std::unique_ptr<DataLoad> load_;
     std::unique_ptr<WindowSession> session_;
 };

@@ -12,6 +12,7 @@
 #include "equipment/SetFile.h"
 
 #include <QMainWindow>
+#include <QSplitter>
 #include <QTabWidget>
 
 namespace vantor {
@@ -25,6 +26,29 @@ const GroupKey& Blessings()
 
 // A list's sort state as kept: "column:1" for descending.
 QString SortText(SortState sort) { return QString("%1:%2").arg(sort.Column).arg(sort.Descending ? 1 : 0); }
+// The widths the player gave a list's columns as kept: "column:width,..." (none: empty).
+QString WidthsText(const std::vector<int>& widths)
+{
+    QStringList parts;
+    for (size_t c = 0; c < widths.size(); ++c)
+        if (widths[c] > 0) parts << QString("%1:%2").arg(c).arg(widths[c]);
+    return parts.join(',');
+}
+// Pairs that do not read, or name a column the list has not, are left out.
+std::vector<int> ReadWidths(const std::optional<QString>& value, int columns)
+{
+    std::vector<int> widths(static_cast<size_t>(std::max(columns, 0)), 0);
+    if (!value) return widths;
+    for (const QString& part : value->split(',', Qt::SkipEmptyParts)) {
+        const QStringList pair = part.split(':');
+        bool column = false, width = false;
+        const int c = pair.value(0).toInt(&column), w = pair.value(1).toInt(&width);
+        if (pair.size() == 2 && column && width && c >= 0 && c < columns && w > 0 && w <= 4000)
+            widths[static_cast<size_t>(c)] = w;
+    }
+    return widths;
+}
+
 std::optional<SortState> ReadSort(const std::optional<QString>& value, int columns)
 {
     if (!value) return std::nullopt;
@@ -78,6 +102,7 @@ void WindowSession::RestoreControls(const ControlStates& controls, QStringList& 
         const auto filtered = SavedStates(settings_, keys::Filters().Group(key), unread);
         if (filtered && !page->Refilter(*filtered)) unread << keys::Filters().Group(key).Name;
         if (!filtered && sort) page->Sort();
+        page->SetColumnWidths(ReadWidths(keys::Widths().Text(key, 1024).Find(settings_), page->Rows().columnCount()));
     }
     if (const auto filtered = SavedStates(settings_, Blessings(), unread)) pages_.Blessings->Refilter(*filtered);
     // The set, in slot lists filled for the character they were filled for.
@@ -99,6 +124,19 @@ void WindowSession::RestoreSetOnly(const std::vector<std::string>& lines, QStrin
     missing << pages_.Equipment->RestoreSet(std::nullopt, lines);
 }
 
+void WindowSession::ForgetLayout()
+{
+    for (const auto& [key, page] : ListPages()) page->ResetLayout();
+    for (QSplitter* split : window_.findChildren<QSplitter*>()) {
+        QList<int> sizes;
+        for (int i = 0; i < split->count(); ++i) {
+            const QSize hint = split->widget(i)->sizeHint();
+            sizes << std::max(1, split->orientation() == Qt::Horizontal ? hint.width() : hint.height());
+        }
+        split->setSizes(sizes);
+    }
+}
+
 void WindowSession::Keep()
 {
     KeepSession(settings_, window_, pages_.Tabs->currentIndex(), pages_.Equipment->SetText());
@@ -108,6 +146,7 @@ void WindowSession::Keep()
     for (const auto& [key, page] : ListPages()) {
         keys::Sorts().Group(key).Remove(settings_);
         if (const auto order = page->Order()) keys::Sorts().Text(key, 32).Write(settings_, SortText(*order));
+        keys::Widths().Text(key, 1024).Write(settings_, WidthsText(page->ColumnWidths()));
         KeepStates(settings_, keys::Filters().Group(key), page->Filtered());
     }
     KeepStates(settings_, Blessings(), pages_.Blessings->Filtered());

@@ -30,6 +30,9 @@ public:
     QStringList Restore();
     // Keeps the window as it is for the next start (the settings are saved by the caller).
     void Keep();
+    // "Reset layout": the lists' columns as wide as they need and sorted by their first column,
+    // the splitters parted as their parts ask; so they are kept at close.
+    void ForgetLayout();
 
 private:
     void RestoreControls(const ControlStates& controls, QStringList& unread, QStringList& missing);

@@ -1,0 +1,27 @@
+#pragma once
+// The manual, in a window of its own beside the main one: what scales, caps, gains, "Gives" rows,
+// the best set, the upgrade path and the strength page mean, each with a worked case.
+
+#include <QDialog>
+
+class QTextBrowser;
+
+namespace vantor {
+
+class HelpWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget* parent);
+    // Shows the manual at a section ("lists", "equipment", "scales" ...; empty: the top).
+    void ShowSection(const QString& section);
+    // The section the manual is at.
+    QString Section() const;
+
+private:
+    QTextBrowser* text_;
+};
+
+// The About box's text: the version, the licence, the data folder and what it holds, the settings file.
+QString AboutText(const QString& dataDir, size_t items, size_t spells, const QString& settingsFile);
+
+}  // namespace vantor
