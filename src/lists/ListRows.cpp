@@ -17,7 +17,8 @@ ListRow::ListRow(std::vector<std::string> texts)
     : at_(new std::vector<std::string>(std::move(texts))), holds_(Holds::Texts)
 {}
 
-ListRow::ListRow(const ListRow& other) : kind_(other.kind_), decimalSep_(other.decimalSep_), holds_(other.holds_)
+ListRow::ListRow(const ListRow& other)
+    : kind_(other.kind_), decimalSep_(other.decimalSep_), holds_(other.holds_), level_(other.level_)
 {
     at_ = holds_ == Holds::Texts ? new std::vector<std::string>(*other.Texts()) : other.at_;
 }
@@ -43,6 +44,7 @@ void ListRow::Take(ListRow& other) noexcept
     kind_ = other.kind_;
     decimalSep_ = other.decimalSep_;
     holds_ = other.holds_;
+    level_ = other.level_;
     other.at_ = nullptr;
     other.holds_ = Holds::Nothing;
 }
@@ -197,6 +199,8 @@ struct SpellColumn {
     ColumnDef Def;
     SpellCell Write;
     int64_t (*Width)(const TSpell&, char, Measure&);
+    // A cell that depends on the caster's level (the damage columns), in place of Write.
+    std::string_view (*WriteAt)(const TSpell&, int32_t level, char, std::string&) = nullptr;
 };
 
 const ItemColumn kArmourCells[] = {
@@ -345,28 +349,27 @@ const SpellColumn kSpellCells[] = {
     {{"Id", A::Left, K::Whole, "The spell's number"},
      [](const TSpell& p, char, std::string& s) { return Whole(s, p.Number); },
      [](const TSpell& p, char, Measure& m) { return m.Whole(p.Number); }},
-    {{"Dmg", A::Right, K::OptionalDecimal,
-      "Average damage of a cast at the level its description works out, over all its rounds"},
-     [](const TSpell& p, char sep, std::string& s) {
-         const auto damage = DamageOf(p).Damage;
+    {{"Dmg", A::Right, K::OptionalDecimal, "Average damage of a cast at the caster's level, over all its rounds", true},
+     nullptr,
+     nullptr,
+     [](const TSpell& p, int32_t level, char sep, std::string& s) {
+         const auto damage = DamageOf(p, level).Damage;
          return damage ? Real(s, *damage, sep) : std::string_view();
-     },
-     nullptr},
-    {{"Dmg/Mana", A::Right, K::OptionalDecimal, "Average damage for each point of mana"},
-     [](const TSpell& p, char sep, std::string& s) {
-         const auto perMana = DamageOf(p).PerMana;
+     }},
+    {{"Dmg/Mana", A::Right, K::OptionalDecimal, "Average damage for each point of mana", true},
+     nullptr,
+     nullptr,
+     [](const TSpell& p, int32_t level, char sep, std::string& s) {
+         const auto perMana = DamageOf(p, level).PerMana;
          if (perMana) AppendFixed(s, *perMana, 2, sep);
          return std::string_view(s);
-     },
-     nullptr},
-    {{"Rounds", A::Right, K::OptionalDecimal, "How many rounds it lasts, at the level its description works out"},
-     [](const TSpell& p, char, std::string& s) {
-         const auto rounds = DamageOf(p).Rounds;
+     }},
+    {{"Rounds", A::Right, K::OptionalDecimal, "How many rounds it lasts at the caster's level", true},
+     nullptr,
+     nullptr,
+     [](const TSpell& p, int32_t level, char, std::string& s) {
+         const auto rounds = DamageOf(p, level).Rounds;
          return rounds ? Whole(s, *rounds) : std::string_view();
-     },
-     [](const TSpell& p, char, Measure& m) {
-         const auto rounds = DamageOf(p).Rounds;
-         return rounds ? m.Whole(*rounds) : int64_t{0};
      }},
 };
 
@@ -402,9 +405,12 @@ std::string_view CellText(const ListRow& row, size_t c, std::string& scratch)
 {
     scratch.clear();
     if (const auto* texts = row.Texts()) return c < texts->size() ? std::string_view((*texts)[c]) : std::string_view();
-    if (const TSpell* spell = row.Spell())
-        return c < std::size(kSpellCells) ? kSpellCells[c].Write(*spell, row.DecimalSep(), scratch)
-                                          : std::string_view();
+    if (const TSpell* spell = row.Spell()) {
+        if (c >= std::size(kSpellCells)) return {};
+        const SpellColumn& cell = kSpellCells[c];
+        return cell.WriteAt ? cell.WriteAt(*spell, row.Level(), row.DecimalSep(), scratch)
+                            : cell.Write(*spell, row.DecimalSep(), scratch);
+    }
     const std::span<const ItemColumn> cells = ItemCells(row.Kind());
     const TItem* item = row.Item();
     return item && c < cells.size() ? cells[c].Write(*item, row.DecimalSep(), scratch) : std::string_view();

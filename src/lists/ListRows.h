@@ -27,7 +27,8 @@ struct ColumnDef {
     const char* Caption;
     Align Alignment;
     ColumnKind Kind;
-    const char* Hint;  // what the column holds, as its caption's tool tip
+    const char* Hint;      // what the column holds, as its caption's tool tip
+    bool ByLevel = false;  // worked out at the caster's level a row carries (the spells' damage)
 };
 
 const std::vector<ColumnDef>& Columns(ListKind list);
@@ -61,6 +62,10 @@ public:
     }
     ListKind Kind() const { return kind_; }
     char DecimalSep() const { return decimalSep_; }  // of the numbers the row writes
+    // The caster's level a spell row's damage columns are worked out at; 0: the spell's
+    // description level.
+    uint16_t Level() const { return level_; }
+    void SetLevel(uint16_t level) { level_ = level; }
 
 private:
     enum class Holds : uint8_t { Nothing, Item, Spell, Texts };
@@ -71,6 +76,7 @@ private:
     ListKind kind_ = ListKind::Armor;
     char decimalSep_ = '.';
     Holds holds_ = Holds::Nothing;
+    uint16_t level_ = 0;
 };
 static_assert(sizeof(ListRow) == 16);
 

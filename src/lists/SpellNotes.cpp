@@ -88,10 +88,13 @@ long long RangeTotal(int32_t value, int32_t increment, int32_t step, int32_t lev
     return RoundToEven(static_cast<double>(increment) / step * level + value);
 }
 
-SpellDamage DamageOf(const TSpell& spell)
+SpellDamage DamageOf(const TSpell& spell, int32_t casterLevel)
 {
     SpellDamage d;
-    const int32_t level = DescriptionLevel(spell);
+    const bool capped = spell.LevelCap >= 1 && spell.LevelCap <= 99;
+    const int32_t level = casterLevel <= 0 ? DescriptionLevel(spell)
+                          : capped         ? std::min(casterLevel, spell.LevelCap)
+                                           : casterLevel;
     if (spell.Duration > 0) d.Rounds = MaxDuration(spell, level);
     for (int i = 0; i < kSlots; ++i) {
         const int32_t c = spell.Abilities[i];

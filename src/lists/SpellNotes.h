@@ -30,7 +30,8 @@ int64_t MaxDuration(const TSpell& spell, int32_t level);
 // (step 0 reads as 1), rounded half to even.
 long long RangeTotal(int32_t value, int32_t increment, int32_t step, int32_t level);
 
-// What a cast does at the description level, as the spell list shows it. Rounds: how long it
+// What a cast does at a caster's level (capped at the spell's level cap, as the game caps it), or
+// at the description level when level is 0, as the spell list shows it. Rounds: how long it
 // lasts, when it lasts. Damage: for the first slot of "Damage (No AC)" or "Damage (on armour)"
 // with the value 0, the mean of the minimum and maximum totals, times the rounds when it lasts.
 // PerMana: the damage for each point of mana, when the spell costs mana.
@@ -39,7 +40,7 @@ struct SpellDamage {
     std::optional<double> Damage;
     std::optional<double> PerMana;
 };
-SpellDamage DamageOf(const TSpell& spell);
+SpellDamage DamageOf(const TSpell& spell, int32_t level = 0);
 
 // Summaries quote other spells' summaries through "End Cast" abilities. A summary is cut where
 // it would quote a spell whose summary is already being built further out (a cycle), or where

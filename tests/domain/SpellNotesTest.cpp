@@ -120,6 +120,20 @@ TEST(SpellDamage, ColumnsOfTheSpellList)
     }
     EXPECT_EQ(RangeTotal(10, 1, 5, 50), 20);
     EXPECT_EQ(RangeTotal(20, 1, 0, 50), 70);
+    // At the caster's level, up to the spell's cap (50); a spell without a cap grows with the level.
+    const struct {
+        int32_t Cap;
+        uint16_t Level;  // 0: the description level (the cap, else 75)
+        const char* Dmg;
+    } levels[] = {{50, 0, "45"}, {50, 10, "21"}, {50, 50, "45"}, {50, 80, "45"}, {0, 10, "21"}, {0, 80, "63"}};
+    for (const auto& l : levels) {
+        TSpell s = FireBolt();
+        s.LevelCap = l.Cap;
+        ListRow row;
+        ASSERT_TRUE(MakeSpellRow("S", s, '.', row));
+        row.SetLevel(l.Level);
+        EXPECT_EQ(CellTexts(row)[10], l.Dmg) << l.Cap << " " << l.Level;
+    }
 }
 
 TEST(SpellNotes, DurationClauses)

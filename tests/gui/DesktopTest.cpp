@@ -2,6 +2,8 @@
 // the status line, export, the manual and About, the remembered column widths.
 #include "GuiTest.h"
 #include "app/common/Export.h"
+#include "lists/LoadRecords.h"
+#include "lists/SpellNotes.h"
 
 #include <QAction>
 #include <QDialog>
@@ -221,6 +223,34 @@ private slots:
         QCOMPARE(QImage(Path("path.png")).size(), chart->size());
         QFile svg(Path("path.svg"));
         QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
+    }
+
+    void spellDamageAtTheLevelOfTheTopRow()
+    {
+        testfiles::TempDir spells;
+        WriteHandMadeData(spells);
+        v = OpenViewer(ui, QString::fromStdString(spells.Path()));
+        SpellList records;
+        ItemList items;
+        LoadRecords(spells.Path() + "/", records, items, [] {});
+        const TSpell& bolt = records[0];
+        QTreeView* list = List("lstDisplaySpell");
+        const auto cell = [&](int column) { return list->model()->index(0, column).data().toString(); };
+        const auto tip = [&] { return list->model()->headerData(10, Qt::Horizontal, Qt::ToolTipRole).toString(); };
+        QCOMPARE(cell(0), "Fire Bolt");
+        const struct {
+            const char* Level;
+            int32_t Worked;  // the level the damage is worked out at; 0: the spell's cap
+            const char* Tip;
+        } levels[] = {{"10", 10, "at level 10"}, {"", 0, "at each spell's level cap"}, {"99", 99, "at level 99"}};
+        for (const auto& l : levels) {
+            Type("edtAlvl", l.Level);
+            const SpellDamage d = DamageOf(bolt, l.Worked);
+            QCOMPARE(cell(10), QString::number(*d.Damage));
+            QVERIFY2(tip().contains(l.Tip), qPrintable(tip()));
+        }
+        QVERIFY(DamageOf(bolt, 10).Damage != DamageOf(bolt, 0).Damage);
+        QCOMPARE(DamageOf(bolt, 99).Damage, DamageOf(bolt, 0).Damage);  // past its cap
     }
 
     void columnWidthsComeBackUntilTheLayoutIsReset()

@@ -75,8 +75,29 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
     if (role == Qt::DisplayRole) return QString::fromLatin1(columns_[static_cast<size_t>(section)].Caption);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(ToQt(columns_[static_cast<size_t>(section)].Alignment));
-    if (role == Qt::ToolTipRole) return QString::fromLatin1(columns_[static_cast<size_t>(section)].Hint);
-    return {};
+    if (role != Qt::ToolTipRole) return {};
+    const ColumnDef& column = columns_[static_cast<size_t>(section)];
+    QString hint = QString::fromLatin1(column.Hint);
+    if (column.ByLevel)
+        hint += spellLevel_ > 0
+                    ? QString(", worked out at level %1 (the level in the top row), or at the spell's level "
+                              "cap where that is lower.")
+                          .arg(spellLevel_)
+                    : QString(", worked out at each spell's level cap (the top row holds no level).");
+    return hint;
+}
+
+void ListModel::SetSpellLevel(uint16_t level)
+{
+    spellLevel_ = level;
+    LevelRows(rows_);
+    if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
+void ListModel::LevelRows(std::vector<ListRow>& rows) const
+{
+    for (ListRow& row : rows) row.SetLevel(spellLevel_);
 }
 
 void ListModel::Append(ListRow&& row)

@@ -42,6 +42,12 @@ public:
     bool HasComputedColumn() const { return computed_ >= 0; }
     int ComputedColumn() const { return computed_; }
 
+    // The caster's level the spell rows' damage columns are worked out at (0: each spell's
+    // description level), for the rows here and for rows, which are about to come.
+    void SetSpellLevel(uint16_t level);
+    uint16_t SpellLevel() const { return spellLevel_; }
+    void LevelRows(std::vector<ListRow>& rows) const;
+
     // Rows of these items show in bold (the items worn in the equipment slots).
     void SetWorn(std::vector<const TItem*> worn);
     bool IsWorn(const TItem* item) const;
@@ -65,6 +71,7 @@ private:
     mutable std::vector<std::optional<__int128>> gains_;  // by row
     mutable std::vector<uint32_t> byRecord_;              // the rows by where their records lie; empty: to be sorted
     int updating_ = 0;
+    uint16_t spellLevel_ = 0;
     std::vector<const TItem*> worn_;  // at most sixteen, sorted
 };
 

@@ -206,7 +206,9 @@ void ListPage::AddRow(const TItem& item)
 void ListPage::AddRow(const TSpell& spell)
 {
     ListRow row;
-    if (MakeSpellRow(KindCode(kind_), spell, decimalSep_, row)) rows_->Append(std::move(row));
+    if (!MakeSpellRow(KindCode(kind_), spell, decimalSep_, row)) return;
+    row.SetLevel(rows_->SpellLevel());
+    rows_->Append(std::move(row));
 }
 
 void ListPage::AddAllRows()
@@ -219,6 +221,7 @@ std::vector<ListRow> ListPage::AllRows(bool sorted, const ByteAdvances* advances
 {
     std::vector<std::vector<size_t>> at;
     std::vector<ListRow> rows = vantor::AllRows(kind_, data_.Items, data_.Spells, decimalSep_, advances, &at);
+    rows_->LevelRows(rows);
     if (widest) {
         widest->assign(at.size(), {});
         for (size_t c = 0; c < at.size(); ++c)

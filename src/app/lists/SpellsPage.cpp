@@ -1,11 +1,14 @@
 #include "app/lists/SpellsPage.h"
 
+#include "app/common/Bytes.h"
 #include "app/common/CharacterPanel.h"
 #include "app/common/EventGuard.h"
 #include "app/common/Widgets.h"
 #include "app/lists/ConditionStrip.h"
 #include "data/CodeTables.h"
+#include "data/Errors.h"
 #include "data/Text.h"
+#include "data/TypedNumber.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,6 +57,20 @@ void SpellsPage::ApplyClassPreset(const ClassPreset& p)
     const std::pair<QCheckBox*, bool> boxes[] = {
         {chkM1, p.MagicLevel1}, {chkM2, p.MagicLevel2}, {chkM3, p.MagicLevel3}};
     for (const auto& [box, on] : boxes) events_.SetChecked(*box, on);
+}
+
+void SpellsPage::LevelChanged()
+{
+    int32_t level = 0;
+    try {
+        level = GetNumber(ToBytes(character_.LevelText()));
+    } catch (const EConvertError&) {
+        level = 0;  // no level: each spell's cap
+    }
+    Rows().SetSpellLevel(static_cast<uint16_t>(std::clamp(level, 0, 65535)));
+    const std::vector<ColumnDef>& columns = Rows().ColumnDefs();
+    const auto by = static_cast<size_t>(Sorted().Column);
+    if (Order() && by < columns.size() && columns[by].ByLevel) Sort();
 }
 
 }  // namespace vantor

@@ -15,6 +15,9 @@ public:
     void btnFiltSpellsClick();
     void btnRspellsClick();
     void ApplyClassPreset(const ClassPreset& preset);
+    // The level in the top row changed: "Dmg", "Dmg/Mana" and "Rounds" are worked out at it (at
+    // each spell's cap when it holds none), and a list sorted by one of them follows.
+    void LevelChanged();
 
 private:
     QCheckBox* chkM1;

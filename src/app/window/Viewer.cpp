@@ -176,7 +176,10 @@ void TViewer::LinkPages()
     panel_->SetActions(std::move(actions));
     events_.Connect(scales_, &ScaleBook::Changed, this, [this] { ShowGains(); });
     events_.Connect(panel_, &CharacterPanel::StrengthChanged, this, [this] { equipmentPage_->edtStrengthChange(); });
-    events_.Connect(panel_, &CharacterPanel::LevelChanged, this, [this] { utilitiesPage_->edtAlvlChange(); });
+    events_.Connect(panel_, &CharacterPanel::LevelChanged, this, [this] {
+        utilitiesPage_->edtAlvlChange();
+        spellsPage_->LevelChanged();
+    });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     events_.Connect(escape, &QShortcut::activated, this, [this] { ExitClick(); });
 
@@ -342,6 +345,7 @@ void TViewer::FormActivate()
     utilitiesPage_->btnQZSwingRClick();
     utilitiesPage_->btnMRRClick();
     RestoreSession();
+    spellsPage_->LevelChanged();  // the level as the session left it
 }
 
 void TViewer::LoadClick() { load_->Run(this, dataDir_); }
