@@ -1,6 +1,6 @@
 // Renders the main window on the bundled sample data to PNG files, for the README:
 //   vantor-screenshot OUT_DIR [DATA_DIR]
-// writes OUT_DIR/screenshot.png (the armour list), OUT_DIR/bestset.png (the best set dialog with
+// writes OUT_DIR/screenshot.png (the armour list), OUT_DIR/menu.png (the File menu), OUT_DIR/bestset.png (the best set dialog with
 // an answer for a warrior), OUT_DIR/equipment.png (that set worn), OUT_DIR/compare.png (an armour
 // piece beside the one worn), OUT_DIR/gains.png (the armour list by what each piece adds to that
 // set), OUT_DIR/slots.png (a slot's list dropped down), OUT_DIR/upgradepath.png and OUT_DIR/strength.png (the best set
@@ -19,6 +19,8 @@
 #include <QFile>
 #include <QFont>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -38,14 +40,15 @@ static void Pick(QWidget& window, const char* name, const QString& entry)
     emit box->activated(i);
 }
 
-// The window, and a drop-down part of it (a list's popup, a menu) drawn where it shows.
-static bool Save(vantor::TViewer& viewer, const QString& path, QWidget* popup = nullptr)
+// The window, and a drop-down part of it (a list's popup, a menu) drawn under below, the control
+// it drops from.
+static bool Save(vantor::TViewer& viewer, const QString& path, QWidget* popup = nullptr, QWidget* below = nullptr)
 {
     QApplication::processEvents();
     QPixmap shot = viewer.grab();
-    if (popup) {
+    if (popup && below) {
         QPainter painter(&shot);
-        painter.drawPixmap(viewer.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+        painter.drawPixmap(below->mapTo(&viewer, QPoint(0, below->height())), popup->grab());
     }
     if (shot.save(path)) return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -74,6 +77,17 @@ int main(int argc, char** argv)
     viewer.findChild<QLineEdit*>("edtFind")->setText("Warding");
     viewer.findChild<QPushButton*>("btnFFA")->click();
     if (!Save(viewer, out + "screenshot.png")) return 1;
+    // The File menu dropped down.
+    auto* file = viewer.findChild<QMenu*>("menuFile");
+    file->popup(QPoint());
+    QApplication::processEvents();
+    QMenuBar* bar = viewer.menuBar();
+    auto* title = new QWidget(bar);  // where the File title stands
+    title->setGeometry(bar->actionGeometry(file->menuAction()));
+    const bool menu = Save(viewer, out + "menu.png", file, title);
+    delete title;
+    file->hide();
+    if (!menu) return 1;
 
     // A level 40 warrior's set: the best the filtered slots offer for armour class, damage
     // resistance and accuracy within "Medium", worn.
@@ -103,7 +117,7 @@ int main(int argc, char** argv)
     // The body armour's list dropped down, with each entry's figures.
     auto* torso = equipment->findChild<QComboBox*>("cbxTorso");
     torso->showPopup();
-    const bool dropped = Save(viewer, out + "slots.png", torso->view()->window());
+    const bool dropped = Save(viewer, out + "slots.png", torso->view()->window(), torso);
     torso->hidePopup();
     if (!dropped) return 1;
 

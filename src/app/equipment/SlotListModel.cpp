@@ -79,7 +79,7 @@ QComboBox* MakeSlotBox(QWidget* parent, const char* name, SlotListModel* model)
     const QFontMetrics metrics(box->font());
     const int figure = metrics.horizontalAdvance("-0000.0") + 12;
     const int gain = metrics.horizontalAdvance("+00000.000") + 12;
-    const int widths[] = {metrics.horizontalAdvance(QString(32, 'n')), figure, figure, figure, gain};
+    const int widths[] = {metrics.horizontalAdvance(QString(36, 'n')), figure, figure, figure, gain};
     int total = 0;
     for (int c = 0; c < SlotListModel::kColumns; ++c) {
         table->setColumnWidth(c, widths[c]);
