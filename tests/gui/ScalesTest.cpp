@@ -159,6 +159,7 @@ private slots:
         ui.Clipboard = "gz says: ( Vantor scale v1: \"Scout\": Stealth=2 max 40 ) ok?";
         Ctl<QPushButton>(*d, "btnScalePaste")->click();
         QCOMPARE(In(d, "edtCapStealth")->text(), QString("40"));
+        QCOMPARE(v->statusBar()->currentMessage(), "Scale pasted: Scout");
         Ctl<QPushButton>(*d, "btnScalesOk")->click();
         QTRY_VERIFY(!v->findChild<QDialog*>("dlgScales"));
         QVERIFY(Entries(Ctl<QComboBox>(*Page("TabSheet2"), "cbxScale")).contains("Tank"));
