@@ -31,7 +31,7 @@ QString SetFileDialogs::AskSave(QWidget* parent)
 {
     const QString confirmed = Ask(parent, true);
     if (confirmed.isEmpty()) return {};
-    const QString path = QFile::decodeName(SetFileName(QFile::encodeName(confirmed).toStdString()).c_str());
+    QString path = QFile::decodeName(SetFileName(QFile::encodeName(confirmed).toStdString()).c_str());
     // The name the player confirmed is the only one the dialog may have warned about.
     if (path != confirmed && QFileInfo::exists(path) &&
         !ui_.Confirm(parent, QString("%1 already exists.\nDo you want to replace it?").arg(path)))

@@ -136,7 +136,8 @@ void MainMenu::ShowRecent()
     recent_->setToolTipsVisible(true);
 }
 
-void MainMenu::OpenRecent(QString path)  // a copy: the entry that asks goes with the menu it rebuilds
+// The entry that asks may go with the menu this rebuilds: Qt keeps its call, and path, alive.
+void MainMenu::OpenRecent(const QString& path)
 {
     if (!QFileInfo(path).isFile()) {
         QStringList paths = RecentSets();

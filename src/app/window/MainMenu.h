@@ -48,7 +48,7 @@ private:
     QAction* Entry(QMenu* menu, const char* name, const QString& caption, std::function<void()> run,
                    const QKeySequence& keys = {}, bool shownKeys = false);
     void ShowRecent();
-    void OpenRecent(QString path);
+    void OpenRecent(const QString& path);
     void KeepRecent(const QStringList& paths);
 
     QMainWindow& window_;
