@@ -6,7 +6,6 @@
 #include "app/common/UserInterface.h"
 #include "app/common/Widgets.h"
 #include "app/equipment/EquipmentReadouts.h"
-#include "app/equipment/SetFileIO.h"
 #include "app/scales/ScaleBook.h"
 #include "app/scales/ScalePicker.h"
 #include "data/Errors.h"
@@ -16,12 +15,9 @@
 #include "equipment/Paste.h"
 #include "equipment/SetFile.h"
 #include "equipment/Totals.h"
-#include "equipment/Wear.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,7 +26,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -39,7 +34,14 @@ namespace vantor {
 EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* parent)
     : QWidget(parent), data_(context.Data), character_(context.Character), ui_(context.Ui), scales_(context.Scales),
       events_(context.Events), links_(std::move(links)), decimalSep_(context.DecimalSep),
-      files_(context.Ui, context.Settings)
+      files_(std::make_unique<SetFiles>(
+          context.Ui, context.Settings,
+          SetFiles::Page{[this] { return SetText(); },
+                         [this](const std::vector<std::string>& lines) { return ApplySet(lines); },
+                         [this](const QString& text) { links_.Notice(text); },
+                         [this](const QString& path) {
+                             if (links_.SetFileUsed) links_.SetFileUsed(path);
+                         }}))
 {
     setObjectName("Equipment");
     auto* layout = new QHBoxLayout(this);
@@ -54,7 +56,7 @@ EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* p
     dialogs.Inputs = [this] { return Inputs(); };
     dialogs.Wear = [this](const SlotPanel::Picks& picks) { events_.Run([this, &picks] { ChooseSet(picks); }); };
     dialogs.AskSetFile = [this] {
-        const QString path = files_.AskOpen(this);
+        const QString path = files_->AskOpen(this);
         return QFileInfo::exists(path) ? path : QString();
     };
     dialogs_ = std::make_unique<PlanDialogs>(context, std::move(dialogs), this);
@@ -246,31 +248,19 @@ void EquipmentPage::ShowGains(const std::shared_ptr<const GainTable>& gains)
 void EquipmentPage::Wear(const TItem& item)
 {
     const QString name = FromBytes(item.Name);
-    const std::vector<Slot> takers = CompareSlots(item);
-    if (takers.empty()) {
-        ui_.ShowMessage(this, QString("%1 is not worn in any slot.").arg(name));
-        return;
+    const SlotPanel::Wearing wearing = slots_->Wear(item, ScoreTable(scales_.ActiveScale()));
+    const QString caption = SlotTable()[static_cast<size_t>(wearing.Where)].Caption;
+    switch (wearing.What) {
+    case SlotPanel::Wearing::NoSlot: return ui_.ShowMessage(this, QString("%1 is not worn in any slot.").arg(name));
+    case SlotPanel::Wearing::NotListed:
+        return ui_.ShowMessage(this, QString("%1 is not in the slot lists: the Equipment page's \"Filter\" left it "
+                                             "out, as the character it was run for cannot use it.")
+                                         .arg(name));
+    case SlotPanel::Wearing::WornAlready: return links_.Notice(QString("%1 is worn already (%2).").arg(name, caption));
+    case SlotPanel::Wearing::Worn:
+        cbxHeadChange();
+        return links_.Notice(QString("Wearing %1 (%2).").arg(name, caption));
     }
-    const SlotLists& lists = slots_->Lists();
-    const auto listed = [&](Slot s) { return lists[static_cast<size_t>(s)].EntryOf(&item) >= 0; };
-    const std::optional<Slot> where = WearSlot(item, Chosen(), ScoreTable(scales_.ActiveScale()), listed);
-    if (!where) {
-        QStringList captions;
-        for (const Slot s : takers) captions << SlotTable()[static_cast<size_t>(s)].Caption;
-        ui_.ShowMessage(this, QString("%1 is not in the %2 list: the Equipment page's \"Filter\" left it out, as the "
-                                      "character it was run for cannot use it.")
-                                  .arg(name, captions.join(" and ")));
-        return;
-    }
-    const QString caption = SlotTable()[static_cast<size_t>(*where)].Caption;
-    if (Chosen()[static_cast<size_t>(*where)] == &item) {
-        links_.Notice(QString("%1 is worn already (%2).").arg(name, caption));
-        return;
-    }
-    SlotPanel::Picks picks = Picks();
-    picks[static_cast<size_t>(*where)] = lists[static_cast<size_t>(*where)].EntryOf(&item);
-    ChooseSet(picks);
-    links_.Notice(QString("Wearing %1 (%2).").arg(name, caption));
 }
 
 void EquipmentPage::edtStrengthChange()
@@ -296,23 +286,10 @@ void EquipmentPage::btnCCBClick()
     cbxHeadChange();  // the totals run however the paste went
 }
 
-void EquipmentPage::btnSaveClick() { SaveTo(files_.AskSave(this)); }
-
-void EquipmentPage::SaveSetClick() { SaveTo(files_.Current().isEmpty() ? files_.AskSave(this) : files_.Current()); }
-
-void EquipmentPage::SaveTo(const QString& path)
-{
-    if (path.isEmpty()) return;
-    WriteSetFile(path, SetText());
-    SetFileUsed(path);
-    links_.Notice(QString("Set saved to %1").arg(QDir::toNativeSeparators(path)));
-}
-
-void EquipmentPage::SetFileUsed(const QString& path)
-{
-    files_.Used(path);
-    if (links_.SetFileUsed) links_.SetFileUsed(path);
-}
+void EquipmentPage::btnSaveClick() { files_->Save(this, false); }
+void EquipmentPage::SaveSetClick() { files_->Save(this, true); }
+void EquipmentPage::btnLoadClick() { files_->Open(this); }
+void EquipmentPage::OpenSet(const QString& path) { files_->Open(path); }
 
 std::string EquipmentPage::SetText() const
 {
@@ -322,29 +299,6 @@ std::string EquipmentPage::SetText() const
     texts.EncModifier = ToBytes(readouts_->Text(Box::EncModifier));
     texts.MiscAC = ToBytes(readouts_->Text(Box::MiscAC));
     return SetFileText(Chosen(), texts);
-}
-
-void EquipmentPage::btnLoadClick()
-{
-    const QString path = files_.AskOpen(this);
-    if (path.isEmpty() || !QFileInfo::exists(path)) return;
-    OpenSet(path);
-}
-
-void EquipmentPage::OpenSet(const QString& path)
-{
-    WaitCursor cursor;
-    const QStringList missing = ApplySet(ReadSetFile(path));
-    SetFileUsed(path);
-    if (missing.isEmpty()) links_.Notice(QString("Set opened: %1").arg(QFileInfo(path).fileName()));
-    TellMissing(missing, QFileInfo(path).fileName());
-}
-
-void EquipmentPage::TellMissing(const QStringList& missing, const QString& what)
-{
-    if (missing.isEmpty()) return;
-    links_.Notice(QString("%1 names items the slot lists do not offer; their slots are left empty: %2.")
-                      .arg(what, missing.join(", ")));
 }
 
 QStringList EquipmentPage::ApplySet(const std::vector<std::string>& lines)

@@ -6,7 +6,7 @@
 #include "app/common/PageContext.h"
 #include "app/equipment/PlanDialogs.h"
 #include "app/equipment/SetClipboard.h"
-#include "app/equipment/SetFileDialogs.h"
+#include "app/equipment/SetFiles.h"
 #include "app/equipment/SetHistory.h"
 #include "app/equipment/SlotPanel.h"
 #include "equipment/Compare.h"
@@ -114,8 +114,6 @@ public:
     QStringList RestoreSet(std::optional<Profile> slotsFor, const std::vector<std::string>& lines);
     // The character the slot lists were narrowed to; none: every item.
     const std::optional<Profile>& SlotsFor() const { return filter_; }
-    // Says in the status bar which slots were left empty, and what named them.
-    void TellMissing(const QStringList& missing, const QString& what);
     // The history starts again from the set the slots hold now.
     void StartHistory();
     // What "Save Eq" writes: the set, its inputs and the character.
@@ -128,10 +126,6 @@ private:
     void SetTabOrder();
     // Every slot emptied, then each slot and input a set file's line names; the totals after.
     QStringList ApplyLines(const std::vector<std::string>& lines);
-    // Writes the set to path (empty: nothing) and says so.
-    void SaveTo(const QString& path);
-    // The set file in use from now on.
-    void SetFileUsed(const QString& path);
     // Tells the lists which items the slots hold now.
     void ShowWorn();
     // Refills the slot lists with what the character may use (every item: nothing); each slot
@@ -152,7 +146,7 @@ private:
     SlotPanel* slots_;
     std::optional<Profile> filter_;  // the character the slot lists were narrowed to; none: all items
     bool loadingSet_ = false;        // a set file's load runs the filter: its lines decide every slot
-    SetFileDialogs files_;
+    std::unique_ptr<SetFiles> files_;
     std::unique_ptr<PlanDialogs> dialogs_;
     std::unique_ptr<SetClipboard> clipboard_;
     SetHistory* history_;

@@ -3,7 +3,9 @@
 #include "app/common/EventGuard.h"
 #include "app/common/Widgets.h"
 #include "app/equipment/SlotListModel.h"
+#include "equipment/Compare.h"
 #include "equipment/Gains.h"
+#include "equipment/Wear.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -73,6 +75,20 @@ void SlotPanel::ShowGains(const std::shared_ptr<const GainTable>& gains, const Q
     for (size_t s = 0; s < kSlotCount; ++s)
         models_[s]->ShowGains(
             [gains, slot = static_cast<Slot>(s)](const TItem& item) { return gains->GainIn(item, slot); }, scaleName);
+}
+
+SlotPanel::Wearing SlotPanel::Wear(const TItem& item, const ScoreTable& table)
+{
+    if (CompareSlots(item).empty()) return {Wearing::NoSlot, Head};
+    const auto listed = [&](Slot s) { return lists_[static_cast<size_t>(s)].EntryOf(&item) >= 0; };
+    const std::optional<Slot> where = WearSlot(item, Chosen(), table, listed);
+    if (!where) return {Wearing::NotListed, Head};
+    const auto s = static_cast<size_t>(*where);
+    if (Chosen()[s] == &item) return {Wearing::WornAlready, *where};
+    Picks picks = Current();
+    picks[s] = lists_[s].EntryOf(&item);
+    Choose(picks);
+    return {Wearing::Worn, *where};
 }
 
 ChosenItems SlotPanel::Chosen() const

@@ -2,6 +2,7 @@
 // The sixteen slots of the equipment page: a labelled drop-down list each, picking from the items
 // that fit there.
 
+#include "equipment/Scale.h"
 #include "equipment/SlotLists.h"
 #include "equipment/Totals.h"
 
@@ -50,6 +51,12 @@ public:
     // The lists' gain columns from now on show each item's gain in its slot by gains, under the
     // scale named.
     void ShowGains(const std::shared_ptr<const GainTable>& gains, const QString& scaleName);
+    // "Wear": the item put on where WearSlot says, as a pick there would put it (no handler runs).
+    struct Wearing {
+        enum { NoSlot, NotListed, WornAlready, Worn } What;
+        Slot Where;  // for the last two
+    };
+    Wearing Wear(const TItem& item, const ScoreTable& table);
     // The entry of the slot's list whose item has this number; 0 for none.
     int EntryOfNumber(Slot slot, int32_t number) const;
 

@@ -76,4 +76,22 @@ CompareWindow::CompareWindow(const QString& itemName, const std::vector<Comparis
     resize(std::clamp(width + 60, 560, 1100), 420);
 }
 
+bool CompareWindow::Open(const TItem& item, const ChosenItems& chosen, const SetInputs& in, const Scale& scale,
+                         char decimalSep, QWidget* parent)
+{
+    const std::vector<Slot> targets = CompareSlots(item);
+    if (targets.empty()) return false;
+    std::vector<Comparison> comparisons;
+    QStringList worn;
+    for (const Slot s : targets) {
+        comparisons.push_back(CompareWithWorn(item, s, chosen, in, decimalSep, &scale));
+        worn << (chosen[s] ? FromBytes(chosen[s]->Name) : QString("*None*"));
+    }
+    auto* window =
+        new CompareWindow(FromBytes(item.Name), comparisons, worn, FromBytes(scale.Name), decimalSep, parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return true;
+}
+
 }  // namespace vantor

@@ -15,6 +15,10 @@ public:
     // scaleName: the scale the comparisons' scores are under.
     CompareWindow(const QString& itemName, const std::vector<Comparison>& comparisons, const QStringList& wornNames,
                   const QString& scaleName, char decimalSep, QWidget* parent);
+    // Opens the window for item against the set chosen with its inputs, under the scale; false when
+    // no slot takes the item.
+    static bool Open(const TItem& item, const ChosenItems& chosen, const SetInputs& in, const Scale& scale,
+                     char decimalSep, QWidget* parent);
 };
 
 }  // namespace vantor

@@ -1,6 +1,8 @@
 #include "app/window/HelpWindow.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QLabel>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -33,6 +35,14 @@ void HelpWindow::ShowSection(const QString& section)
     activateWindow();
 }
 
+void HelpWindow::ShowPage(int page)
+{
+    // Armor, Weapons, Spells, Other, Equipment, Utilities, Mana Blessing, Memo.
+    static const char* const kSections[] = {"lists",     "lists",     "lists",    "lists",
+                                            "equipment", "utilities", "blessing", ""};
+    ShowSection(page >= 0 && page < static_cast<int>(std::size(kSections)) ? kSections[page] : "");
+}
+
 QString HelpWindow::Section() const { return text_->source().fragment(); }
 
 QString AboutText(const QString& dataDir, size_t items, size_t spells, const QString& settingsFile)
@@ -47,6 +57,24 @@ QString AboutText(const QString& dataDir, size_t items, size_t spells, const QSt
         .arg(items)
         .arg(spells)
         .arg(QDir::toNativeSeparators(settingsFile).toHtmlEscaped());
+}
+
+void OpenAbout(QWidget* parent, const QString& text)
+{
+    auto* about = new QDialog(parent);
+    about->setObjectName("dlgAbout");
+    about->setWindowTitle("About Vantor Viewer");
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    auto* label = new QLabel(text, about);
+    label->setObjectName("lblAbout");
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, about);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, about, &QDialog::accept);
+    auto* layout = new QVBoxLayout(about);
+    layout->addWidget(label);
+    layout->addWidget(buttons);
+    about->open();
 }
 
 }  // namespace vantor

@@ -14,6 +14,8 @@ public:
     explicit HelpWindow(QWidget* parent);
     // Shows the manual at a section ("lists", "equipment", "scales" ...; empty: the top).
     void ShowSection(const QString& section);
+    // Shows the manual at the part about the window's page of this index.
+    void ShowPage(int page);
     // The section the manual is at.
     QString Section() const;
 
@@ -21,7 +23,8 @@ private:
     QTextBrowser* text_;
 };
 
-// The About box's text: the version, the licence, the data folder and what it holds, the settings file.
+// The About box: the version, the licence, the data folder and what it holds, the settings file.
 QString AboutText(const QString& dataDir, size_t items, size_t spells, const QString& settingsFile);
+void OpenAbout(QWidget* parent, const QString& text);
 
 }  // namespace vantor

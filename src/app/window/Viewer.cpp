@@ -27,8 +27,6 @@
 #include "lists/LoadRecords.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -231,28 +229,12 @@ void TViewer::ShowPageSummary()
 void TViewer::ShowManual()
 {
     if (!help_) help_ = new HelpWindow(this);
-    static const char* const kSections[] = {"lists",     "lists",     "lists",    "lists",
-                                            "equipment", "utilities", "blessing", ""};
-    const int page = TDisplay->currentIndex();
-    help_->ShowSection(page >= 0 && page < 8 ? kSections[page] : "");
+    help_->ShowPage(TDisplay->currentIndex());
 }
 
 void TViewer::ShowAbout()
 {
-    auto* about = new QDialog(this);
-    about->setObjectName("dlgAbout");
-    about->setWindowTitle("About Vantor Viewer");
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    auto* text = new QLabel(AboutText(dataDir_, data_.Items.size(), data_.Spells.size(), settings_.Path()), about);
-    text->setObjectName("lblAbout");
-    text->setWordWrap(true);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, about);
-    connect(buttons, &QDialogButtonBox::accepted, about, &QDialog::accept);
-    auto* layout = new QVBoxLayout(about);
-    layout->addWidget(text);
-    layout->addWidget(buttons);
-    about->open();
+    OpenAbout(this, AboutText(dataDir_, data_.Items.size(), data_.Spells.size(), settings_.Path()));
 }
 
 void TViewer::dragEnterEvent(QDragEnterEvent* e)
@@ -286,23 +268,9 @@ void TViewer::ShowGains()
 
 void TViewer::CompareWithWorn(const TItem& item)
 {
-    const std::vector<Slot> targets = CompareSlots(item);
-    if (targets.empty()) {
+    if (!CompareWindow::Open(item, equipmentPage_->Chosen(), equipmentPage_->Inputs(), scales_->ActiveScale(),
+                             decimalSep_, this))
         ui_.ShowMessage(this, "This item is not worn in any slot.");
-        return;
-    }
-    const ChosenItems chosen = equipmentPage_->Chosen();
-    std::vector<Comparison> comparisons;
-    QStringList worn;
-    for (const Slot s : targets) {
-        comparisons.push_back(
-            vantor::CompareWithWorn(item, s, chosen, equipmentPage_->Inputs(), decimalSep_, &scales_->ActiveScale()));
-        worn << (chosen[s] ? FromBytes(chosen[s]->Name) : QString("*None*"));
-    }
-    auto* window = new CompareWindow(FromBytes(item.Name), comparisons, worn, FromBytes(scales_->ActiveScale().Name),
-                                     decimalSep_, this);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
 }
 
 QString TViewer::PlayerDataDir() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + '/'; }
