@@ -79,33 +79,68 @@ int SlotList::FindText(std::string_view name) const
     return -1;
 }
 
+std::vector<uint32_t> ItemsByName(const ItemList& items, const std::function<bool(const TItem&)>& keep)
+{
+    // The folded names side by side in one buffer, so that comparing two reaches into no record;
+    // the first eight folded bytes as one number decide most comparisons; equal names go by file
+    // order. Folded bytes compared as unsigned order names as CompareText does.
+    struct Candidate {
+        uint64_t Key;
+        uint32_t At, From, Length;
+    };
+    std::string folded;
+    std::vector<Candidate> all;
+    all.reserve(items.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (keep && !keep(items[i])) continue;
+        const std::string& name = items[i].Name;
+        const auto from = static_cast<uint32_t>(folded.size());
+        for (const char ch : name) {
+            const auto c = static_cast<unsigned char>(ch);
+            folded.push_back(static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c));
+        }
+        all.push_back({NameKey(name), static_cast<uint32_t>(i), from, static_cast<uint32_t>(name.size())});
+    }
+    std::sort(all.begin(), all.end(), [&folded](const Candidate& a, const Candidate& b) {
+        if (a.Key != b.Key) return a.Key < b.Key;
+        const std::string_view x(folded.data() + a.From, a.Length), y(folded.data() + b.From, b.Length);
+        if (const int c = x.compare(y); c != 0) return c < 0;
+        return a.At < b.At;
+    });
+    std::vector<uint32_t> order(all.size());
+    for (size_t i = 0; i < all.size(); ++i) order[i] = all[i].At;
+    return order;
+}
+
 void FillSlotLists(const ItemList& items, const std::function<bool(const TItem&)>& usable, SlotLists& lists,
                    SlotList* swing)
 {
-    // Each list is sorted on its own (small sorts stay in the cache), by the first eight folded
-    // bytes of the names as one number, which decides most comparisons without reaching into the
-    // records; equal keys fall back to the whole names, and equal names keep file order.
-    struct Candidate {
-        uint64_t Key;
-        const TItem* Item;
+    for (SlotList& list : lists) list.AddNone();
+    if (swing) swing->AddNone();
+    const auto wearable = [&usable](const TItem& item) {
+        return (item.ItemType == 0 || item.ItemType == 1) && (!usable || usable(item));
     };
-    std::array<std::vector<Candidate>, kSlotCount + 1> sorted;  // the last one is the swing list
-    for (const TItem& item : items) {
-        if ((item.ItemType != 0 && item.ItemType != 1) || (usable && !usable(item))) continue;
-        const Candidate c{NameKey(item.Name), &item};
+    for (const uint32_t at : ItemsByName(items, wearable)) {
+        const TItem& item = items[at];
         for (int s = 0; s < kSlotCount; ++s)
-            if (SlotReceives(static_cast<Slot>(s), item)) sorted[static_cast<size_t>(s)].push_back(c);
-        if (swing && SlotReceives(Weapon, item)) sorted[kSlotCount].push_back(c);
+            if (SlotReceives(static_cast<Slot>(s), item)) lists[static_cast<size_t>(s)].AddFormated(item);
+        if (swing && SlotReceives(Weapon, item)) swing->AddFormated(item);
     }
-    for (size_t s = 0; s <= kSlotCount; ++s) {
-        SlotList* list = s < kSlotCount ? &lists[s] : swing;
-        if (!list) continue;
-        std::stable_sort(sorted[s].begin(), sorted[s].end(), [](const Candidate& a, const Candidate& b) {
-            return a.Key != b.Key ? a.Key < b.Key : CompareText(a.Item->Name, b.Item->Name) < 0;
-        });
-        list->AddNone();
-        for (const Candidate& c : sorted[s]) list->AddFormated(*c.Item);
+}
+
+void NarrowSlotLists(const SlotLists& all, const std::function<bool(const TItem&)>& usable, SlotLists& lists,
+                     SlotList* swing)
+{
+    for (size_t s = 0; s < kSlotCount; ++s) {
+        if (!usable) {
+            lists[s] = all[s];
+            continue;
+        }
+        lists[s].AddNone();
+        for (int i = 1; i < all[s].size(); ++i)
+            if (const TItem* item = all[s].Record(i); usable(*item)) lists[s].AddFormated(*item);
     }
+    if (swing) *swing = lists[Weapon];
 }
 
 }  // namespace vantor

@@ -72,11 +72,19 @@ private:
 
 using SlotLists = std::array<SlotList, kSlotCount>;
 
+// The positions of the items in the list that keep accepts (every one when it is empty), ordered
+// by name, letter case folded, items of the same name in file order: the order of every slot list.
+std::vector<uint32_t> ItemsByName(const ItemList& items, const std::function<bool(const TItem&)>& keep = {});
+
 // Refills every slot list from the items that usable accepts (every item when usable is empty),
 // each item tested against every slot's rule; both finger lists get the rings. When swing is
 // given it is refilled with the weapons too. Each list holds "*None*" and then its items by name,
 // letter case folded, items of the same name in file order.
 void FillSlotLists(const ItemList& items, const std::function<bool(const TItem&)>& usable, SlotLists& lists,
                    SlotList* swing);
+// The same from the lists of every item (all, as FillSlotLists fills them without a test), worked
+// out once for a load: each list keeps, in its order, the items usable accepts.
+void NarrowSlotLists(const SlotLists& all, const std::function<bool(const TItem&)>& usable, SlotLists& lists,
+                     SlotList* swing);
 
 }  // namespace vantor

@@ -97,4 +97,18 @@ TEST(SlotRules, FillSortsByNameKeepsNoneFirstAndFiltersByUse)
     EXPECT_EQ(Texts(lists[Head]), (std::vector<std::string>{"*None*", "iron cap", "zinc cap"}));
     EXPECT_EQ(lists[Weapon].size(), 1);
     EXPECT_EQ(swing.size(), 2);  // not part of that fill
+
+    // The lists of every item, narrowed, are the lists filled with the same test.
+    EXPECT_EQ(ItemsByName(items), (std::vector<uint32_t>{5, 4, 3, 1, 2, 0}));
+    SlotLists all;
+    FillSlotLists(items, {}, all, nullptr);
+    const std::function<bool(const TItem&)> tests[] = {{}, [](const TItem& i) { return i.Number % 2 == 1; }};
+    for (const auto& usable : tests) {
+        SlotLists narrowed, filled;
+        SlotList narrowedSwing, filledSwing;
+        NarrowSlotLists(all, usable, narrowed, &narrowedSwing);
+        FillSlotLists(items, usable, filled, &filledSwing);
+        for (size_t s = 0; s < kSlotCount; ++s) EXPECT_EQ(Texts(narrowed[s]), Texts(filled[s])) << s;
+        EXPECT_EQ(Texts(narrowedSwing), Texts(filledSwing));
+    }
 }

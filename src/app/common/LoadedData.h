@@ -2,6 +2,7 @@
 // What the pages share of the window: the records of the last load and the find position.
 
 #include "data/GameData.h"
+#include "equipment/SlotLists.h"
 
 #include <cstdint>
 
@@ -11,6 +12,7 @@ namespace vantor {
 struct LoadedData {
     ItemList Items;
     SpellList Spells;
+    SlotLists AllSlots;   // every item in the slots that take it, by name: what the slot lists narrow
     bool Loading = true;  // while a load runs every pair of rows compares equal
 };
 

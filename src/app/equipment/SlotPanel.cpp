@@ -52,14 +52,14 @@ void SlotPanel::Quietly(const std::function<void()>& change)
     emit Changed();
 }
 
-std::vector<SlotPanel::Emptied> SlotPanel::Fill(const ItemList& items, const std::function<bool(const TItem&)>& usable,
+std::vector<SlotPanel::Emptied> SlotPanel::Fill(const SlotLists& all, const std::function<bool(const TItem&)>& usable,
                                                 SlotList* swing, bool keep)
 {
     const ChosenItems before = keep ? Chosen() : ChosenItems{};
     std::vector<Emptied> emptied;
     Quietly([&] {
         for (SlotListModel* m : models_) m->BeginRefill();
-        FillSlotLists(items, usable, lists_, swing);
+        NarrowSlotLists(all, usable, lists_, swing);
         for (SlotListModel* m : models_) m->EndRefill();
         for (size_t s = 0; s < kSlotCount; ++s) {
             const int entry = lists_[s].EntryOf(before[s]);

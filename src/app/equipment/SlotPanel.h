@@ -37,7 +37,8 @@ public:
     // Refills every list from the items usable accepts (all when empty); and swing, when given,
     // with the weapons. With keep, each slot keeps its item where its new list still offers it,
     // and the slots whose item it no longer offers are given back; else every slot shows "*None*".
-    std::vector<Emptied> Fill(const ItemList& items, const std::function<bool(const TItem&)>& usable, SlotList* swing,
+    // all: every item in the slots that take it (the load's), which the lists narrow.
+    std::vector<Emptied> Fill(const SlotLists& all, const std::function<bool(const TItem&)>& usable, SlotList* swing,
                               bool keep = false);
     const SlotLists& Lists() const { return lists_; }
     QComboBox* Box(Slot s) const { return boxes_[static_cast<size_t>(s)]; }

@@ -10,6 +10,7 @@
 #include "app/utilities/UtilitiesPage.h"
 #include "app/window/LoadWindow.h"
 #include "data/DataFile.h"
+#include "equipment/SlotLists.h"
 #include "lists/LoadRecords.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,8 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+
+#include <tuple>
 
 namespace vantor {
 
@@ -87,10 +90,12 @@ void DataLoad::ClearLists()
     // and the blessing lists are emptied, and the set's history forgotten.
     pages_.Equipment->ClearHistory();
     pages_.Equipment->EmptyLists();
+    data_.AllSlots = SlotLists();
     pages_.Utilities->FillSwingWeapons(SlotList());
     pages_.Blessings->Offer({});
     old->Items = std::move(data_.Items);
     data_.Items.clear();
+
     old->Spells = std::move(data_.Spells);
     data_.Spells.Clear();
     FinishFreeing();
@@ -108,7 +113,9 @@ std::vector<TSpell*> DataLoad::DisplayLists(const std::function<void()>& pump)
     // The weapons and the blessings on a second thread; the armour, the larger sort, and the rest
     // here, where the memory the load just freed is.
     auto second = std::async(std::launch::async, [this, profile = pages_.Panel->CurrentProfile()] {
-        return std::pair(pages_.Weapons->AllRows(true), pages_.Blessings->Blessings(profile));
+        SlotLists all;
+        FillSlotLists(data_.Items, {}, all, nullptr);
+        return std::tuple(pages_.Weapons->AllRows(true), pages_.Blessings->Blessings(profile), std::move(all));
     });
     // The armour list, the first in sight, is measured as its rows are made.
     const ByteAdvances advances = pages_.Armor->Advances();
@@ -117,7 +124,8 @@ std::vector<TSpell*> DataLoad::DisplayLists(const std::function<void()>& pump)
     std::vector<ListRow> spells = pages_.Spells->AllRows(false);
     std::vector<ListRow> other = pages_.Other->AllRows(false);
     WaitFor(second, pump);
-    auto [weapons, blessings] = second.get();
+    auto [weapons, blessings, all] = second.get();
+    data_.AllSlots = std::move(all);
     pages_.Spells->ShowLoadedRows(spells, false);
     pages_.Weapons->ShowLoadedRows(weapons, true);
     pages_.Armor->ShowLoadedRows(armour, true, &widestArmour);
