@@ -1,12 +1,14 @@
 // The best set on the 100,000-item database with every item usable, under the "Medium" bound at
-// strength 100 and 300, and again with two totals capped, beside one plain pass over the items
-// that scores each.
+// strength 100 and 300, and again with two totals capped; then where the bound binds ("None" at
+// strength 30, "Light" at 60) without caps and with three and five; beside one plain pass over the
+// items that scores each.
 #include "BenchUtil.h"
 #include "equipment/BestSet.h"
 #include "equipment/UpgradePath.h"
 #include "lists/LoadRecords.h"
 
 #include <chrono>
+#include <tuple>
 
 using namespace vantor;
 
@@ -90,5 +92,36 @@ int main()
     q.Weights.Features[kMR] = {150, 400};
     solve("two caps");
     plan("two caps");
+    // Where the bound binds: "None" at strength 30 and "Light" at strength 60, without caps and
+    // with three and five capped features (AC, Stealth, MR, then Dodge and an ability by name).
+    const auto binding = [&](const char* what) {
+        for (const auto& [bound, strength, name] :
+             {std::tuple{LoadBound::None, 30, "None"}, std::tuple{LoadBound::Light, 60, "Light"}}) {
+            q.Bound = bound;
+            q.Strength = strength;
+            BestSetAnswer a;
+            double t = 0;
+            try {
+                t = bench::BestSeconds(1, [&] { a = SolveBestSet(q); });
+            } catch (const ESearchTooLarge&) {
+                std::printf("best set, %s, %s at str %d: too large to finish exactly\n", what, name, strength);
+                continue;
+            }
+            std::printf("best set, %s, %s at str %d: %8.2f ms (%.1fx the pass), score %s, load %lld of %d\n", what,
+                        name, strength, t * 1e3, t / pass, ScoreText(a.Score).c_str(), static_cast<long long>(a.Load),
+                        a.MaxEncumbrance);
+        }
+    };
+    q.Weights = BuiltInScales()[0];
+    q.Weights.Features[kCrits].Hundredths = 200;
+    q.Weights.Abilities["Accuracy"].Hundredths = 100;
+    binding("no caps");
+    q.Weights.Features[kAC].CapTenths = 400;
+    q.Weights.Features[kStealth] = {100, 300};
+    q.Weights.Features[kMR] = {150, 400};
+    binding("three caps");
+    q.Weights.Features[kDodge] = {100, 150};
+    q.Weights.Abilities["Accuracy"].CapTenths = 200;
+    binding("five caps");
     return sink == 42 ? 1 : 0;
 }

@@ -22,6 +22,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,20 @@ std::string ScoreText(SetScore thousandths, char sep = '.');
 
 enum class LoadBound { None, Light, Medium, NoLimit };
 
+// The most partial sets a search holds by default: about 800 MB (three capped features under a
+// bound that binds hold some 7 million on the 100,000-item benchmark database).
+constexpr size_t kMaxPartials = 8'000'000;
+
+// A search that would need more partial sets than its question allows (many capped totals under
+// a bound that binds): the message says so and what to change.
+class ESearchTooLarge : public std::runtime_error {
+public:
+    ESearchTooLarge()
+        : std::runtime_error("This search is too large to finish exactly: the capped totals make too many partial "
+                             "sets to hold. Lift a cap or two, or weigh fewer capped features at once.")
+    {}
+};
+
 struct BestSetQuestion {
     const SlotLists* Lists = nullptr;
     std::array<std::optional<int>, kSlotCount> Kept;  // a kept slot keeps this entry (0: empty)
@@ -47,6 +62,9 @@ struct BestSetQuestion {
     std::optional<int32_t> Strength;  // nothing when the strength box does not read: carries nothing
     int32_t MiscEncumbrance = 0;      // the load before any item
     bool SameRing = false;            // may both fingers wear the same ring
+    // The most partial sets a search may hold at once (about 100 bytes each); past it the search
+    // stops with ESearchTooLarge rather than take the machine's memory.
+    size_t MaxPartials = kMaxPartials;
 };
 
 struct BestSetAnswer {

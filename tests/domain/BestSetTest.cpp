@@ -263,3 +263,28 @@ TEST(BestSet, WeightsAndScoresAreExactDecimals)
     w.Features[kStealth].CapTenths = 20;
     EXPECT_EQ(ScoreText(ScoreOf(ScoreTable(w), worn)), "3.25");
 }
+
+TEST(BestSet, ASearchPastItsBudgetSaysSoInsteadOfTakingTheMemory)
+{
+    // Capped totals that differ in every slot keep many partial sets apart.
+    std::deque<TItem> items;
+    SlotLists lists;
+    for (int s = 0; s < 6; ++s)
+        for (int i = 1; i <= 6; ++i) {
+            items.push_back(Gear(i, i * 0.3, 0, (i * 7 + s) % 11));
+            items.back().Stealth = (i * 5 + s) % 13;
+            lists[static_cast<size_t>(s)].AddFormated(items.back());
+        }
+    BestSetQuestion q;
+    q.Lists = &lists;
+    q.Weights = BuiltInScales()[0];
+    q.Weights.Features[kAC].CapTenths = 50;
+    q.Weights.Features[kCrits] = {100, 30};
+    q.Weights.Features[kStealth] = {100, 40};
+    q.Strength = 5;
+    q.Bound = LoadBound::None;
+    const BestSetAnswer whole = SolveBestSet(q);
+    EXPECT_TRUE(whole.Score == *BruteForce(q).Best);
+    q.MaxPartials = 20;
+    EXPECT_THROW(SolveBestSet(q), ESearchTooLarge);
+}

@@ -61,6 +61,7 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
     }
     std::vector<std::vector<Partial>> steps;
     steps.push_back({Partial{q_.MiscEncumbrance, 0, 0, {}, -1, -1}});
+    size_t held = 1;  // the partial sets of every layer so far
     for (size_t u = 0; u < n; ++u) {
         if (progress_ && !progress_(pass * static_cast<int>(n) + static_cast<int>(u), passes * static_cast<int>(n))) {
             cancelled_ = true;
@@ -75,10 +76,13 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
                           from[p].Totals,        static_cast<int>(p),     static_cast<int>(c)};
                 for (size_t k = 0; k < capped_.size(); ++k)
                     q.Totals[k] = std::min(q.Totals[k] + x.Totals[k], *table_.CapOf(capped_[k]) + rest.Fall[u + 1][k]);
-                if (reach(u + 1, q) >= floor) next.push_back(q);
+                if (reach(u + 1, q) < floor) continue;
+                if (held + next.size() >= q_.MaxPartials) throw ESearchTooLarge();
+                next.push_back(q);
             }
         steps.push_back(capped_.empty() ? Frontier(std::move(next), compareBonus_, better_)
                                         : Prune(std::move(next), rest, u + 1));
+        held += steps.back().size();
     }
     return ReadBack(steps, taken, floor);
 }
