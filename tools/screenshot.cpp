@@ -1,11 +1,10 @@
 // Renders the main window on the bundled sample data to PNG files, for the README:
 //   vantor-screenshot OUT_DIR [DATA_DIR]
-// writes OUT_DIR/screenshot.png (the armour list), OUT_DIR/menu.png (the File menu), OUT_DIR/bestset.png (the best set dialog with
-// an answer for a warrior), OUT_DIR/equipment.png (that set worn), OUT_DIR/compare.png (an armour
-// piece beside the one worn), OUT_DIR/gains.png (the armour list by what each piece adds to that
-// set), OUT_DIR/slots.png (a slot's list dropped down), OUT_DIR/upgradepath.png and OUT_DIR/strength.png (the best set
-// at every level and what strength buys, for that warrior) and OUT_DIR/utilities.png (the calculators worked out for
-// that set).
+// writes OUT_DIR/screenshot.png (the armour list), OUT_DIR/menu.png (the File menu), OUT_DIR/bestset.png (the best set
+// dialog with an answer for a warrior), OUT_DIR/equipment.png (that set worn), OUT_DIR/compare.png (an armour piece
+// beside the one worn), OUT_DIR/gains.png (the armour list by what each piece adds to that set), OUT_DIR/slots.png (a
+// slot's list dropped down), OUT_DIR/upgradepath.png and OUT_DIR/strength.png (the best set at every level and what
+// strength buys, for that warrior) and OUT_DIR/utilities.png (the calculators worked out for that set).
 #include "app/common/UserInterface.h"
 #include "app/equipment/EquipmentPage.h"
 #include "app/lists/ListPage.h"
