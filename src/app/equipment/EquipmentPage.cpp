@@ -3,6 +3,7 @@
 #include "app/common/Bytes.h"
 #include "app/common/CharacterPanel.h"
 #include "app/common/EventGuard.h"
+#include "app/common/StatusLine.h"
 #include "app/common/UserInterface.h"
 #include "app/common/Widgets.h"
 #include "app/equipment/EquipmentReadouts.h"
@@ -35,10 +36,9 @@ EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* p
     : QWidget(parent), data_(context.Data), character_(context.Character), ui_(context.Ui), scales_(context.Scales),
       events_(context.Events), links_(std::move(links)), decimalSep_(context.DecimalSep),
       files_(std::make_unique<SetFiles>(
-          context.Ui, context.Settings,
+          context.Ui, context.Settings, *this,
           SetFiles::Page{[this] { return SetText(); },
                          [this](const std::vector<std::string>& lines) { return ApplySet(lines); },
-                         [this](const QString& text) { links_.Notice(text); },
                          [this](const QString& path) {
                              if (links_.SetFileUsed) links_.SetFileUsed(path);
                          }}))
@@ -60,7 +60,7 @@ EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* p
         return QFileInfo::exists(path) ? path : QString();
     };
     dialogs_ = std::make_unique<PlanDialogs>(context, std::move(dialogs), this);
-    clipboard_ = std::make_unique<SetClipboard>(ui_, *slots_, [this](const QString& text) { links_.Notice(text); });
+    clipboard_ = std::make_unique<SetClipboard>(ui_, *slots_);
     ConnectHandlers();
     SetTabOrder();
 }
@@ -189,7 +189,7 @@ void EquipmentPage::btnEqFilterClick()
     QStringList named;
     for (const auto& [slot, item] : emptied)
         named << QString("%1 (%2)").arg(SlotTable()[static_cast<size_t>(slot)].Caption, FromBytes(item->Name));
-    links_.Notice("Filter emptied: " + named.join(", "));
+    TellStatus(*this, "Filter emptied: " + named.join(", "));
 }
 
 void EquipmentPage::btnreseteqClick()
@@ -256,10 +256,11 @@ void EquipmentPage::Wear(const TItem& item)
         return ui_.ShowMessage(this, QString("%1 is not in the slot lists: the Equipment page's \"Filter\" left it "
                                              "out, as the character it was run for cannot use it.")
                                          .arg(name));
-    case SlotPanel::Wearing::WornAlready: return links_.Notice(QString("%1 is worn already (%2).").arg(name, caption));
+    case SlotPanel::Wearing::WornAlready:
+        return TellStatus(*this, QString("%1 is worn already (%2).").arg(name, caption));
     case SlotPanel::Wearing::Worn:
         cbxHeadChange();
-        return links_.Notice(QString("Wearing %1 (%2).").arg(name, caption));
+        return TellStatus(*this, QString("Wearing %1 (%2).").arg(name, caption));
     }
 }
 

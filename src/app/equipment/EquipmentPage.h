@@ -45,7 +45,6 @@ public:
         std::function<void(const QString& maxEnc, const QString& enc)> EncumbranceShown;  // to the same
         std::function<void()> FilterAll;                                                  // "Filter all"
         std::function<void(const ChosenItems&)> WornChanged;  // the set changed: the lists mark it
-        std::function<void(const QString&)> Notice;           // a line for the status bar
         std::function<void(const QString&)> SetFileUsed;      // a set file opened or saved
     };
 

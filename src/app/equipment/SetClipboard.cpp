@@ -1,6 +1,7 @@
 #include "app/equipment/SetClipboard.h"
 
 #include "app/common/Bytes.h"
+#include "app/common/StatusLine.h"
 #include "app/common/UserInterface.h"
 #include "app/equipment/SlotPanel.h"
 #include "equipment/Paste.h"
@@ -9,10 +10,6 @@
 #include <QStringList>
 
 namespace vantor {
-
-SetClipboard::SetClipboard(IUserInterface& ui, SlotPanel& panel, std::function<void(const QString&)> notice)
-    : ui_(ui), slots_(panel), notice_(std::move(notice))
-{}
 
 void SetClipboard::Copy(QWidget* parent)
 {
@@ -39,7 +36,7 @@ void SetClipboard::Paste(QWidget* parent)
             slots_.Box(static_cast<Slot>(s))->setCurrentIndex(*pick);
     QStringList unplaced;
     for (const std::string& line : pasted.Unplaced) unplaced << "\"" + FromBytes(line) + "\"";
-    if (!unplaced.isEmpty()) notice_("Paste Eq placed no item for: " + unplaced.join(", "));
+    if (!unplaced.isEmpty()) TellStatus(*parent, "Paste Eq placed no item for: " + unplaced.join(", "));
 }
 
 }  // namespace vantor

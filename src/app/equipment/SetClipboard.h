@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class QWidget;
 
 namespace vantor {
@@ -15,8 +13,7 @@ class SlotPanel;
 
 class SetClipboard {
 public:
-    // notice: a line for the status bar.
-    SetClipboard(IUserInterface& ui, SlotPanel& panel, std::function<void(const QString&)> notice);
+    SetClipboard(IUserInterface& ui, SlotPanel& panel) : ui_(ui), slots_(panel) {}
     // The set on the clipboard; a message names the slots that would not read back.
     void Copy(QWidget* parent);
     // Each slot whose location the clipboard's listing names takes the item named there; a
@@ -26,7 +23,6 @@ public:
 private:
     IUserInterface& ui_;
     SlotPanel& slots_;
-    std::function<void(const QString&)> notice_;
 };
 
 }  // namespace vantor

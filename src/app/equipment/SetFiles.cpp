@@ -1,5 +1,6 @@
 #include "app/equipment/SetFiles.h"
 
+#include "app/common/StatusLine.h"
 #include "app/common/Widgets.h"
 #include "app/equipment/SetFileIO.h"
 
@@ -12,9 +13,9 @@ void SetFiles::Save(QWidget* parent, bool again)
 {
     const QString path = again && !dialogs_.Current().isEmpty() ? dialogs_.Current() : dialogs_.AskSave(parent);
     if (path.isEmpty()) return;
-    WriteSetFile(path, page_.Text());
+    WriteSetFile(path, does_.Text());
     Used(path);
-    page_.Notice(QString("Set saved to %1").arg(QDir::toNativeSeparators(path)));
+    TellStatus(page_, QString("Set saved to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void SetFiles::Open(QWidget* parent)
@@ -27,19 +28,19 @@ void SetFiles::Open(QWidget* parent)
 void SetFiles::Open(const QString& path)
 {
     WaitCursor cursor;
-    const QStringList missing = page_.Apply(ReadSetFile(path));
+    const QStringList missing = does_.Apply(ReadSetFile(path));
     Used(path);
     const QString name = QFileInfo(path).fileName();
-    page_.Notice(missing.isEmpty()
-                     ? QString("Set opened: %1").arg(name)
-                     : QString("%1 names items the slot lists do not offer; their slots are left empty: %2.")
-                           .arg(name, missing.join(", ")));
+    TellStatus(page_, missing.isEmpty()
+                          ? QString("Set opened: %1").arg(name)
+                          : QString("%1 names items the slot lists do not offer; their slots are left empty: %2.")
+                                .arg(name, missing.join(", ")));
 }
 
 void SetFiles::Used(const QString& path)
 {
     dialogs_.Used(path);
-    if (page_.Used) page_.Used(path);
+    if (does_.Used) does_.Used(path);
 }
 
 }  // namespace vantor

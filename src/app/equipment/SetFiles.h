@@ -15,15 +15,17 @@ namespace vantor {
 class SetFiles {
 public:
     // What the page does with a file: the set's text to write; the lines read to put on (giving
-    // the slots left empty); a line for the status bar; a file opened or saved.
+    // the slots left empty); a file opened or saved.
     struct Page {
         std::function<std::string()> Text;
         std::function<QStringList(const std::vector<std::string>&)> Apply;
-        std::function<void(const QString&)> Notice;
         std::function<void(const QString&)> Used;
     };
 
-    SetFiles(IUserInterface& ui, SettingsStore& settings, Page page) : dialogs_(ui, settings), page_(std::move(page)) {}
+    // page: the page whose window's status line says what happened.
+    SetFiles(IUserInterface& ui, SettingsStore& settings, QWidget& page, Page does)
+        : dialogs_(ui, settings), page_(page), does_(std::move(does))
+    {}
 
     // "Save Eq" (asks where), or "Save set" (again: to the file in use, asking the first time).
     void Save(QWidget* parent, bool again);
@@ -38,7 +40,8 @@ private:
     void Used(const QString& path);
 
     SetFileDialogs dialogs_;
-    Page page_;
+    QWidget& page_;
+    Page does_;
 };
 
 }  // namespace vantor

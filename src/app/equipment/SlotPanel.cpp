@@ -81,10 +81,11 @@ SlotPanel::Wearing SlotPanel::Wear(const TItem& item, const ScoreTable& table)
 {
     if (CompareSlots(item).empty()) return {Wearing::NoSlot, Head};
     const auto listed = [&](Slot s) { return lists_[static_cast<size_t>(s)].EntryOf(&item) >= 0; };
-    const std::optional<Slot> where = WearSlot(item, Chosen(), table, listed);
+    const ChosenItems worn = Chosen();
+    const std::optional<Slot> where = WearSlot(item, worn, table, listed);
     if (!where) return {Wearing::NotListed, Head};
     const auto s = static_cast<size_t>(*where);
-    if (Chosen()[s] == &item) return {Wearing::WornAlready, *where};
+    if (worn[s] == &item) return {Wearing::WornAlready, *where};
     Picks picks = Current();
     picks[s] = lists_[s].EntryOf(&item);
     Choose(picks);

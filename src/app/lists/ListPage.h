@@ -121,8 +121,6 @@ public:
     QString Summary() const;
     // "Copy" and "Copy with header": the selected row as tab-separated text.
     void CopyRow(bool withHeader);
-    void CopyRowClick() { CopyRow(false); }
-    void CopyRowWithHeaderClick() { CopyRow(true); }
     // "Export...": every row the list shows, as a CSV file.
     void ExportClick();
     // "Compare with worn" and "Wear", on the selected item.

@@ -123,15 +123,14 @@ void ListView::ApplyWidths()
     if (needed_.empty()) return;
     // A width the player gave stands; the other columns take what they need, and the stretching
     // one the rest of the room.
-    const auto width = [this](size_t c) {
-        return c < playerWidths_.size() && playerWidths_[c] > 0 ? playerWidths_[c] : needed_[c];
-    };
+    const auto given = [this](size_t c) { return c < playerWidths_.size() ? playerWidths_[c] : 0; };
+    const auto width = [&](size_t c) { return given(c) > 0 ? given(c) : needed_[c]; };
     int others = 0;
     for (size_t c = 0; c < needed_.size(); ++c)
         if (static_cast<int>(c) != stretch_) others += width(c);
     applying_ = true;
     for (size_t c = 0; c < needed_.size(); ++c) {
-        const bool stretches = static_cast<int>(c) == stretch_ && !(c < playerWidths_.size() && playerWidths_[c] > 0);
+        const bool stretches = static_cast<int>(c) == stretch_ && given(c) == 0;
         setColumnWidth(static_cast<int>(c), stretches ? std::max(needed_[c], viewport()->width() - others) : width(c));
     }
     applying_ = false;

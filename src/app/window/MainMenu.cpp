@@ -1,6 +1,7 @@
 #include "app/window/MainMenu.h"
 
 #include "app/common/EventGuard.h"
+#include "app/common/StatusLine.h"
 #include "app/session/SettingsKeys.h"
 
 #include <QAction>
@@ -143,7 +144,8 @@ void MainMenu::OpenRecent(const QString& path)
         QStringList paths = RecentSets();
         paths.removeAll(path);
         KeepRecent(paths);
-        actions_.Notice(
+        TellStatus(
+            window_,
             QString("%1 is no longer there: it is taken off the recent sets.").arg(QDir::toNativeSeparators(path)));
         return;
     }

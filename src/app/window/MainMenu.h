@@ -27,7 +27,6 @@ public:
         std::function<void(const QString&)> OpenRecent;  // a set file of the recent ones, which exists
         std::function<void()> Undo, Redo, Copy, CopyWithHeader, Export, PasteSet, Scales;
         std::function<void()> ResetLayout, Manual, About;
-        std::function<void(const QString&)> Notice;  // a line for the status bar
     };
 
     // pages: the window's pages, one View entry each (Ctrl+1 ...).

@@ -109,7 +109,6 @@ void TViewer::BuildPages()
         utilitiesPage_->ShowEncumbrance(maxEnc, enc);
     };
     equipment.FilterAll = [this] { btnFilterAllClick(); };
-    equipment.Notice = [this](const QString& text) { Notice(text); };
     equipment.SetFileUsed = [this](const QString& path) {
         if (menu_) menu_->SetFileUsed(path);
     };
@@ -198,23 +197,22 @@ void TViewer::BuildMenu()
     a.OpenRecent = [this](const QString& path) { equipmentPage_->OpenSet(path); };
     a.Undo = [this] { equipmentPage_->btnUndoClick(); };
     a.Redo = [this] { equipmentPage_->btnRedoClick(); };
-    const auto onList = [this](void (ListPage::*action)()) {
+    const auto onList = [this](void (*action)(ListPage&)) {
         return [this, action] {
             if (ListPage* list = ShownList())
-                (list->*action)();
+                action(*list);
             else
                 Notice("Copy and Export work on the lists: show the Armor, Weapons, Spells or Other page.");
         };
     };
-    a.Copy = onList(&ListPage::CopyRowClick);
-    a.CopyWithHeader = onList(&ListPage::CopyRowWithHeaderClick);
-    a.Export = onList(&ListPage::ExportClick);
+    a.Copy = onList([](ListPage& list) { list.CopyRow(false); });
+    a.CopyWithHeader = onList([](ListPage& list) { list.CopyRow(true); });
+    a.Export = onList([](ListPage& list) { list.ExportClick(); });
     a.PasteSet = [this] { equipmentPage_->btnCCBClick(); };
     a.Scales = [this] { ScalesDialog::Open(*scales_, events_, ui_, decimalSep_, this); };
     a.ResetLayout = [this] { session_->ForgetLayout(); };
     a.Manual = [this] { ShowManual(); };
     a.About = [this] { ShowAbout(); };
-    a.Notice = [this](const QString& text) { Notice(text); };
     menu_ = new MainMenu(*this, *TDisplay, events_, settings_, std::move(a));
 }
 
