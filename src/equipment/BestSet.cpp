@@ -79,12 +79,15 @@ BestSetAnswer SolveBestSet(const BestSetQuestion& q, const SearchProgress& progr
             };
             for (Weight& w : plain.Weights.Features) lift(w);
             for (auto& [name, w] : plain.Weights.Abilities) lift(w);
-            const BestSetAnswer a = SolveBestSet(
-                plain, [&](int, int) { return !progress || progress(0, passes); }, false);
-            if (a.Cancelled) {
+            const SearchSpace liftedSpace(search, plain, shift);
+            LayeredSearch lifted(liftedSpace, [&](int, int) { return !progress || progress(0, passes); });
+            const auto set = lifted.Best(-1, nullptr, kUnreachable, 0, 1);
+            if (lifted.Cancelled()) {
                 answer.Cancelled = true;
                 return answer;
             }
+            BestSetAnswer a;
+            if (set) liftedSpace.Fill(*set, a);
             if (!a.Found || std::any_of(starts.begin(), starts.end(), [&](const auto& p) { return p == a.Picks; }))
                 continue;
             starts.push_back(a.Picks);

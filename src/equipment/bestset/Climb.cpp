@@ -5,19 +5,23 @@ namespace vantor::bestset {
 SetScore Climb(const SearchSpace& space, std::vector<Choice>& set,
                std::optional<std::pair<SetScore, std::vector<Choice>>>* other)
 {
-    SetScore score = space.Final(space.Whole(set));
-    // The score of the set with its choices of units u and v (v: none) changed to c and d.
+    Partial whole = space.Whole(set);
+    SetScore score = space.Final(whole);
+    const size_t caps = space.CappedDimensions().size();
+    // The sums of the set with its choices of units u and v (v: none) changed to c and d, and
+    // their score when the set stays within the bound.
+    const auto swap = [caps](Partial& p, const Choice& out, const Choice& in) {
+        p.Load += in.Load - out.Load;
+        p.Bonus += in.Bonus - out.Bonus;
+        p.Score += in.Score - out.Score;
+        for (size_t k = 0; k < caps; ++k) p.Totals[k] += in.Totals[k] - out.Totals[k];
+    };
     const auto tryWith = [&](size_t u, const Choice& c, size_t v, const Choice* d) -> std::optional<SetScore> {
-        const Choice wasU = set[u];
-        const Choice wasV = d ? set[v] : Choice{};
-        set[u] = c;
-        if (d) set[v] = *d;
-        const Partial p = space.Whole(set);
-        std::optional<SetScore> s;
-        if (space.Admissible(p)) s = space.Final(p);
-        set[u] = wasU;
-        if (d) set[v] = wasV;
-        return s;
+        Partial p = whole;
+        swap(p, set[u], c);
+        if (d) swap(p, set[v], *d);
+        if (!space.Admissible(p)) return std::nullopt;
+        return space.Final(p);
     };
     if (other) {  // every set one choice away from this one
         for (size_t u = 0; u < set.size(); ++u)
@@ -58,6 +62,7 @@ SetScore Climb(const SearchSpace& space, std::vector<Choice>& set,
         if (best == score) break;
         set[one.first] = one.second;
         if (pair) set[two.first] = two.second;
+        whole = space.Whole(set);
         score = best;
     }
     return score;

@@ -19,11 +19,14 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
     const size_t n = space_.UnitList().size();
     std::vector<std::vector<Choice>> taken(n);
     for (size_t u = 0; u < n; ++u) {
-        for (const Choice& c : space_.UnitList()[u].All)
-            if (static_cast<int>(u) != without || !space_.SameSet(c, *barred, space_.UnitList()[u]))
-                taken[u].push_back(c);
+        if (static_cast<int>(u) != without) {
+            taken[u] = space_.Offered(u);
+        } else {
+            for (const Choice& c : space_.UnitList()[u].All)
+                if (!space_.SameSet(c, *barred, space_.UnitList()[u])) taken[u].push_back(c);
+            taken[u] = Frontier(std::move(taken[u]), compareBonus_, better_);
+        }
         if (taken[u].empty()) return std::nullopt;
-        taken[u] = Frontier(std::move(taken[u]), compareBonus_, better_);
     }
     const Ceiling ceiling(taken, compareBonus_ && q_.Bound != LoadBound::NoLimit);
     const Rest rest(taken, capped_.size());
@@ -35,27 +38,26 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
         moreBonus[u] = moreBonus[u + 1] + e.MostBonus;
         leastBonus += e.LeastBonus;
     }
-    // The most a partial set can still reach: a partial set that cannot reach floor, or a set
+    // Whether a partial set can still reach floor under each ceiling: one that cannot, or a set
     // known to be admissible, is dropped.
     const bool bounded = compareBonus_ && q_.Bound != LoadBound::NoLimit;
-    const auto reach = [&](size_t u, const Partial& p) {
-        const int64_t room = bounded ? *LoadAllowed(q_, p.Bonus + moreBonus[u]) - p.Load : 0;
+    const auto reaches = [&](size_t u, const Partial& p) {
+        const int64_t room = bounded ? *space_.Allowed(p.Bonus + moreBonus[u]) - p.Load : 0;
         const SetScore uncapped = bounded ? ceiling.Within(u, room) : ceiling.Unbounded(u);
-        if (uncapped == kUnreachable) return kUnreachable;
-        SetScore most = p.Score + uncapped + space_.CappedCeiling(p.Totals, rest, u);
+        if (uncapped == kUnreachable || p.Score + uncapped + space_.CappedCeiling(p.Totals, rest, u) < floor)
+            return false;
         for (const Lagrange& g : lagrange) {
-            const SetScore within = bounded ? g.Table.Within(u, room) : g.Table.Unbounded(u);
-            SetScore bound = p.Score + within + g.Rest;
+            SetScore bound = p.Score + (bounded ? g.Table.Within(u, room) : g.Table.Unbounded(u)) + g.Rest;
             for (size_t k = 0; k < capped_.size(); ++k) bound += SetScore{g.Weights[k]} * p.Totals[k];
-            most = std::min(most, bound);
+            if (bound < floor) return false;
         }
-        return most;
+        return true;
     };
     // While bonuses compare and nothing is capped, the best set that stays within the load the
     // least bonus allows is admissible whatever its bonus: nothing scoring below it is needed.
     if (capped_.empty()) {
         if (bounded)
-            floor = std::max(floor, ceiling.Within(0, *LoadAllowed(q_, leastBonus) - q_.MiscEncumbrance));
+            floor = std::max(floor, ceiling.Within(0, *space_.Allowed(leastBonus) - q_.MiscEncumbrance));
         else if (compareBonus_)
             floor = std::max(floor, ceiling.Unbounded(0));
     }
@@ -76,7 +78,7 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
                           from[p].Totals,        static_cast<int>(p),     static_cast<int>(c)};
                 for (size_t k = 0; k < capped_.size(); ++k)
                     q.Totals[k] = std::min(q.Totals[k] + x.Totals[k], *table_.CapOf(capped_[k]) + rest.Fall[u + 1][k]);
-                if (reach(u + 1, q) < floor) continue;
+                if (!reaches(u + 1, q)) continue;
                 if (held + next.size() >= q_.MaxPartials) throw ESearchTooLarge();
                 next.push_back(q);
             }

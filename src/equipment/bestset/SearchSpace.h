@@ -41,10 +41,29 @@ public:
             const TItem* taken = other != s && kept(other) && !q.SameRing
                                      ? lists[static_cast<size_t>(other)].Record(*q.Kept[static_cast<size_t>(other)])
                                      : nullptr;
-            for (int i = 0; i < list.size(); ++i)
+            // The records lie in load order while the lists run by name: each read would wait on
+            // memory, so the record a few entries on is asked for ahead.
+            singles[static_cast<size_t>(s)].reserve(static_cast<size_t>(list.size()));
+            for (int i = 0; i < list.size(); ++i) {
+                if (const TItem* ahead = list.Record(i + kReadAhead)) {
+                    __builtin_prefetch(&ahead->ArmourClass);
+                    __builtin_prefetch(&ahead->Weight);
+                    __builtin_prefetch(&ahead->AbilityValues);
+                }
                 if (!taken || list.Record(i) != taken) singles[static_cast<size_t>(s)].push_back(Single(list, i));
+            }
         }
         compareBonus_ = Comparable(singles);
+        int64_t leastBonus = 0, mostBonus = 0;
+        for (const std::vector<Choice>& slot : singles) {
+            const Extent e = ExtentOf(slot);
+            leastBonus += e.LeastBonus;
+            mostBonus += e.MostBonus;
+        }
+        if (mostBonus - leastBonus < kMaxAllowedTable) {
+            leastBonus_ = leastBonus;
+            for (int64_t b = leastBonus; b <= mostBonus; ++b) allowed_.push_back(LoadAllowed(q_, b));
+        }
         for (int s = 0; s < kSlotCount && contenders; ++s) {
             const int layers = s == Finger1 || s == Finger2 ? 3 : 1;
             for (const Choice& c : Frontier(singles[static_cast<size_t>(s)], compareBonus_, better_, layers))
@@ -66,6 +85,28 @@ public:
                 u.All = std::move(singles[static_cast<size_t>(s)]);
             }
             units_.push_back(std::move(u));
+        }
+    }
+
+    // The space of `lifted`, the question of `capped` with each capped weight taken at
+    // weight / 2^shift (none when shift is -1) and its cap lifted: the choices are those `capped`
+    // offers (a choice it drops is beaten at any such weight too), scored again.
+    SearchSpace(const SearchSpace& capped, const BestSetQuestion& lifted, int shift)
+        : q_(lifted), table_(lifted.Weights), allowed_(capped.allowed_), leastBonus_(capped.leastBonus_),
+          compareBonus_(capped.compareBonus_)
+    {
+        const size_t caps = capped.capped_.size();
+        std::vector<int32_t> l(caps);
+        for (size_t k = 0; k < caps; ++k)
+            l[k] = shift < 0 ? 0 : capped.table_.WeightOf(capped.capped_[k]) / (1 << shift);
+        for (size_t u = 0; u < capped.units_.size(); ++u) {
+            Unit unit = capped.units_[u];
+            unit.All = capped.Offered(u);
+            for (Choice& c : unit.All) {
+                for (size_t k = 0; k < caps; ++k) c.Score += SetScore{l[k]} * c.Totals[k];
+                c.Totals = {};
+            }
+            units_.push_back(std::move(unit));
         }
     }
 
@@ -204,10 +245,18 @@ public:
         return SameItems(c, barred, *q_.Lists, u.First, u.Second);
     }
 
+    // The load a set of this total bonus may reach (LoadAllowed).
+    std::optional<int64_t> Allowed(int64_t bonus) const
+    {
+        if (bonus >= leastBonus_ && bonus - leastBonus_ < static_cast<int64_t>(allowed_.size()))
+            return allowed_[static_cast<size_t>(bonus - leastBonus_)];
+        return LoadAllowed(q_, bonus);
+    }
+
     bool Admissible(const Partial& p) const
     {
         if (!Fits32(p.Load) || !Fits32(p.Bonus)) return false;
-        const auto allowed = LoadAllowed(q_, p.Bonus);
+        const auto allowed = Allowed(p.Bonus);
         return allowed && p.Load <= *allowed;
     }
 
@@ -219,8 +268,14 @@ public:
     }
 
 private:
+    static constexpr int kReadAhead = 12;
+    static constexpr int64_t kMaxAllowedTable = 1 << 20;
     const BestSetQuestion& q_;
     ScoreTable table_;
+    // The load allowed for each total bonus from leastBonus_ on that the sets can reach, worked out
+    // once: the search asks for it at every partial set.
+    std::vector<std::optional<int64_t>> allowed_;
+    int64_t leastBonus_ = 0;
     std::vector<size_t> capped_;        // the dimensions with a cap, in their order
     std::vector<int> better_;           // for each, 1 when a higher total is better, -1 when a lower one is
     bool better_each_positive_ = true;  // every capped weight positive: a capped total counts no more than itself
