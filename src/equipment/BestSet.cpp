@@ -59,46 +59,53 @@ std::optional<std::array<std::vector<int>, kSlotCount>> Contenders(const BestSet
 BestSetAnswer SolveBestSet(const BestSetQuestion& q, const SearchProgress& progress, bool runnerUp)
 {
     BestSetAnswer answer;
+    // Both fingers kept on one ring that may not be worn twice: no set keeps them.
+    const auto& kept = q.Kept;
+    if (kept[Finger1] && kept[Finger2] && !q.SameRing && (*q.Lists)[Finger1].Record(*kept[Finger1]) &&
+        (*q.Lists)[Finger1].Record(*kept[Finger1]) == (*q.Lists)[Finger2].Record(*kept[Finger2]))
+        return answer;
     const SearchSpace search(q);
     LayeredSearch layers(search, progress);
     const int passes = 1 + static_cast<int>(search.Units());
     // With caps, a few sets are found first, quickly since their scores add up: the best with the
-    // capped totals weighed at their weights, at half, a quarter, an eighth and not at all, caps
-    // lifted. The best of their capped scores is one a set reaches, so nothing scoring less is
-    // searched; those that are not the answer also bound the runner-up.
+    // capped totals weighed at their weights, at half, a quarter, an eighth, not at all, and at
+    // the multipliers of the least ceiling, caps lifted; each climbed from. The best of their
+    // capped scores is one a set reaches, so nothing scoring less is searched; those that are not
+    // the answer also bound the runner-up.
     SetScore floor = kUnreachable;
     std::vector<std::pair<SetScore, std::array<int, kSlotCount>>> found;
     std::vector<std::array<int, kSlotCount>> starts;  // each climbed from once
+    const auto startFrom = [&](const std::vector<int32_t>& l) {
+        const SearchSpace lifted(search, l);
+        LayeredSearch plain(lifted, [&](int, int) { return !progress || progress(0, passes); });
+        const auto set = plain.Best(-1, nullptr, kUnreachable, 0, 1);
+        if (plain.Cancelled()) return false;
+        BestSetAnswer a;
+        if (set) lifted.Fill(*set, a);
+        if (!a.Found || std::find(starts.begin(), starts.end(), a.Picks) != starts.end()) return true;
+        starts.push_back(a.Picks);
+        std::optional<std::vector<Choice>> start = search.ChoicesOf(a.Picks);
+        if (!start) return true;
+        const SetScore climbed = Climb(search, *start);
+        BestSetAnswer at;
+        search.Fill(*start, at);
+        found.push_back({climbed, at.Picks});
+        floor = std::max(floor, climbed);
+        return true;
+    };
     if (search.HasCaps()) {
+        const std::vector<size_t>& capped = search.CappedDimensions();
+        std::vector<std::vector<int32_t>> multipliers;
         for (const int shift : {0, 1, 2, 3, -1}) {
-            BestSetQuestion plain = q;
-            const auto lift = [shift](Weight& w) {
-                if (!w.CapTenths) return;
-                w.CapTenths.reset();
-                w.Hundredths = shift < 0 ? 0 : w.Hundredths / (1 << shift);
-            };
-            for (Weight& w : plain.Weights.Features) lift(w);
-            for (auto& [name, w] : plain.Weights.Abilities) lift(w);
-            const SearchSpace liftedSpace(search, plain, shift);
-            LayeredSearch lifted(liftedSpace, [&](int, int) { return !progress || progress(0, passes); });
-            const auto set = lifted.Best(-1, nullptr, kUnreachable, 0, 1);
-            if (lifted.Cancelled()) {
+            std::vector<int32_t>& l = multipliers.emplace_back();
+            for (const size_t d : capped) l.push_back(shift < 0 ? 0 : search.Table().WeightOf(d) / (1 << shift));
+        }
+        if (!layers.Multipliers().empty()) multipliers.push_back(layers.Multipliers());
+        for (const std::vector<int32_t>& l : multipliers)
+            if (!startFrom(l)) {
                 answer.Cancelled = true;
                 return answer;
             }
-            BestSetAnswer a;
-            if (set) liftedSpace.Fill(*set, a);
-            if (!a.Found || std::any_of(starts.begin(), starts.end(), [&](const auto& p) { return p == a.Picks; }))
-                continue;
-            starts.push_back(a.Picks);
-            std::optional<std::vector<Choice>> start = search.ChoicesOf(a.Picks);
-            if (!start) continue;
-            const SetScore climbed = Climb(search, *start);
-            BestSetAnswer at;
-            search.Fill(*start, at);
-            found.push_back({climbed, at.Picks});
-            floor = std::max(floor, found.back().first);
-        }
     }
     const auto best = layers.Best(-1, nullptr, floor, 0, passes);
     if (layers.Cancelled()) {

@@ -30,7 +30,7 @@ EncumbranceLimits LimitsOf(int32_t maxEncumbrance)
     const auto share = [maxEncumbrance](int64_t percent) {
         return static_cast<int32_t>(int64_t{maxEncumbrance} * percent / 100);
     };
-    return {share(17), share(34), share(67)};
+    return {share(kNonePercent), share(kLightPercent), share(kMediumPercent)};
 }
 
 EncumbranceCategory CategoryOf(int32_t load, const EncumbranceLimits& limits)

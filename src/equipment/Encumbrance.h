@@ -22,6 +22,9 @@ struct EncumbranceLimits {
     int32_t Medium;
 };
 
+// Each limit is this share of the maximum, in percent, rounded down.
+constexpr int kNonePercent = 17, kLightPercent = 34, kMediumPercent = 67;
+
 EncumbranceLimits LimitsOf(int32_t maxEncumbrance);
 
 enum class EncumbranceCategory { None, Light, Medium, Heavy };

@@ -193,7 +193,23 @@ StrengthTable SolveStrengthTable(const PlanQuestion& q, int32_t level, int32_t f
     if (const auto contenders = Contenders(highest); contenders && Contenders(lowest))
         atLevel = &lists.Keep(*contenders);
     constexpr LoadBound kBounds[] = {LoadBound::None, LoadBound::Light, LoadBound::Medium};
-    const size_t points = static_cast<size_t>(*count) * std::size(kBounds);
+    const size_t points = static_cast<size_t>(*count) * std::size(kBounds) + 1;
+    // The best set with no bound is the best at each point where it stays within the bound, as
+    // nothing scores more: those points need no search of their own.
+    BestSetQuestion free = AskOf(q, *atLevel);
+    free.Bound = LoadBound::NoLimit;
+    const BestSetAnswer top = SolveBestSet(free, PointProgress(progress, points - 1, points), false);
+    if (top.Cancelled) {
+        table.Cancelled = true;
+        return table;
+    }
+    int64_t topBonus = 0;
+    for (const TItem* item : ChosenOf(free, top.Picks))
+        if (item) topBonus += item->EncumbranceBonus;
+    const auto topFits = [&](const BestSetQuestion& ask) {
+        const auto allowed = LoadAllowed(ask, topBonus);
+        return top.Found && allowed && top.Load >= INT32_MIN && top.Load <= *allowed;
+    };
     for (int64_t i = 0; i < *count; ++i) {
         StrengthPoint p;
         p.Strength = static_cast<int32_t>(from + i * step);
@@ -201,6 +217,10 @@ StrengthTable SolveStrengthTable(const PlanQuestion& q, int32_t level, int32_t f
             BestSetQuestion ask = AskOf(q, *atLevel);
             ask.Bound = kBounds[b];
             ask.Strength = p.Strength;
+            if (topFits(ask)) {
+                p.Scores[b] = top.Score;
+                continue;
+            }
             const size_t point = static_cast<size_t>(i) * std::size(kBounds) + b;
             const BestSetAnswer a = SolveBestSet(ask, PointProgress(progress, point, points), false);
             if (a.Cancelled) {

@@ -1,7 +1,9 @@
 #include "equipment/BestSet.h"
+#include "equipment/bestset/Ceilings.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <limits>
 #include <random>
@@ -108,10 +110,12 @@ TEST(BestSet, AgreesWithEverySetTried)
         SlotLists lists;
         BestSetQuestion q;
         q.Lists = &lists;
-        // A few slots with a few items each, the rings shared by both fingers.
+        // A few slots with a few items each, the rings shared by both fingers; now and then loads
+        // thirty times larger and strengths twenty times.
+        const int large = pickIn(0, 7) == 0 ? 30 : 1;
         for (const int s : std::initializer_list<int>{Head, Torso, Weapon, Finger1, pickIn(0, kSlotCount - 1)}) {
             for (int n = pickIn(0, 3); n > 0; --n) {
-                TItem& item = items.emplace_back(Gear(pickIn(-5, 40), pickIn(-10, 60) / 10.0,
+                TItem& item = items.emplace_back(Gear(pickIn(-5, 40) * large, pickIn(-10, 60) / 10.0,
                                                       pickIn(0, 3) == 0 ? pickIn(-30, 40) : 0, pickIn(-2, 6)));
                 item.Abilities[0] = 22;
                 item.AbilityValues[0] = pickIn(-3, 9);
@@ -125,10 +129,15 @@ TEST(BestSet, AgreesWithEverySetTried)
         w.Features[kDR].Hundredths = pickIn(0, 3) == 0 ? pickIn(-100, 100) : 0;
         w.Features[kCrits].Hundredths = pickIn(0, 1) ? pickIn(-2, 5) * 100 : pickIn(-199, 199);
         w.Abilities["Accuracy"].Hundredths = pickIn(-250, 500);
+        // Caps below, at and above the totals a set reaches, on weights of either sign (mostly
+        // for: every capped weight positive brings in the multiplier ceilings).
         for (Weight* x : {&w.Features[kAC], &w.Features[kCrits], &w.Abilities["Accuracy"]})
-            if (pickIn(0, 2) == 0) x->CapTenths = pickIn(-20, 120);
+            if (pickIn(0, 1) == 0) {
+                x->CapTenths = pickIn(-20, 120);
+                if (pickIn(0, 2) > 0) x->Hundredths = std::abs(x->Hundredths);
+            }
         q.Bound = static_cast<LoadBound>(pickIn(0, 3));
-        if (pickIn(0, 9) > 0) q.Strength = pickIn(-1, 3);
+        if (pickIn(0, 9) > 0) q.Strength = pickIn(-1, 6) * (large > 1 ? 20 : 1);
         q.MiscEncumbrance = pickIn(-10, 20);
         q.SameRing = pickIn(0, 1) == 1;
         for (int s = 0; s < kSlotCount; ++s)
@@ -287,4 +296,44 @@ TEST(BestSet, ASearchPastItsBudgetSaysSoInsteadOfTakingTheMemory)
     EXPECT_TRUE(whole.Score == *BruteForce(q).Best);
     q.MaxPartials = 20;
     EXPECT_THROW(SolveBestSet(q), ESearchTooLarge);
+}
+
+TEST(BestSet, CeilingsBoundTheBestWithinARoomInAnyUnit)
+{
+    using bestset::Ceiling;
+    using bestset::Choice;
+    std::mt19937 random(20261210);
+    const auto pickIn = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    for (int round = 0; round < 200; ++round) {
+        std::vector<std::vector<Choice>> units(static_cast<size_t>(pickIn(1, 4)));
+        const int spread = pickIn(0, 1) ? 10 : 30'000;  // whole loads, or past the table
+        for (auto& unit : units)
+            for (int n = pickIn(1, 4); n > 0; --n) unit.push_back({pickIn(-spread, spread), 0, pickIn(-50, 50)});
+        const Ceiling ceiling(units, true, 256);
+        // The best score of every pick within each room tried.
+        for (int r = 0; r < 20; ++r) {
+            const int64_t room = pickIn(-2 * spread, 4 * spread);
+            std::optional<SetScore> best;
+            std::vector<size_t> pick(units.size(), 0);
+            while (true) {
+                int64_t load = 0;
+                SetScore score = 0;
+                for (size_t u = 0; u < units.size(); ++u) {
+                    load += units[u][pick[u]].Load;
+                    score += units[u][pick[u]].Score;
+                }
+                if (load <= room && (!best || score > *best)) best = score;
+                size_t u = 0;
+                while (u < units.size() && ++pick[u] == units[u].size()) pick[u++] = 0;
+                if (u == units.size()) break;
+            }
+            SCOPED_TRACE(testing::Message() << "round " << round << " room " << room);
+            const SetScore within = ceiling.Within(0, room);
+            if (ceiling.Exact()) {
+                EXPECT_TRUE(within == best.value_or(bestset::kUnreachable));
+            } else if (best) {
+                EXPECT_TRUE(within >= *best);
+            }
+        }
+    }
 }

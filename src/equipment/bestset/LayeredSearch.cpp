@@ -17,20 +17,10 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
                                                        int passes)
 {
     const size_t n = space_.UnitList().size();
-    std::vector<std::vector<Choice>> taken(n);
-    for (size_t u = 0; u < n; ++u) {
-        if (static_cast<int>(u) != without) {
-            taken[u] = space_.Offered(u);
-        } else {
-            for (const Choice& c : space_.UnitList()[u].All)
-                if (!space_.SameSet(c, *barred, space_.UnitList()[u])) taken[u].push_back(c);
-            taken[u] = Frontier(std::move(taken[u]), compareBonus_, better_);
-        }
-        if (taken[u].empty()) return std::nullopt;
-    }
-    const Ceiling ceiling(taken, compareBonus_ && q_.Bound != LoadBound::NoLimit);
+    const std::optional<std::vector<std::vector<Choice>>> offered = Taken(without, barred);
+    if (!offered) return std::nullopt;
+    const std::vector<std::vector<Choice>>& taken = *offered;
     const Rest rest(taken, capped_.size());
-    const std::vector<Lagrange> lagrange = LagrangeCeilings(taken);
     std::vector<int64_t> moreBonus(n + 1, 0);  // the most bonus the units from u on can add
     int64_t leastBonus = 0;
     for (size_t u = n; u-- > 0;) {
@@ -38,11 +28,23 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
         moreBonus[u] = moreBonus[u + 1] + e.MostBonus;
         leastBonus += e.LeastBonus;
     }
+    // Where the bound is in force the ceilings count effective loads when there are (a bonus then
+    // costs the score of what it displaces), else loads within the room the most bonus would give.
+    const bool bounded = compareBonus_ && q_.Bound != LoadBound::NoLimit;
+    const bool effective = bounded && space_.CountsEffectiveLoads();
+    const std::vector<std::vector<Choice>> bounding = effective ? space_.WithEffectiveLoads(taken) : taken;
+    const Ceiling ceiling(bounding, bounded);
+    const auto roomOf = [&](size_t u, const Partial& p) {
+        return effective ? space_.EffectiveRoom(p) : *space_.Allowed(p.Bonus + moreBonus[u]) - p.Load;
+    };
+    const Partial root{q_.MiscEncumbrance, 0, 0, {}, -1, -1};
+    std::vector<Lagrange> lagrange;
+    if (const std::vector<int32_t>& l = Multipliers(); !l.empty())
+        lagrange.push_back({l, Ceiling(Scored(bounding, l), bounded), RestOf(l)});
     // Whether a partial set can still reach floor under each ceiling: one that cannot, or a set
     // known to be admissible, is dropped.
-    const bool bounded = compareBonus_ && q_.Bound != LoadBound::NoLimit;
     const auto reaches = [&](size_t u, const Partial& p) {
-        const int64_t room = bounded ? *space_.Allowed(p.Bonus + moreBonus[u]) - p.Load : 0;
+        const int64_t room = bounded ? roomOf(u, p) : 0;
         const SetScore uncapped = bounded ? ceiling.Within(u, room) : ceiling.Unbounded(u);
         if (uncapped == kUnreachable || p.Score + uncapped + space_.CappedCeiling(p.Totals, rest, u) < floor)
             return false;
@@ -56,13 +58,15 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
     // While bonuses compare and nothing is capped, the best set that stays within the load the
     // least bonus allows is admissible whatever its bonus: nothing scoring below it is needed.
     if (capped_.empty()) {
-        if (bounded)
-            floor = std::max(floor, ceiling.Within(0, *space_.Allowed(leastBonus) - q_.MiscEncumbrance));
-        else if (compareBonus_)
+        std::optional<Ceiling> own;
+        const Ceiling& plain = effective ? own.emplace(taken, true) : ceiling;
+        if (bounded && plain.Exact())
+            floor = std::max(floor, plain.Within(0, *space_.Allowed(leastBonus) - q_.MiscEncumbrance));
+        else if (!bounded && compareBonus_)
             floor = std::max(floor, ceiling.Unbounded(0));
     }
     std::vector<std::vector<Partial>> steps;
-    steps.push_back({Partial{q_.MiscEncumbrance, 0, 0, {}, -1, -1}});
+    steps.push_back({root});
     size_t held = 1;  // the partial sets of every layer so far
     for (size_t u = 0; u < n; ++u) {
         if (progress_ && !progress_(pass * static_cast<int>(n) + static_cast<int>(u), passes * static_cast<int>(n))) {
@@ -89,26 +93,115 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
     return ReadBack(steps, taken, floor);
 }
 
-std::vector<LayeredSearch::Lagrange>
-LayeredSearch::LagrangeCeilings(const std::vector<std::vector<Choice>>& taken) const
+std::optional<std::vector<std::vector<Choice>>> LayeredSearch::Taken(int without, const Choice* barred) const
 {
-    std::vector<Lagrange> lagrange;
-    if (!capped_.empty() && space_.EachCapWeighedFor()) {
-        for (const int shift : {0, 1, 2, 3}) {
-            std::vector<std::vector<Choice>> scored = taken;
-            std::vector<int32_t> l(capped_.size());
-            SetScore restOfCaps = 0;
-            for (size_t k = 0; k < capped_.size(); ++k) {
-                l[k] = table_.WeightOf(capped_[k]) / (1 << shift);
-                restOfCaps += SetScore{table_.WeightOf(capped_[k]) - l[k]} * *table_.CapOf(capped_[k]);
-            }
-            for (auto& unit : scored)
-                for (Choice& c : unit)
-                    for (size_t k = 0; k < capped_.size(); ++k) c.Score += SetScore{l[k]} * c.Totals[k];
-            lagrange.push_back({l, Ceiling(scored, compareBonus_ && q_.Bound != LoadBound::NoLimit), restOfCaps});
+    std::vector<std::vector<Choice>> taken(space_.UnitList().size());
+    for (size_t u = 0; u < taken.size(); ++u) {
+        if (static_cast<int>(u) != without) {
+            taken[u] = space_.Offered(u);
+        } else {
+            for (const Choice& c : space_.UnitList()[u].All)
+                if (!space_.SameSet(c, *barred, space_.UnitList()[u])) taken[u].push_back(c);
+            taken[u] = Frontier(std::move(taken[u]), compareBonus_, better_);
         }
+        if (taken[u].empty()) return std::nullopt;
     }
-    return lagrange;
+    return taken;
+}
+
+std::vector<std::vector<Choice>> LayeredSearch::Scored(std::vector<std::vector<Choice>> units,
+                                                       const std::vector<int32_t>& l) const
+{
+    for (auto& unit : units)
+        for (Choice& c : unit)
+            for (size_t k = 0; k < l.size(); ++k) c.Score += SetScore{l[k]} * c.Totals[k];
+    return units;
+}
+
+SetScore LayeredSearch::RestOf(const std::vector<int32_t>& l) const
+{
+    SetScore r = 0;
+    for (size_t k = 0; k < l.size(); ++k) r += SetScore{table_.WeightOf(capped_[k]) - l[k]} * *table_.CapOf(capped_[k]);
+    return r;
+}
+
+const std::vector<int32_t>& LayeredSearch::Multipliers()
+{
+    if (multipliers_) return *multipliers_;
+    multipliers_.emplace();
+    const auto taken = Taken(-1, nullptr);
+    if (capped_.empty() || !space_.EachCapWeighedFor() || !taken) return *multipliers_;
+    // The room of a whole set, when the bound is in force: effective loads where there are, else
+    // loads within the room the most bonus gives.
+    const bool bounded = compareBonus_ && q_.Bound != LoadBound::NoLimit;
+    const bool effective = bounded && space_.CountsEffectiveLoads();
+    const std::vector<std::vector<Choice>> bounding = effective ? space_.WithEffectiveLoads(*taken) : *taken;
+    std::optional<int64_t> room;
+    if (effective) {
+        room = space_.EffectiveRoom(Partial{q_.MiscEncumbrance, 0, 0, {}, -1, -1});
+    } else if (bounded) {
+        int64_t mostBonus = 0;
+        for (const std::vector<Choice>& unit : *taken) mostBonus += ExtentOf(unit).MostBonus;
+        room = *space_.Allowed(mostBonus) - q_.MiscEncumbrance;
+    }
+    // The bound these multipliers give a whole set: the best choice of each unit when those fit
+    // the room together, else the best within the room.
+    std::map<std::vector<int32_t>, SetScore> tried;
+    const auto bound = [&](const std::vector<int32_t>& l) {
+        if (const auto at = tried.find(l); at != tried.end()) return at->second;
+        const std::vector<std::vector<Choice>> scored = Scored(bounding, l);
+        SetScore best = 0;
+        int64_t load = 0;
+        for (const std::vector<Choice>& unit : scored) {
+            const Choice* top = &unit.front();
+            for (const Choice& c : unit)
+                if (c.Score > top->Score || (c.Score == top->Score && c.Load < top->Load)) top = &c;
+            best += top->Score;
+            load += top->Load;
+        }
+        // (In a coarser table than the search's: the bound only chooses the multipliers here.)
+        if (room && load > *room) best = Ceiling(scored, true, Ceiling::kMaxTable / 8).Within(0, *room);
+        if (best != kUnreachable) best += RestOf(l);
+        return tried[l] = best;
+    };
+    // The multipliers that give the least bound: the best of w, w/2, w/4, w/8 for every total
+    // alike, then each total's own searched from 0 to w to a 32nd of w while the bound falls (the
+    // bound is convex in each), twice round.
+    std::vector<int32_t> l(capped_.size()), top(capped_.size());
+    for (size_t k = 0; k < capped_.size(); ++k) top[k] = table_.WeightOf(capped_[k]);
+    std::vector<int32_t> least = top;
+    for (const int shift : {1, 2, 3}) {
+        for (size_t k = 0; k < capped_.size(); ++k) l[k] = top[k] / (1 << shift);
+        if (bound(l) < bound(least)) least = l;
+    }
+    for (int round = 0; round < 2; ++round) {
+        const SetScore before = bound(least);
+        for (size_t k = 0; k < capped_.size(); ++k) {
+            int32_t lo = 0, hi = top[k];
+            const auto at = [&](int32_t x) {
+                l = least;
+                l[k] = x;
+                return bound(l);
+            };
+            while (hi - lo > std::max(2, top[k] / 32)) {
+                const int32_t m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
+                const SetScore b1 = at(m1), b2 = at(m2);
+                if (b1 < b2)
+                    hi = m2;
+                else if (b1 > b2)
+                    lo = m1;
+                else {
+                    lo = m1;
+                    hi = m2;
+                }
+            }
+            for (const int32_t x : {lo, lo + (hi - lo) / 2, hi})
+                if (at(x) < bound(least)) least = l;
+        }
+        if (bound(least) == before) break;
+    }
+    multipliers_ = least;
+    return *multipliers_;
 }
 
 // The best whole set of the last layer that is admissible and scores at least floor, read

@@ -20,16 +20,25 @@ public:
     std::optional<std::vector<Choice>> Best(int without, const Choice* barred, SetScore floor, int pass, int passes);
     bool Cancelled() const { return cancelled_; }
 
+    // With caps all weighed for, a capped total's share w x min(T, cap) is at most l x T +
+    // (w - l) x cap for any l from 0 to w: a sum over the items again, and so a ceiling. These
+    // are the multipliers l, one per capped total, that give the least ceiling on a whole set of
+    // the unbarred search; worked out once. Empty when there are none to choose.
+    const std::vector<int32_t>& Multipliers();
+
 private:
-    // With caps all weighed for, more ceilings: a capped total's share w x min(T, cap) is at most
-    // l x T + (w - l) x cap for any l from 0 to w, a sum over the items again. Each l gives a
-    // ceiling; the least of them bounds a partial set. (w, w/2, w/4, w/8.)
     struct Lagrange {
         std::vector<int32_t> Weights;  // l for each capped total
         Ceiling Table;
         SetScore Rest;  // the sum of (w - l) x cap
     };
-    std::vector<Lagrange> LagrangeCeilings(const std::vector<std::vector<Choice>>& taken) const;
+    // Each unit's choices a search may take: with the choice of unit without barred (-1: none).
+    // Nothing when a unit is left with none.
+    std::optional<std::vector<std::vector<Choice>>> Taken(int without, const Choice* barred) const;
+    // The choices scored with the capped totals weighed at l; the sum of (w - l) x cap.
+    std::vector<std::vector<Choice>> Scored(std::vector<std::vector<Choice>> units,
+                                            const std::vector<int32_t>& l) const;
+    SetScore RestOf(const std::vector<int32_t>& l) const;
     // The best whole set of the last layer that is admissible and scores at least floor, read
     // back through the layers to its choices; nothing when none is.
     std::optional<std::vector<Choice>> ReadBack(const std::vector<std::vector<Partial>>& steps,
@@ -45,6 +54,7 @@ private:
     const std::vector<int>& better_;
     bool compareBonus_;
     bool cancelled_ = false;
+    std::optional<std::vector<int32_t>> multipliers_;
 };
 
 }  // namespace vantor::bestset

@@ -64,6 +64,13 @@ public:
             leastBonus_ = leastBonus;
             for (int64_t b = leastBonus; b <= mostBonus; ++b) allowed_.push_back(LoadAllowed(q_, b));
         }
+        if (compareBonus_ && q.Bound != LoadBound::NoLimit && q.Strength)
+            if (const auto base = MaxEncumbranceIfAny(*q.Strength, 0)) {
+                const int percent = q.Bound == LoadBound::None    ? kNonePercent
+                                    : q.Bound == LoadBound::Light ? kLightPercent
+                                                                  : kMediumPercent;
+                slope_ = SetScore{*base} * percent;
+            }
         for (int s = 0; s < kSlotCount && contenders; ++s) {
             const int layers = s == Finger1 || s == Finger2 ? 3 : 1;
             for (const Choice& c : Frontier(singles[static_cast<size_t>(s)], compareBonus_, better_, layers))
@@ -88,22 +95,18 @@ public:
         }
     }
 
-    // The space of `lifted`, the question of `capped` with each capped weight taken at
-    // weight / 2^shift (none when shift is -1) and its cap lifted: the choices are those `capped`
-    // offers (a choice it drops is beaten at any such weight too), scored again.
-    SearchSpace(const SearchSpace& capped, const BestSetQuestion& lifted, int shift)
-        : q_(lifted), table_(lifted.Weights), allowed_(capped.allowed_), leastBonus_(capped.leastBonus_),
-          compareBonus_(capped.compareBonus_)
+    // The space of the question of `capped` with the capped totals weighed at l (one multiplier
+    // each) and no cap: the choices are those `capped` offers (a choice it drops is beaten at
+    // any l of the weights' signs too), scored again.
+    SearchSpace(const SearchSpace& capped, const std::vector<int32_t>& l)
+        : q_(capped.q_), table_(capped.q_.Weights), allowed_(capped.allowed_), leastBonus_(capped.leastBonus_),
+          slope_(capped.slope_), compareBonus_(capped.compareBonus_)
     {
-        const size_t caps = capped.capped_.size();
-        std::vector<int32_t> l(caps);
-        for (size_t k = 0; k < caps; ++k)
-            l[k] = shift < 0 ? 0 : capped.table_.WeightOf(capped.capped_[k]) / (1 << shift);
         for (size_t u = 0; u < capped.units_.size(); ++u) {
             Unit unit = capped.units_[u];
             unit.All = capped.Offered(u);
             for (Choice& c : unit.All) {
-                for (size_t k = 0; k < caps; ++k) c.Score += SetScore{l[k]} * c.Totals[k];
+                for (size_t k = 0; k < l.size(); ++k) c.Score += SetScore{l[k]} * c.Totals[k];
                 c.Totals = {};
             }
             units_.push_back(std::move(unit));
@@ -253,6 +256,44 @@ public:
         return LoadAllowed(q_, bonus);
     }
 
+    // Where the bound is in force, a set within it has 10^4 x load - s x bonus at most 100 x s, s
+    // the maximum at no bonus times the bound's share in percent (the page's maximum and limits
+    // only round down): one sum over the choices, each bonus folded into an effective load. The
+    // effective loads rounded down to whole loads stay within the room rounded down. Nothing when
+    // the bound is not in force or loads and bonuses do not compare.
+    // They are counted where the bound cuts into the best choices (the best of each unit, the
+    // lightest of equals, do not fit the least room): otherwise the plain loads bound as well,
+    // on a smaller table.
+    bool CountsEffectiveLoads() const
+    {
+        if (!slope_) return false;
+        if (!binds_) {
+            int64_t load = q_.MiscEncumbrance, leastBonus = 0;
+            for (size_t u = 0; u < units_.size(); ++u) {
+                const std::vector<Choice>& offered = Offered(u);
+                const Choice* top = &offered.front();
+                for (const Choice& c : offered)
+                    if (c.Score > top->Score || (c.Score == top->Score && c.Load < top->Load)) top = &c;
+                load += top->Load;
+                leastBonus += ExtentOf(offered).LeastBonus;
+            }
+            const auto allowed = Allowed(leastBonus);
+            binds_ = !allowed || load > *allowed;
+        }
+        return *binds_;
+    }
+    std::vector<std::vector<Choice>> WithEffectiveLoads(std::vector<std::vector<Choice>> units) const
+    {
+        for (auto& unit : units)
+            for (Choice& c : unit) c.Load = WholeLoads(SetScore{c.Load} * 10'000 - *slope_ * c.Bonus);
+        return units;
+    }
+    // The effective load the choices still to come may add to a partial set.
+    int64_t EffectiveRoom(const Partial& p) const
+    {
+        return WholeLoads(*slope_ * 100 - (SetScore{p.Load} * 10'000 - *slope_ * p.Bonus));
+    }
+
     bool Admissible(const Partial& p) const
     {
         if (!Fits32(p.Load) || !Fits32(p.Bonus)) return false;
@@ -276,6 +317,16 @@ private:
     // once: the search asks for it at every partial set.
     std::vector<std::optional<int64_t>> allowed_;
     int64_t leastBonus_ = 0;
+    std::optional<SetScore> slope_;      // s of HasEffectiveLoads
+    mutable std::optional<bool> binds_;  // CountsEffectiveLoads, once worked out
+    // x / 10^4 rounded down (toward minus infinity); within 64 bits for the sums of 32-bit loads
+    // and bonuses.
+    static int64_t WholeLoads(SetScore x)
+    {
+        SetScore q = x / 10'000;
+        if (x % 10'000 < 0) --q;
+        return static_cast<int64_t>(q);
+    }
     std::vector<size_t> capped_;        // the dimensions with a cap, in their order
     std::vector<int> better_;           // for each, 1 when a higher total is better, -1 when a lower one is
     bool better_each_positive_ = true;  // every capped weight positive: a capped total counts no more than itself
