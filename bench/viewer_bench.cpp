@@ -33,6 +33,10 @@ using namespace vantor;
 static void EquipmentBench(TViewer& viewer, double windowLoad)
 {
     auto& equipment = *dynamic_cast<EquipmentPage*>(viewer.findChild<QWidget*>("Equipment"));
+    // On the equipment page, where its button is.
+    auto* tabs = viewer.findChild<QTabWidget*>("TDisplay");
+    tabs->setCurrentWidget(&equipment);
+    QCoreApplication::processEvents();
     std::vector<const TItem*> picked;
     const double plainFill = bench::BestSeconds(5, [&] {
         picked.clear();
@@ -50,9 +54,6 @@ static void EquipmentBench(TViewer& viewer, double windowLoad)
     }
     // A slot change, on the equipment page: the head slot between two items, so that the worn
     // marks move on every run.
-    auto* tabs = viewer.findChild<QTabWidget*>("TDisplay");
-    tabs->setCurrentWidget(&equipment);
-    QCoreApplication::processEvents();
     QComboBox* head = equipment.findChild<QComboBox*>("cbxHead");
     int flip = 0;
     const double pick = bench::BestSeconds(20, [&] {
