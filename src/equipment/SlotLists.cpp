@@ -115,12 +115,17 @@ std::vector<uint32_t> ItemsByName(const ItemList& items, const std::function<boo
 void FillSlotLists(const ItemList& items, const std::function<bool(const TItem&)>& usable, SlotLists& lists,
                    SlotList* swing)
 {
-    for (SlotList& list : lists) list.AddNone();
-    if (swing) swing->AddNone();
     const auto wearable = [&usable](const TItem& item) {
         return (item.ItemType == 0 || item.ItemType == 1) && (!usable || usable(item));
     };
-    for (const uint32_t at : ItemsByName(items, wearable)) {
+    FillSlotListsInOrder(items, ItemsByName(items, wearable), lists, swing);
+}
+
+void FillSlotListsInOrder(const ItemList& items, const std::vector<uint32_t>& order, SlotLists& lists, SlotList* swing)
+{
+    for (SlotList& list : lists) list.AddNone();
+    if (swing) swing->AddNone();
+    for (const uint32_t at : order) {
         const TItem& item = items[at];
         for (int s = 0; s < kSlotCount; ++s)
             if (SlotReceives(static_cast<Slot>(s), item)) lists[static_cast<size_t>(s)].AddFormated(item);

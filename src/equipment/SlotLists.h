@@ -73,7 +73,8 @@ private:
 using SlotLists = std::array<SlotList, kSlotCount>;
 
 // The positions of the items in the list that keep accepts (every one when it is empty), ordered
-// by name, letter case folded, items of the same name in file order: the order of every slot list.
+// by name, letter case folded, items of the same name in file order: the order of every slot list
+// and of the lists sorted by name.
 std::vector<uint32_t> ItemsByName(const ItemList& items, const std::function<bool(const TItem&)>& keep = {});
 
 // Refills every slot list from the items that usable accepts (every item when usable is empty),
@@ -82,6 +83,9 @@ std::vector<uint32_t> ItemsByName(const ItemList& items, const std::function<boo
 // letter case folded, items of the same name in file order.
 void FillSlotLists(const ItemList& items, const std::function<bool(const TItem&)>& usable, SlotLists& lists,
                    SlotList* swing);
+// The same, every item of order (positions by name, as ItemsByName gives them) tested against
+// every slot's rule.
+void FillSlotListsInOrder(const ItemList& items, const std::vector<uint32_t>& order, SlotLists& lists, SlotList* swing);
 // The same from the lists of every item (all, as FillSlotLists fills them without a test), worked
 // out once for a load: each list keeps, in its order, the items usable accepts.
 void NarrowSlotLists(const SlotLists& all, const std::function<bool(const TItem&)>& usable, SlotLists& lists,

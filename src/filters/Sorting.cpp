@@ -303,6 +303,23 @@ std::vector<size_t> SortOrderByKeys(const std::vector<std::optional<__int128>>& 
     });
 }
 
+std::optional<std::vector<size_t>> OrderByName(const std::vector<ListRow>& rows, const ItemList& items,
+                                               const std::vector<uint32_t>& byName)
+{
+    constexpr size_t kNoRow = SIZE_MAX;
+    std::vector<size_t> rowOf(items.size(), kNoRow);
+    size_t r = 0;
+    for (size_t i = 0; i < items.size() && r < rows.size(); ++i)
+        if (rows[r].Item() == &items[i]) rowOf[i] = r++;
+    if (r != rows.size()) return std::nullopt;
+    std::vector<size_t> order;
+    order.reserve(rows.size());
+    for (const uint32_t at : byName)
+        if (at < rowOf.size() && rowOf[at] != kNoRow) order.push_back(rowOf[at]);
+    if (order.size() != rows.size()) return std::nullopt;
+    return order;
+}
+
 void ApplyOrder(std::vector<ListRow>& rows, const std::vector<size_t>& order)
 {
     // In place, one cycle of the permutation at a time: no second list of rows.

@@ -33,6 +33,13 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
 // without a number first when ascending, equal rows in their present order.
 std::vector<size_t> SortOrderByKeys(const std::vector<std::optional<__int128>>& keys, bool descending);
 
+// The order SortOrder gives item rows (made in the items' order) by their first column, the name,
+// ascending: taken from the items' positions by name (byName, as ItemsByName gives them, which
+// folds and orders names as CompareText does) instead of sorted again. Nothing when a row's item
+// is not among those positions, or the rows are not in the items' order.
+std::optional<std::vector<size_t>> OrderByName(const std::vector<ListRow>& rows, const ItemList& items,
+                                               const std::vector<uint32_t>& byName);
+
 // Puts rows in the given order (element i names the row that goes to position i).
 void ApplyOrder(std::vector<ListRow>& rows, const std::vector<size_t>& order);
 

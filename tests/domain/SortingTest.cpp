@@ -1,3 +1,4 @@
+#include "equipment/SlotLists.h"
 #include "filters/Sorting.h"
 
 #include <gtest/gtest.h>
@@ -221,4 +222,44 @@ TEST(Sorting, LongListsSharingMostBytes)
             EXPECT_LT(order[k - 1], order[k]) << a[0];
         }
     }
+}
+
+TEST(Sorting, TheItemsOrderByNameIsTheOrderOfTheNameColumn)
+{
+    using namespace std::string_literals;
+    const std::vector<std::string> names = {"b",
+                                            "B",
+                                            "a1",
+                                            "Frosted Glaive",
+                                            "FROSTED GLAIVE",
+                                            "Frosted Glaive of Ice",
+                                            "Frosted Glaive of Ic",
+                                            "ab\0"s,
+                                            "ab\0\0\0\0\0\0\0x"s,
+                                            "abcdefgh",
+                                            "abcdefghi",
+                                            "ab",
+                                            "\xe9p\xe9"
+                                            "e",
+                                            "Zed",
+                                            "",
+                                            "[a]",
+                                            "_a",
+                                            "`a"};
+    ItemList items;
+    for (size_t i = 0; i < 120; ++i) {
+        TItem item;
+        item.Name = names[(i * 7 + i / 5) % names.size()];
+        item.ItemType = static_cast<int32_t>(i % 3);  // armour, weapons, other
+        items.push_back(std::move(item));
+    }
+    const std::vector<uint32_t> byName =
+        ItemsByName(items, [](const TItem& item) { return item.ItemType == 0 || item.ItemType == 1; });
+    for (const ListKind kind : {ListKind::Armor, ListKind::Weapons}) {
+        const std::vector<ListRow> rows = AllRows(kind, items, SpellList(), '.', nullptr, nullptr);
+        EXPECT_EQ(OrderByName(rows, items, byName), SortOrder(rows, Columns(kind), SortState{0, false}, false))
+            << static_cast<int>(kind);
+    }
+    // Rows of items the order does not hold (the other items) have no order by it.
+    EXPECT_FALSE(OrderByName(AllRows(ListKind::Other, items, SpellList(), '.', nullptr, nullptr), items, byName));
 }

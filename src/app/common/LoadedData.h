@@ -5,6 +5,7 @@
 #include "equipment/SlotLists.h"
 
 #include <cstdint>
+#include <future>
 
 namespace vantor {
 
@@ -12,8 +13,16 @@ namespace vantor {
 struct LoadedData {
     ItemList Items;
     SpellList Spells;
-    SlotLists AllSlots;   // every item in the slots that take it, by name: what the slot lists narrow
     bool Loading = true;  // while a load runs every pair of rows compares equal
+    // Every item in the slots that take it, by name: what the slot lists narrow. Made on a thread
+    // of its own after the load has shown the lists; AllSlots waits for it.
+    std::shared_future<SlotLists> SlotsMade;
+
+    const SlotLists& AllSlots() const
+    {
+        static const SlotLists none;
+        return SlotsMade.valid() ? SlotsMade.get() : none;
+    }
 };
 
 // The row of the last search hit; one position serves the searches of all lists, as the game's

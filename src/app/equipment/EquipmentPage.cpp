@@ -170,7 +170,7 @@ void EquipmentPage::btnLeqtabClick()
 {
     SlotList swing;
     filter_.reset();
-    slots_->Fill(data_.AllSlots, {}, &swing);
+    slots_->Fill(data_.AllSlots(), {}, &swing);
     links_.SwingWeaponsFilled(std::move(swing));
     StartHistory();  // the lists are new: no step before them
 }
@@ -415,7 +415,7 @@ std::vector<SlotPanel::Emptied> EquipmentPage::FillFor(std::optional<Profile> ch
     filter_ = std::move(character);
     std::function<bool(const TItem&)> usable;
     if (filter_) usable = [profile = *filter_](const TItem& item) { return MetClassFilter(item, profile); };
-    return slots_->Fill(data_.AllSlots, usable, nullptr, true);
+    return slots_->Fill(data_.AllSlots(), usable, nullptr, true);
 }
 
 }  // namespace vantor

@@ -217,7 +217,8 @@ void ListPage::AddAllRows()
     rows_->SwapRows(rows);
 }
 
-std::vector<ListRow> ListPage::AllRows(bool sorted, const ByteAdvances* advances, WidestRows* widest) const
+std::vector<ListRow> ListPage::AllRows(bool sorted, const ByteAdvances* advances, WidestRows* widest,
+                                       const std::vector<uint32_t>* byName) const
 {
     std::vector<std::vector<size_t>> at;
     std::vector<ListRow> rows = vantor::AllRows(kind_, data_.Items, data_.Spells, decimalSep_, advances, &at);
@@ -227,8 +228,15 @@ std::vector<ListRow> ListPage::AllRows(bool sorted, const ByteAdvances* advances
         for (size_t c = 0; c < at.size(); ++c)
             for (const size_t r : at[c]) (*widest)[c].push_back(rows[r]);
     }
-    if (sorted) ApplyOrder(rows, OrderOf(rows));
+    if (sorted) SortRows(rows, byName);
     return rows;
+}
+
+void ListPage::SortRows(std::vector<ListRow>& rows, const std::vector<uint32_t>* byName) const
+{
+    std::optional<std::vector<size_t>> order;
+    if (byName && sort_.Column == 0 && !sort_.Descending) order = OrderByName(rows, data_.Items, *byName);
+    ApplyOrder(rows, order ? *order : OrderOf(rows));
 }
 
 void ListPage::SwapRows(std::vector<ListRow>& rows)

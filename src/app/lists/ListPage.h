@@ -64,10 +64,13 @@ public:
     void AddAllRows();
     // Those rows, sorted by the list's state when sorted says so, and when given advances and
     // widest, the rows of each column's widest cells. Reads only the records and the page's
-    // settings, so any thread may call it while this one waits.
+    // settings, so any thread may call it while this one waits. byName: the items' positions by
+    // name (ItemsByName), which a list sorted by name takes instead of sorting.
     using WidestRows = std::vector<std::vector<ListRow>>;  // per column, the rows of its widest cells
-    std::vector<ListRow> AllRows(bool sorted, const ByteAdvances* advances = nullptr,
-                                 WidestRows* widest = nullptr) const;
+    std::vector<ListRow> AllRows(bool sorted, const ByteAdvances* advances = nullptr, WidestRows* widest = nullptr,
+                                 const std::vector<uint32_t>* byName = nullptr) const;
+    // Puts rows of AllRows in the list's order, as AllRows does when sorted.
+    void SortRows(std::vector<ListRow>& rows, const std::vector<uint32_t>* byName = nullptr) const;
     // Shows rows in place of the list's rows; rows then holds the old ones.
     void SwapRows(std::vector<ListRow>& rows);
     // The same for the rows of a load, and sizes every column to its caption and widest cell:

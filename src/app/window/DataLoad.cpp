@@ -90,7 +90,8 @@ void DataLoad::ClearLists()
     // and the blessing lists are emptied, and the set's history forgotten.
     pages_.Equipment->ClearHistory();
     pages_.Equipment->EmptyLists();
-    data_.AllSlots = SlotLists();
+    if (data_.SlotsMade.valid()) data_.SlotsMade.wait();  // it reads the records
+    data_.SlotsMade = {};
     pages_.Utilities->FillSwingWeapons(SlotList());
     pages_.Blessings->Offer({});
     old->Items = std::move(data_.Items);
@@ -110,22 +111,32 @@ void DataLoad::FinishFreeing()
 
 std::vector<TSpell*> DataLoad::DisplayLists(const std::function<void()>& pump)
 {
-    // The weapons and the blessings on a second thread; the armour, the larger sort, and the rest
-    // here, where the memory the load just freed is.
-    auto second = std::async(std::launch::async, [this, profile = pages_.Panel->CurrentProfile()] {
-        SlotLists all;
-        FillSlotLists(data_.Items, {}, all, nullptr);
-        return std::tuple(pages_.Weapons->AllRows(true), pages_.Blessings->Blessings(profile), std::move(all));
+    // The items' order by name is worked out once, on a second thread, for the armour and weapon
+    // lists and the slot lists. Here meanwhile the rows of the four lists are made (the armour
+    // list, the first in sight, measured as its rows are made) and the blessings found; then the
+    // armour and weapon lists take the order.
+    using Order = std::shared_ptr<const std::vector<uint32_t>>;
+    auto ordered = std::async(std::launch::async, [&items = data_.Items] {
+        return std::make_shared<const std::vector<uint32_t>>(
+            ItemsByName(items, [](const TItem& item) { return item.ItemType == 0 || item.ItemType == 1; }));
     });
-    // The armour list, the first in sight, is measured as its rows are made.
-    const ByteAdvances advances = pages_.Armor->Advances();
-    ListPage::WidestRows widestArmour;
-    std::vector<ListRow> armour = pages_.Armor->AllRows(true, &advances, &widestArmour);
     std::vector<ListRow> spells = pages_.Spells->AllRows(false);
     std::vector<ListRow> other = pages_.Other->AllRows(false);
-    WaitFor(second, pump);
-    auto [weapons, blessings, all] = second.get();
-    data_.AllSlots = std::move(all);
+    const ByteAdvances advances = pages_.Armor->Advances();
+    ListPage::WidestRows widestArmour;
+    std::vector<ListRow> armour = pages_.Armor->AllRows(false, &advances, &widestArmour);
+    std::vector<ListRow> weapons = pages_.Weapons->AllRows(false);
+    std::vector<TSpell*> blessings = pages_.Blessings->Blessings(pages_.Panel->CurrentProfile());
+    WaitFor(ordered, pump);
+    const Order byName = ordered.get();
+    pages_.Armor->SortRows(armour, byName.get());
+    pages_.Weapons->SortRows(weapons, byName.get());
+    // The slot lists' items, in the same order, while the player looks at the lists.
+    data_.SlotsMade = std::async(std::launch::async, [&items = data_.Items, byName] {
+                          SlotLists all;
+                          FillSlotListsInOrder(items, *byName, all, nullptr);
+                          return all;
+                      }).share();
     pages_.Spells->ShowLoadedRows(spells, false);
     pages_.Weapons->ShowLoadedRows(weapons, true);
     pages_.Armor->ShowLoadedRows(armour, true, &widestArmour);

@@ -1,7 +1,7 @@
 #pragma once
 // The load of the data files into every list: the records read with the waiting window shown, the
-// rows of the four lists built on two threads while the window stays painted, and the records of
-// the load before freed on a thread of their own.
+// rows of the four lists built on two threads while the window stays painted, the slot lists made
+// after, and the records of the load before freed on a thread of their own.
 
 #include "app/common/LoadedData.h"
 #include "app/window/WindowPages.h"
@@ -30,9 +30,10 @@ public:
 private:
     // What each empty list says about the file to put where.
     void ShowMissingFiles(const QString& dir);
-    // The rows of the four lists are built on two threads (the armour and weapon lists sorted)
-    // while this one keeps the window painted, then shown in the order spells, weapons, armour,
-    // other. Also finds the blessings the character casts, while the lists are sorted.
+    // The rows of the four lists are made here while a second thread orders the items by name for
+    // the armour and weapon lists (sorted by it without a sort of their own) and the slot lists,
+    // which are then made on a thread of their own while the lists are shown: first spells, then
+    // weapons, armour, other. Also finds the blessings the character casts.
     std::vector<TSpell*> DisplayLists(const std::function<void()>& pump);
 
     LoadedData& data_;
