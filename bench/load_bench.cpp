@@ -37,27 +37,8 @@ int main()
     std::printf("ratio pipeline / floor: %8.2f\n", pipeline / floor);
     std::printf("peak memory:            %8.1f MiB\n", bench::PeakMiB());
 
-    // Python's csv.reader only splitting the same files, best of three, in the same run.
-    const std::string script = "import csv, sys, time\n"
-                               "best = 1e9\n"
-                               "for _ in range(3):\n"
-                               "    t = time.perf_counter()\n"
-                               "    for name in ('spells.txt', 'spellsVtab0.txt', 'Items.txt'):\n"
-                               "        with open(sys.argv[1] + '/' + name, newline='', encoding='latin-1') as f:\n"
-                               "            for row in csv.reader(f):\n"
-                               "                pass\n"
-                               "    best = min(best, time.perf_counter() - t)\n"
-                               "print(best)\n";
-    const std::string scriptPath = data.Dir() + "/split.py";
-    if (FILE* f = std::fopen(scriptPath.c_str(), "w")) {
-        std::fputs(script.c_str(), f);
-        std::fclose(f);
-    }
-    double python = 0;
-    if (FILE* p = popen(("python3 '" + scriptPath + "' '" + data.Dir() + "' 2>/dev/null").c_str(), "r")) {
-        if (std::fscanf(p, "%lf", &python) != 1) python = 0;
-        pclose(p);
-    }
+    // Python's csv.reader only splitting the same files, in the same run.
+    const double python = data.PythonSplitSeconds();
     if (python > 0)
         std::printf("python csv.reader split: %7.1f ms; load pipeline %.2fx faster\n", python * 1e3, python / pipeline);
     else
