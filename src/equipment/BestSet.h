@@ -10,8 +10,12 @@
 // A capped total is not a sum of item scores: the partial sets keep each capped total beside
 // their score, and only partial sets of equal capped totals are compared. A total is kept only up
 // to its cap plus what the slots still to come could take away, so that the totals stay bounded
-// and two partial sets whose capped totals would end the same compare as equal. Sums are 64-bit,
-// scores 128-bit: nothing overflows, nothing is rounded.
+// and two partial sets whose capped totals would end the same compare as equal. A partial set is
+// dropped when even the most the slots to come could add leaves it below a set already found:
+// ceilings per load, where the bound binds with each bonus counted as the load it lets the set
+// carry, and for capped totals with multipliers chosen for the tightest ceiling (a capped share
+// w x min(T, cap) is at most l x T + (w - l) x cap for l from 0 to w). Sums are 64-bit, scores
+// 128-bit: nothing overflows, nothing is rounded.
 
 #include "equipment/Encumbrance.h"
 #include "equipment/Scale.h"
@@ -40,8 +44,9 @@ std::string ScoreText(SetScore thousandths, char sep = '.');
 
 enum class LoadBound { None, Light, Medium, NoLimit };
 
-// The most partial sets a search holds by default: about 800 MB (three capped features under a
-// bound that binds hold some 7 million on the 100,000-item benchmark database).
+// The most partial sets a search holds by default: about 800 MB. (The multiplier ceilings keep
+// five capped features under a bound that binds to some tens of thousands on the 100,000-item
+// benchmark database; the bound stays for questions they cannot narrow.)
 constexpr size_t kMaxPartials = 8'000'000;
 
 // A search that would need more partial sets than its question allows (many capped totals under

@@ -1,6 +1,7 @@
 #include "equipment/SlotLists.h"
 
 #include "data/Text.h"
+#include "filters/FoldedTexts.h"
 
 #include <algorithm>
 
@@ -41,17 +42,6 @@ bool SlotReceives(Slot slot, const TItem& item)
 
 // The first eight bytes of a name, letters a..z folded to upper case, the first byte highest; a
 // shorter name is padded with zero bytes. Keys that differ order names as CompareText does.
-static uint64_t NameKey(std::string_view name)
-{
-    uint64_t key = 0;
-    for (size_t i = 0; i < 8; ++i) {
-        unsigned char c = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
-        if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
-        key = key << 8 | c;
-    }
-    return key;
-}
-
 void SlotList::AddNone() { entries_.assign(1, nullptr); }
 
 void SlotList::AddFormated(const TItem& item) { entries_.push_back(&item); }
@@ -81,34 +71,16 @@ int SlotList::FindText(std::string_view name) const
 
 std::vector<uint32_t> ItemsByName(const ItemList& items, const std::function<bool(const TItem&)>& keep)
 {
-    // The folded names side by side in one buffer, so that comparing two reaches into no record;
-    // the first eight folded bytes as one number decide most comparisons; equal names go by file
-    // order. Folded bytes compared as unsigned order names as CompareText does.
-    struct Candidate {
-        uint64_t Key;
-        uint32_t At, From, Length;
-    };
-    std::string folded;
-    std::vector<Candidate> all;
-    all.reserve(items.size());
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (keep && !keep(items[i])) continue;
-        const std::string& name = items[i].Name;
-        const auto from = static_cast<uint32_t>(folded.size());
-        for (const char ch : name) {
-            const auto c = static_cast<unsigned char>(ch);
-            folded.push_back(static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c));
+    FoldedTexts names(items.size(), items.size() * 24);
+    std::vector<uint32_t> kept;
+    kept.reserve(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        if (!keep || keep(items[i])) {
+            names.Add(items[i].Name);
+            kept.push_back(static_cast<uint32_t>(i));
         }
-        all.push_back({NameKey(name), static_cast<uint32_t>(i), from, static_cast<uint32_t>(name.size())});
-    }
-    std::sort(all.begin(), all.end(), [&folded](const Candidate& a, const Candidate& b) {
-        if (a.Key != b.Key) return a.Key < b.Key;
-        const std::string_view x(folded.data() + a.From, a.Length), y(folded.data() + b.From, b.Length);
-        if (const int c = x.compare(y); c != 0) return c < 0;
-        return a.At < b.At;
-    });
-    std::vector<uint32_t> order(all.size());
-    for (size_t i = 0; i < all.size(); ++i) order[i] = all[i].At;
+    std::vector<uint32_t> order = names.Order(false);
+    for (uint32_t& at : order) at = kept[at];
     return order;
 }
 

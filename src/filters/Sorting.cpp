@@ -1,6 +1,7 @@
 #include "filters/Sorting.h"
 
 #include "data/Text.h"
+#include "filters/FoldedTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -34,19 +35,6 @@ long double NumberKey(ColumnKind kind, std::string_view cell)
     }
 }
 
-// Appends s with the ASCII letters a..z folded to upper case: folded texts in byte order are
-// in the order CompareText gives the texts.
-void AppendFolded(std::string& out, std::string_view s)
-{
-    const size_t at = out.size();
-    out.append(s);
-    char* const folded = out.data() + at;  // a plain loop over bytes, with no branch
-    for (size_t i = 0; i < s.size(); ++i) {
-        const char ch = folded[i];
-        folded[i] = static_cast<char>(ch - ((ch >= 'a' && ch <= 'z') ? 'a' - 'A' : 0));
-    }
-}
-
 // The ascending answer of the text kinds: the cells decide, the captions break a tie. (For the
 // caption column the cell is the caption itself.)
 int AscendingText(std::string_view cellA, std::string_view captionA, std::string_view cellB, std::string_view captionB)
@@ -75,33 +63,6 @@ std::vector<size_t> OrderBy(std::vector<Entry>& entries, Compare compare)
     order.reserve(entries.size());
     for (const Entry& e : entries) order.push_back(e.Row);
     return order;
-}
-
-// Sorts n entries by Key, then Left, in the direction asked, keeping equal ones in their order:
-// a radix sort, a byte at a time from the last, that skips the bytes all of them share.
-template <class Entry>
-void RadixSort(Entry* first, size_t n, std::vector<Entry>& scratch, bool desc)
-{
-    constexpr int kPasses = 9;  // Left, then the key's eight bytes from its lowest
-    const auto digit = [desc](const Entry& e, int pass) {
-        const unsigned d = pass == 0 ? e.Left : static_cast<unsigned>(e.Key >> (8 * (pass - 1)) & 0xff);
-        return desc ? 255 - d : d;
-    };
-    std::array<std::array<size_t, 256>, kPasses> counts{};
-    for (size_t i = 0; i < n; ++i)
-        for (int pass = 0; pass < kPasses; ++pass) ++counts[pass][digit(first[i], pass)];
-    scratch.resize(n);
-    Entry* from = first;
-    Entry* to = scratch.data();
-    for (int pass = 0; pass < kPasses; ++pass) {
-        auto& count = counts[pass];
-        if (std::find(count.begin(), count.end(), n) != count.end()) continue;  // one digit for all
-        size_t at = 0;
-        for (size_t& c : count) at += std::exchange(c, at);
-        for (size_t i = 0; i < n; ++i) to[count[digit(from[i], pass)]++] = from[i];
-        std::swap(from, to);
-    }
-    if (from != first) std::copy(from, from + n, first);
 }
 
 }  // namespace
@@ -206,86 +167,16 @@ std::vector<size_t> SortOrder(const std::vector<ListRow>& rows, const std::vecto
             return desc ? -r : r;
         });
     }
-    // Each row's cell and caption are folded once, into one string. The rows are then sorted by
-    // eight bytes of it at a time, held in a number: every cell's first eight, then each run of
-    // rows whose cells agree so far by the next eight, and so on; runs of equal cells then by
-    // their captions the same way. Rows equal in both keep their order. Each sort compares
-    // numbers only, and no text is read twice at the same place.
+    // Each row's cell and caption are folded once, into one string each; the rows are then put
+    // in their cells' order, equal cells by their captions, rows equal in both in their order.
     if (rows.size() > UINT32_MAX) throw std::length_error("The list has too many rows to sort.");
-    struct Text {
-        uint32_t At, Size;
-    };
-    std::string folded;
-    folded.reserve(rows.size() * (c == 0 ? 32 : 64));  // room untouched costs no memory
-    const auto fold = [&](std::string_view text) {
-        const Text t{static_cast<uint32_t>(folded.size()), static_cast<uint32_t>(text.size())};
-        AppendFolded(folded, text);
-        if (folded.size() > UINT32_MAX) throw std::length_error("The texts of a list are too long to sort.");
-        return t;
-    };
-    std::vector<Text> cells, captions;  // by row; no captions when the column is the caption
-    cells.reserve(rows.size());
-    if (c != 0) captions.reserve(rows.size());
+    FoldedTexts cells(rows.size(), rows.size() * 32), captions(c == 0 ? 0 : rows.size(), c == 0 ? 0 : rows.size() * 32);
     for (const ListRow& row : rows) {
-        cells.push_back(fold(CellText(row, c, scratch)));
-        if (c != 0) captions.push_back(fold(CellText(row, 0, scratch)));
+        cells.Add(CellText(row, c, scratch));
+        if (c != 0) captions.Add(CellText(row, 0, scratch));
     }
-    struct Entry {
-        uint64_t Key;   // eight bytes of the text from where the run is, big end first, zeros past its end
-        uint32_t Left;  // bytes of the text from there: 9 for more than eight
-        uint32_t Row;
-    };
-    std::vector<Entry> entries(rows.size());
-    for (size_t i = 0; i < entries.size(); ++i) entries[i].Row = static_cast<uint32_t>(i);
-    struct Run {
-        size_t Begin, End;
-        uint32_t Offset;  // of the bytes that sort it
-        bool Caption;
-    };
-    std::vector<Run> runs{{0, entries.size(), 0, false}};
-    std::vector<Entry> spare;  // the radix sort's
-    while (!runs.empty()) {
-        const Run run = runs.back();
-        runs.pop_back();
-        const std::vector<Text>& texts = run.Caption ? captions : cells;
-        for (size_t k = run.Begin; k < run.End; ++k) {
-            Entry& e = entries[k];
-            const Text t = texts[e.Row];
-            const uint32_t left = t.Size - run.Offset;
-            e.Key = 0;
-            for (uint32_t i = 0; i < 8; ++i)
-                e.Key = e.Key << 8 | (i < left ? static_cast<unsigned char>(folded[t.At + run.Offset + i]) : 0u);
-            e.Left = std::min<uint32_t>(left, 9);
-        }
-        const auto begin = entries.begin() + static_cast<ptrdiff_t>(run.Begin);
-        const auto end = entries.begin() + static_cast<ptrdiff_t>(run.End);
-        // The entries of a run are in row order (as the run before left them), so an order that
-        // keeps equal ones where they are breaks ties by row.
-        const size_t size = run.End - run.Begin;
-        if (size >= 256) {
-            RadixSort(&*begin, size, spare, desc);
-        } else {
-            std::sort(begin, end, [desc](const Entry& x, const Entry& y) {
-                if (x.Key != y.Key) return (x.Key < y.Key) != desc;
-                if (x.Left != y.Left) return (x.Left < y.Left) != desc;
-                return x.Row < y.Row;
-            });
-        }
-        for (size_t a = run.Begin, b; a < run.End; a = b) {
-            for (b = a + 1; b < run.End && entries[b].Key == entries[a].Key && entries[b].Left == entries[a].Left;
-                 ++b) {}
-            if (b - a < 2) continue;
-            if (entries[a].Left > 8)
-                runs.push_back({a, b, run.Offset + 8, run.Caption});  // the texts go on: the next eight bytes
-            else if (!run.Caption && c != 0)
-                runs.push_back({a, b, 0, true});  // equal cells: their captions
-        }
-    }
-    spare = {};  // its room is the order's
-    std::vector<size_t> order;
-    order.reserve(entries.size());
-    for (const Entry& e : entries) order.push_back(e.Row);
-    return order;
+    const std::vector<uint32_t> sorted = cells.Order(desc, c == 0 ? nullptr : &captions);
+    return std::vector<size_t>(sorted.begin(), sorted.end());
 }
 
 std::vector<size_t> SortOrderByKeys(const std::vector<std::optional<__int128>>& keys, bool descending)

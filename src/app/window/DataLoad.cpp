@@ -112,25 +112,25 @@ void DataLoad::FinishFreeing()
 std::vector<TSpell*> DataLoad::DisplayLists(const std::function<void()>& pump)
 {
     // The items' order by name is worked out once, on a second thread, for the armour and weapon
-    // lists and the slot lists. Here meanwhile the rows of the four lists are made (the armour
-    // list, the first in sight, measured as its rows are made) and the blessings found; then the
-    // armour and weapon lists take the order.
+    // lists and the slot lists; the weapon and other lists follow there. Here meanwhile the
+    // spells, the armour list (the first in sight, measured as its rows are made) and the
+    // blessings; the armour list then takes the order.
     using Order = std::shared_ptr<const std::vector<uint32_t>>;
-    auto ordered = std::async(std::launch::async, [&items = data_.Items] {
-        return std::make_shared<const std::vector<uint32_t>>(
-            ItemsByName(items, [](const TItem& item) { return item.ItemType == 0 || item.ItemType == 1; }));
+    auto second = std::async(std::launch::async, [this] {
+        const Order byName = std::make_shared<const std::vector<uint32_t>>(
+            ItemsByName(data_.Items, [](const TItem& item) { return item.ItemType == 0 || item.ItemType == 1; }));
+        return std::tuple(byName, pages_.Weapons->AllRows(true, nullptr, nullptr, byName.get()),
+                          pages_.Other->AllRows(false));
     });
     std::vector<ListRow> spells = pages_.Spells->AllRows(false);
-    std::vector<ListRow> other = pages_.Other->AllRows(false);
     const ByteAdvances advances = pages_.Armor->Advances();
     ListPage::WidestRows widestArmour;
     std::vector<ListRow> armour = pages_.Armor->AllRows(false, &advances, &widestArmour);
-    std::vector<ListRow> weapons = pages_.Weapons->AllRows(false);
     std::vector<TSpell*> blessings = pages_.Blessings->Blessings(pages_.Panel->CurrentProfile());
-    WaitFor(ordered, pump);
-    const Order byName = ordered.get();
+    WaitFor(second, pump);
+    auto [order, weapons, other] = second.get();
+    const Order byName = std::move(order);
     pages_.Armor->SortRows(armour, byName.get());
-    pages_.Weapons->SortRows(weapons, byName.get());
     // The slot lists' items, in the same order, while the player looks at the lists.
     data_.SlotsMade = std::async(std::launch::async, [&items = data_.Items, byName] {
                           SlotLists all;
