@@ -68,10 +68,10 @@ BestSetAnswer SolveBestSet(const BestSetQuestion& q, const SearchProgress& progr
     LayeredSearch layers(search, progress);
     const int passes = 1 + static_cast<int>(search.Units());
     // With caps, a few sets are found first, quickly since their scores add up: the best with the
-    // capped totals weighed at their weights, at half, a quarter, an eighth, not at all, and at
-    // the multipliers of the least ceiling, caps lifted; each climbed from. The best of their
-    // capped scores is one a set reaches, so nothing scoring less is searched; those that are not
-    // the answer also bound the runner-up.
+    // capped totals weighed at their weights, not at all, and at the multipliers of the least
+    // ceiling, caps lifted; each climbed from. The best of their capped scores is one a set
+    // reaches, so nothing scoring less is searched; those that are not the answer also bound the
+    // runner-up.
     SetScore floor = kUnreachable;
     std::vector<std::pair<SetScore, std::array<int, kSlotCount>>> found;
     std::vector<std::array<int, kSlotCount>> starts;  // each climbed from once
@@ -96,9 +96,9 @@ BestSetAnswer SolveBestSet(const BestSetQuestion& q, const SearchProgress& progr
     if (search.HasCaps()) {
         const std::vector<size_t>& capped = search.CappedDimensions();
         std::vector<std::vector<int32_t>> multipliers;
-        for (const int shift : {0, 1, 2, 3, -1}) {
+        for (const bool weighed : {true, false}) {
             std::vector<int32_t>& l = multipliers.emplace_back();
-            for (const size_t d : capped) l.push_back(shift < 0 ? 0 : search.Table().WeightOf(d) / (1 << shift));
+            for (const size_t d : capped) l.push_back(weighed ? search.Table().WeightOf(d) : 0);
         }
         if (!layers.Multipliers().empty()) multipliers.push_back(layers.Multipliers());
         for (const std::vector<int32_t>& l : multipliers)
