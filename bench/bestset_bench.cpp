@@ -1,9 +1,10 @@
 // The best set on the 100,000-item database with every item usable, under the "Medium" bound at
 // strength 100 and 300, and again with two totals capped; then where the bound binds ("None" at
 // strength 30, "Light" at 60) without caps and with three and five; beside one plain pass over the
-// items that scores each.
+// items that scores each; and what to hunt next for a character owning a third of the items.
 #include "BenchUtil.h"
 #include "equipment/BestSet.h"
+#include "equipment/HuntNext.h"
 #include "equipment/UpgradePath.h"
 #include "lists/LoadRecords.h"
 
@@ -92,6 +93,17 @@ int main()
     q.Weights.Features[kMR] = {150, 400};
     solve("two caps");
     plan("two caps");
+    // What to hunt next for a character owning every third item, with the two caps.
+    {
+        q.Strength = 100;
+        const auto owned = [&items](const TItem& item) { return (item.Number % 3) == 0; };
+        HuntAnswer hunt;
+        const double t = bench::BestSeconds(1, [&] { hunt = WhatToGetNext(q, owned); });
+        std::printf("what to get next, two caps, every third item owned: %8.2f ms (%.1fx the pass), %zu items "
+                    "weighed, owned best %s, best %s\n",
+                    t * 1e3, t / pass, hunt.Rows.size(), ScoreText(hunt.Owned.Score).c_str(),
+                    ScoreText(hunt.Everything.Score).c_str());
+    }
     // Where the bound binds: "None" at strength 30 and "Light" at strength 60, without caps and
     // with three and five capped features (AC, Stealth, MR, then Dodge and an ability by name).
     const auto binding = [&](const char* what) {
