@@ -21,30 +21,19 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
     if (!offered) return std::nullopt;
     const std::vector<std::vector<Choice>>& taken = *offered;
     const Rest rest(taken, capped_.size());
-    std::vector<int64_t> moreBonus(n + 1, 0);  // the most bonus the units from u on can add
     int64_t leastBonus = 0;
-    for (size_t u = n; u-- > 0;) {
-        const Extent e = ExtentOf(taken[u]);
-        moreBonus[u] = moreBonus[u + 1] + e.MostBonus;
-        leastBonus += e.LeastBonus;
-    }
-    // Where the bound is in force the ceilings count effective loads when there are (a bonus then
-    // costs the score of what it displaces), else loads within the room the most bonus would give.
-    const bool bounded = compareBonus_ && q_.Bound != LoadBound::NoLimit;
-    const bool effective = bounded && space_.CountsEffectiveLoads();
-    const std::vector<std::vector<Choice>> bounding = effective ? space_.WithEffectiveLoads(taken) : taken;
-    const Ceiling ceiling(bounding, bounded);
-    const auto roomOf = [&](size_t u, const Partial& p) {
-        return effective ? space_.EffectiveRoom(p) : *space_.Allowed(p.Bonus + moreBonus[u]) - p.Load;
-    };
+    for (const std::vector<Choice>& unit : taken) leastBonus += ExtentOf(unit).LeastBonus;
+    const Bounding bounding = BoundingOf(taken);
+    const bool bounded = bounding.Bounded;
+    const Ceiling ceiling(bounding.Units, bounded);
     const Partial root{q_.MiscEncumbrance, 0, 0, {}, -1, -1};
     std::vector<Lagrange> lagrange;
     if (const std::vector<int32_t>& l = Multipliers(); !l.empty())
-        lagrange.push_back({l, Ceiling(Scored(bounding, l), bounded), RestOf(l)});
+        lagrange.push_back({l, Ceiling(Scored(bounding.Units, l), bounded), RestOf(l)});
     // Whether a partial set can still reach floor under each ceiling: one that cannot, or a set
     // known to be admissible, is dropped.
     const auto reaches = [&](size_t u, const Partial& p) {
-        const int64_t room = bounded ? roomOf(u, p) : 0;
+        const int64_t room = bounded ? RoomOf(bounding, u, p) : 0;
         const SetScore uncapped = bounded ? ceiling.Within(u, room) : ceiling.Unbounded(u);
         if (uncapped == kUnreachable || p.Score + uncapped + space_.CappedCeiling(p.Totals, rest, u) < floor)
             return false;
@@ -59,7 +48,7 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
     // least bonus allows is admissible whatever its bonus: nothing scoring below it is needed.
     if (capped_.empty()) {
         std::optional<Ceiling> own;
-        const Ceiling& plain = effective ? own.emplace(taken, true) : ceiling;
+        const Ceiling& plain = bounding.Effective ? own.emplace(taken, true) : ceiling;
         if (bounded && plain.Exact())
             floor = std::max(floor, plain.Within(0, *space_.Allowed(leastBonus) - q_.MiscEncumbrance));
         else if (!bounded && compareBonus_)
@@ -118,6 +107,22 @@ std::vector<std::vector<Choice>> LayeredSearch::Scored(std::vector<std::vector<C
     return units;
 }
 
+LayeredSearch::Bounding LayeredSearch::BoundingOf(const std::vector<std::vector<Choice>>& taken) const
+{
+    Bounding b;
+    b.Bounded = compareBonus_ && q_.Bound != LoadBound::NoLimit;
+    b.Effective = b.Bounded && space_.CountsEffectiveLoads();
+    b.Units = b.Effective ? space_.WithEffectiveLoads(taken) : taken;
+    b.MoreBonus.assign(taken.size() + 1, 0);
+    for (size_t u = taken.size(); u-- > 0;) b.MoreBonus[u] = b.MoreBonus[u + 1] + ExtentOf(taken[u]).MostBonus;
+    return b;
+}
+
+int64_t LayeredSearch::RoomOf(const Bounding& b, size_t u, const Partial& p) const
+{
+    return b.Effective ? space_.EffectiveRoom(p) : *space_.Allowed(p.Bonus + b.MoreBonus[u]) - p.Load;
+}
+
 SetScore LayeredSearch::RestOf(const std::vector<int32_t>& l) const
 {
     SetScore r = 0;
@@ -131,25 +136,16 @@ const std::vector<int32_t>& LayeredSearch::Multipliers()
     multipliers_.emplace();
     const auto taken = Taken(-1, nullptr);
     if (capped_.empty() || !space_.EachCapWeighedFor() || !taken) return *multipliers_;
-    // The room of a whole set, when the bound is in force: effective loads where there are, else
-    // loads within the room the most bonus gives.
-    const bool bounded = compareBonus_ && q_.Bound != LoadBound::NoLimit;
-    const bool effective = bounded && space_.CountsEffectiveLoads();
-    const std::vector<std::vector<Choice>> bounding = effective ? space_.WithEffectiveLoads(*taken) : *taken;
-    std::optional<int64_t> room;
-    if (effective) {
-        room = space_.EffectiveRoom(Partial{q_.MiscEncumbrance, 0, 0, {}, -1, -1});
-    } else if (bounded) {
-        int64_t mostBonus = 0;
-        for (const std::vector<Choice>& unit : *taken) mostBonus += ExtentOf(unit).MostBonus;
-        room = *space_.Allowed(mostBonus) - q_.MiscEncumbrance;
-    }
+    const Bounding bounding = BoundingOf(*taken);
+    const std::optional<int64_t> room =
+        bounding.Bounded ? std::optional(RoomOf(bounding, 0, Partial{q_.MiscEncumbrance, 0, 0, {}, -1, -1}))
+                         : std::nullopt;
     // The bound these multipliers give a whole set: the best choice of each unit when those fit
     // the room together, else the best within the room.
     std::map<std::vector<int32_t>, SetScore> tried;
     const auto bound = [&](const std::vector<int32_t>& l) {
         if (const auto at = tried.find(l); at != tried.end()) return at->second;
-        const std::vector<std::vector<Choice>> scored = Scored(bounding, l);
+        const std::vector<std::vector<Choice>> scored = Scored(bounding.Units, l);
         SetScore best = 0;
         int64_t load = 0;
         for (const std::vector<Choice>& unit : scored) {

@@ -32,6 +32,17 @@ private:
         Ceiling Table;
         SetScore Rest;  // the sum of (w - l) x cap
     };
+    // The choices as the ceilings count their loads, and what a partial set leaves the units from
+    // u on (RoomOf): where the bound is in force, effective loads when they are counted (a bonus
+    // then costs the score of what it displaces), else loads within the room the most bonus
+    // would give.
+    struct Bounding {
+        bool Bounded = false, Effective = false;
+        std::vector<std::vector<Choice>> Units;
+        std::vector<int64_t> MoreBonus;  // the most bonus the units from u on can add
+    };
+    Bounding BoundingOf(const std::vector<std::vector<Choice>>& taken) const;
+    int64_t RoomOf(const Bounding& b, size_t u, const Partial& p) const;
     // Each unit's choices a search may take: with the choice of unit without barred (-1: none).
     // Nothing when a unit is left with none.
     std::optional<std::vector<std::vector<Choice>>> Taken(int without, const Choice* barred) const;
