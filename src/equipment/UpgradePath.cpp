@@ -198,7 +198,7 @@ StrengthTable SolveStrengthTable(const PlanQuestion& q, int32_t level, int32_t f
     // nothing scores more: those points need no search of their own.
     BestSetQuestion free = AskOf(q, *atLevel);
     free.Bound = LoadBound::NoLimit;
-    const BestSetAnswer top = SolveBestSet(free, PointProgress(progress, points - 1, points), false);
+    const BestSetAnswer top = SolveBestSet(free, PointProgress(progress, 0, points), false);
     if (top.Cancelled) {
         table.Cancelled = true;
         return table;
@@ -221,7 +221,7 @@ StrengthTable SolveStrengthTable(const PlanQuestion& q, int32_t level, int32_t f
                 p.Scores[b] = top.Score;
                 continue;
             }
-            const size_t point = static_cast<size_t>(i) * std::size(kBounds) + b;
+            const size_t point = 1 + static_cast<size_t>(i) * std::size(kBounds) + b;  // after the free one
             const BestSetAnswer a = SolveBestSet(ask, PointProgress(progress, point, points), false);
             if (a.Cancelled) {
                 table.Cancelled = true;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using namespace vantor;
@@ -93,7 +94,12 @@ TEST(UpgradePath, EveryPointIsTheBestSetOfItsLevelAndStrength)
 
         const int32_t strFrom = pickIn(0, 3), step = pickIn(1, 3), strTo = strFrom + pickIn(0, 8);
         const int32_t level = pickIn(0, 12);
-        const StrengthTable table = SolveStrengthTable(q, level, strFrom, strTo, step);
+        std::vector<double> progress;  // it only goes forward
+        const StrengthTable table = SolveStrengthTable(q, level, strFrom, strTo, step, [&](int done, int steps) {
+            progress.push_back(static_cast<double>(done) / steps);
+            return true;
+        });
+        EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
         ASSERT_EQ(table.Points.size(), static_cast<size_t>(*PlanPointCount(strFrom, strTo, step)));
         for (const StrengthPoint& p : table.Points)
             for (size_t b = 0; b < 3; ++b) {
