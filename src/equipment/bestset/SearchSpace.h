@@ -259,10 +259,10 @@ public:
     // Where the bound is in force, a set within it has 10^4 x load - s x bonus at most 100 x s, s
     // the maximum at no bonus times the bound's share in percent (the page's maximum and limits
     // only round down): one sum over the choices, each bonus folded into an effective load. The
-    // effective loads rounded down to whole loads stay within the room rounded down. Nothing when
-    // the bound is not in force or loads and bonuses do not compare.
-    // They are counted where the bound cuts into the best choices (the best of each unit, the
-    // lightest of equals, do not fit the least room): otherwise the plain loads bound as well,
+    // effective loads rounded down to whole loads stay within the room rounded down.
+    // Whether the ceilings count them: only while the bound is in force and loads and bonuses
+    // compare, and where the bound cuts into the best choices (the best of each unit, the
+    // lightest of equals, do not fit the least room); otherwise the plain loads bound as well,
     // on a smaller table.
     bool CountsEffectiveLoads() const
     {
@@ -317,7 +317,7 @@ private:
     // once: the search asks for it at every partial set.
     std::vector<std::optional<int64_t>> allowed_;
     int64_t leastBonus_ = 0;
-    std::optional<SetScore> slope_;      // s of HasEffectiveLoads
+    std::optional<SetScore> slope_;      // s of CountsEffectiveLoads
     mutable std::optional<bool> binds_;  // CountsEffectiveLoads, once worked out
     // x / 10^4 rounded down (toward minus infinity); within 64 bits for the sums of 32-bit loads
     // and bonuses.
