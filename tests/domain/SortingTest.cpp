@@ -11,6 +11,32 @@ namespace {
 
 ListRow Row(std::vector<std::string> cells) { return ListRow(std::move(cells)); }
 
+// Texts with ties, empty ones, mixed case, texts agreeing in their first eight and sixteen bytes,
+// and NUL bytes.
+std::vector<std::string> TrickyTexts()
+{
+    using namespace std::string_literals;
+    return {"",
+            "3",
+            "-2",
+            "10",
+            "3",
+            "b",
+            "B",
+            "a1",
+            " 7.5",
+            "0,25",
+            "Frosted Glaive",
+            "FROSTED GLAIVE",
+            "Frosted Glaive of Ice",
+            "Frosted Glaive of Ic",
+            "ab\0"s,
+            "ab\0\0\0\0\0\0\0x"s,
+            "abcdefgh",
+            "abcdefghi",
+            "ab"};
+}
+
 // The captions of rows in the order SortOrder gives.
 std::vector<std::string> Sorted(const std::vector<ListRow>& rows, ListKind kind, int32_t column, bool descending)
 {
@@ -147,26 +173,7 @@ TEST(Sorting, SortOrderIsTheStableOrderOfTheCompareOfEveryColumn)
 {
     // Rows with ties, empty cells, mixed case, texts agreeing in their first eight and sixteen
     // bytes, and NUL bytes, in every column of each list.
-    using namespace std::string_literals;
-    const std::vector<std::string> values = {"",
-                                             "3",
-                                             "-2",
-                                             "10",
-                                             "3",
-                                             "b",
-                                             "B",
-                                             "a1",
-                                             " 7.5",
-                                             "0,25",
-                                             "Frosted Glaive",
-                                             "FROSTED GLAIVE",
-                                             "Frosted Glaive of Ice",
-                                             "Frosted Glaive of Ic",
-                                             "ab\0"s,
-                                             "ab\0\0\0\0\0\0\0x"s,
-                                             "abcdefgh",
-                                             "abcdefghi",
-                                             "ab"};
+    const std::vector<std::string> values = TrickyTexts();
     for (ListKind kind : {ListKind::Armor, ListKind::Weapons, ListKind::Other, ListKind::Spells}) {
         const auto& cols = Columns(kind);
         std::vector<ListRow> rows;
@@ -226,26 +233,11 @@ TEST(Sorting, LongListsSharingMostBytes)
 
 TEST(Sorting, TheItemsOrderByNameIsTheOrderOfTheNameColumn)
 {
-    using namespace std::string_literals;
-    const std::vector<std::string> names = {"b",
-                                            "B",
-                                            "a1",
-                                            "Frosted Glaive",
-                                            "FROSTED GLAIVE",
-                                            "Frosted Glaive of Ice",
-                                            "Frosted Glaive of Ic",
-                                            "ab\0"s,
-                                            "ab\0\0\0\0\0\0\0x"s,
-                                            "abcdefgh",
-                                            "abcdefghi",
-                                            "ab",
-                                            "\xe9p\xe9"
-                                            "e",
-                                            "Zed",
-                                            "",
-                                            "[a]",
-                                            "_a",
-                                            "`a"};
+    std::vector<std::string> names = TrickyTexts();
+    for (const char* more : {"\xe9p\xe9"
+                             "e",
+                             "Zed", "[a]", "_a", "`a"})
+        names.emplace_back(more);
     ItemList items;
     for (size_t i = 0; i < 120; ++i) {
         TItem item;
