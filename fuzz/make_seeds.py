@@ -64,3 +64,8 @@ write("settings", [b"[format]\nprogram=vantor-viewer\nversion=1\n[session]\ngeom
                    b"[format]\nprogram=vantor-viewer\nversion=99\n", b"\x00\xff[\x01", b"",
                    b"[format]\nprogram=vantor-viewer\nversion=1\n[session]\npage=@Variant(\\0\\0\\0AA7f)\n",
                    b"[format]\nprogram=vantor-viewer\nversion=1\n[session]\npage=-1\nset=cbxHead=99999999999\n"])
+write("character_file", [b"Character=Thorn\r\ncbxHead=1\r\nedtStrength=100\r\nLevel=65\r\nClass=Warrior\r\n"
+                         b'Scale=( Vantor scale v1: "Tank": AC=1, DR=1.5, Stealth=0.5 max 60 )\r\nOwned=1,6,300\r\n',
+                         b"character=A\nLevel=1\nscale=( Vantor scale v1: \"E\": )\nOWNED=\n",
+                         b"Character=A\nCharacter=B\nLevel=1\n", b"Character=\xff\x00\nOwned=1,,2\n",
+                         b"Character=A\nLevel=1\nScale=( Vantor scale v1: \"E\": )\nOwned=2147483648,-1,+2\n"])

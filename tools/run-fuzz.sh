@@ -3,13 +3,13 @@
 # new inputs going to a scratch corpus. Fails on any crash, an input taking over 10 s, memory past
 # 2 GB or a sanitizer report; prints each target's executions.
 # Usage: tools/run-fuzz.sh [SECONDS] [TARGET...]   (targets: item_line spell_line data_folder
-#        numbers set_file paste damage scale_text settings; all when none is named)
+#        numbers set_file paste damage scale_text character_file settings; all when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(item_line spell_line data_folder numbers set_file paste damage scale_text settings)
+[ ${#targets[@]} -eq 0 ] && targets=(item_line spell_line data_folder numbers set_file paste damage scale_text character_file settings)
 bash tools/install-deps.sh fuzz
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
