@@ -14,8 +14,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
 
@@ -67,6 +70,18 @@ protected:
     std::unique_ptr<vantor::TViewer> v;
 
     void Open() { v = OpenViewer(ui, QString::fromStdString(dir.Path())); }
+    // A window as the next start opens it: the settings the last one left.
+    void Restart(const QString& openAtStart = {})
+    {
+        if (v) v->close();
+        v.reset();
+        v = std::make_unique<vantor::TViewer>(ui, QString::fromStdString(dir.Path()));
+        if (!openAtStart.isEmpty()) v->OpenAtStart(openAtStart);
+        v->show();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(v.get(), &activate);
+    }
+
     QComboBox* Box(const char* name) { return Ctl<QComboBox>(*v, name); }
     QCheckBox* Check(const char* name) { return Ctl<QCheckBox>(*v, name); }
     QLineEdit* Edit(const char* name) { return Ctl<QLineEdit>(*v, name); }
@@ -76,6 +91,48 @@ protected:
     QString Shown(const char* name) { return Box(name)->currentText(); }
     void Type(const char* name, const QString& text) { Edit(name)->setText(text); }
     void Click(const char* name) { Ctl<QPushButton>(*v, name)->click(); }
+    // Everything the window shows in its named controls, each by its place among named parents:
+    // texts, ticks, entries, list rows and sorting, splitters, pages.
+    QMap<QString, QString> Shows()
+    {
+        QMap<QString, QString> shows;
+        for (QWidget* w : v->findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty() || w->window() != v.get()) continue;
+            QString path = w->objectName();
+            for (QWidget* p = w->parentWidget(); p && p != v.get(); p = p->parentWidget())
+                if (!p->objectName().isEmpty()) path = p->objectName() + "/" + path;
+            QString& shown = shows[path];
+            if (auto* e = qobject_cast<QLineEdit*>(w)) shown = e->text();
+            if (auto* m = qobject_cast<QPlainTextEdit*>(w)) shown = m->toPlainText();
+            if (auto* l = qobject_cast<QLabel*>(w)) shown = l->text();
+            if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable())
+                shown = b->isChecked() ? "ticked" : "";
+            if (auto* c = qobject_cast<QComboBox*>(w))
+                shown = QString("%1 of %2").arg(c->currentText()).arg(c->count());
+            if (auto* t = qobject_cast<QTabWidget*>(w)) shown = QString::number(t->currentIndex());
+            if (auto* sp = qobject_cast<QSplitter*>(w)) shown = QString::number(sp->sizes().value(0));
+            if (auto* list = qobject_cast<QTreeView*>(w)) {
+                QStringList rows;
+                for (int r = 0; r < std::min(list->model()->rowCount(), 5); ++r)
+                    rows << list->model()->index(r, 0).data().toString();
+                shown = QString("%1 rows, sorted by %2 %3: %4")
+                            .arg(list->model()->rowCount())
+                            .arg(list->header()->sortIndicatorSection())
+                            .arg(list->header()->sortIndicatorOrder())
+                            .arg(rows.join(", "));
+            }
+        }
+        return shows;
+    }
+    // The entries of the two maps that differ.
+    static QStringList Differences(const QMap<QString, QString>& a, const QMap<QString, QString>& b)
+    {
+        QStringList out;
+        for (auto at = a.begin(); at != a.end(); ++at)
+            if (b.value(at.key()) != at.value())
+                out << QString("%1: \"%2\" became \"%3\"").arg(at.key(), at.value(), b.value(at.key()));
+        return out;
+    }
 };
 
 // Picks an entry as the user does, with the keyboard on the closed list.
@@ -118,3 +175,4 @@ int RunPlanTest(int argc, char** argv);
 int RunSessionTest(int argc, char** argv);
 int RunLookTest(int argc, char** argv);
 int RunDesktopTest(int argc, char** argv);
+int RunCharactersTest(int argc, char** argv);

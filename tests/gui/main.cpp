@@ -26,7 +26,7 @@ int main(int argc, char** argv)
         {"BadInput", RunBadInputTest}, {"SetChanges", RunSetChangesTest},
         {"Scales", RunScalesTest},     {"Plan", RunPlanTest},
         {"Session", RunSessionTest},   {"Look", RunLookTest},
-        {"Desktop", RunDesktopTest}};
+        {"Desktop", RunDesktopTest},   {"Characters", RunCharactersTest}};
     int failed = 0, ran = 0;
     for (const auto& [name, run] : classes)
         if (only.isEmpty() || only == name) {

@@ -21,6 +21,9 @@ CharacterPanel::CharacterPanel(EventGuard& events, QWidget* parent) : QWidget(pa
     setFixedHeight(33);
     BuildControls();
     events_.OnPick(cbxAClass, [this] { cbxAClassChange(); });
+    events_.OnPick(cbxCharacter, [this] {
+        if (characterChosen_) characterChosen_(cbxCharacter->currentIndex());
+    });
     events_.OnToggle(chkGood, [this] { chkGoodClick(); });
     events_.OnToggle(chkNeutral, [this] { chkNeutralClick(); });
     events_.OnToggle(chkEvil, [this] { chkEvilClick(); });
@@ -41,6 +44,19 @@ void CharacterPanel::BuildControls()
         box->setFixedWidth(40);
         return box;
     };
+    // The character stands apart, at the right of the menu bar, where there is room for its name.
+    picker_ = new QWidget(this);
+    picker_->setObjectName("pnlCharacter");
+    auto* pickerRow = new QHBoxLayout(picker_);
+    pickerRow->setContentsMargins(0, 0, 6, 0);
+    cbxCharacter = new QComboBox(picker_);
+    cbxCharacter->setObjectName("cbxCharacter");
+    cbxCharacter->setToolTip("The character: each keeps its own level, class, set, inputs, scale and owned items "
+                             "(File, Characters: new, rename, copy, delete, export, import)");
+    cbxCharacter->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cbxCharacter->setMinimumContentsLength(12);
+    pickerRow->addWidget(new QLabel("Character:", picker_));
+    pickerRow->addWidget(cbxCharacter);
     edtAlvl = narrowEdit("edtAlvl", "65", "Enter your level here");
     lblA = MakeBuddyLabel(this, "lblA", "I am a level", edtAlvl);
     cbxAClass = MakeCoded(this, "cbxAClass", ClassEntries(), QString());
@@ -66,8 +82,11 @@ void CharacterPanel::BuildControls()
 
 std::vector<QWidget*> CharacterPanel::TabOrder() const
 {
-    return {edtAlvl, cbxAClass, edtStrength, chkGood, chkNeutral, chkEvil, btnFilterAll, Exit};
+    return {cbxCharacter, edtAlvl, cbxAClass, edtStrength, chkGood, chkNeutral, chkEvil, btnFilterAll, Exit};
 }
+
+void CharacterPanel::ShowCharacters(QAbstractItemModel* names) { cbxCharacter->setModel(names); }
+void CharacterPanel::ShowCharacter(int i) { cbxCharacter->setCurrentIndex(i); }
 
 Profile CharacterPanel::CurrentProfile() const
 {

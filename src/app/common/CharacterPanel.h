@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -54,6 +55,14 @@ public:
     SetTexts ProfileTexts() const;
     void RestoreProfile(const SavedProfile& saved);
 
+    // The characters' names for cbxCharacter, and the one it shows (no pick of the player's).
+    void ShowCharacters(QAbstractItemModel* names);
+    void ShowCharacter(int i);
+    // The character picker, which the frame places (it is made here, with the panel's other controls).
+    QWidget* CharacterPicker() const { return picker_; }
+    // What the player's pick of a character runs.
+    void SetCharacterChosen(std::function<void(int)> chosen) { characterChosen_ = std::move(chosen); }
+
     // The panel's controls in tab order.
     std::vector<QWidget*> TabOrder() const;
 
@@ -62,6 +71,9 @@ private:
 
     EventGuard& events_;
     Actions actions_;
+    std::function<void(int)> characterChosen_;
+    QWidget* picker_;
+    QComboBox* cbxCharacter;
     QLabel* lblA;
     QLineEdit* edtAlvl;
     QComboBox* cbxAClass;

@@ -115,6 +115,9 @@ public:
     const std::optional<Profile>& SlotsFor() const { return filter_; }
     // The history starts again from the set the slots hold now.
     void StartHistory();
+    // Each character's history goes on where it was left (see SetHistory).
+    void SwitchHistory(int leaving, int coming) { history_->Switch(leaving, coming); }
+    void ForgetHistory(int character) { history_->Forget(character); }
     // What "Save Eq" writes: the set, its inputs and the character.
     std::string SetText() const;
 

@@ -18,22 +18,29 @@ namespace {
 
 }  // namespace
 
-std::vector<std::string> ReadSetFile(const QString& path)
+std::string ReadWholeFile(const QString& path, size_t maxBytes, const QString& what)
 {
     const QFileInfo info(path);
     if (info.isDir()) FileError("Cannot open file", path, "It is a folder.");
-    if (info.size() > static_cast<qint64>(kMaxSetFileBytes))
-        FileError("Cannot load file", path, "It is too large to be an equipment set.");
+    if (info.size() > static_cast<qint64>(maxBytes))
+        FileError("Cannot load file", path, QString("It is too large to be %1.").arg(what));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) FileError("Cannot open file", path, file.errorString());
-    const QByteArray bytes = file.read(static_cast<qint64>(kMaxSetFileBytes) + 1);
+    const QByteArray bytes = file.read(static_cast<qint64>(maxBytes) + 1);
     if (file.error() != QFileDevice::NoError) FileError("Cannot read file", path, file.errorString());
-    std::vector<std::string> lines = SplitLines(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    if (static_cast<size_t>(bytes.size()) > maxBytes)
+        FileError("Cannot load file", path, QString("It is too large to be %1.").arg(what));
+    return bytes.toStdString();
+}
+
+std::vector<std::string> ReadSetFile(const QString& path)
+{
+    std::vector<std::string> lines = SplitLines(ReadWholeFile(path, kMaxSetFileBytes, "an equipment set"));
     if (!HoldsSetLines(lines)) FileError("Cannot load file", path, "It is not an equipment set.");
     return lines;
 }
 
-void WriteSetFile(const QString& path, const std::string& content)
+void WriteWholeFile(const QString& path, const std::string& content)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) FileError("Cannot create file", path, file.errorString());

@@ -13,7 +13,7 @@ void SetFiles::Save(QWidget* parent, bool again)
 {
     const QString path = again && !dialogs_.Current().isEmpty() ? dialogs_.Current() : dialogs_.AskSave(parent);
     if (path.isEmpty()) return;
-    WriteSetFile(path, does_.Text());
+    WriteWholeFile(path, does_.Text());
     Used(path);
     TellStatus(page_, QString("Set saved to %1").arg(QDir::toNativeSeparators(path)));
 }

@@ -58,6 +58,22 @@ void SetHistory::Start()
 void SetHistory::Clear()
 {
     history_.Clear();
+    parked_.clear();
+    ShowButtons();
+}
+
+void SetHistory::Switch(int leaving, int coming)
+{
+    parked_[leaving] = std::move(history_);
+    const auto kept = parked_.find(coming);
+    if (kept == parked_.end() || kept->second.Empty()) {
+        history_ = History<State>(200);
+        parked_.erase(coming);
+        Start();
+        return;
+    }
+    history_ = std::move(kept->second);
+    parked_.erase(kept);
     ShowButtons();
 }
 

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <optional>
 
 class QPushButton;
@@ -41,8 +42,12 @@ public:
     void Redo();
     // Starts again from the page as it is now.
     void Start();
-    // Forgets every step: the records they name are about to go.
+    // Forgets every step, every character's: the records they name are about to go.
     void Clear();
+    // Each character has a history of its own while the program runs: this one is kept under
+    // leaving, and the one kept under coming goes on (a new one from the page as it is, if none).
+    void Switch(int leaving, int coming);
+    void Forget(int character) { parked_.erase(character); }
 
 private:
     // After each action: a new step when the slots changed, else the current step brought up to date.
@@ -53,6 +58,7 @@ private:
     std::function<State()> snapshot_;
     std::function<void(const State&)> show_;
     History<State> history_{200};
+    std::map<int, History<State>> parked_;  // the other characters' histories
     QPushButton* btnUndo;
     QPushButton* btnRedo;
 };

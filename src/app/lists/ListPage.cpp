@@ -164,6 +164,13 @@ bool ListPage::Refilter(const ControlStates& states)
     return false;
 }
 
+void ListPage::ShowAll()
+{
+    if (!filtered_) return;
+    filtered_.reset();
+    Refill([this] { AddAllRows(); }, true);
+}
+
 void ListPage::AddUnderStrip(QWidget* row)
 {
     static_cast<QVBoxLayout*>(layout())->insertWidget(1, row);

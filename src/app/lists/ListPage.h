@@ -103,6 +103,8 @@ public:
     // The page's filter run again as it ran with those controls, which then stay; false, the
     // list showing every row, when it does not run.
     bool Refilter(const ControlStates& states);
+    // Every row again, sorted by the list's state, when the list is filtered.
+    void ShowAll();
     // Puts the rows in the order of the list's sort state.
     void Sort();
     // The widths the player gave the list's columns (0: none), and back.

@@ -72,6 +72,31 @@ bool ScaleBook::SetPlayerScales(std::vector<Scale> scales, const std::string& ac
     return Save(error);
 }
 
+bool ScaleBook::TakeKeptActive(QString& error)
+{
+    const int at = Find(ToBytes(keys::ActiveScale().Read(settings_)));
+    if (at >= 0 && static_cast<size_t>(at) != active_) {
+        active_ = static_cast<size_t>(at);
+        emit Changed();
+    }
+    return Save(error);
+}
+
+std::string ScaleBook::Adopt(const Scale& scale, QString& error)
+{
+    Scale adopted = scale;
+    for (int n = 2;; ++n) {
+        const int at = Find(adopted.Name);
+        if (at >= 0 && ScaleText(all_[static_cast<size_t>(at)]) == ScaleText(adopted)) return adopted.Name;
+        if (at < 0) break;
+        adopted.Name = scale.Name + " (" + std::to_string(n) + ")";
+    }
+    std::vector<Scale> players(all_.begin() + static_cast<std::ptrdiff_t>(BuiltInScales().size()), all_.end());
+    players.push_back(adopted);
+    SetPlayerScales(std::move(players), ActiveScale().Name, error);
+    return adopted.Name;
+}
+
 bool ScaleBook::Save(QString& error)
 {
     keys::Scales().Remove(settings_);

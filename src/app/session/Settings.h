@@ -38,6 +38,7 @@ private:
     QStringList Keys(const QString& group) const;
     void SetValue(const QString& key, const QVariant& value) { values_[key] = value; }
     void RemoveGroup(const QString& group);
+    void RemoveValue(const QString& key) { values_.remove(key); }
 
     void KeepAside(const QString& why);
     // Brings the values of a file of an earlier version up to this one's, a version at a time.

@@ -20,6 +20,15 @@ QString TextKey::Read(const SettingsStore& store, const QString& fallback, QStri
 }
 
 void TextKey::Write(SettingsStore& store, const QString& value) const { store.SetValue(Name, value); }
+void TextKey::Remove(SettingsStore& store) const { store.RemoveValue(Name); }
+
+void TextKey::CopyTo(SettingsStore& store, const TextKey& to) const
+{
+    if (const auto text = Find(store))
+        to.Write(store, *text);
+    else
+        to.Remove(store);
+}
 
 std::optional<int> NumberKey::Find(const SettingsStore& store) const
 {
@@ -40,6 +49,12 @@ QStringList GroupKey::Entries(const SettingsStore& store) const
 }
 
 void GroupKey::Remove(SettingsStore& store) const { store.RemoveGroup(Name); }
+
+void GroupKey::CopyTo(SettingsStore& store, const GroupKey& to) const
+{
+    to.Remove(store);
+    for (const QString& entry : Entries(store)) Text(entry, 1 << 24).CopyTo(store, to.Text(entry, 1 << 24));
+}
 
 namespace keys {
 
@@ -101,6 +116,17 @@ const GroupKey& Scales()
 const TextKey& ActiveScale()
 {
     static const TextKey key{"scales/active", 1024};
+    return key;
+}
+
+const GroupKey& Characters()
+{
+    static const GroupKey key{"characters"};
+    return key;
+}
+const NumberKey& ActiveCharacter()
+{
+    static const NumberKey key{"characters/active", 0, 1 << 30};
     return key;
 }
 

@@ -22,6 +22,9 @@ struct TextKey {
     // The same, with fallback for none; unread, when given, names the key of a value that does not read.
     QString Read(const SettingsStore& store, const QString& fallback = {}, QStringList* unread = nullptr) const;
     void Write(SettingsStore& store, const QString& value) const;
+    void Remove(SettingsStore& store) const;
+    // The text, when there is one, in place of what to held.
+    void CopyTo(SettingsStore& store, const TextKey& to) const;
 };
 
 // A whole number from Min to Max, kept as its decimal text.
@@ -46,6 +49,8 @@ struct GroupKey {
     bool Holds(const SettingsStore& store) const { return !Entries(store).isEmpty(); }
     // Forgets every entry.
     void Remove(SettingsStore& store) const;
+    // Every entry that is a text, in place of what to held.
+    void CopyTo(SettingsStore& store, const GroupKey& to) const;
 };
 
 namespace keys {
@@ -66,6 +71,11 @@ const GroupKey& RecentSets();
 // The player's scales, each as its text line under a number, and the active one's name.
 const GroupKey& Scales();
 const TextKey& ActiveScale();
+// The player's characters, each under its number: "name", "owned" (item numbers), and "kept",
+// the part of the session that is the character's while another is active; and the active one's
+// number.
+const GroupKey& Characters();
+const NumberKey& ActiveCharacter();
 
 }  // namespace keys
 

@@ -68,6 +68,8 @@ void ManaBlessingPage::Refilter(const ControlStates& states)
     btnLManaBlessClick();
 }
 
+void ManaBlessingPage::ShowAll() { Offer(Blessings(character_.CurrentProfile())); }
+
 std::vector<TSpell*> ManaBlessingPage::Blessings(const Profile& profile) const
 {
     std::vector<TSpell*> offered;

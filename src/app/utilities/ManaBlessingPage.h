@@ -38,6 +38,8 @@ public:
     const std::optional<ControlStates>& Filtered() const { return filtered_; }
     // "&Filter" run again with the top panel as it was then, which then stays.
     void Refilter(const ControlStates& states);
+    // The blessings the top panel's character may cast, as the load offers them.
+    void ShowAll();
 
 private:
     EventGuard& events_;

@@ -57,6 +57,8 @@ void MainMenu::BuildFile(QMenu* menu)
     menu->addSeparator();
     Entry(menu, "actCompareSets", "&Compare sets...", actions_.CompareSets);
     menu->addSeparator();
+    BuildCharacters(menu->addMenu("C&haracters"));
+    menu->addSeparator();
     Entry(menu, "actQuit", "&Quit", actions_.Quit, QKeySequence("Ctrl+Q"));
 }
 
@@ -87,6 +89,18 @@ void MainMenu::BuildView(QMenu* menu, QTabWidget& pages)
     }
     menu->addSeparator();
     Entry(menu, "actResetLayout", "Reset &layout", actions_.ResetLayout);
+}
+
+void MainMenu::BuildCharacters(QMenu* menu)
+{
+    menu->setObjectName("menuCharacters");
+    Entry(menu, "actNewCharacter", "&New...", actions_.NewCharacter);
+    Entry(menu, "actRenameCharacter", "&Rename...", actions_.RenameCharacter);
+    Entry(menu, "actCopyCharacter", "&Copy...", actions_.CopyCharacter);
+    Entry(menu, "actDeleteCharacter", "&Delete", actions_.DeleteCharacter);
+    menu->addSeparator();
+    Entry(menu, "actExportCharacter", "&Export...", actions_.ExportCharacter);
+    Entry(menu, "actImportCharacter", "&Import...", actions_.ImportCharacter);
 }
 
 void MainMenu::BuildHelp(QMenu* menu)

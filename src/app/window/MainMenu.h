@@ -27,6 +27,8 @@ public:
         std::function<void(const QString&)> OpenRecent;  // a set file of the recent ones, which exists
         std::function<void()> Undo, Redo, Copy, CopyWithHeader, Export, PasteSet, Scales;
         std::function<void()> ResetLayout, Manual, About;
+        std::function<void()> NewCharacter, RenameCharacter, CopyCharacter, DeleteCharacter, ExportCharacter,
+            ImportCharacter;
     };
 
     // pages: the window's pages, one View entry each (Ctrl+1 ...).
@@ -41,6 +43,7 @@ private:
     void BuildFile(QMenu* menu);
     void BuildEdit(QMenu* menu);
     void BuildView(QMenu* menu, QTabWidget& pages);
+    void BuildCharacters(QMenu* menu);
     void BuildHelp(QMenu* menu);
     // An entry running run; keys, when given, work in the whole window. shownKeys are keys another
     // control of the window answers already: the entry only shows them.

@@ -13,9 +13,11 @@
 #include "app/lists/WeaponsPage.h"
 #include "app/scales/ScaleBook.h"
 #include "app/scales/ScalesDialog.h"
+#include "app/session/CharacterBook.h"
 #include "app/session/Session.h"
 #include "app/utilities/ManaBlessingPage.h"
 #include "app/utilities/UtilitiesPage.h"
+#include "app/window/CharacterActions.h"
 #include "app/window/DataLoad.h"
 #include "app/window/HelpWindow.h"
 #include "app/window/MainMenu.h"
@@ -34,6 +36,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -48,11 +51,13 @@ namespace vantor {
 
 TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
     : QMainWindow(parent), ui_(ui), events_([this](const std::exception_ptr& e) { ShowError(e); }),
-      scales_(new ScaleBook(settings_, this)), decimalSep_(SystemDecimalSeparator())
+      scales_(new ScaleBook(settings_, this)), characters_(new CharacterBook(settings_, this)),
+      decimalSep_(SystemDecimalSeparator())
 {
     // The player's settings first: the pages start with the scale chosen last.
     settings_.Load();
     scales_->Load();
+    characters_->Load();
     setObjectName("Viewer");
     setWindowTitle("Vantor Viewer");
     resize(710, 560);
@@ -67,6 +72,7 @@ TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
     layout->addWidget(TDisplay, 1);
     setCentralWidget(central);
     BuildMenu();
+    menuBar()->setCornerWidget(panel_->CharacterPicker());
     pageSummary_ = new QLabel(this);
     pageSummary_->setObjectName("lblPageSummary");
     statusBar()->addPermanentWidget(pageSummary_);
@@ -79,6 +85,8 @@ TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
                             equipmentPage_, utilitiesPage_, manaBlessingPage_, TabSheet3,    mm};
     load_ = std::make_unique<DataLoad>(data_, pages);
     session_ = std::make_unique<WindowSession>(*this, settings_, events_, pages);
+    characterActions_ =
+        new CharacterActions({this, panel_, characters_, scales_, session_.get(), equipmentPage_, &ui_, &events_});
     FormCreate();
     if (!dataDir.isEmpty()) dataDir_ = dataDir.endsWith('/') ? dataDir : dataDir + '/';
     if (!settings_.Notice().isEmpty()) Notice(settings_.Summary(), settings_.Notice());
@@ -100,7 +108,7 @@ void TViewer::BuildPages()
     TDisplay->setObjectName("TDisplay");
     TDisplay->setUsesScrollButtons(false);
     TDisplay->setElideMode(Qt::ElideNone);
-    const PageContext context{events_, ui_, data_, *panel_, *scales_, settings_, decimalSep_};
+    const PageContext context{events_, ui_, data_, *panel_, *scales_, settings_, decimalSep_, *characters_};
     BuildListPages(context);
     EquipmentPage::Links equipment;
     equipment.SwingWeaponsFilled = [this](SlotList&& weapons) { utilitiesPage_->FillSwingWeapons(std::move(weapons)); };
@@ -213,6 +221,12 @@ void TViewer::BuildMenu()
     a.ResetLayout = [this] { session_->ForgetLayout(); };
     a.Manual = [this] { ShowManual(); };
     a.About = [this] { ShowAbout(); };
+    a.NewCharacter = [this] { characterActions_->NewClick(); };
+    a.RenameCharacter = [this] { characterActions_->RenameClick(); };
+    a.CopyCharacter = [this] { characterActions_->CopyClick(); };
+    a.DeleteCharacter = [this] { characterActions_->DeleteClick(); };
+    a.ExportCharacter = [this] { characterActions_->ExportClick(); };
+    a.ImportCharacter = [this] { characterActions_->ImportClick(); };
     menu_ = new MainMenu(*this, *TDisplay, events_, settings_, std::move(a));
 }
 

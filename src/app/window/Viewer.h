@@ -21,6 +21,8 @@ class QTabWidget;
 namespace vantor {
 
 class ArmorPage;
+class CharacterActions;
+class CharacterBook;
 class DataLoad;
 class WindowSession;
 class CharacterPanel;
@@ -113,6 +115,8 @@ private:
     EventGuard events_;
     SettingsStore settings_;
     ScaleBook* scales_;
+    CharacterBook* characters_;
+    CharacterActions* characterActions_ = nullptr;
     LoadedData data_;
     FindPosition find_;
     QString dataDir_;

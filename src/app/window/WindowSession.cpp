@@ -59,6 +59,14 @@ std::optional<SortState> ReadSort(const std::optional<QString>& value, int colum
     return SortState{c, d == 1};
 }
 
+// The slots are kept as the set, not as controls, and the character picked is the characters'.
+QSet<QString> SlotNames()
+{
+    QSet<QString> names{"cbxCharacter"};
+    for (const SlotInfo& slot : SlotTable()) names << slot.Name;
+    return names;
+}
+
 }  // namespace
 
 WindowSession::WindowSession(QMainWindow& window, SettingsStore& settings, EventGuard& events, const WindowPages& pages)
@@ -70,12 +78,16 @@ std::vector<std::pair<QString, ListPage*>> WindowSession::ListPages() const
     return {{"armour", pages_.Armor}, {"weapons", pages_.Weapons}, {"spells", pages_.Spells}, {"other", pages_.Other}};
 }
 
-QStringList WindowSession::Restore()
+QStringList WindowSession::Restore() { return RestoreWith(false); }
+QStringList WindowSession::RestoreCharacter() { return RestoreWith(true); }
+
+QStringList WindowSession::RestoreWith(bool whole)
 {
+    if (!defaults_) defaults_ = CaptureControls(window_, SlotNames());
     QStringList unread, missing;
     events_.Run([&] {
-        if (const auto controls = SavedStates(settings_, keys::Controls(), unread))
-            RestoreControls(*controls, unread, missing);
+        if (const auto controls = SavedStates(settings_, keys::Controls(), unread); controls || whole)
+            RestoreControls(controls, whole, unread, missing);
         else if (const std::vector<std::string> lines = SavedSet(settings_); !lines.empty())
             RestoreSetOnly(lines, unread, missing);
         QTabWidget* tabs = pages_.Tabs;
@@ -92,8 +104,15 @@ QStringList WindowSession::Restore()
     return notices;
 }
 
-void WindowSession::RestoreControls(const ControlStates& controls, QStringList& unread, QStringList& missing)
+void WindowSession::RestoreControls(const std::optional<ControlStates>& controls, bool whole, QStringList& unread,
+                                    QStringList& missing)
 {
+    const auto blessings = SavedStates(settings_, Blessings(), unread);
+    if (whole) {
+        // The defaults, and the blessings as a start offers them (for the top panel as it starts).
+        ApplyControls(window_, *defaults_);
+        if (!blessings) pages_.Blessings->ShowAll();
+    }
     // The lists as they were filtered, each filter run again with the controls it read then, and
     // sorted as they were.
     for (const auto& [key, page] : ListPages()) {
@@ -101,14 +120,19 @@ void WindowSession::RestoreControls(const ControlStates& controls, QStringList& 
         if (sort) page->SetSort(*sort);
         const auto filtered = SavedStates(settings_, keys::Filters().Group(key), unread);
         if (filtered && !page->Refilter(*filtered)) unread << keys::Filters().Group(key).Name;
-        if (!filtered && sort) page->Sort();
+        if (!filtered && whole) page->ShowAll();
+        if (!filtered && !whole && sort) page->Sort();
         page->SetColumnWidths(ReadWidths(keys::Widths().Text(key, 1024).Find(settings_), page->Rows().columnCount()));
     }
-    if (const auto filtered = SavedStates(settings_, Blessings(), unread)) pages_.Blessings->Refilter(*filtered);
-    // The set, in slot lists filled for the character they were filled for.
-    missing << pages_.Equipment->RestoreSet(SavedCharacter(settings_, keys::SlotsFor(), unread), SavedSet(settings_));
+    if (blessings) pages_.Blessings->Refilter(*blessings);
+    // The set, in slot lists filled for the character they were filled for; a character kept with
+    // its set alone (an imported one) has its profile in the set's lines.
+    const std::vector<std::string> lines = SavedSet(settings_);
+    if (!controls) RestoreProfile(lines, unread);
+    missing << pages_.Equipment->RestoreSet(SavedCharacter(settings_, keys::SlotsFor(), unread), lines);
     // Then every control as it was left, and what rests on them worked out again.
-    for (const QString& name : ApplyControls(window_, controls)) unread << keys::Controls().Text(name).Name;
+    if (controls)
+        for (const QString& name : ApplyControls(window_, *controls)) unread << keys::Controls().Text(name).Name;
     pages_.Equipment->edtStrengthChange();
     pages_.Equipment->edtMEncChange();
 }
@@ -116,12 +140,18 @@ void WindowSession::RestoreControls(const ControlStates& controls, QStringList& 
 void WindowSession::RestoreSetOnly(const std::vector<std::string>& lines, QStringList& unread, QStringList& missing)
 {
     // A session kept before the controls were: the character and the set, in lists of every item.
+    RestoreProfile(lines, unread);
+    missing << pages_.Equipment->RestoreSet(std::nullopt, lines);
+}
+
+void WindowSession::RestoreProfile(const std::vector<std::string>& lines, QStringList& unread)
+{
+    if (lines.empty()) return;
     try {
         pages_.Panel->RestoreProfile(ReadSavedProfile(lines));
     } catch (const EConvertError&) {
         unread << keys::Set().Name;
     }
-    missing << pages_.Equipment->RestoreSet(std::nullopt, lines);
 }
 
 void WindowSession::ForgetLayout()
@@ -140,9 +170,7 @@ void WindowSession::ForgetLayout()
 void WindowSession::Keep()
 {
     KeepSession(settings_, window_, pages_.Tabs->currentIndex(), pages_.Equipment->SetText());
-    QSet<QString> skip;  // the slots are kept as the set
-    for (const SlotInfo& slot : SlotTable()) skip << slot.Name;
-    KeepStates(settings_, keys::Controls(), CaptureControls(window_, skip));
+    KeepStates(settings_, keys::Controls(), CaptureControls(window_, SlotNames()));
     for (const auto& [key, page] : ListPages()) {
         keys::Sorts().Group(key).Remove(settings_);
         if (const auto order = page->Order()) keys::Sorts().Text(key, 32).Write(settings_, SortText(*order));

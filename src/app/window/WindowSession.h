@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,10 @@ public:
     // After the first load: the last session's controls, lists, set and page. Gives the notices
     // for the status line: what was left out, which saved items the data no longer hold.
     QStringList Restore();
+    // After a switch of character: the character's part of the session as Restore brings it back,
+    // over the window's defaults (a new character: the defaults alone), the lists it did not
+    // filter showing every row. Gives notices as Restore does.
+    QStringList RestoreCharacter();
     // Keeps the window as it is for the next start (the settings are saved by the caller).
     void Keep();
     // "Reset layout": the lists' columns as wide as they need and sorted by their first column,
@@ -35,7 +40,12 @@ public:
     void ForgetLayout();
 
 private:
-    void RestoreControls(const ControlStates& controls, QStringList& unread, QStringList& missing);
+    QStringList RestoreWith(bool whole);
+    // whole: the defaults first, and the lists without a filter kept show every row.
+    void RestoreControls(const std::optional<ControlStates>& controls, bool whole, QStringList& unread,
+                         QStringList& missing);
+    // The character a set's lines name, into the top panel.
+    void RestoreProfile(const std::vector<std::string>& lines, QStringList& unread);
     void RestoreSetOnly(const std::vector<std::string>& lines, QStringList& unread, QStringList& missing);
     // The list pages by the name the session keeps them under.
     std::vector<std::pair<QString, ListPage*>> ListPages() const;
@@ -44,6 +54,7 @@ private:
     SettingsStore& settings_;
     EventGuard& events_;
     WindowPages pages_;
+    std::optional<ControlStates> defaults_;  // the controls as the first start shows them
 };
 
 }  // namespace vantor

@@ -1,0 +1,60 @@
+#pragma once
+// What the player does with characters: picks one in the top panel (the one left is kept, the
+// one chosen brought back as the session brings the last one back, with its own undo history),
+// and "New...", "Rename...", "Copy...", "Delete", "Export..." and "Import..." of the Characters
+// menu. Each change is saved at once.
+
+#include <QObject>
+#include <QString>
+
+#include <cstddef>
+#include <optional>
+
+class QMainWindow;
+
+namespace vantor {
+
+class CharacterBook;
+class CharacterPanel;
+class EquipmentPage;
+class EventGuard;
+class IUserInterface;
+class ScaleBook;
+class SettingsStore;
+class WindowSession;
+
+class CharacterActions : public QObject {
+    Q_OBJECT
+public:
+    struct Parts {
+        QMainWindow* Window = nullptr;
+        CharacterPanel* Panel = nullptr;
+        CharacterBook* Book = nullptr;
+        ScaleBook* Scales = nullptr;
+        WindowSession* Session = nullptr;
+        EquipmentPage* Equipment = nullptr;
+        IUserInterface* Ui = nullptr;
+        EventGuard* Events = nullptr;
+    };
+    explicit CharacterActions(const Parts& parts);
+
+    // Shows the characters in the top panel, which then picks them.
+    // The top panel's pick: the character i of the book.
+    void SwitchTo(size_t i);
+    void NewClick();
+    void RenameClick();
+    void CopyClick();
+    void DeleteClick();
+    void ExportClick();
+    void ImportClick();
+
+private:
+    // A name the player types that no other character has; empty when cancelled.
+    QString AskName(const QString& question, const QString& start, std::optional<size_t> renaming = std::nullopt);
+    void Save();
+    void Tell(const QStringList& notices);
+
+    Parts p_;
+};
+
+}  // namespace vantor

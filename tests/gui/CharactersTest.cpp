@@ -1,0 +1,186 @@
+// Characters: each comes back as it was left when picked again, with its own undo history and
+// after a restart; new, rename, copy, delete, export and import, and what they refuse.
+#include "GuiTest.h"
+#include "equipment/CharacterFile.h"
+
+#include <QAction>
+#include <QFile>
+#include <QStatusBar>
+
+using namespace vantor;
+
+class CharactersTest : public QObject, WindowFixture {
+    Q_OBJECT
+
+    // A Characters menu entry, the names it asks for answered in turn.
+    void Menu(const char* name, const QStringList& names = {})
+    {
+        ui.TextAnswers = names;
+        QAction* a = v->findChild<QAction*>(name);
+        QVERIFY2(a, name);
+        a->trigger();
+    }
+    QStringList Characters()
+    {
+        QStringList names;
+        for (int i = 0; i < Box("cbxCharacter")->count(); ++i) names << Box("cbxCharacter")->itemText(i);
+        return names;
+    }
+    // What the window shows but the character picker.
+    QMap<QString, QString> Shows()
+    {
+        QMap<QString, QString> shows = WindowFixture::Shows();
+        shows.remove("menuBar/pnlCharacter/cbxCharacter");
+        return shows;
+    }
+    void SampleWorld()
+    {
+        v.reset();
+        for (const char* file : {"Items.txt", "spells.txt"}) {
+            const QString to = QString::fromStdString(dir.Path()) + "/" + file;
+            QFile::remove(to);
+            QVERIFY(QFile::copy(QString(VANTOR_SAMPLE_DIR) + "/" + file, to));
+        }
+        Open();
+    }
+
+private slots:
+    void init()
+    {
+        ui = FakeUserInterface();
+        SampleWorld();
+    }
+    void cleanup()
+    {
+        v.reset();
+        ForgetSettings();
+    }
+
+    void eachCharacterComesBackAsItWasLeft()
+    {
+        const QMap<QString, QString> fresh = Shows();
+        QCOMPARE(Characters(), QStringList{"My character"});
+        auto* tabs = Ctl<QTabWidget>(*v, "TDisplay");
+        // A thief of level 31 with the armour filtered and a helm worn, then a ring.
+        Type("edtAlvl", "31");
+        Pick(Box("cbxAClass"), "Thief");
+        tabs->setCurrentWidget(Ctl<QWidget>(*v, "TabSheet1"));
+        Click("btnFA");
+        tabs->setCurrentWidget(Ctl<QWidget>(*v, "Equipment"));
+        Pick(Box("cbxHead"), Box("cbxHead")->itemText(2));
+        Pick(Box("cbxFinger1"), Box("cbxFinger1")->itemText(1));
+        const QMap<QString, QString> mine = Shows();
+
+        // A new character starts as the first start does, on the page shown.
+        Menu("actNewCharacter", {"Alt"});
+        QCOMPARE(Characters(), (QStringList{"My character", "Alt"}));
+        QCOMPARE(Shown("cbxCharacter"), QString("Alt"));
+        // (but the page, and the set's totals, which a first start shows only once a set is worn)
+        QMap<QString, QString> shown = Shows(), first = fresh;
+        for (const QString& key : first.keys()) {
+            const auto* box = v->findChild<QLineEdit*>(key.section('/', -1));
+            if (key == "TDisplay" || key == "lblPageSummary" || (box && box->isReadOnly())) {
+                first.remove(key);
+                shown.remove(key);
+            }
+        }
+        QStringList differ = Differences(first, shown);
+        QVERIFY2(differ.isEmpty(), qPrintable(differ.join("\n")));
+        QVERIFY(!Ctl<QPushButton>(*v, "btnUndo")->isEnabled());
+        Type("edtAlvl", "12");
+        Pick(Box("cbxTorso"), Box("cbxTorso")->itemText(1));
+        const QMap<QString, QString> alt = Shows();
+
+        // Picked again, each shows what it had, and undoes its own steps.
+        for (int round = 0; round < 2; ++round) {
+            Pick(Box("cbxCharacter"), "My character");
+            differ = Differences(mine, Shows());
+            QVERIFY2(differ.isEmpty(), qPrintable(differ.join("\n")));
+            Click("btnUndo");
+            QCOMPARE(Shown("cbxFinger1"), QString("*None*"));
+            Click("btnRedo");
+            Pick(Box("cbxCharacter"), "Alt");
+            differ = Differences(alt, Shows());
+            QVERIFY2(differ.isEmpty(), qPrintable(differ.join("\n")));
+            Click("btnUndo");
+            QCOMPARE(Shown("cbxTorso"), QString("*None*"));
+            Click("btnRedo");
+        }
+        // And after a restart: the one active at close first.
+        Restart();
+        QCOMPARE(Shown("cbxCharacter"), QString("Alt"));
+        differ = Differences(alt, Shows());
+        QVERIFY2(differ.isEmpty(), qPrintable(differ.join("\n")));
+        Pick(Box("cbxCharacter"), "My character");
+        differ = Differences(mine, Shows());
+        QVERIFY2(differ.isEmpty(), qPrintable(differ.join("\n")));
+        QVERIFY(ui.Errors.isEmpty() && ui.Messages.isEmpty());
+    }
+
+    void namesAndFilesThatDoNotDoChangeNothing()
+    {
+        const QString folder = QString::fromStdString(dir.Path());
+        dir.Write("notes.kchar", "Level=12\r\n");
+        dir.Write("huge.kchar", std::string(kMaxCharacterFileBytes + 1, 'x'));
+        const struct {
+            const char* Action;
+            QStringList Names;
+            QString File;
+            const char* Message;  // empty: none
+        } refused[] = {
+            {"actNewCharacter", {}, {}, ""},
+            {"actNewCharacter", {"   "}, {}, "A character needs a name."},
+            {"actNewCharacter", {" my CHARACTER "}, {}, "There is a character called \"My character\" already."},
+            {"actCopyCharacter", {"My character"}, {}, "already"},
+            {"actRenameCharacter", {QString(61, 'x')}, {}, "at most 60 characters"},
+            {"actDeleteCharacter", {}, {}, "The last character cannot be deleted"},
+            {"actImportCharacter", {}, folder + "/notes.kchar", "The file names no character"},
+            {"actImportCharacter", {}, folder + "/huge.kchar", "too large to be a character file"},
+            {"actImportCharacter", {}, folder + "/none.kchar", "none.kchar"},
+        };
+        Pick(Box("cbxHead"), Box("cbxHead")->itemText(2));
+        const QString head = Shown("cbxHead");
+        const QMap<QString, QString> before = Shows();
+        for (const auto& r : refused) {
+            ui.Messages.clear();
+            ui.Errors.clear();
+            ui.OpenAnswer = r.File;
+            Menu(r.Action, r.Names);
+            const QStringList said = ui.Messages + ui.Errors;
+            QVERIFY2(QString(r.Message).isEmpty() ? said.isEmpty() : said.join(" ").contains(r.Message),
+                     qPrintable(QString(r.Action) + ": " + said.join(" ")));
+            QCOMPARE(Characters(), QStringList{"My character"});
+            const QStringList differ = Differences(before, Shows());
+            QVERIFY2(differ.isEmpty(), qPrintable(differ.join("\n")));
+        }
+
+        // Exported and imported again: the name taken, so asked for another; the set comes back.
+        ui.SaveAnswer = folder + "/mine.kchar";
+        Menu("actExportCharacter");
+        ui.OpenAnswer = ui.SaveAnswer;
+        Menu("actImportCharacter", {"My character", "Twin"});
+        QCOMPARE(Characters(), (QStringList{"My character", "Twin"}));
+        QCOMPARE(Shown("cbxCharacter"), QString("Twin"));
+        QCOMPARE(Shown("cbxHead"), head);
+        // Renamed, copied, then deleted after asking: the one before it is shown.
+        Menu("actRenameCharacter", {"Thorn"});
+        Menu("actCopyCharacter", {"Thorn II"});
+        QCOMPARE(Characters(), (QStringList{"My character", "Thorn", "Thorn II"}));
+        QCOMPARE(Shown("cbxHead"), head);
+        ui.ConfirmAnswer = false;
+        Menu("actDeleteCharacter");
+        QCOMPARE(Characters().size(), 3);
+        ui.ConfirmAnswer = true;
+        Menu("actDeleteCharacter");
+        QCOMPARE(Characters(), (QStringList{"My character", "Thorn"}));
+        QCOMPARE(Shown("cbxCharacter"), QString("My character"));
+    }
+};
+
+int RunCharactersTest(int argc, char** argv)
+{
+    CharactersTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "CharactersTest.moc"
