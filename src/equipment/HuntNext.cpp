@@ -20,6 +20,23 @@ BestSetAnswer InLists(BestSetAnswer a, const SlotLists& narrowed, const SlotList
 
 }  // namespace
 
+BestSetAnswer SolveBestOwnedSet(const BestSetQuestion& q, const std::function<bool(const TItem&)>& owned,
+                                const SearchProgress& progress, bool runnerUp)
+{
+    const SlotLists& all = *q.Lists;
+    std::set<const TItem*> kept;  // worn in a kept slot: kept, owned or not
+    for (size_t s = 0; s < kSlotCount; ++s)
+        if (q.Kept[s] && *q.Kept[s] > 0) kept.insert(all[s].Record(*q.Kept[s]));
+    SlotLists lists;
+    NarrowSlotLists(
+        all, [&](const TItem& item) { return owned(item) || kept.count(&item) > 0; }, lists, nullptr);
+    BestSetQuestion ask = q;
+    ask.Lists = &lists;
+    for (size_t s = 0; s < kSlotCount; ++s)
+        if (q.Kept[s] && *q.Kept[s] > 0) ask.Kept[s] = lists[s].EntryOf(all[s].Record(*q.Kept[s]));
+    return InLists(SolveBestSet(ask, progress, runnerUp), lists, all);
+}
+
 HuntAnswer WhatToGetNext(BestSetQuestion q, const std::function<bool(const TItem&)>& owned,
                          const SearchProgress& progress)
 {

@@ -28,6 +28,11 @@ struct HuntAnswer {
     std::vector<HuntRow> Rows;        // the largest gain first; equal gains by name
 };
 
+// The best set from the items owned accepts (and the items of the slots the question keeps), as
+// SolveBestSet answers; its picks are entries of q.Lists.
+BestSetAnswer SolveBestOwnedSet(const BestSetQuestion& q, const std::function<bool(const TItem&)>& owned,
+                                const SearchProgress& progress = nullptr, bool runnerUp = true);
+
 // q.Lists hold every item the slot lists offer; owned says which the character owns. Kept slots
 // are not kept: the hunt plans the whole set.
 HuntAnswer WhatToGetNext(BestSetQuestion q, const std::function<bool(const TItem&)>& owned,

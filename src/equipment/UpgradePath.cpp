@@ -18,7 +18,8 @@ public:
     {
         const Profile character(q.ClassCode, std::to_string(top), q.Good, q.Neutral, q.Evil);
         FillSlotLists(
-            *q.Items, [&character](const TItem& item) { return MetClassFilter(item, character); }, all_, nullptr);
+            *q.Items, [&](const TItem& item) { return MetClassFilter(item, character) && (!q.Owned || q.Owned(item)); },
+            all_, nullptr);
         for (size_t s = 0; s < all_.size(); ++s) {
             std::vector<int>& order = byLevel_[s];
             for (int i = 1; i < all_[s].size(); ++i) order.push_back(i);

@@ -8,6 +8,7 @@
 #include "filters/Profile.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,8 @@ struct PlanQuestion {
     LoadBound Bound = LoadBound::Medium;
     std::optional<int32_t> Strength;  // nothing: carries nothing
     int32_t MiscEncumbrance = 0;
+    // The items the character owns, when the plan is made from those alone; none: every item.
+    std::function<bool(const TItem&)> Owned;
 };
 
 // The best set at one level; Found is false when no set stays within the bound.

@@ -43,11 +43,12 @@ int AscendingText(std::string_view cellA, std::string_view captionA, std::string
     return r != 0 ? r : CompareText(captionA, captionB);
 }
 
-// Whether the list has the column and sorts it by its cells (a computed column it does not).
+// Whether the list has the column and sorts it by its cells (the columns it works out it does not).
 bool HasColumn(const std::vector<ColumnDef>& columns, const SortState& state)
 {
-    return state.Column >= 0 && static_cast<size_t>(state.Column) < columns.size() &&
-           columns[static_cast<size_t>(state.Column)].Kind != ColumnKind::Computed;
+    if (state.Column < 0 || static_cast<size_t>(state.Column) >= columns.size()) return false;
+    const ColumnKind kind = columns[static_cast<size_t>(state.Column)].Kind;
+    return kind != ColumnKind::Computed && kind != ColumnKind::Owned;
 }
 
 // Sorts keyed entries (each with its row index) by compare, a three-way answer, equal entries in

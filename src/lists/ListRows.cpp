@@ -183,12 +183,14 @@ private:
 };
 
 // A column: its caption, alignment, sort kind and tool tip, how its cell is written, and its
-// width measured (none: measure the written cell). A column the list works out itself, the
-// gain, is written by the list and stands last.
+// width measured (none: measure the written cell). The columns the list works out itself, the
+// gain and whether the item is owned, are written by the list and stand last.
 using A = Align;
 using K = ColumnKind;
 constexpr const char* kGainHint =
     "What wearing it adds to the score of the worn set under the scale chosen (empty: no slot list holds it)";
+
+constexpr const char* kOwnHint = "Ticked: the character owns it (the list's menu: \"I own this\")";
 
 struct ItemColumn {
     ColumnDef Def;
@@ -239,6 +241,7 @@ const ItemColumn kArmourCells[] = {
      [](const TItem& i, char sep, std::string& s) { return Ratio(s, WeightPerArmourClass(i), sep); },
      [](const TItem& i, char sep, Measure& m) { return m.Ratio(WeightPerArmourClass(i), sep); }},
     {{"Gain", A::Right, K::Computed, kGainHint}, nullptr, nullptr},  // worked out by the list, not from the record
+    {{"Own", A::Centre, K::Owned, kOwnHint}, nullptr, nullptr},
 };
 
 const ItemColumn kWeaponCells[] = {
@@ -290,6 +293,7 @@ const ItemColumn kWeaponCells[] = {
      [](const TItem& i, char, std::string& s) { return Write(s, GetWeaponType(i.WeaponType)); },
      [](const TItem& i, char, Measure& m) { return m.Coded(i.WeaponType, GetWeaponType); }},
     {{"Gain", A::Right, K::Computed, kGainHint}, nullptr, nullptr},  // worked out by the list, not from the record
+    {{"Own", A::Centre, K::Owned, kOwnHint}, nullptr, nullptr},
 };
 
 const ItemColumn kOtherCells[] = {

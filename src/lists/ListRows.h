@@ -21,7 +21,9 @@ enum class Align { Left, Right, Centre };
 // by the number in front of its first "-" (weapon damage). A computed column
 // holds what the window works out from more than the record (an item's gain for the worn set):
 // its cells are not the record's, and the window sorts it by its own numbers.
-enum class ColumnKind { Caption, Text, Whole, Decimal, OptionalDecimal, LeadingNumber, Computed };
+// Computed and Owned columns are worked out by the list (the gain, whether the character owns
+// the item), not written from the record.
+enum class ColumnKind { Caption, Text, Whole, Decimal, OptionalDecimal, LeadingNumber, Computed, Owned };
 
 struct ColumnDef {
     const char* Caption;

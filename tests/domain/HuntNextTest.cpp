@@ -6,6 +6,7 @@
 
 using namespace vantor;
 
+// The best owned set, and each gain of the hunt, against solves over lists of owned items alone.
 TEST(HuntNext, EachGainIsTheBestOwnedSetWithThatItemOwnedToo)
 {
     std::mt19937 random(20261210);
@@ -56,6 +57,33 @@ TEST(HuntNext, EachGainIsTheBestOwnedSetWithThatItemOwnedToo)
         ASSERT_EQ(hunt.Owned.Found, ownedBest.Found);
         EXPECT_TRUE(hunt.Owned.Score == ownedBest.Score);
         EXPECT_TRUE(hunt.Everything.Score == SolveBestSet(q, nullptr, false).Score);
+        const BestSetAnswer mineOnly = SolveBestOwnedSet(q, owned, nullptr, false);
+        ASSERT_EQ(mineOnly.Found, ownedBest.Found);
+        EXPECT_TRUE(mineOnly.Score == ownedBest.Score);
+        // With the head kept to an item the character may not own: as a solve over the owned items
+        // and that one, and every other pick owned.
+        if (lists[Head].size() > 1) {
+            BestSetQuestion keep = q;
+            keep.Kept[Head] = pickIn(1, lists[Head].size() - 1);
+            const TItem* worn = lists[Head].Record(*keep.Kept[Head]);
+            SlotLists some;
+            FillSlotLists(
+                items, [&](const TItem& x) { return &x == worn || owned(x); }, some, nullptr);
+            BestSetQuestion ask = keep;
+            ask.Lists = &some;
+            ask.Kept[Head] = some[Head].EntryOf(worn);
+            const BestSetAnswer a = SolveBestOwnedSet(keep, owned, nullptr, false),
+                                b = SolveBestSet(ask, nullptr, false);
+            ASSERT_EQ(a.Found, b.Found);
+            EXPECT_TRUE(a.Score == b.Score);
+            const ChosenItems chosen = ChosenOf(q, a.Picks);
+            if (a.Found) {
+                EXPECT_EQ(chosen[Head], worn);
+            }
+            for (size_t s = 0; s < kSlotCount && a.Found; ++s) {
+                EXPECT_TRUE(s == Head || !chosen[s] || owned(*chosen[s]));
+            }
+        }
         for (size_t i = 1; i < hunt.Rows.size(); ++i) EXPECT_GE(hunt.Rows[i - 1].Gain, hunt.Rows[i].Gain);
         for (const HuntRow& row : hunt.Rows) {
             EXPECT_FALSE(owned(*row.Item));

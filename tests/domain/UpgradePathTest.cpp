@@ -20,7 +20,8 @@ struct OneSolve {
     {
         const Profile character(q.ClassCode, std::to_string(level), q.Good, q.Neutral, q.Evil);
         FillSlotLists(
-            *q.Items, [&](const TItem& item) { return MetClassFilter(item, character); }, Lists, nullptr);
+            *q.Items, [&](const TItem& item) { return MetClassFilter(item, character) && (!q.Owned || q.Owned(item)); },
+            Lists, nullptr);
         BestSetQuestion ask;
         ask.Lists = &Lists;
         ask.Weights = q.Weights;
@@ -80,6 +81,8 @@ TEST(UpgradePath, EveryPointIsTheBestSetOfItsLevelAndStrength)
         q.Bound = static_cast<LoadBound>(pickIn(0, 3));
         if (pickIn(0, 9) > 0) q.Strength = pickIn(0, 3);
         q.MiscEncumbrance = pickIn(-10, 20);
+        if (pickIn(0, 2) == 0)  // planned from what the character owns: some of the items
+            q.Owned = [](const TItem& item) { return item.Weight % 3 != 0; };
         SCOPED_TRACE(round);
 
         const int32_t from = pickIn(0, 5), to = from + pickIn(0, 9);

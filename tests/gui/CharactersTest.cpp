@@ -1,11 +1,14 @@
 // Characters: each comes back as it was left when picked again, with its own undo history and
-// after a restart; new, rename, copy, delete, export and import, and what they refuse.
+// after a restart; new, rename, copy, delete, export and import, and what they refuse; the items
+// each owns, marked, filtered and planned from.
 #include "GuiTest.h"
 #include "equipment/CharacterFile.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QStatusBar>
+#include <QTreeWidget>
 
 using namespace vantor;
 
@@ -174,6 +177,121 @@ private slots:
         Menu("actDeleteCharacter");
         QCOMPARE(Characters(), (QStringList{"My character", "Thorn"}));
         QCOMPARE(Shown("cbxCharacter"), QString("My character"));
+    }
+
+    void ownedItemsAreMarkedFilteredAndPlannedFrom()
+    {
+        v.reset();
+        dir.Write("Items.txt", EquipmentItems());
+        Open();
+        auto* tabs = Ctl<QTabWidget>(*v, "TDisplay");
+        QTreeView* armour = List("lstArmor");
+        const auto column = [&](const QString& caption) {
+            for (int c = 0; c < armour->model()->columnCount(); ++c)
+                if (armour->model()->headerData(c, Qt::Horizontal).toString() == caption) return c;
+            return -1;
+        };
+        const int own = column("Own");
+        QVERIFY(own > 0);
+        const auto owned = [&] {
+            QStringList names;
+            for (int r = 0; r < armour->model()->rowCount(); ++r)
+                if (!armour->model()->index(r, own).data().toString().isEmpty())
+                    names << armour->model()->index(r, 0).data().toString();
+            names.sort();
+            return names;
+        };
+        const auto select = [&](QTreeView* list, const QString& name) {
+            for (int r = 0; r < list->model()->rowCount(); ++r)
+                if (list->model()->index(r, 0).data().toString() == name)
+                    list->setCurrentIndex(list->model()->index(r, 0));
+        };
+        // Marked in the armour list, in a slot's menu, and the set worn at once.
+        tabs->setCurrentWidget(Ctl<QWidget>(*v, "TabSheet1"));
+        select(armour, "Iron Helm");
+        armour->findChild<QAction*>("actOwn")->trigger();
+        QCOMPARE(owned(), QStringList{"Iron Helm"});
+        tabs->setCurrentWidget(Ctl<QWidget>(*v, "Equipment"));
+        Pick(Box("cbxFinger1"), "Silver Ring");
+        Box("cbxFinger1")->findChild<QAction*>("actOwn")->trigger();
+        Pick(Box("cbxHead"), "Bronze Helm");
+        Pick(Box("cbxFinger1"), "Brass Ring");
+        Click("btnMarkOwned");
+        const QStringList mine{"Brass Ring", "Bronze Helm", "Iron Helm", "Silver Ring"};
+        QCOMPARE(owned(), mine);
+        Box("cbxFinger1")->findChild<QAction*>("actDoNotOwn")->trigger();
+        QCOMPARE(owned(), (QStringList{"Bronze Helm", "Iron Helm", "Silver Ring"}));
+        Box("cbxFinger1")->findChild<QAction*>("actOwn")->trigger();
+
+        // "Owned only" on top of the page's filter; the Own column sorts the owned first.
+        tabs->setCurrentWidget(Ctl<QWidget>(*v, "TabSheet1"));
+        const int all = armour->model()->rowCount();
+        Check("chkOwnedArmor")->setChecked(true);
+        QCOMPARE(armour->model()->rowCount(), mine.size());
+        Click("btnFA");
+        QCOMPARE(owned().size(), armour->model()->rowCount());
+        Check("chkOwnedArmor")->setChecked(false);
+        Click("btnResetA");
+        QCOMPARE(armour->model()->rowCount(), all);
+        ClickHeader(armour, own);
+        for (int r = 0; r < all; ++r)
+            QCOMPARE(armour->model()->index(r, own).data().toString().isEmpty(), r >= mine.size());
+
+        // Planned from what the character owns: the best set and what to get next.
+        tabs->setCurrentWidget(Ctl<QWidget>(*v, "Equipment"));
+        Click("btnBestSet");
+        auto* best = Ctl<QDialog>(*v, "dlgBestSet");
+        Ctl<QLineEdit>(*best, "edtWeightAcc")->setText("1");
+        const auto bestSet = [&](int from) {
+            Ctl<QComboBox>(*best, "cbxBestFrom")->setCurrentIndex(from);
+            Ctl<QPushButton>(*best, "btnBestSearch")->click();
+            if (!QTest::qWaitFor([&] { return Ctl<QPushButton>(*best, "btnBestSearch")->isEnabled(); }))
+                qFatal("no answer");
+            QStringList items;
+            auto* set = Ctl<QTreeWidget>(*best, "lstBestSet");
+            for (int r = 0; r < set->topLevelItemCount(); ++r)
+                if (set->topLevelItem(r)->text(1) != "*None*") items << set->topLevelItem(r)->text(1);
+            return items;
+        };
+        QVERIFY(bestSet(0).contains("Shadow Cloak"));
+        for (const QString& item : bestSet(1)) QVERIFY2(mine.contains(item), qPrintable(item));
+        Ctl<QPushButton>(*best, "btnBestCancel")->click();
+        QTRY_VERIFY(!v->findChild<QDialog*>("dlgBestSet"));
+        Click("btnWhatNext");
+        auto* hunt = Ctl<QDialog>(*v, "dlgHunt");
+        QVERIFY(QTest::qWaitFor([&] { return Ctl<QPushButton>(*hunt, "btnHuntSearch")->isEnabled(); }));
+        QVERIFY(Ctl<QLabel>(*hunt, "lblHuntOwned")->text().startsWith("Best set from owned items: "));
+        auto* next = Ctl<QTreeWidget>(*hunt, "lstHunt");
+        QVERIFY(next->topLevelItemCount() > 0);
+        for (int r = 0; r < next->topLevelItemCount(); ++r) QVERIFY(!mine.contains(next->topLevelItem(r)->text(0)));
+        Ctl<QPushButton>(*hunt, "btnHuntCopy")->click();
+        QVERIFY(ui.Clipboard.startsWith("Item\tLevel\tGain\n"));
+        hunt->close();
+
+        // Each character owns its own; kept at close.
+        Menu("actNewCharacter", {"Alt"});
+        QCOMPARE(owned(), QStringList());
+        Pick(Box("cbxCharacter"), "My character");
+        QCOMPARE(owned(), mine);
+        Restart();
+        armour = List("lstArmor");
+        QCOMPARE(owned(), mine);
+        // An owned item the data no longer hold is kept, and counted in the About box.
+        std::string items = EquipmentItems();
+        items.erase(0, items.find("\r\n") + 2);  // the bronze helm
+        dir.Write("Items.txt", items);
+        Restart();
+        v->findChild<QAction*>("actAbout")->trigger();
+        auto* about = v->findChild<QDialog*>("dlgAbout");
+        QVERIFY(about);
+        QVERIFY(
+            Ctl<QLabel>(*about, "lblAbout")->text().contains("My character owns 4 items, 1 of them not in these data"));
+        about->close();
+        dir.Write("Items.txt", EquipmentItems());
+        Restart();
+        armour = List("lstArmor");
+        QCOMPARE(owned(), mine);
+        QVERIFY(ui.Errors.isEmpty() && ui.Messages.isEmpty());
     }
 };
 

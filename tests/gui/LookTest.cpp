@@ -102,6 +102,7 @@ private slots:
         } windows[] = {
             {"Equipment", [&] { Click("btnBestSet"); }, "dlgBestSet"},
             {"Equipment", [&] { Click("btnUpgradePath"); }, "dlgUpgradePath"},
+            {"Equipment", [&] { Click("btnWhatNext"); }, "dlgHunt"},
             {"Equipment", [&] { Click("btnScales"); }, "dlgScales"},
             {"Equipment",
              [&] {

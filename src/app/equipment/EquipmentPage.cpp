@@ -9,6 +9,8 @@
 #include "app/equipment/EquipmentReadouts.h"
 #include "app/scales/ScaleBook.h"
 #include "app/scales/ScalePicker.h"
+#include "app/session/CharacterBook.h"
+#include "app/session/OwnActions.h"
 #include "data/Errors.h"
 #include "data/Text.h"
 #include "data/TypedNumber.h"
@@ -35,6 +37,7 @@ namespace vantor {
 EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* parent)
     : QWidget(parent), data_(context.Data), character_(context.Character), ui_(context.Ui), scales_(context.Scales),
       events_(context.Events), links_(std::move(links)), decimalSep_(context.DecimalSep),
+      characters_(context.Characters),
       files_(std::make_unique<SetFiles>(
           context.Ui, context.Settings, *this,
           SetFiles::Page{[this] { return SetText(); },
@@ -61,6 +64,9 @@ EquipmentPage::EquipmentPage(const PageContext& context, Links links, QWidget* p
     };
     dialogs_ = std::make_unique<PlanDialogs>(context, std::move(dialogs), this);
     clipboard_ = std::make_unique<SetClipboard>(ui_, *slots_);
+    for (int s = 0; s < kSlotCount; ++s)
+        AddOwnActions(*slots_->Box(static_cast<Slot>(s)), characters_, events_, ui_,
+                      [this, s] { return Chosen()[static_cast<size_t>(s)]; });
     ConnectHandlers();
     SetTabOrder();
 }
@@ -87,7 +93,9 @@ void EquipmentPage::ConnectHandlers()
         {btnBestSet, &EquipmentPage::btnBestSetClick},
         {btnCopySet, &EquipmentPage::btnCopySetClick},
         {btnUpgradePath, &EquipmentPage::btnUpgradePathClick},
-        {btnCompareSets, &EquipmentPage::btnCompareSetsClick}};
+        {btnCompareSets, &EquipmentPage::btnCompareSetsClick},
+        {btnWhatNext, &EquipmentPage::btnWhatNextClick},
+        {btnMarkOwned, &EquipmentPage::btnMarkOwnedClick}};
     for (const auto& [button, handler] : buttons)
         events_.OnClick(button, [this, handler = handler] { (this->*handler)(); });
 }
@@ -106,7 +114,10 @@ void EquipmentPage::SetTabOrder()
                                 btnCopySet,
                                 btnUpgradePath,
                                 history_->UndoButton(),
-                                history_->RedoButton()};
+                                history_->RedoButton(),
+                                btnCompareSets,
+                                btnWhatNext,
+                                btnMarkOwned};
     for (QWidget* w : readouts_->TabOrder()) order.push_back(w);
     for (size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
@@ -140,6 +151,10 @@ QGridLayout* EquipmentPage::BuildButtons(QWidget* panel)
                                 "The best set at every level, and what more strength buys, as tables and plots.");
     btnCompareSets = MakeButton(panel, "btnCompareSets", "Compare sets...",
                                 "The set worn beside a set file, slot by slot and total by total.");
+    btnWhatNext = MakeButton(panel, "btnWhatNext", "What to get next...",
+                             "Which item the character lacks would add most to the best set it can wear now.");
+    btnMarkOwned = MakeButton(panel, "btnMarkOwned", "Mark the worn set as owned",
+                              "Every item worn is owned by the character from now on.");
     btnLeqtab = MakeButton(panel, "btnLeqtab", "Load");
     btnLeqtab->setVisible(false);
     buttons->addWidget(btnEqFilter, 0, 0);
@@ -152,6 +167,8 @@ QGridLayout* EquipmentPage::BuildButtons(QWidget* panel)
     buttons->addWidget(btnCopySet, 2, 2);
     buttons->addWidget(btnUpgradePath, 3, 0, 1, 2);
     buttons->addWidget(btnCompareSets, 4, 0, 1, 2);
+    buttons->addWidget(btnWhatNext, 5, 0, 1, 2);
+    buttons->addWidget(btnMarkOwned, 6, 0, 1, 3);
     history_ = new SetHistory(
         events_, [this] { return Snapshot(); }, [this](const SetHistory::State& state) { ShowState(state); }, panel);
     buttons->addWidget(history_->UndoButton(), 3, 2);
@@ -368,6 +385,19 @@ QString EquipmentPage::ApplySavedLine(const std::string& line)
 void EquipmentPage::btnBestSetClick() { dialogs_->OpenBestSet(); }
 void EquipmentPage::btnUpgradePathClick() { dialogs_->OpenUpgradePath(); }
 void EquipmentPage::btnCompareSetsClick() { dialogs_->OpenCompareSets(); }
+void EquipmentPage::btnWhatNextClick() { dialogs_->OpenHunt(); }
+
+void EquipmentPage::btnMarkOwnedClick()
+{
+    std::vector<int32_t> worn;
+    for (const TItem* item : Chosen())
+        if (item) worn.push_back(item->Number);
+    QString error;
+    if (!characters_.SetOwned(worn, true, error)) ui_.ShowMessage(this, error);
+    TellStatus(*this, worn.empty()
+                          ? QString("No item is worn.")
+                          : QString("%1 owns the %2 items worn.").arg(characters_.Current().Name).arg(worn.size()));
+}
 void EquipmentPage::btnUndoClick() { history_->Undo(); }
 void EquipmentPage::btnRedoClick() { history_->Redo(); }
 void EquipmentPage::StartHistory() { history_->Start(); }

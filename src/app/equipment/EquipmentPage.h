@@ -28,6 +28,7 @@ class QPushButton;
 
 namespace vantor {
 
+class CharacterBook;
 class CharacterPanel;
 class EquipmentReadouts;
 class EventGuard;
@@ -84,6 +85,10 @@ public:
     void btnBestSetClick();
     // "Up&grade path...": the best set at every level, and the best score at each strength.
     void btnUpgradePathClick();
+    // "What to get next...": the items the character lacks that would add most to its best set.
+    void btnWhatNextClick();
+    // "Mark the worn set as owned": every item worn, owned by the character from now on.
+    void btnMarkOwnedClick();
     // "Compare sets..." (File menu too, so no Alt key of its own): the set worn beside a set file, or two set files.
     void btnCompareSetsClick();
 
@@ -145,6 +150,7 @@ private:
     EventGuard& events_;
     Links links_;
     char decimalSep_;
+    CharacterBook& characters_;
     SlotPanel* slots_;
     std::optional<Profile> filter_;  // the character the slot lists were narrowed to; none: all items
     bool loadingSet_ = false;        // a set file's load runs the filter: its lines decide every slot
@@ -165,6 +171,8 @@ private:
     QPushButton* btnCopySet;
     QPushButton* btnUpgradePath;
     QPushButton* btnCompareSets;
+    QPushButton* btnWhatNext;
+    QPushButton* btnMarkOwned;
 };
 
 }  // namespace vantor

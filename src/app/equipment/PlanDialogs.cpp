@@ -5,14 +5,17 @@
 #include "app/equipment/SetFileIO.h"
 #include "app/planner/BestSetDialog.h"
 #include "app/planner/CompareSetsDialog.h"
+#include "app/planner/HuntDialog.h"
 #include "app/planner/UpgradePathDialog.h"
 #include "app/scales/ScaleBook.h"
+#include "app/session/CharacterBook.h"
 #include "data/TypedNumber.h"
 #include "equipment/SetFile.h"
 
 #include <QFileInfo>
 #include <QWidget>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vantor {
@@ -36,18 +39,37 @@ int32_t PlanDialogs::MiscEncumbrance() const
     return ReadStartValues(in.MiscEnc, in.MiscAC).Encumbrance;
 }
 
-void PlanDialogs::OpenBestSet()
+std::function<bool(const TItem&)> PlanDialogs::Owned() const
 {
-    BestSetDialog::Page page;
+    // A copy: the searches run on another thread.
+    return [owned = context_.Characters.Current().Owned](const TItem& item) {
+        return std::binary_search(owned.begin(), owned.end(), item.Number);
+    };
+}
+
+void PlanDialogs::Lend(PlanInputs& page) const
+{
     page.Lists = page_.Lists;
-    page.Picks = page_.Picks();
-    page.Strength = Strength();
-    page.MiscEncumbrance = MiscEncumbrance();
     page.DecimalSep = context_.DecimalSep;
     page.Ui = &context_.Ui;
     page.Events = &context_.Events;
     page.Scales = &context_.Scales;
     page.Wear = page_.Wear;
+    page.Owned = Owned();
+}
+
+void PlanDialogs::Lend(CategoryInputs& page) const
+{
+    Lend(static_cast<PlanInputs&>(page));
+    page.Strength = Strength();
+    page.MiscEncumbrance = MiscEncumbrance();
+}
+
+void PlanDialogs::OpenBestSet()
+{
+    BestSetDialog::Page page;
+    Lend(page);
+    page.Picks = page_.Picks();
     auto* dialog = new BestSetDialog(std::move(page), parent_->window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
@@ -69,16 +91,21 @@ void PlanDialogs::OpenUpgradePath()
             page.Level = profile.Level();
         } catch (const std::runtime_error&) {}  // the dialog then offers levels 1 to 75
     }
-    page.Lists = page_.Lists;
+    Lend(page);
     page.Worn = page_.Chosen();
-    page.DecimalSep = context_.DecimalSep;
-    page.Ui = &context_.Ui;
-    page.Events = &context_.Events;
-    page.Scales = &context_.Scales;
-    page.Wear = page_.Wear;
     auto* dialog = new UpgradePathDialog(std::move(page), parent_->window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
+}
+
+void PlanDialogs::OpenHunt()
+{
+    HuntDialog::Page page;
+    Lend(page);
+    auto* dialog = new HuntDialog(std::move(page), parent_->window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+    dialog->Search();
 }
 
 void PlanDialogs::OpenCompareSets()

@@ -1,9 +1,11 @@
 #pragma once
-// The Equipment page's planning dialogs: "Best set...", "Upgrade path..." and "Compare sets...",
+// The Equipment page's planning dialogs: "Best set...", "Upgrade path...", "What to get next..."
+// and "Compare sets...",
 // each given what it takes from the page when it opens.
 
 #include "app/common/PageContext.h"
 #include "app/equipment/SlotPanel.h"
+#include "app/planner/PlanInputs.h"
 #include "equipment/Compare.h"
 
 #include <QString>
@@ -32,6 +34,7 @@ public:
 
     void OpenBestSet();
     void OpenUpgradePath();
+    void OpenHunt();
     // Asks for the set file to put beside the set worn; raises, as "Load Eq" does, for one that
     // does not read.
     void OpenCompareSets();
@@ -41,6 +44,11 @@ private:
     // not read) and the load before any item.
     std::optional<int32_t> Strength() const;
     int32_t MiscEncumbrance() const;
+    // What every dialog takes from the page, and what the best set's dialogs take besides.
+    void Lend(PlanInputs& page) const;
+    void Lend(CategoryInputs& page) const;
+    // The items the active character owns, as they are when a dialog opens.
+    std::function<bool(const TItem&)> Owned() const;
 
     PageContext context_;
     Page page_;

@@ -17,7 +17,10 @@ namespace vantor {
 ListModel::ListModel(ListKind kind, QObject* parent) : QAbstractTableModel(parent), columns_(Columns(kind))
 {
     for (size_t c = 0; c < columns_.size(); ++c)
-        if (columns_[c].Kind == ColumnKind::Computed) computed_ = static_cast<int>(c);
+        if (columns_[c].Kind == ColumnKind::Computed)
+            computed_ = static_cast<int>(c);
+        else if (columns_[c].Kind == ColumnKind::Owned)
+            owned_ = static_cast<int>(c);
 }
 
 int ListModel::rowCount(const QModelIndex& parent) const
@@ -55,6 +58,10 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
             return GoodColour(QGuiApplication::palette().color(QPalette::Base));
         if (role == Qt::DisplayRole && gain) return FromBytes(GainText(*gain, row.DecimalSep()));
         if (role == Qt::DisplayRole) return QString();
+    }
+    if (index.column() == owned_) {
+        if (role != Qt::DisplayRole) return {};
+        return IsOwned(rows_[static_cast<size_t>(index.row())]) ? QString(QChar(0x2713)) : QString();
     }
     if (role == Qt::FontRole) {
         if (!IsWorn(rows_[static_cast<size_t>(index.row())].Item())) return {};
@@ -129,6 +136,11 @@ void ListModel::SetGains(GainOf gainOf)
     gainOf_ = std::move(gainOf);
     gainsStale_ = true;
     if (!rows_.empty()) emit dataChanged(index(0, computed_), index(rowCount() - 1, computed_));
+}
+
+void ListModel::OwnedChanged()
+{
+    if (owned_ >= 0 && !rows_.empty()) emit dataChanged(index(0, owned_), index(rowCount() - 1, owned_));
 }
 
 const std::vector<std::optional<__int128>>& ListModel::Gains() const

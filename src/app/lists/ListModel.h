@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
 #include <vector>
 
 namespace vantor {
@@ -42,6 +43,14 @@ public:
     bool HasComputedColumn() const { return computed_ >= 0; }
     int ComputedColumn() const { return computed_; }
 
+    // The column that ticks the items the character owns, as owns says (and again after each
+    // OwnedChanged); -1 on a list without one.
+    using Owns = std::function<bool(const TItem&)>;
+    void SetOwns(Owns owns) { owns_ = std::move(owns); }
+    void OwnedChanged();
+    int OwnedColumn() const { return owned_; }
+    bool IsOwned(const ListRow& row) const { return owns_ && row.Item() && owns_(*row.Item()); }
+
     // The caster's level the spell rows' damage columns are worked out at (0: each spell's
     // description level), for the rows here and for rows, which are about to come.
     void SetSpellLevel(uint16_t level);
@@ -66,6 +75,8 @@ private:
     std::vector<ColumnDef> columns_;
     std::vector<ListRow> rows_;
     int computed_ = -1;  // the computed column, if the list has one
+    int owned_ = -1;     // the column of ticks for the items owned, if the list has one
+    Owns owns_;
     GainOf gainOf_;
     mutable bool gainsStale_ = false;                     // gains_ is to be worked out anew
     mutable std::vector<std::optional<__int128>> gains_;  // by row

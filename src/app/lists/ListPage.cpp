@@ -8,12 +8,14 @@
 #include "app/common/UserInterface.h"
 #include "app/common/Widgets.h"
 #include "app/lists/ListView.h"
+#include "app/lists/OwnedMarks.h"
 #include "app/scales/ScalePicker.h"
 #include "filters/Conditions.h"
 #include "filters/Find.h"
 #include "filters/Sorting.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -40,6 +42,35 @@ ListPage::ListPage(ListKind kind, const ListPageNames& names, const PageContext&
     if (names.Find) BuildSearchStrip(names, context);
     BuildList(names);
     BuildActions();
+    if (kind != ListKind::Spells) BuildOwnedMarks(context);
+}
+
+void ListPage::BuildOwnedMarks(const PageContext& context)
+{
+    const char* name = kind_ == ListKind::Armor     ? "chkOwnedArmor"
+                       : kind_ == ListKind::Weapons ? "chkOwnedWeapons"
+                                                    : "chkOwnedOther";
+    OwnedMarks::Hooks hooks;
+    hooks.Selected = [this]() -> const TItem* {
+        const int row = list_->currentIndex().row();
+        return row >= 0 && row < rows_->rowCount() ? rows_->Row(row).Item() : nullptr;
+    };
+    hooks.Refill = [this] {
+        if (filtered_ && filterClick_)
+            filterClick_();
+        else
+            Refill([this] { AddAllRows(); }, true);
+    };
+    hooks.Marked = [this] {
+        rows_->OwnedChanged();
+        if (sort_.Column == rows_->OwnedColumn()) SortWhenShown();
+    };
+    owned_ = new OwnedMarks(context.Characters, events_, ui_, *list_, name, std::move(hooks));
+    rows_->SetOwns([this](const TItem& item) { return owned_->Owns(item); });
+    if (buttonRow_)
+        buttonRow_->insertWidget(0, owned_->OwnedOnlyBox());
+    else
+        static_cast<QVBoxLayout*>(layout())->insertWidget(0, owned_->OwnedOnlyBox());
 }
 
 void ListPage::BuildSearchStrip(const ListPageNames& names, const PageContext& context)
@@ -146,7 +177,9 @@ AddItem ListPage::RowsPassing(const ItemConditions& conditions)
 void ListPage::FilterRan()
 {
     ControlStates states = CaptureControls(character_);
-    states.insert(CaptureControls(*this));
+    // "Owned only" is the page's, not the filter's: the filter runs again when it changes.
+    states.insert(
+        CaptureControls(*this, owned_ ? QSet<QString>{owned_->OwnedOnlyBox()->objectName()} : QSet<QString>{}));
     filtered_ = std::move(states);
 }
 
@@ -235,6 +268,7 @@ std::vector<ListRow> ListPage::AllRows(bool sorted, const ByteAdvances* advances
         for (size_t c = 0; c < at.size(); ++c)
             for (const size_t r : at[c]) (*widest)[c].push_back(rows[r]);
     }
+    if (owned_) owned_->DropUnowned(rows);
     if (sorted) SortRows(rows, byName);
     return rows;
 }
@@ -329,6 +363,12 @@ void ListPage::Refill(const std::function<void()>& addRows, bool sortAfterFailur
         } catch (...) {
             failed = std::current_exception();
         }
+        if (owned_) {
+            std::vector<ListRow> rows;
+            rows_->SwapRows(rows);
+            owned_->DropUnowned(rows);
+            rows_->SwapRows(rows);
+        }
     }
     if (!failed || sortAfterFailure) Sort();
     if (failed) std::rethrow_exception(failed);
@@ -336,6 +376,12 @@ void ListPage::Refill(const std::function<void()>& addRows, bool sortAfterFailur
 
 std::vector<size_t> ListPage::OrderOf(const std::vector<ListRow>& rows) const
 {
+    // Owned items first (descending) or last, by the ticks.
+    if (sort_.Column == rows_->OwnedColumn() && !data_.Loading) {
+        std::vector<std::optional<__int128>> owned(rows.size());
+        for (size_t r = 0; r < rows.size(); ++r) owned[r] = rows_->IsOwned(rows[r]) ? 1 : 0;
+        return SortOrderByKeys(owned, sort_.Descending);
+    }
     // The gain column by the gains the model holds for its rows; the others by their cells.
     if (rows_->HasComputedColumn() && sort_.Column == rows_->ComputedColumn() && &rows == &rows_->Rows() &&
         !data_.Loading)
@@ -346,13 +392,16 @@ std::vector<size_t> ListPage::OrderOf(const std::vector<ListRow>& rows) const
 void ListPage::ShowGains(ListModel::GainOf gainOf)
 {
     rows_->SetGains(std::move(gainOf));
-    // A list sorted by gain follows at once when in sight, else when it is next shown.
-    if (rows_->HasComputedColumn() && sort_.Column == rows_->ComputedColumn()) {
-        if (isVisible())
-            Sort();
-        else
-            sortStale_ = true;
-    }
+    if (rows_->HasComputedColumn() && sort_.Column == rows_->ComputedColumn()) SortWhenShown();
+}
+
+void ListPage::SortWhenShown()
+{
+    // At once when in sight, else when it is next shown.
+    if (isVisible())
+        Sort();
+    else
+        sortStale_ = true;
 }
 
 void ListPage::Sort()
@@ -367,8 +416,8 @@ void ListPage::ColumnClick(int column)
 {
     const bool other = column != sort_.Column;
     HeaderClick(sort_.Column, sort_.Descending, column);
-    // The gain is sorted for the upgrades: the largest first.
-    if (other && IsGainColumn(column)) sort_.Descending = true;
+    // The gain is sorted for the upgrades, the largest first; the ticks, the owned first.
+    if (other && (IsGainColumn(column) || column == rows_->OwnedColumn())) sort_.Descending = true;
     Sort();
 }
 

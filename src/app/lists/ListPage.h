@@ -29,6 +29,7 @@ class ItemConditions;
 class EventGuard;
 class IUserInterface;
 class ListView;
+class OwnedMarks;
 
 // The objectNames of a list page's controls; a page without search or memo leaves those empty.
 struct ListPageNames {
@@ -159,6 +160,9 @@ private:
     void BuildSearchStrip(const ListPageNames& names, const PageContext& context);
     void BuildList(const ListPageNames& names);
     void BuildActions();
+    void BuildOwnedMarks(const PageContext& context);
+    // Sorts the list when it is in sight, else when it is next shown.
+    void SortWhenShown();
     // Sizes the columns to rows that came since they were last sized.
     void FitStaleColumns();
     // The header shows the column the list is sorted by, and which way.
@@ -177,6 +181,7 @@ private:
     SortState sort_;
     ListModel* rows_;
     ListView* list_ = nullptr;
+    OwnedMarks* owned_ = nullptr;  // on the lists of items
     QPlainTextEdit* memo_ = nullptr;
     QGridLayout* filterGrid_ = nullptr;
     QHBoxLayout* buttonRow_ = nullptr;

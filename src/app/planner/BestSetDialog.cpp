@@ -10,6 +10,7 @@
 #include "app/scales/ScaleEditor.h"
 #include "data/CodeTables.h"
 #include "data/Decimal.h"
+#include "equipment/HuntNext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,8 +31,6 @@
 
 namespace vantor {
 namespace {
-
-const char* const kBounds[] = {"None", "Light", "Medium", "No limit"};
 
 QString Score(SetScore thousandths, char sep) { return FromBytes(ScoreText(thousandths, sep)); }
 
@@ -75,7 +74,10 @@ QWidget* BestSetDialog::BuildLimits()
     cbxBestBound->setToolTip("The heaviest encumbrance the set may reach, worked out as the Equipment page does.");
     grid->addWidget(MakeBuddyLabel(limits, "", "Encum&brance at most", cbxBestBound), 5, 0, 1, 2);
     grid->addWidget(cbxBestBound, 5, 2, 1, 2);
-    grid->setRowStretch(6, 1);
+    cbxBestFrom = MakeFromBox(limits, "cbxBestFrom");
+    grid->addWidget(MakeBuddyLabel(limits, "", "P&lan from", cbxBestFrom), 6, 0, 1, 2);
+    grid->addWidget(cbxBestFrom, 6, 2, 1, 2);
+    grid->setRowStretch(7, 1);
     return limits;
 }
 
@@ -222,8 +224,12 @@ void BestSetDialog::Search()
     lstBestSet->clear();
     answer_ = {};
     answer_.Cancelled = true;  // until the search says otherwise
-    runner_->Start([this](const SearchProgress& progress) { answer_ = SolveBestSet(asked_, progress); },
-                   [this] { ShowAnswer(); });
+    const bool owned = cbxBestFrom->currentIndex() == 1;
+    runner_->Start(
+        [this, owned](const SearchProgress& progress) {
+            answer_ = owned ? SolveBestOwnedSet(asked_, page_.Owned, progress) : SolveBestSet(asked_, progress);
+        },
+        [this] { ShowAnswer(); });
 }
 
 void BestSetDialog::ShowAnswer()

@@ -33,10 +33,8 @@ class BestSetDialog : public QDialog {
     Q_OBJECT
 public:
     // What the equipment page hands over: its lists and picks, and what its category rests on.
-    struct Page : PlanInputs {
+    struct Page : CategoryInputs {
         std::array<int, kSlotCount> Picks{};
-        std::optional<int32_t> Strength;
-        int32_t MiscEncumbrance = 0;
     };
 
     BestSetDialog(Page page, QWidget* parent);
@@ -64,6 +62,7 @@ private:
     QComboBox* cbxBestPreset;
     QPushButton* btnBestSaveScale;
     QComboBox* cbxBestBound;
+    QComboBox* cbxBestFrom;
     std::array<QCheckBox*, kSlotCount> keep_{};
     QCheckBox* chkSameRing;
     QPushButton* btnBestSearch;

@@ -34,8 +34,6 @@
 namespace vantor {
 namespace {
 
-const char* const kBounds[] = {"None", "Light", "Medium", "No limit"};
-
 // A score as the plot draws it; the tables show it exactly.
 double Plotted(SetScore thousandths) { return static_cast<double>(thousandths) / 1000.0; }
 

@@ -25,6 +25,13 @@ struct PlanInputs {
     EventGuard* Events = nullptr;                                  // every handler of the dialog runs through it
     ScaleBook* Scales = nullptr;                                   // the scale to start from, and to keep
     std::function<void(const std::array<int, kSlotCount>&)> Wear;  // as the player's picks
+    std::function<bool(const TItem&)> Owned;  // the items the character owns, for "From": owned only
+};
+
+// "Best set..." and "What to get next...": besides, what the page's category rests on.
+struct CategoryInputs : PlanInputs {
+    std::optional<int32_t> Strength;  // nothing when "Str" does not read
+    int32_t MiscEncumbrance = 0;      // the load before any item
 };
 
 // "Upgrade path...": the character, the set worn and its lists.

@@ -10,6 +10,7 @@
 #include "equipment/UpgradePath.h"
 
 #include <QChartView>
+#include <QComboBox>
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -24,6 +25,15 @@
 #include <limits>
 
 namespace vantor {
+
+QComboBox* MakeFromBox(QWidget* parent, const char* name)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->addItems({"Every item the slot lists offer", "Only the items the character owns"});
+    box->setToolTip("Plan from every item, or from what the active character owns (marked with \"I own this\").");
+    return box;
+}
 
 QTreeWidget* MakeTable(QWidget* parent, const char* name, const QStringList& headers)
 {

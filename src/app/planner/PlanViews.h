@@ -11,6 +11,7 @@
 #include <vector>
 
 class QChartView;
+class QComboBox;
 class QHBoxLayout;
 class QLineEdit;
 class QObject;
@@ -23,6 +24,11 @@ namespace vantor {
 class EventGuard;
 class IUserInterface;
 
+// The encumbrance bounds by LoadBound, as the dialogs name them.
+inline constexpr const char* kBounds[] = {"None", "Light", "Medium", "No limit"};
+
+// "From": every item the slot lists offer (entry 0), or the items the character owns (entry 1).
+QComboBox* MakeFromBox(QWidget* parent, const char* name);
 QTreeWidget* MakeTable(QWidget* parent, const char* name, const QStringList& headers);
 QChartView* MakeChart(QWidget* parent, const char* name, const QString& title);
 // Replaces the chart's series and axes with these; the axes are titled and span what they hold,

@@ -48,6 +48,9 @@ UpgradePathDialog::UpgradePathDialog(Page page, QWidget* parent) : QDialog(paren
     cbxPathScale->setToolTip("The scale every set is scored by.");
     scaleRow->addWidget(MakeBuddyLabel(this, "", "Sc&ale", cbxPathScale));
     scaleRow->addWidget(cbxPathScale, 1);
+    cbxPathFrom = MakeFromBox(this, "cbxPathFrom");
+    scaleRow->addWidget(MakeBuddyLabel(this, "", "Plan fro&m", cbxPathFrom));
+    scaleRow->addWidget(cbxPathFrom);
     layout->addLayout(scaleRow);
 
     tabPlan = new QTabWidget(this);
@@ -70,6 +73,7 @@ UpgradePathDialog::UpgradePathDialog(Page page, QWidget* parent) : QDialog(paren
     host.Question = [this] {
         PlanQuestion q = page_.Plan;
         q.Weights = page_.Scales->All()[static_cast<size_t>(std::max(0, cbxPathScale->currentIndex()))];
+        if (cbxPathFrom->currentIndex() == 1) q.Owned = page_.Owned;
         return q;
     };
     host.Searching = [this](bool searching) {

@@ -43,6 +43,7 @@ private:
 
     Page page_;
     QComboBox* cbxPathScale;
+    QComboBox* cbxPathFrom;
     QTabWidget* tabPlan;
     PathTab* pathTab_;
     StrengthTab* strengthTab_;

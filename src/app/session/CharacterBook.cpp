@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <map>
 #include <stdexcept>
+#include <unordered_set>
 
 namespace vantor {
 namespace {
@@ -156,7 +157,7 @@ bool CharacterBook::Owns(int32_t number) const
     return std::binary_search(owned.begin(), owned.end(), number);
 }
 
-void CharacterBook::SetOwned(const std::vector<int32_t>& numbers, bool owned)
+bool CharacterBook::SetOwned(const std::vector<int32_t>& numbers, bool owned, QString& error)
 {
     std::vector<int32_t>& mine = all_[active_].Owned;
     for (const int32_t n : numbers) {
@@ -168,6 +169,15 @@ void CharacterBook::SetOwned(const std::vector<int32_t>& numbers, bool owned)
             mine.erase(at);
     }
     emit OwnedChanged();
+    return Save(error);
+}
+
+size_t CharacterBook::OwnedNotIn(const ItemList& items) const
+{
+    std::unordered_set<int32_t> held;
+    for (const TItem& item : items) held.insert(item.Number);
+    const std::vector<int32_t>& owned = Current().Owned;
+    return static_cast<size_t>(std::count_if(owned.begin(), owned.end(), [&](int32_t n) { return !held.contains(n); }));
 }
 
 void CharacterBook::Keep(const Character& c)

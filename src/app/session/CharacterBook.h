@@ -4,6 +4,8 @@
 // the set with the character its slot lists were filled for, the active scale). The active
 // character's part is the session itself. The first start has one character, "My character".
 
+#include "data/GameData.h"
+
 #include <QObject>
 #include <QString>
 
@@ -55,7 +57,12 @@ public:
 
     // The active character's items.
     bool Owns(int32_t number) const;
-    void SetOwned(const std::vector<int32_t>& numbers, bool owned);
+    // How many of the active character's owned numbers no item of items has (kept all the same:
+    // a later export may hold them again).
+    size_t OwnedNotIn(const ItemList& items) const;
+    // Owned or not from now on, and saved at once; false, with why, when the settings cannot be
+    // written (the marks hold all the same).
+    bool SetOwned(const std::vector<int32_t>& numbers, bool owned, QString& error);
     // Writes the characters into the settings and saves them; false, with why, when it cannot.
     bool Save(QString& error);
 

@@ -45,18 +45,20 @@ void HelpWindow::ShowPage(int page)
 
 QString HelpWindow::Section() const { return text_->source().fragment(); }
 
-QString AboutText(const QString& dataDir, size_t items, size_t spells, const QString& settingsFile)
+QString AboutText(const QString& dataDir, size_t items, size_t spells, const QString& settingsFile,
+                  const QString& owned)
 {
     return QString("<h3>Vantor Viewer %1</h3>"
                    "<p>The game's items and spells, the set your character wears, and the calculators.</p>"
                    "<p>Free software under the GNU General Public License, version 3 or later: you may share "
                    "and change it. It comes with no warranty.</p>"
                    "<p>Data folder: %2<br>It holds %3 items and %4 spells.</p>"
+                   "<p>%6</p>"
                    "<p>Settings file: %5</p>")
         .arg(VANTOR_VERSION, QDir::toNativeSeparators(dataDir).toHtmlEscaped())
         .arg(items)
         .arg(spells)
-        .arg(QDir::toNativeSeparators(settingsFile).toHtmlEscaped());
+        .arg(QDir::toNativeSeparators(settingsFile).toHtmlEscaped(), owned.toHtmlEscaped());
 }
 
 void OpenAbout(QWidget* parent, const QString& text)

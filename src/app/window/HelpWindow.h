@@ -24,7 +24,9 @@ private:
 };
 
 // The About box: the version, the licence, the data folder and what it holds, the settings file.
-QString AboutText(const QString& dataDir, size_t items, size_t spells, const QString& settingsFile);
+// owned: a line on the active character's owned items.
+QString AboutText(const QString& dataDir, size_t items, size_t spells, const QString& settingsFile,
+                  const QString& owned);
 void OpenAbout(QWidget* parent, const QString& text);
 
 }  // namespace vantor

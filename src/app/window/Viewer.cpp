@@ -246,7 +246,11 @@ void TViewer::ShowManual()
 
 void TViewer::ShowAbout()
 {
-    OpenAbout(this, AboutText(dataDir_, data_.Items.size(), data_.Spells.size(), settings_.Path()));
+    const CharacterBook::Character& c = characters_->Current();
+    QString owned = QString("%1 owns %2 items").arg(c.Name).arg(c.Owned.size());
+    if (const size_t gone = characters_->OwnedNotIn(data_.Items))
+        owned += QString(", %1 of them not in these data (kept: a later export may hold them)").arg(gone);
+    OpenAbout(this, AboutText(dataDir_, data_.Items.size(), data_.Spells.size(), settings_.Path(), owned + "."));
 }
 
 void TViewer::dragEnterEvent(QDragEnterEvent* e)
