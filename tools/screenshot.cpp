@@ -1,7 +1,8 @@
 // Renders the main window on the bundled sample data to PNG files, for the README:
 //   vantor-screenshot OUT_DIR [DATA_DIR]
 // writes OUT_DIR/screenshot.png (the armour list), OUT_DIR/menu.png (the File menu), OUT_DIR/bestset.png (the best set
-// dialog with an answer for a warrior), OUT_DIR/equipment.png (that set worn), OUT_DIR/compare.png (an armour piece
+// dialog with an answer for a warrior), OUT_DIR/equipment.png (that set worn), OUT_DIR/hunt.png (what that warrior,
+// owning the set, would get next), OUT_DIR/compare.png (an armour piece
 // beside the one worn), OUT_DIR/gains.png (the armour list by what each piece adds to that set), OUT_DIR/slots.png (a
 // slot's list dropped down), OUT_DIR/upgradepath.png and OUT_DIR/strength.png (the best set at every level and what
 // strength buys, for that warrior) and OUT_DIR/utilities.png (the calculators worked out for that set).
@@ -100,19 +101,32 @@ int main(int argc, char** argv)
     auto* best = viewer.findChild<QDialog*>("dlgBestSet");
     best->findChild<QLineEdit*>("edtWeightAcc")->setText("1");
     auto* search = best->findChild<QPushButton*>("btnBestSearch");
-    // Clicks a search button and waits for its answer.
-    const auto searched = [](QPushButton* button) {
-        button->click();
+    // Waits for the answer of a search, whose button is enabled again when it is there.
+    const auto answered = [](QPushButton* button) {
         QElapsedTimer waited;
         waited.start();
         while (!button->isEnabled() && waited.elapsed() < 10000)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         QApplication::processEvents();
     };
+    // Clicks a search button and waits for its answer.
+    const auto searched = [&answered](QPushButton* button) {
+        button->click();
+        answered(button);
+    };
     searched(search);
     if (!best->grab().save(out + "bestset.png")) return 1;
     best->findChild<QPushButton*>("btnBestApply")->click();
     if (!Save(viewer, out + "equipment.png")) return 1;
+    // That warrior owns what it wears: which missing item would add most.
+    equipment->findChild<QPushButton*>("btnMarkOwned")->click();
+    equipment->findChild<QPushButton*>("btnWhatNext")->click();
+    auto* hunt = viewer.findChild<QDialog*>("dlgHunt");
+    answered(hunt->findChild<QPushButton*>("btnHuntSearch"));
+    hunt->findChild<QComboBox*>("cbxHuntScale")->setCurrentText("Fighter: hits and damage");
+    searched(hunt->findChild<QPushButton*>("btnHuntSearch"));
+    if (!hunt->grab().save(out + "hunt.png")) return 1;
+    hunt->close();
     // The body armour's list dropped down, with each entry's figures.
     auto* torso = equipment->findChild<QComboBox*>("cbxTorso");
     torso->showPopup();

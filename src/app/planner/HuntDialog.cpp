@@ -121,6 +121,8 @@ void HuntDialog::Search()
 void HuntDialog::ShowAnswer()
 {
     btnHuntSearch->setEnabled(true);
+    prgHunt->setMaximum(1);
+    prgHunt->setValue(answer_.Cancelled ? 0 : 1);
     if (answer_.Cancelled) {
         lblHuntOwned->setText("Search stopped.");
         return;
@@ -128,14 +130,22 @@ void HuntDialog::ShowAnswer()
     const char sep = page_.DecimalSep;
     lblHuntOwned->setText(SetLine("Best set from owned items", answer_.Owned, asked_, sep));
     lblHuntAll->setText(SetLine("Best set from every item", answer_.Everything, asked_, sep));
+    // The items that would add nothing are counted, not listed.
+    qsizetype nothing = 0;
     for (const HuntRow& row : answer_.Rows) {
+        if (row.Gain <= 0) {
+            ++nothing;
+            continue;
+        }
         auto* item = new QTreeWidgetItem(lstHunt, {FromBytes(row.Item->Name), QString::number(row.Item->MinLevel),
                                                    FromBytes(GainText(row.Gain, sep))});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     }
-    if (answer_.Rows.empty() && answer_.Everything.Found)
-        lblHuntAll->setText(lblHuntAll->text() + "\nNo item the character lacks would add to the best owned set.");
+    if (nothing > 0)
+        lblHuntAll->setText(lblHuntAll->text() +
+                            QString("\n%1 the character lacks would add nothing to the best owned set.")
+                                .arg(Counted(nothing, "more item weighed", "more items weighed")));
     lstHunt->resizeColumnToContents(1);
     lstHunt->resizeColumnToContents(2);
 }
