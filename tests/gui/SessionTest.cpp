@@ -177,6 +177,16 @@ private slots:
              "holds a scale that does not read",
              "Bronze Helm",
              true},
+            {"a character whose owned items do not read beside one that reads, active",
+             {{"characters/0/name", "Thorn"},
+              {"characters/0/owned", "101,-2"},
+              {"characters/1/name", "Good"},
+              {"characters/1/owned", "102"},
+              {"characters/active", "1"},
+              {"session/set", "cbxHead=101"}},
+             "holds a character that does not read",
+             "Bronze Helm",
+             true},
         };
         for (const auto& row : rows) {
             v.reset();
@@ -197,9 +207,11 @@ private slots:
             QCOMPARE(kept.size(), row.KeptAside ? 1 : 0);
             if (row.KeptAside) {
                 // The whole notice, with where the file is kept, in the status line's tool tip; the
-                // scale that reads is kept and still active.
+                // scale or character that reads is kept and still active.
                 QVERIFY(v->statusBar()->toolTip().contains(kept[0]));
-                QCOMPARE(Ctl<QComboBox>(*Ctl<QWidget>(*v, "Equipment"), "cbxScale")->currentText(), QString("Good"));
+                const QString good = row.Values.contains("scales/active") ? "cbxScale" : "cbxCharacter";
+                QCOMPARE(v->findChild<QComboBox*>(good)->currentText(), QString("Good"));
+                QCOMPARE(v->findChild<QComboBox*>(good)->count(), good == "cbxScale" ? 5 : 1);
             }
         }
     }
