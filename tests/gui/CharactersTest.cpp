@@ -125,6 +125,13 @@ private slots:
         const QString folder = QString::fromStdString(dir.Path());
         dir.Write("notes.kchar", "Level=12\r\n");
         dir.Write("huge.kchar", std::string(kMaxCharacterFileBytes + 1, 'x'));
+        // A character owning the most items it may, and one owning one more.
+        std::string owned;
+        for (size_t n = 0; n < kMaxOwnedItems; ++n) owned += std::to_string(10'000'000 + n) + ",";
+        const std::string full = "Character=Full\r\nLevel=10\r\nScale=" + ScaleText(BuiltInScales()[0]) + "\r\nOwned=";
+        dir.Write("full.kchar", full + owned + "1\r\n");
+        owned.pop_back();
+        dir.Write("most.kchar", full + owned + "\r\n");
         const struct {
             const char* Action;
             QStringList Names;
@@ -140,6 +147,7 @@ private slots:
             {"actImportCharacter", {}, folder + "/notes.kchar", "The file names no character"},
             {"actImportCharacter", {}, folder + "/huge.kchar", "too large to be a character file"},
             {"actImportCharacter", {}, folder + "/none.kchar", "none.kchar"},
+            {"actImportCharacter", {}, folder + "/full.kchar", "holds more than 100000 numbers"},
         };
         Pick(Box("cbxHead"), Box("cbxHead")->itemText(2));
         const QString head = Shown("cbxHead");
@@ -177,6 +185,14 @@ private slots:
         Menu("actDeleteCharacter");
         QCOMPARE(Characters(), (QStringList{"My character", "Thorn"}));
         QCOMPARE(Shown("cbxCharacter"), QString("My character"));
+        // One item past the most a character may own is refused.
+        ui.OpenAnswer = folder + "/most.kchar";
+        Menu("actImportCharacter");
+        QCOMPARE(Shown("cbxCharacter"), QString("Full"));
+        Pick(Box("cbxHead"), head);
+        Box("cbxHead")->findChild<QAction*>("actOwn")->trigger();
+        QVERIFY2(ui.Messages.join(" ").contains("A character owns at most 100000 items"),
+                 qPrintable(ui.Messages.join(" ")));
     }
 
     void ownedItemsAreMarkedFilteredAndPlannedFrom()

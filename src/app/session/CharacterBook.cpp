@@ -160,10 +160,18 @@ bool CharacterBook::Owns(int32_t number) const
 bool CharacterBook::SetOwned(const std::vector<int32_t>& numbers, bool owned, QString& error)
 {
     std::vector<int32_t>& mine = all_[active_].Owned;
+    const size_t added =
+        owned
+            ? static_cast<size_t>(std::count_if(numbers.begin(), numbers.end(), [this](int32_t n) { return !Owns(n); }))
+            : 0;
+    if (mine.size() + added > kMaxOwnedItems) {
+        error = QString("A character owns at most %1 items: nothing is marked.").arg(kMaxOwnedItems);
+        return false;
+    }
     for (const int32_t n : numbers) {
         const auto at = std::lower_bound(mine.begin(), mine.end(), n);
         const bool held = at != mine.end() && *at == n;
-        if (owned && !held && mine.size() < kMaxOwnedItems)
+        if (owned && !held)
             mine.insert(at, n);
         else if (!owned && held)
             mine.erase(at);

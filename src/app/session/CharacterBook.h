@@ -61,7 +61,8 @@ public:
     // a later export may hold them again).
     size_t OwnedNotIn(const ItemList& items) const;
     // Owned or not from now on, and saved at once; false, with why, when the settings cannot be
-    // written (the marks hold all the same).
+    // written (the marks hold all the same), or when the character would own more than
+    // kMaxOwnedItems (nothing is marked).
     bool SetOwned(const std::vector<int32_t>& numbers, bool owned, QString& error);
     // Writes the characters into the settings and saves them; false, with why, when it cannot.
     bool Save(QString& error);

@@ -15,6 +15,7 @@
 
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QStandardPaths>
 #include <QStringListModel>
 
 #include <stdexcept>
@@ -113,8 +114,11 @@ void CharacterActions::DeleteClick()
 void CharacterActions::ExportClick()
 {
     CharacterBook& book = *p_.Book;
-    const QString path = p_.Ui->SaveFileName(p_.Window, kCharacterFiles, book.Current().Name + ".kchar");
+    QString name = book.Current().Name;
+    name.replace('/', '_').replace('\\', '_');
+    QString path = AskFile(true, name + ".kchar");
     if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += ".kchar";
     CharacterFile character{ToBytes(book.Current().Name), {}, p_.Scales->ActiveScale(), book.Current().Owned};
     WriteWholeFile(path, CharacterFileText(character, p_.Equipment->SetText()));
     TellStatus(*p_.Window, QString("The character \"%1\" is written to %2.").arg(book.Current().Name, path));
@@ -122,7 +126,7 @@ void CharacterActions::ExportClick()
 
 void CharacterActions::ImportClick()
 {
-    const QString path = p_.Ui->OpenFileName(p_.Window, kCharacterFiles, QString());
+    const QString path = AskFile(false);
     if (path.isEmpty()) return;
     CharacterFile character;
     try {
@@ -146,6 +150,18 @@ void CharacterActions::ImportClick()
     for (const std::string& line : character.SetLines) set += line + "\r\n";
     book.KeepSession(added, FromBytes(set), FromBytes(scale));
     SwitchTo(added);
+}
+
+QString CharacterActions::AskFile(bool save, const QString& name)
+{
+    const auto last = keys::SetFolder().Find(*p_.Settings);
+    const QString folder =
+        last && QFileInfo(*last).isDir() ? *last : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString start = name.isEmpty() ? folder : folder + '/' + name;
+    const QString path = save ? p_.Ui->SaveFileName(p_.Window, kCharacterFiles, start)
+                              : p_.Ui->OpenFileName(p_.Window, kCharacterFiles, start);
+    if (!path.isEmpty()) keys::SetFolder().Write(*p_.Settings, QFileInfo(path).absolutePath());
+    return path;
 }
 
 void CharacterActions::Save()

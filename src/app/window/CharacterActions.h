@@ -35,6 +35,7 @@ public:
         EquipmentPage* Equipment = nullptr;
         IUserInterface* Ui = nullptr;
         EventGuard* Events = nullptr;
+        SettingsStore* Settings = nullptr;  // the folder of the last set or character file
     };
     explicit CharacterActions(const Parts& parts);
 
@@ -52,6 +53,9 @@ private:
     // A name the player types that no other character has; empty when cancelled.
     QString AskName(const QString& question, const QString& start, std::optional<size_t> renaming = std::nullopt);
     void Save();
+    // The file the player names in an open or save dialog, starting in the folder of the last set
+    // or character file (else the documents), at name when given; empty: cancelled.
+    QString AskFile(bool save, const QString& name = {});
     void Tell(const QStringList& notices);
 
     Parts p_;

@@ -85,8 +85,8 @@ TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
                             equipmentPage_, utilitiesPage_, manaBlessingPage_, TabSheet3,    mm};
     load_ = std::make_unique<DataLoad>(data_, pages);
     session_ = std::make_unique<WindowSession>(*this, settings_, events_, pages);
-    characterActions_ =
-        new CharacterActions({this, panel_, characters_, scales_, session_.get(), equipmentPage_, &ui_, &events_});
+    characterActions_ = new CharacterActions(
+        {this, panel_, characters_, scales_, session_.get(), equipmentPage_, &ui_, &events_, &settings_});
     FormCreate();
     if (!dataDir.isEmpty()) dataDir_ = dataDir.endsWith('/') ? dataDir : dataDir + '/';
     if (!settings_.Notice().isEmpty()) Notice(settings_.Summary(), settings_.Notice());
