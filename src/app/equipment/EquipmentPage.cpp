@@ -6,6 +6,7 @@
 #include "app/common/StatusLine.h"
 #include "app/common/UserInterface.h"
 #include "app/common/Widgets.h"
+#include "app/equipment/EquipmentButtons.h"
 #include "app/equipment/EquipmentReadouts.h"
 #include "app/scales/ScaleBook.h"
 #include "app/scales/ScalePicker.h"
@@ -83,19 +84,22 @@ void EquipmentPage::ConnectHandlers()
         if (box == Box::EncModifier) edtStrengthChange();
         if (box == Box::Enc || box == Box::MaxEnc) edtMEncChange();
     });
+    const EquipmentButtons& b = *buttons_;
     const std::pair<QPushButton*, void (EquipmentPage::*)()> buttons[] = {
-        {btnreseteq, &EquipmentPage::btnreseteqClick},
-        {btnCCB, &EquipmentPage::btnCCBClick},
-        {btnLeqtab, &EquipmentPage::btnLeqtabClick},
-        {btnEqFilter, &EquipmentPage::btnEqFilterClick},
-        {btnSave, &EquipmentPage::btnSaveClick},
-        {btnLoad, &EquipmentPage::btnLoadClick},
-        {btnBestSet, &EquipmentPage::btnBestSetClick},
-        {btnCopySet, &EquipmentPage::btnCopySetClick},
-        {btnUpgradePath, &EquipmentPage::btnUpgradePathClick},
-        {btnCompareSets, &EquipmentPage::btnCompareSetsClick},
-        {btnWhatNext, &EquipmentPage::btnWhatNextClick},
-        {btnMarkOwned, &EquipmentPage::btnMarkOwnedClick}};
+        {b.btnreseteq, &EquipmentPage::btnreseteqClick},
+        {b.btnCCB, &EquipmentPage::btnCCBClick},
+        {b.btnLeqtab, &EquipmentPage::btnLeqtabClick},
+        {b.btnEqFilter, &EquipmentPage::btnEqFilterClick},
+        {b.btnSave, &EquipmentPage::btnSaveClick},
+        {b.btnLoad, &EquipmentPage::btnLoadClick},
+        {b.btnBestSet, &EquipmentPage::btnBestSetClick},
+        {b.btnCopySet, &EquipmentPage::btnCopySetClick},
+        {b.btnUpgradePath, &EquipmentPage::btnUpgradePathClick},
+        {b.btnCompareSets, &EquipmentPage::btnCompareSetsClick},
+        {b.btnWhatNext, &EquipmentPage::btnWhatNextClick},
+        {b.btnMarkOwned, &EquipmentPage::btnMarkOwnedClick},
+        {history_->UndoButton(), &EquipmentPage::btnUndoClick},
+        {history_->RedoButton(), &EquipmentPage::btnRedoClick}};
     for (const auto& [button, handler] : buttons)
         events_.OnClick(button, [this, handler = handler] { (this->*handler)(); });
 }
@@ -103,21 +107,8 @@ void EquipmentPage::ConnectHandlers()
 void EquipmentPage::SetTabOrder()
 {
     // The slots top to bottom, then the buttons, the inputs and the summary.
-    std::vector<QWidget*> order{slots_->Box(Worn),
-                                btnEqFilter,
-                                btnreseteq,
-                                chkRAll,
-                                btnSave,
-                                btnLoad,
-                                btnCCB,
-                                btnBestSet,
-                                btnCopySet,
-                                btnUpgradePath,
-                                history_->UndoButton(),
-                                history_->RedoButton(),
-                                btnCompareSets,
-                                btnWhatNext,
-                                btnMarkOwned};
+    std::vector<QWidget*> order{slots_->Box(Worn)};
+    for (QWidget* w : buttons_->TabOrder(history_->UndoButton(), history_->RedoButton())) order.push_back(w);
     for (QWidget* w : readouts_->TabOrder()) order.push_back(w);
     for (size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
@@ -128,54 +119,16 @@ QWidget* EquipmentPage::BuildSidePanel(const PageContext& context)
     panel->setFixedWidth(320);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addLayout(BuildButtons(panel));
+    buttons_ = std::make_unique<EquipmentButtons>(panel);
+    history_ = new SetHistory(
+        events_, [this] { return Snapshot(); }, [this](const SetHistory::State& state) { ShowState(state); }, panel);
+    buttons_->Grid->addWidget(history_->UndoButton(), 3, 2);
+    buttons_->Grid->addWidget(history_->RedoButton(), 4, 2);
+    column->addLayout(buttons_->Grid);
     column->addWidget(new ScalePicker(context.Scales, context.Events, context.Ui, context.DecimalSep, panel));
     readouts_ = new EquipmentReadouts(events_, decimalSep_, panel);
     column->addWidget(readouts_, 1);
     return panel;
-}
-
-QGridLayout* EquipmentPage::BuildButtons(QWidget* panel)
-{
-    auto* buttons = new QGridLayout;
-    btnEqFilter = MakeButton(panel, "btnEqFilter", "&Filter");
-    btnreseteq = MakeButton(panel, "btnreseteq", "Reset");
-    chkRAll = MakeCheck(panel, "chkRAll", "All?");
-    btnSave = MakeButton(panel, "btnSave", "&Save Eq");
-    btnLoad = MakeButton(panel, "btnLoad", "Loa&d Eq");
-    btnCCB = MakeButton(panel, "btnCCB", "&Paste Eq", "Copy your equipment into the clipboard and press this button.");
-    btnBestSet = MakeButton(panel, "btnBestSet", "&Best set...",
-                            "Find the set that scores highest for what you care about, within an encumbrance bound.");
-    btnCopySet = MakeButton(panel, "btnCopySet", "&Copy set", "Copy the set as the game lists it, for Paste Eq.");
-    btnUpgradePath = MakeButton(panel, "btnUpgradePath", "Up&grade path...",
-                                "The best set at every level, and what more strength buys, as tables and plots.");
-    btnCompareSets = MakeButton(panel, "btnCompareSets", "Compare sets...",
-                                "The set worn beside a set file, slot by slot and total by total.");
-    btnWhatNext = MakeButton(panel, "btnWhatNext", "What to get next...",
-                             "Which item the character lacks would add most to the best set it can wear now.");
-    btnMarkOwned = MakeButton(panel, "btnMarkOwned", "Mark the worn set as owned",
-                              "Every item worn is owned by the character from now on.");
-    btnLeqtab = MakeButton(panel, "btnLeqtab", "Load");
-    btnLeqtab->setVisible(false);
-    buttons->addWidget(btnEqFilter, 0, 0);
-    buttons->addWidget(btnreseteq, 0, 1);
-    buttons->addWidget(chkRAll, 0, 2);
-    buttons->addWidget(btnSave, 1, 0);
-    buttons->addWidget(btnLoad, 1, 1);
-    buttons->addWidget(btnCCB, 1, 2);
-    buttons->addWidget(btnBestSet, 2, 0, 1, 2);
-    buttons->addWidget(btnCopySet, 2, 2);
-    buttons->addWidget(btnUpgradePath, 3, 0, 1, 2);
-    buttons->addWidget(btnCompareSets, 4, 0, 1, 2);
-    buttons->addWidget(btnWhatNext, 5, 0, 1, 2);
-    buttons->addWidget(btnMarkOwned, 6, 0, 1, 3);
-    history_ = new SetHistory(
-        events_, [this] { return Snapshot(); }, [this](const SetHistory::State& state) { ShowState(state); }, panel);
-    buttons->addWidget(history_->UndoButton(), 3, 2);
-    buttons->addWidget(history_->RedoButton(), 4, 2);
-    events_.OnClick(history_->UndoButton(), [this] { btnUndoClick(); });
-    events_.OnClick(history_->RedoButton(), [this] { btnRedoClick(); });
-    return buttons;
 }
 
 void EquipmentPage::ShowWorn()
@@ -211,7 +164,7 @@ void EquipmentPage::btnEqFilterClick()
 
 void EquipmentPage::btnreseteqClick()
 {
-    if (chkRAll->isChecked()) {
+    if (buttons_->chkRAll->isChecked()) {
         using Box = EquipmentReadouts::Box;
         slots_->Choose({});
         readouts_->SetText(Box::MaxEnc, "0");

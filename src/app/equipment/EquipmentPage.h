@@ -4,6 +4,7 @@
 // to the character, and sets kept in files.
 
 #include "app/common/PageContext.h"
+#include "app/equipment/EquipmentButtons.h"
 #include "app/equipment/PlanDialogs.h"
 #include "app/equipment/SetClipboard.h"
 #include "app/equipment/SetFiles.h"
@@ -128,7 +129,6 @@ public:
 
 private:
     QWidget* BuildSidePanel(const PageContext& context);
-    QGridLayout* BuildButtons(QWidget* panel);
     void ConnectHandlers();
     void SetTabOrder();
     // Every slot emptied, then each slot and input a set file's line names; the totals after.
@@ -160,19 +160,7 @@ private:
     SetHistory* history_;
 
     EquipmentReadouts* readouts_;
-    QPushButton* btnEqFilter;
-    QPushButton* btnreseteq;
-    QCheckBox* chkRAll;
-    QPushButton* btnSave;
-    QPushButton* btnLoad;
-    QPushButton* btnCCB;
-    QPushButton* btnLeqtab;
-    QPushButton* btnBestSet;
-    QPushButton* btnCopySet;
-    QPushButton* btnUpgradePath;
-    QPushButton* btnCompareSets;
-    QPushButton* btnWhatNext;
-    QPushButton* btnMarkOwned;
+    std::unique_ptr<EquipmentButtons> buttons_;
 };
 
 }  // namespace vantor

@@ -7,6 +7,8 @@
 #include "app/common/StatusLine.h"
 #include "app/common/UserInterface.h"
 #include "app/common/Widgets.h"
+#include "app/lists/ListActions.h"
+#include "app/lists/ListSearch.h"
 #include "app/lists/ListView.h"
 #include "app/lists/OwnedMarks.h"
 #include "app/scales/ScalePicker.h"
@@ -41,36 +43,32 @@ ListPage::ListPage(ListKind kind, const ListPageNames& names, const PageContext&
     layout->setContentsMargins(4, 4, 4, 4);
     if (names.Find) BuildSearchStrip(names, context);
     BuildList(names);
-    BuildActions();
+    AddListActions(*this, events_, static_cast<bool>(worn_.Wear));
     if (kind != ListKind::Spells) BuildOwnedMarks(context);
 }
 
 void ListPage::BuildOwnedMarks(const PageContext& context)
 {
-    const char* name = kind_ == ListKind::Armor     ? "chkOwnedArmor"
-                       : kind_ == ListKind::Weapons ? "chkOwnedWeapons"
-                                                    : "chkOwnedOther";
-    OwnedMarks::Hooks hooks;
-    hooks.Selected = [this]() -> const TItem* {
-        const int row = list_->currentIndex().row();
-        return row >= 0 && row < rows_->rowCount() ? rows_->Row(row).Item() : nullptr;
-    };
-    hooks.Refill = [this] {
-        if (filtered_ && filterClick_)
-            filterClick_();
-        else
-            Refill([this] { AddAllRows(); }, true);
-    };
-    hooks.Marked = [this] {
-        rows_->OwnedChanged();
-        if (sort_.Column == rows_->OwnedColumn()) SortWhenShown();
-    };
-    owned_ = new OwnedMarks(context.Characters, events_, ui_, *list_, name, std::move(hooks));
+    owned_ = new OwnedMarks(context.Characters, events_, ui_, *this);
     rows_->SetOwns([this](const TItem& item) { return owned_->Owns(item); });
     if (buttonRow_)
         buttonRow_->insertWidget(0, owned_->OwnedOnlyBox());
     else
         static_cast<QVBoxLayout*>(layout())->insertWidget(0, owned_->OwnedOnlyBox());
+}
+
+void ListPage::RunFilterAgain()
+{
+    if (filtered_ && filterClick_)
+        filterClick_();
+    else
+        Refill([this] { AddAllRows(); }, true);
+}
+
+const TItem* ListPage::SelectedItem() const
+{
+    const int row = list_->currentIndex().row();
+    return row >= 0 && row < rows_->rowCount() ? rows_->Row(row).Item() : nullptr;
 }
 
 void ListPage::BuildSearchStrip(const ListPageNames& names, const PageContext& context)
@@ -83,15 +81,8 @@ void ListPage::BuildSearchStrip(const ListPageNames& names, const PageContext& c
     filterGrid_->setVerticalSpacing(2);
     strip->addWidget(filterPanel, 1);
     auto* right = new QVBoxLayout;
-    auto* searchRow = new QHBoxLayout;
-    findText_ = MakeEdit(this, names.Find, QString(), names.FindHint);
-    findText_->setFixedWidth(120);
-    findFirst_ = MakeButton(this, names.FindFirst, "&Find");
-    findNext_ = MakeButton(this, names.FindNext, "&Next");
-    searchRow->addWidget(findText_);
-    searchRow->addWidget(findFirst_);
-    searchRow->addWidget(findNext_);
-    right->addLayout(searchRow);
+    search_ = new ListSearch(*this, names, events_, *find_);
+    right->addLayout(search_->Row());
     buttonRow_ = new QHBoxLayout;
     buttonRow_->addStretch(1);
     right->addLayout(buttonRow_);
@@ -101,8 +92,6 @@ void ListPage::BuildSearchStrip(const ListPageNames& names, const PageContext& c
     right->addStretch(1);
     strip->addLayout(right);
     static_cast<QVBoxLayout*>(layout())->addLayout(strip);
-    events_.OnClick(findFirst_, [this] { FindFirstClick(); });
-    events_.OnClick(findNext_, [this] { FindNextClick(); });
 }
 
 void ListPage::BuildList(const ListPageNames& names)
@@ -132,28 +121,6 @@ void ListPage::BuildList(const ListPageNames& names)
     for (int c = 0; c < rows_->columnCount(); ++c)
         if (IsGainColumn(c)) list_->header()->moveSection(list_->header()->visualIndex(c), 1);
     events_.OnColumnClick(list_->header(), [this](int column) { ColumnClick(column); });
-}
-
-void ListPage::BuildActions()
-{
-    // The list's menu, its shortcuts working while the list has the focus.
-    list_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    const auto action = [this](const char* name, const QString& caption, const QKeySequence& keys,
-                               std::function<void()> run) {
-        auto* a = new QAction(caption, list_);
-        a->setObjectName(name);
-        a->setShortcut(keys);
-        a->setShortcutContext(Qt::WidgetShortcut);
-        list_->addAction(a);
-        events_.Connect(a, &QAction::triggered, this, std::move(run));
-    };
-    action("actCopy", "&Copy", QKeySequence::Copy, [this] { CopyRow(false); });
-    action("actCopyWithHeader", "Copy with &header", QKeySequence("Ctrl+Shift+C"), [this] { CopyRow(true); });
-    action("actExport", "E&xport...", {}, [this] { ExportClick(); });
-    if (!worn_.Wear) return;
-    action("actWear", "W&ear", QKeySequence("Ctrl+E"), [this] { WearClick(); });
-    action("actCompare", "Compare with &worn", QKeySequence("Ctrl+K"), [this] { CompareClick(); });
-    events_.Connect(list_, &QAbstractItemView::activated, this, [this] { WearClick(); });  // double-click, Enter
 }
 
 void ListPage::AddButton(const char* name, const QString& caption, std::function<void()> handler)
@@ -213,10 +180,11 @@ void ListPage::AddUnderStrip(QWidget* row)
 QPushButton* ListPage::EnterButton(const QWidget* focus) const
 {
     if (worn_.Wear && focus == list_) return nullptr;  // Enter in the list wears the item
-    return underStrip_ && underStrip_->isAncestorOf(focus) ? filter_ : findFirst_;
+    return underStrip_ && underStrip_->isAncestorOf(focus) ? filter_ : FindButton();
 }
 
 QTreeView* ListPage::List() const { return list_; }
+QPushButton* ListPage::FindButton() const { return search_ ? search_->FindButton() : nullptr; }
 void ListPage::SetEmptyText(const QString& text) { list_->SetEmptyText(text); }
 ByteAdvances ListPage::Advances() const { return list_->Advances(); }
 
@@ -232,9 +200,7 @@ void ListPage::ExportClick() { ExportTable(*this, ui_, *rows_, decimalSep_); }
 
 void ListPage::OnSelectedItem(const std::function<void(const TItem&)>& action)
 {
-    const int row = list_->currentIndex().row();
-    if (row < 0 || row >= rows_->rowCount() || !rows_->Row(row).Item()) return;
-    action(*rows_->Row(row).Item());
+    if (const TItem* item = SelectedItem()) action(*item);
 }
 
 void ListPage::AddRow(const TItem& item)
@@ -392,12 +358,13 @@ std::vector<size_t> ListPage::OrderOf(const std::vector<ListRow>& rows) const
 void ListPage::ShowGains(ListModel::GainOf gainOf)
 {
     rows_->SetGains(std::move(gainOf));
-    if (rows_->HasComputedColumn() && sort_.Column == rows_->ComputedColumn()) SortWhenShown();
+    if (rows_->HasComputedColumn()) ColumnChanged(rows_->ComputedColumn());
 }
 
-void ListPage::SortWhenShown()
+void ListPage::ColumnChanged(int column)
 {
     // At once when in sight, else when it is next shown.
+    if (sort_.Column != column) return;
     if (isVisible())
         Sort();
     else
@@ -440,25 +407,6 @@ void ListPage::SelectItem(int row)
         for (const std::string& line : SpellNoteLines(spell->Notes)) lines << FromBytes(line);
         memo_->setPlainText(lines.join('\n'));
     }
-}
-
-void ListPage::FindFirstClick()
-{
-    find_->Row = -1;
-    FindNextClick();
-}
-
-void ListPage::FindNextClick()
-{
-    const int hit = FindRow(rows_->Rows(), ToBytes(findText_->text()), find_->Row + 1);
-    if (hit >= 0) {
-        find_->Row = hit;
-        const QModelIndex index = rows_->index(hit, 0);
-        list_->scrollTo(index, QAbstractItemView::EnsureVisible);
-        list_->selectionModel()->setCurrentIndex(index,
-                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
-    if (find_->Row == -1) throw std::runtime_error("Not found.");  // shown in the error box
 }
 
 }  // namespace vantor

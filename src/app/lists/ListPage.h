@@ -28,6 +28,7 @@ class CharacterPanel;
 class ItemConditions;
 class EventGuard;
 class IUserInterface;
+class ListSearch;
 class ListView;
 class OwnedMarks;
 
@@ -83,11 +84,12 @@ public:
     ByteAdvances Advances() const;
 
     ListModel& Rows() { return *rows_; }
+    ListKind Kind() const { return kind_; }
     QTreeView* List() const;
     // The text the list shows while it has no rows (empty: none), such as which file is missing.
     void SetEmptyText(const QString& text);
     // "&Find" of the page, which Enter runs; nullptr on a page without search.
-    QPushButton* FindButton() const { return findFirst_; }
+    QPushButton* FindButton() const;
     // What Enter in the control focus presses: the page's filter in a row under the filter
     // strip (the "Gives" rows), else "&Find"; nullptr for none.
     QPushButton* EnterButton(const QWidget* focus) const;
@@ -116,13 +118,19 @@ public:
     // The gain column shows what gainOf works out for each row, and the list follows it when it
     // is sorted by it.
     void ShowGains(ListModel::GainOf gainOf);
+    // The cells of a column the list works out changed: a list sorted by it is sorted again, at
+    // once when in sight, else when it is next shown.
+    void ColumnChanged(int column);
+    // The page's filter run again with the boxes as they are, when the list is filtered; else
+    // every row again.
+    void RunFilterAgain();
+    // The item of the list's current row; nullptr for none.
+    const TItem* SelectedItem() const;
 
     // Handlers: a header click (lstArmorColumnClick and its kin), a row gaining or losing the
-    // selection (lstArmorSelectItem ...), "&Find" (btnFFAClick ...) and "&Next" (btnFindClick ...).
+    // selection (lstArmorSelectItem ...).
     void ColumnClick(int column);
     void SelectItem(int row);
-    void FindFirstClick();
-    void FindNextClick();
     // What the page shows, for the status line: "312 of 480 armour items; sorted by Gain".
     QString Summary() const;
     // "Copy" and "Copy with header": the selected row as tab-separated text.
@@ -159,10 +167,8 @@ protected:
 private:
     void BuildSearchStrip(const ListPageNames& names, const PageContext& context);
     void BuildList(const ListPageNames& names);
-    void BuildActions();
     void BuildOwnedMarks(const PageContext& context);
-    // Sorts the list when it is in sight, else when it is next shown.
-    void SortWhenShown();
+
     // Sizes the columns to rows that came since they were last sized.
     void FitStaleColumns();
     // The header shows the column the list is sorted by, and which way.
@@ -185,9 +191,7 @@ private:
     QPlainTextEdit* memo_ = nullptr;
     QGridLayout* filterGrid_ = nullptr;
     QHBoxLayout* buttonRow_ = nullptr;
-    QLineEdit* findText_ = nullptr;
-    QPushButton* findFirst_ = nullptr;
-    QPushButton* findNext_ = nullptr;
+    ListSearch* search_ = nullptr;       // on the pages that search
     QPushButton* filter_ = nullptr;      // the first button of the row: the page's filter
     std::function<void()> filterClick_;  // its handler
     std::optional<ControlStates> filtered_;

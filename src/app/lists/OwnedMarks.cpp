@@ -3,29 +3,36 @@
 #include "app/common/EventGuard.h"
 #include "app/common/UserInterface.h"
 #include "app/common/Widgets.h"
+#include "app/lists/ListPage.h"
 #include "app/session/CharacterBook.h"
 #include "app/session/OwnActions.h"
 
 #include <QCheckBox>
+#include <QTreeView>
 
 #include <algorithm>
 
 namespace vantor {
 
-OwnedMarks::OwnedMarks(CharacterBook& book, EventGuard& events, IUserInterface& ui, QWidget& list, const char* name,
-                       Hooks hooks)
-    : QObject(&list), book_(book), hooks_(std::move(hooks))
+OwnedMarks::OwnedMarks(CharacterBook& book, EventGuard& events, IUserInterface& ui, ListPage& page)
+    : QObject(&page), book_(book)
 {
-    box_ = MakeCheck(list.parentWidget(), name, "Owned only", false,
-                     "Show only the items the character owns, among those the page's filter lets in");
-    events.OnToggle(box_, [this] {
+    const ListKind kind = page.Kind();
+    box_ =
+        MakeCheck(&page,
+                  kind == ListKind::Armor     ? "chkOwnedArmor"
+                  : kind == ListKind::Weapons ? "chkOwnedWeapons"
+                                              : "chkOwnedOther",
+                  "Owned only", false, "Show only the items the character owns, among those the page's filter lets in");
+    events.OnToggle(box_, [this, &page] {
         ownedOnly_ = box_->isChecked();
-        hooks_.Refill();
+        page.RunFilterAgain();
     });
-    AddOwnActions(list, book, events, ui, hooks_.Selected);
-    events.Connect(&book_, &CharacterBook::OwnedChanged, this, [this] {
-        hooks_.Marked();
-        if (ownedOnly_) hooks_.Refill();
+    AddOwnActions(*page.List(), book, events, ui, [&page] { return page.SelectedItem(); });
+    events.Connect(&book_, &CharacterBook::OwnedChanged, this, [this, &page] {
+        page.Rows().OwnedChanged();
+        page.ColumnChanged(page.Rows().OwnedColumn());
+        if (ownedOnly_) page.RunFilterAgain();
     });
 }
 

@@ -7,7 +7,6 @@
 
 #include <QObject>
 
-#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -18,18 +17,13 @@ namespace vantor {
 class CharacterBook;
 class EventGuard;
 class IUserInterface;
+class ListPage;
 
 class OwnedMarks : public QObject {
     Q_OBJECT
 public:
-    struct Hooks {
-        std::function<const TItem*()> Selected;  // the item of the list's current row, if any
-        std::function<void()> Refill;            // the page's rows again, as its filter last made them
-        std::function<void()> Marked;            // the marks changed: the Own column shows them
-    };
-    // name: the objectName of the "Owned only" box; the actions go into list's menu.
-    OwnedMarks(CharacterBook& book, EventGuard& events, IUserInterface& ui, QWidget& list, const char* name,
-               Hooks hooks);
+    // The box is made for the page, which places it; the actions go into its list's menu.
+    OwnedMarks(CharacterBook& book, EventGuard& events, IUserInterface& ui, ListPage& page);
 
     QCheckBox* OwnedOnlyBox() const { return box_; }
     bool Owns(const TItem& item) const;
@@ -39,7 +33,6 @@ public:
 
 private:
     CharacterBook& book_;
-    Hooks hooks_;
     QCheckBox* box_;
     bool ownedOnly_ = false;  // the box's tick, for the load's thread
 };
