@@ -252,6 +252,21 @@ private slots:
         ClickHeader(armour, own);
         for (int r = 0; r < all; ++r)
             QCOMPARE(armour->model()->index(r, own).data().toString().isEmpty(), r >= mine.size());
+        // The Other list too.
+        tabs->setCurrentWidget(Ctl<QWidget>(*v, "Other"));
+        QTreeView* other = List("lstOther");
+        const int others = other->model()->rowCount();
+        select(other, "Apple");
+        other->findChild<QAction*>("actOwn")->trigger();
+        Check("chkOwnedOther")->setChecked(true);
+        QCOMPARE(other->model()->rowCount(), 1);
+        select(other, "Apple");
+        other->findChild<QAction*>("actDoNotOwn")->trigger();
+        QCOMPARE(other->model()->rowCount(), 0);
+        Check("chkOwnedOther")->setChecked(false);
+        QCOMPARE(other->model()->rowCount(), others);
+        select(other, "Apple");
+        other->findChild<QAction*>("actOwn")->trigger();
 
         // Planned from what the character owns: the best set and what to get next.
         tabs->setCurrentWidget(Ctl<QWidget>(*v, "Equipment"));
@@ -301,7 +316,7 @@ private slots:
         auto* about = v->findChild<QDialog*>("dlgAbout");
         QVERIFY(about);
         QVERIFY(
-            Ctl<QLabel>(*about, "lblAbout")->text().contains("My character owns 4 items, 1 of them not in these data"));
+            Ctl<QLabel>(*about, "lblAbout")->text().contains("My character owns 5 items, 1 of them not in these data"));
         about->close();
         dir.Write("Items.txt", EquipmentItems());
         Restart();
