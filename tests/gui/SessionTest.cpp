@@ -187,6 +187,16 @@ private slots:
              "holds a character that does not read",
              "Bronze Helm",
              true},
+            {"the active character does not read: the other comes back with its own set",
+             {{"characters/0/name", "Good"},
+              {"characters/0/owned", ""},
+              {"characters/0/kept/set", "cbxHead=102"},
+              {"characters/1/name", ""},
+              {"characters/active", "1"},
+              {"session/set", "cbxHead=101"}},
+             "holds a character that does not read",
+             "Iron Helm",
+             true},
         };
         for (const auto& row : rows) {
             v.reset();

@@ -79,6 +79,12 @@ void CharacterBook::Load()
     const auto at =
         std::find_if(all_.begin(), all_.end(), [&](const Character& c) { return active && c.Id == *active; });
     active_ = at == all_.end() ? 0 : static_cast<size_t>(at - all_.begin());
+    // The session was another character's, one that no longer reads: the first one's own part
+    // comes into the session, so that leaving it later keeps that part, not the lost one's.
+    if (at == all_.end() && CharacterKey(Current().Id).Group("kept").Holds(settings_)) {
+        CopyPart(settings_, CharacterKey(Current().Id).Group("kept"), std::nullopt);
+        CharacterKey(Current().Id).Group("kept").Remove(settings_);
+    }
     ShowNames();
 }
 

@@ -60,7 +60,7 @@ std::optional<SortState> ReadSort(const std::optional<QString>& value, int colum
 }
 
 // The slots are kept as the set, not as controls, and the character picked is the characters'.
-QSet<QString> SlotNames()
+QSet<QString> NotKeptAsControls()
 {
     QSet<QString> names{"cbxCharacter"};
     for (const SlotInfo& slot : SlotTable()) names << slot.Name;
@@ -83,7 +83,7 @@ QStringList WindowSession::RestoreCharacter() { return RestoreWith(true); }
 
 QStringList WindowSession::RestoreWith(bool whole)
 {
-    if (!defaults_) defaults_ = CaptureControls(window_, SlotNames());
+    if (!defaults_) defaults_ = CaptureControls(window_, NotKeptAsControls());
     QStringList unread, missing;
     events_.Run([&] {
         if (const auto controls = SavedStates(settings_, keys::Controls(), unread); controls || whole)
@@ -170,7 +170,7 @@ void WindowSession::ForgetLayout()
 void WindowSession::Keep()
 {
     KeepSession(settings_, window_, pages_.Tabs->currentIndex(), pages_.Equipment->SetText());
-    KeepStates(settings_, keys::Controls(), CaptureControls(window_, SlotNames()));
+    KeepStates(settings_, keys::Controls(), CaptureControls(window_, NotKeptAsControls()));
     for (const auto& [key, page] : ListPages()) {
         keys::Sorts().Group(key).Remove(settings_);
         if (const auto order = page->Order()) keys::Sorts().Text(key, 32).Write(settings_, SortText(*order));
