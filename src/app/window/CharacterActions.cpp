@@ -47,11 +47,11 @@ void CharacterActions::SwitchTo(size_t i)
     p_.Session->Keep();
     book.Switch(i);
     QString error;
-    if (!p_.Scales->TakeKeptActive(error)) p_.Ui->ShowMessage(p_.Window, error);
+    const bool scaled = p_.Scales->TakeKeptActive(error);
     Tell(p_.Session->RestoreCharacter());
     // The history of the set shown goes on; steps are recorded once the switch has settled.
     p_.Equipment->SwitchHistory(leaving, book.Current().Id);
-    Save();
+    if (!book.Save(error) || !scaled) p_.Ui->ShowMessage(p_.Window, error);  // one message for both
 }
 
 QString CharacterActions::AskName(const QString& question, const QString& start, std::optional<size_t> renaming)
