@@ -186,12 +186,15 @@ bool CharacterBook::SetOwned(const std::vector<int32_t>& numbers, bool owned, QS
     return Save(error);
 }
 
-size_t CharacterBook::OwnedNotIn(const ItemList& items) const
+QString CharacterBook::OwnedSummary(const ItemList& items) const
 {
     std::unordered_set<int32_t> held;
     for (const TItem& item : items) held.insert(item.Number);
     const std::vector<int32_t>& owned = Current().Owned;
-    return static_cast<size_t>(std::count_if(owned.begin(), owned.end(), [&](int32_t n) { return !held.contains(n); }));
+    const auto gone = std::count_if(owned.begin(), owned.end(), [&](int32_t n) { return !held.contains(n); });
+    QString summary = QString("%1 owns %2 items").arg(Current().Name).arg(owned.size());
+    if (gone > 0) summary += QString(", %1 of them not in these data (kept: a later export may hold them)").arg(gone);
+    return summary + ".";
 }
 
 void CharacterBook::Keep(const Character& c)

@@ -57,9 +57,9 @@ public:
 
     // The active character's items.
     bool Owns(int32_t number) const;
-    // How many of the active character's owned numbers no item of items has (kept all the same:
-    // a later export may hold them again).
-    size_t OwnedNotIn(const ItemList& items) const;
+    // "Thorn owns 12 items, 1 of them not in these data (kept: ...)": the owned numbers no item of
+    // items has are kept all the same, as a later export may hold them again.
+    QString OwnedSummary(const ItemList& items) const;
     // Owned or not from now on, and saved at once; false, with why, when the settings cannot be
     // written (the marks hold all the same), or when the character would own more than
     // kMaxOwnedItems (nothing is marked).

@@ -54,6 +54,16 @@ void CharacterActions::SwitchTo(size_t i)
     if (!book.Save(error) || !scaled) p_.Ui->ShowMessage(p_.Window, error);  // one message for both
 }
 
+void CharacterActions::Offer(MainMenu::Actions& actions)
+{
+    actions.NewCharacter = [this] { NewClick(); };
+    actions.RenameCharacter = [this] { RenameClick(); };
+    actions.CopyCharacter = [this] { CopyClick(); };
+    actions.DeleteCharacter = [this] { DeleteClick(); };
+    actions.ExportCharacter = [this] { ExportClick(); };
+    actions.ImportCharacter = [this] { ImportClick(); };
+}
+
 QString CharacterActions::AskName(const QString& question, const QString& start, std::optional<size_t> renaming)
 {
     QString name = start;

@@ -4,6 +4,8 @@
 // and "New...", "Rename...", "Copy...", "Delete", "Export..." and "Import..." of the Characters
 // menu. Each change is saved at once.
 
+#include "app/window/MainMenu.h"
+
 #include <QObject>
 #include <QString>
 
@@ -42,6 +44,8 @@ public:
     // Shows the characters in the top panel, which then picks them.
     // The top panel's pick: the character i of the book.
     void SwitchTo(size_t i);
+    // The Characters menu's entries run these.
+    void Offer(MainMenu::Actions& actions);
     void NewClick();
     void RenameClick();
     void CopyClick();

@@ -71,6 +71,12 @@ TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
     layout->addWidget(panel_);
     layout->addWidget(TDisplay, 1);
     setCentralWidget(central);
+    const WindowPages pages{panel_,         TDisplay,       armorPage_,        weaponsPage_, spellsPage_, otherPage_,
+                            equipmentPage_, utilitiesPage_, manaBlessingPage_, TabSheet3,    mm};
+    load_ = std::make_unique<DataLoad>(data_, pages);
+    session_ = std::make_unique<WindowSession>(*this, settings_, events_, pages);
+    characterActions_ = new CharacterActions(
+        {this, panel_, characters_, scales_, session_.get(), equipmentPage_, &ui_, &events_, &settings_});
     BuildMenu();
     menuBar()->setCornerWidget(panel_->CharacterPicker());
     pageSummary_ = new QLabel(this);
@@ -81,12 +87,6 @@ TViewer::TViewer(IUserInterface& ui, const QString& dataDir, QWidget* parent)
     setAcceptDrops(true);
     RestoreWindowPlace();
 
-    const WindowPages pages{panel_,         TDisplay,       armorPage_,        weaponsPage_, spellsPage_, otherPage_,
-                            equipmentPage_, utilitiesPage_, manaBlessingPage_, TabSheet3,    mm};
-    load_ = std::make_unique<DataLoad>(data_, pages);
-    session_ = std::make_unique<WindowSession>(*this, settings_, events_, pages);
-    characterActions_ = new CharacterActions(
-        {this, panel_, characters_, scales_, session_.get(), equipmentPage_, &ui_, &events_, &settings_});
     FormCreate();
     if (!dataDir.isEmpty()) dataDir_ = dataDir.endsWith('/') ? dataDir : dataDir + '/';
     if (!settings_.Notice().isEmpty()) Notice(settings_.Summary(), settings_.Notice());
@@ -221,12 +221,7 @@ void TViewer::BuildMenu()
     a.ResetLayout = [this] { session_->ForgetLayout(); };
     a.Manual = [this] { ShowManual(); };
     a.About = [this] { ShowAbout(); };
-    a.NewCharacter = [this] { characterActions_->NewClick(); };
-    a.RenameCharacter = [this] { characterActions_->RenameClick(); };
-    a.CopyCharacter = [this] { characterActions_->CopyClick(); };
-    a.DeleteCharacter = [this] { characterActions_->DeleteClick(); };
-    a.ExportCharacter = [this] { characterActions_->ExportClick(); };
-    a.ImportCharacter = [this] { characterActions_->ImportClick(); };
+    characterActions_->Offer(a);
     menu_ = new MainMenu(*this, *TDisplay, events_, settings_, std::move(a));
 }
 
@@ -246,11 +241,8 @@ void TViewer::ShowManual()
 
 void TViewer::ShowAbout()
 {
-    const CharacterBook::Character& c = characters_->Current();
-    QString owned = QString("%1 owns %2 items").arg(c.Name).arg(c.Owned.size());
-    if (const size_t gone = characters_->OwnedNotIn(data_.Items))
-        owned += QString(", %1 of them not in these data (kept: a later export may hold them)").arg(gone);
-    OpenAbout(this, AboutText(dataDir_, data_.Items.size(), data_.Spells.size(), settings_.Path(), owned + "."));
+    OpenAbout(this, AboutText(dataDir_, data_.Items.size(), data_.Spells.size(), settings_.Path(),
+                              characters_->OwnedSummary(data_.Items)));
 }
 
 void TViewer::dragEnterEvent(QDragEnterEvent* e)
