@@ -168,8 +168,8 @@ QString CharacterActions::AskFile(bool save, const QString& name)
     const QString folder =
         last && QFileInfo(*last).isDir() ? *last : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString start = name.isEmpty() ? folder : folder + '/' + name;
-    const QString path = save ? p_.Ui->SaveFileName(p_.Window, kCharacterFiles, start)
-                              : p_.Ui->OpenFileName(p_.Window, kCharacterFiles, start);
+    QString path = save ? p_.Ui->SaveFileName(p_.Window, kCharacterFiles, start)
+                        : p_.Ui->OpenFileName(p_.Window, kCharacterFiles, start);
     if (!path.isEmpty()) keys::SetFolder().Write(*p_.Settings, QFileInfo(path).absolutePath());
     return path;
 }
