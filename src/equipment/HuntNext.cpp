@@ -45,24 +45,19 @@ HuntAnswer WhatToGetNext(BestSetQuestion q, const std::function<bool(const TItem
     const SlotLists& all = *q.Lists;
     // Each solve is a step of the progress: the two best sets, then a candidate each.
     size_t steps = 2 + kHuntTopGains + kSlotCount, done = 0;
-    const auto solve = [&](const std::function<bool(const TItem&)>& usable, SlotLists& lists) {
-        NarrowSlotLists(all, usable, lists, nullptr);
-        BestSetQuestion ask = q;
-        ask.Lists = &lists;
+    // From every item when usable is none, else from the items it accepts.
+    const auto solve = [&](const std::function<bool(const TItem&)>& usable) {
         const size_t step = done++;
-        BestSetAnswer a = SolveBestSet(
-            ask,
-            [&](int d, int n) {
-                return !progress || progress(static_cast<int>(step * 1000 + (n > 0 ? int64_t{d} * 1000 / n : 0)),
-                                             static_cast<int>(steps * 1000));
-            },
-            false);
+        const SearchProgress stepped = [&, step](int d, int n) {
+            return !progress || progress(static_cast<int>(step * 1000 + (n > 0 ? int64_t{d} * 1000 / n : 0)),
+                                         static_cast<int>(steps * 1000));
+        };
+        BestSetAnswer a = usable ? SolveBestOwnedSet(q, usable, stepped, false) : SolveBestSet(q, stepped, false);
         hunt.Cancelled = hunt.Cancelled || a.Cancelled;
         return a;
     };
-    SlotLists ownedLists, scratch;
-    hunt.Everything = solve(nullptr, scratch);
-    hunt.Owned = InLists(solve(owned, ownedLists), ownedLists, all);
+    hunt.Everything = solve(nullptr);
+    hunt.Owned = solve(owned);
     if (hunt.Cancelled) return hunt;
     // The items to weigh: those of the best set from everything the character lacks, then those
     // that gain most in one slot over the best owned set.
@@ -85,7 +80,7 @@ HuntAnswer WhatToGetNext(BestSetQuestion q, const std::function<bool(const TItem
     for (size_t i = 0; i < top; ++i) add(byGain[i].second);
     steps = 2 + candidates.size();
     for (const TItem* item : candidates) {
-        const BestSetAnswer with = solve([&](const TItem& x) { return &x == item || owned(x); }, scratch);
+        const BestSetAnswer with = solve([&](const TItem& x) { return &x == item || owned(x); });
         if (hunt.Cancelled) return hunt;
         if (!with.Found) continue;
         hunt.Rows.push_back({item, with.Score - (hunt.Owned.Found ? hunt.Owned.Score : 0)});

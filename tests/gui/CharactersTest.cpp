@@ -36,22 +36,12 @@ class CharactersTest : public QObject, WindowFixture {
         shows.remove("menuBar/pnlCharacter/cbxCharacter");
         return shows;
     }
-    void SampleWorld()
-    {
-        v.reset();
-        for (const char* file : {"Items.txt", "spells.txt"}) {
-            const QString to = QString::fromStdString(dir.Path()) + "/" + file;
-            QFile::remove(to);
-            QVERIFY(QFile::copy(QString(VANTOR_SAMPLE_DIR) + "/" + file, to));
-        }
-        Open();
-    }
 
 private slots:
     void init()
     {
         ui = FakeUserInterface();
-        SampleWorld();
+        OpenSampleWorld();
     }
     void cleanup()
     {

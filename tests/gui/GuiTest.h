@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -70,6 +71,17 @@ protected:
     std::unique_ptr<vantor::TViewer> v;
 
     void Open() { v = OpenViewer(ui, QString::fromStdString(dir.Path())); }
+    // A window on the bundled sample data, from empty settings.
+    void OpenSampleWorld()
+    {
+        v.reset();
+        for (const char* file : {"Items.txt", "spells.txt"}) {
+            const QString to = QString::fromStdString(dir.Path()) + "/" + file;
+            QFile::remove(to);
+            QVERIFY(QFile::copy(QString(VANTOR_SAMPLE_DIR) + "/" + file, to));
+        }
+        Open();
+    }
     // A window as the next start opens it: the settings the last one left.
     void Restart(const QString& openAtStart = {})
     {

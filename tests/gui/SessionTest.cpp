@@ -85,14 +85,7 @@ private slots:
 
     void theWindowComesBackAsItWasClosed()
     {
-        // The sample world.
-        v.reset();
-        for (const char* file : {"Items.txt", "spells.txt"}) {
-            const QString to = QString::fromStdString(dir.Path()) + "/" + file;
-            QFile::remove(to);
-            QVERIFY(QFile::copy(QString(VANTOR_SAMPLE_DIR) + "/" + file, to));
-        }
-        Open();
+        OpenSampleWorld();
         auto* tabs = Ctl<QTabWidget>(*v, "TDisplay");
         // A thief of level 31, armour filtered with a Gives row and sorted, weapons boxes changed
         // without filtering, spells filtered, calculators and blessings used, the splitter moved.

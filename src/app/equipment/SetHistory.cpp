@@ -67,9 +67,8 @@ void SetHistory::Switch(int leaving, int coming)
     parked_[leaving] = std::move(history_);
     const auto kept = parked_.find(coming);
     if (kept == parked_.end() || kept->second.Empty()) {
-        history_ = History<State>(200);
         parked_.erase(coming);
-        Start();
+        Start();  // from the page alone: what the moved history left is replaced
         return;
     }
     history_ = std::move(kept->second);

@@ -72,14 +72,14 @@ bool ScaleBook::SetPlayerScales(std::vector<Scale> scales, const std::string& ac
     return Save(error);
 }
 
-bool ScaleBook::TakeKeptActive(QString& error)
+void ScaleBook::TakeKeptActive()
 {
     const int at = Find(ToBytes(keys::ActiveScale().Read(settings_)));
     if (at >= 0 && static_cast<size_t>(at) != active_) {
         active_ = static_cast<size_t>(at);
         emit Changed();
     }
-    return Save(error);
+    keys::ActiveScale().Write(settings_, FromBytes(ActiveScale().Name));
 }
 
 std::string ScaleBook::Adopt(const Scale& scale, QString& error)

@@ -38,8 +38,8 @@ public:
     bool SetActive(size_t i, QString& error);
     bool SetPlayerScales(std::vector<Scale> scales, const std::string& active, QString& error);
     // The scale the settings name as active, if there is one by that name (another character's
-    // choice); the active scale is written back either way.
-    bool TakeKeptActive(QString& error);
+    // choice); the active scale is written back either way, to be saved by the caller.
+    void TakeKeptActive();
     // A scale for a character brought from a file: the one of that name when it weighs the same,
     // else added under its name (a number added when the name is taken). Gives its name.
     std::string Adopt(const Scale& scale, QString& error);

@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QStringListModel>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vantor {
@@ -46,12 +47,11 @@ void CharacterActions::SwitchTo(size_t i)
     const int leaving = book.Current().Id;
     p_.Session->Keep();
     book.Switch(i);
-    QString error;
-    const bool scaled = p_.Scales->TakeKeptActive(error);
+    p_.Scales->TakeKeptActive();
     Tell(p_.Session->RestoreCharacter());
     // The history of the set shown goes on; steps are recorded once the switch has settled.
     p_.Equipment->SwitchHistory(leaving, book.Current().Id);
-    if (!book.Save(error) || !scaled) p_.Ui->ShowMessage(p_.Window, error);  // one message for both
+    Save();
 }
 
 void CharacterActions::Offer(MainMenu::Actions& actions)
@@ -115,8 +115,9 @@ void CharacterActions::DeleteClick()
                         QString("Delete the character \"%1\", with its set and the items it owns?").arg(gone.Name)))
         return;
     SwitchTo(book.Active() == 0 ? 1 : 0);
-    for (size_t i = 0; i < book.All().size(); ++i)
-        if (book.All()[i].Id == gone.Id) book.Remove(i);
+    const auto at = std::find_if(book.All().begin(), book.All().end(),
+                                 [&](const CharacterBook::Character& c) { return c.Id == gone.Id; });
+    book.Remove(static_cast<size_t>(at - book.All().begin()));
     p_.Equipment->ForgetHistory(gone.Id);
     Save();
 }
