@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <stdexcept>
 #include <utility>
 
@@ -15,21 +17,38 @@ struct Entry {
 };
 
 // Sorts n entries by Key, then Left, in the direction asked, keeping equal ones in their order:
-// a radix sort, a byte at a time from the last, that skips the bytes all of them share.
-void RadixSort(Entry* first, size_t n, std::vector<Entry>& scratch, bool desc)
+// a radix sort, a byte at a time from the last, that skips the bytes all of them share. Passes:
+// Left, then the key's bytes from its lowest, as many as are left to sort by. Many entries are
+// first split by their highest byte, so that the passes over each part stay in the nearer caches.
+void RadixSort(Entry* first, size_t n, std::vector<Entry>& scratch, bool desc, int passes = 9)
 {
-    constexpr int kPasses = 9;  // Left, then the key's eight bytes from its lowest
     const auto digit = [desc](const Entry& e, int pass) {
         const unsigned d = pass == 0 ? e.Left : static_cast<unsigned>(e.Key >> (8 * (pass - 1)) & 0xff);
         return desc ? 255 - d : d;
     };
-    std::array<std::array<size_t, 256>, kPasses> counts{};
+    constexpr size_t kInCache = 4096;
+    if (n > kInCache && passes > 1) {
+        const int top = passes - 1;
+        std::array<size_t, 256> count{};
+        for (size_t i = 0; i < n; ++i) ++count[digit(first[i], top)];
+        if (std::find(count.begin(), count.end(), n) == count.end()) {
+            std::array<size_t, 256> at{};
+            for (size_t d = 1; d < 256; ++d) at[d] = at[d - 1] + count[d - 1];
+            scratch.resize(n);
+            for (size_t i = 0; i < n; ++i) scratch[at[digit(first[i], top)]++] = first[i];
+            std::copy(scratch.begin(), scratch.begin() + static_cast<ptrdiff_t>(n), first);
+        }
+        for (size_t d = 0, at = 0; d < 256; at += count[d++])
+            if (count[d] > 1) RadixSort(first + at, count[d], scratch, desc, top);
+        return;
+    }
+    std::array<std::array<size_t, 256>, 9> counts{};
     for (size_t i = 0; i < n; ++i)
-        for (int pass = 0; pass < kPasses; ++pass) ++counts[pass][digit(first[i], pass)];
+        for (int pass = 0; pass < passes; ++pass) ++counts[pass][digit(first[i], pass)];
     scratch.resize(n);
     Entry* from = first;
     Entry* to = scratch.data();
-    for (int pass = 0; pass < kPasses; ++pass) {
+    for (int pass = 0; pass < passes; ++pass) {
         auto& count = counts[pass];
         if (std::find(count.begin(), count.end(), n) != count.end()) continue;  // one digit for all
         size_t at = 0;
@@ -85,9 +104,15 @@ std::vector<uint32_t> FoldedTexts::Order(bool desc, const FoldedTexts* ties) con
             Entry& e = entries[k];
             const Text t = texts.texts_[e.Index];
             const uint32_t left = t.Size - run.Offset;
-            e.Key = 0;
-            for (uint32_t i = 0; i < 8; ++i)
-                e.Key = e.Key << 8 | (i < left ? static_cast<unsigned char>(texts.folded_[t.At + run.Offset + i]) : 0u);
+            const char* bytes = texts.folded_.data() + t.At + run.Offset;
+            if (left >= 8) {
+                std::memcpy(&e.Key, bytes, 8);
+                if constexpr (std::endian::native == std::endian::little) e.Key = __builtin_bswap64(e.Key);
+            } else {
+                e.Key = 0;
+                for (uint32_t i = 0; i < 8; ++i)
+                    e.Key = e.Key << 8 | (i < left ? static_cast<unsigned char>(bytes[i]) : 0u);
+            }
             e.Left = std::min<uint32_t>(left, 9);
         }
         const auto begin = entries.begin() + static_cast<ptrdiff_t>(run.Begin);

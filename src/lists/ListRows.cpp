@@ -388,12 +388,18 @@ std::span<const ItemColumn> ItemColumns(ListKind kind)
     return {};
 }
 
-// The columns whose cells the record writes: all but the one the list works out.
+// The columns whose cells the record writes: all but the ones the list works out. Asked for
+// every cell written or measured, so found once.
 std::span<const ItemColumn> ItemCells(ListKind kind)
 {
-    std::span<const ItemColumn> all = ItemColumns(kind);
-    while (!all.empty() && !all.back().Write) all = all.first(all.size() - 1);
-    return all;
+    const auto written = [](ListKind list) {
+        std::span<const ItemColumn> all = ItemColumns(list);
+        while (!all.empty() && !all.back().Write) all = all.first(all.size() - 1);
+        return all;
+    };
+    static const std::span<const ItemColumn> kWritten[] = {
+        written(ListKind::Armor), written(ListKind::Weapons), written(ListKind::Other), {}};
+    return kWritten[static_cast<int>(kind)];
 }
 
 }  // namespace
@@ -422,12 +428,19 @@ std::string_view CellText(const ListRow& row, size_t c, std::string& scratch)
 
 namespace {
 
-// The width of cell c of row by its column's probe, or of its written text where it has none.
-int64_t WidthOf(const ListRow& row, size_t c, Measure& m, std::string& scratch)
+// The columns an item row's record writes; none for other rows.
+std::span<const ItemColumn> RecordCells(const ListRow& row)
+{
+    return row.Item() ? ItemCells(row.Kind()) : std::span<const ItemColumn>();
+}
+
+// The width of cell c of row by its column's probe, or of its written text where it has none;
+// cells: RecordCells(row), found once for all the row's cells.
+int64_t WidthOf(const ListRow& row, std::span<const ItemColumn> cells, size_t c, Measure& m, std::string& scratch)
 {
     if (const TItem* item = row.Item()) {
-        const std::span<const ItemColumn> cells = ItemCells(row.Kind());
-        if (c < cells.size() && cells[c].Width) return cells[c].Width(*item, row.DecimalSep(), m);
+        if (c >= cells.size()) return m.Text({});  // worked out by the list
+        if (cells[c].Width) return cells[c].Width(*item, row.DecimalSep(), m);
     } else if (const TSpell* spell = row.Spell(); spell && c < std::size(kSpellCells) && kSpellCells[c].Width) {
         return kSpellCells[c].Width(*spell, row.DecimalSep(), m);
     }
@@ -440,7 +453,7 @@ int64_t CellWidth(const ListRow& row, size_t c, const ByteAdvances& advances)
 {
     Measure m(advances);
     std::string scratch;
-    return WidthOf(row, c, m, scratch);
+    return WidthOf(row, RecordCells(row), c, m, scratch);
 }
 
 namespace {
@@ -455,10 +468,11 @@ public:
     void Add(const ListRow& row, size_t index)
     {
         if (keep_ == 0) return;
+        const std::span<const ItemColumn> cells = RecordCells(row);
         for (size_t c = 0; c < kept_.size(); ++c) {
             auto& k = kept_[c];  // (width, row), widest first
             measures_[c].SetFloor(k.size() == keep_ ? k.back().first : -1);
-            const int64_t w = WidthOf(row, c, measures_[c], scratch_);
+            const int64_t w = WidthOf(row, cells, c, measures_[c], scratch_);
             if (k.size() == keep_ && w <= k.back().first) continue;
             if (k.size() == keep_) k.pop_back();
             k.insert(std::upper_bound(k.begin(), k.end(), w, [](int64_t v, const auto& e) { return v > e.first; }),

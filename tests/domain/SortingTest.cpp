@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 
 using namespace vantor;
 
@@ -212,21 +213,25 @@ TEST(ApplyOrder, PutsEveryRowWhereTheOrderSays)
 
 TEST(Sorting, LongListsSharingMostBytes)
 {
-    // 300 names alike but for three digits, listed backwards, some twice in either case:
-    // ascending, equal names in their row order.
-    std::vector<ListRow> rows;
-    for (int i = 299; i >= 0; --i) {
-        const std::string digits = std::to_string(1000 + i).substr(1);
-        rows.push_back(Row({"Axe " + digits}));
-        if (i % 7 == 0) rows.push_back(Row({"axe " + digits}));
-    }
-    const std::vector<size_t> order = SortOrder(rows, Columns(ListKind::Other), SortState{0, false}, false);
-    for (size_t k = 1; k < order.size(); ++k) {
-        const auto& a = *rows[order[k - 1]].Texts();
-        const auto& b = *rows[order[k]].Texts();
-        EXPECT_LE(CompareText(a[0], b[0]), 0) << a[0] << " before " << b[0];
-        if (CompareText(a[0], b[0]) == 0) {
-            EXPECT_LT(order[k - 1], order[k]) << a[0];
+    // Names alike but for their digits and the case of their first letter, listed backwards, some
+    // twice in either case: in either direction, the stable order of the compare. Thousands of
+    // names, most with the same first letter, are first sorted in parts.
+    const auto& cols = Columns(ListKind::Other);
+    for (const int count : {300, 9000}) {
+        std::vector<ListRow> rows;
+        for (int i = count - 1; i >= 0; --i) {
+            const std::string digits = std::to_string(10000 + i).substr(1);
+            const std::string name = std::string(1, "AbAa"[i % 4]) + "xe of the long road " + digits;
+            rows.push_back(Row({name}));
+            if (i % 7 == 0) rows.push_back(Row({i % 2 ? name : "AXE OF THE LONG ROAD " + digits}));
+        }
+        for (const bool desc : {false, true}) {
+            const SortState state{0, desc};
+            std::vector<size_t> expected(rows.size());
+            std::iota(expected.begin(), expected.end(), size_t{0});
+            std::stable_sort(expected.begin(), expected.end(),
+                             [&](size_t a, size_t b) { return CompareRows(rows[a], rows[b], cols, state, false) < 0; });
+            EXPECT_EQ(SortOrder(rows, cols, state, false), expected) << count << " desc " << desc;
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "app/utilities/SpellEntries.h"
 #include "calculators/Calculators.h"
 #include "data/Text.h"
+#include "filters/FoldedTexts.h"
 
 #include <QAbstractListModel>
 #include <QComboBox>
@@ -17,8 +18,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace vantor {
 
@@ -72,11 +71,17 @@ void ManaBlessingPage::ShowAll() { Offer(Blessings(character_.CurrentProfile()))
 
 std::vector<TSpell*> ManaBlessingPage::Blessings(const Profile& profile) const
 {
-    std::vector<TSpell*> offered;
+    // By name, those of one name in the file's order; thousands of them in a large database.
+    std::vector<TSpell*> kept;
+    FoldedTexts names;
     for (TSpell& spell : data_.Spells)
-        if (IsBlessing(spell) && metSpellCastorFilter(spell, profile)) offered.push_back(&spell);
-    std::stable_sort(offered.begin(), offered.end(),
-                     [](const TSpell* a, const TSpell* b) { return CompareText(a->Name, b->Name) < 0; });
+        if (IsBlessing(spell) && metSpellCastorFilter(spell, profile)) {
+            kept.push_back(&spell);
+            names.Add(spell.Name);
+        }
+    std::vector<TSpell*> offered;
+    offered.reserve(kept.size());
+    for (const uint32_t at : names.Order(false)) offered.push_back(kept[at]);
     return offered;
 }
 

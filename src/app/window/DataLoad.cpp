@@ -20,7 +20,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-#include <tuple>
+#include <utility>
 
 namespace vantor {
 
@@ -112,23 +112,23 @@ void DataLoad::FinishFreeing()
 std::vector<TSpell*> DataLoad::DisplayLists(const std::function<void()>& pump)
 {
     // The items' order by name is worked out once, on a second thread, for the armour and weapon
-    // lists and the slot lists; the weapon and other lists follow there. Here meanwhile the
-    // spells, the armour list (the first in sight, measured as its rows are made) and the
-    // blessings; the armour list then takes the order.
+    // lists and the slot lists; the weapon list follows there. Here meanwhile the spells, the
+    // armour list (the first in sight, measured as its rows are made), the blessings and the
+    // other items; the armour list then takes the order.
     using Order = std::shared_ptr<const std::vector<uint32_t>>;
     auto second = std::async(std::launch::async, [this] {
         const Order byName = std::make_shared<const std::vector<uint32_t>>(
             ItemsByName(data_.Items, [](const TItem& item) { return item.ItemType == 0 || item.ItemType == 1; }));
-        return std::tuple(byName, pages_.Weapons->AllRows(true, nullptr, nullptr, byName.get()),
-                          pages_.Other->AllRows(false));
+        return std::pair(byName, pages_.Weapons->AllRows(true, nullptr, nullptr, byName.get()));
     });
     std::vector<ListRow> spells = pages_.Spells->AllRows(false);
     const ByteAdvances advances = pages_.Armor->Advances();
     ListPage::WidestRows widestArmour;
     std::vector<ListRow> armour = pages_.Armor->AllRows(false, &advances, &widestArmour);
     std::vector<TSpell*> blessings = pages_.Blessings->Blessings(pages_.Panel->CurrentProfile());
+    std::vector<ListRow> other = pages_.Other->AllRows(false);
     WaitFor(second, pump);
-    auto [order, weapons, other] = second.get();
+    auto [order, weapons] = second.get();
     const Order byName = std::move(order);
     pages_.Armor->SortRows(armour, byName.get());
     // The slot lists' items, in the same order, while the player looks at the lists.
