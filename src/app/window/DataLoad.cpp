@@ -20,8 +20,6 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-#include <utility>
-
 namespace vantor {
 
 DataLoad::DataLoad(LoadedData& data, const WindowPages& pages) : data_(data), pages_(pages) {}
@@ -112,29 +110,35 @@ void DataLoad::FinishFreeing()
 std::vector<TSpell*> DataLoad::DisplayLists(const std::function<void()>& pump)
 {
     // The items' order by name is worked out once, on a second thread, for the armour and weapon
-    // lists and the slot lists; the weapon list follows there. Here meanwhile the spells, the
-    // armour list (the first in sight, measured as its rows are made), the blessings and the
-    // other items; the armour list then takes the order.
+    // lists and the slot lists; the weapon list follows on a thread that waits for it. Here
+    // meanwhile the spells and the armour list (the first in sight, measured as its rows are
+    // made); then, while a thread puts the armour list in that order, the blessings and the other
+    // items.
     using Order = std::shared_ptr<const std::vector<uint32_t>>;
-    auto second = std::async(std::launch::async, [this] {
-        const Order byName = std::make_shared<const std::vector<uint32_t>>(
-            ItemsByName(data_.Items, [](const TItem& item) { return item.ItemType == 0 || item.ItemType == 1; }));
-        return std::pair(byName, pages_.Weapons->AllRows(true, nullptr, nullptr, byName.get()));
+    const std::shared_future<Order> byName =
+        std::async(std::launch::async, [this] {
+            return std::make_shared<const std::vector<uint32_t>>(
+                ItemsByName(data_.Items, [](const TItem& item) { return item.ItemType == 0 || item.ItemType == 1; }));
+        }).share();
+    auto weaponsMade = std::async(std::launch::async, [this, byName] {
+        return pages_.Weapons->AllRows(true, nullptr, nullptr, byName.get().get());
     });
     std::vector<ListRow> spells = pages_.Spells->AllRows(false);
     const ByteAdvances advances = pages_.Armor->Advances();
     ListPage::WidestRows widestArmour;
     std::vector<ListRow> armour = pages_.Armor->AllRows(false, &advances, &widestArmour);
+    auto armourSorted =
+        std::async(std::launch::async, [this, byName, &armour] { pages_.Armor->SortRows(armour, byName.get().get()); });
     std::vector<TSpell*> blessings = pages_.Blessings->Blessings(pages_.Panel->CurrentProfile());
     std::vector<ListRow> other = pages_.Other->AllRows(false);
-    WaitFor(second, pump);
-    auto [order, weapons] = second.get();
-    const Order byName = std::move(order);
-    pages_.Armor->SortRows(armour, byName.get());
+    WaitFor(armourSorted, pump);
+    armourSorted.get();
+    WaitFor(weaponsMade, pump);
+    std::vector<ListRow> weapons = weaponsMade.get();
     // The slot lists' items, in the same order, while the player looks at the lists.
-    data_.SlotsMade = std::async(std::launch::async, [&items = data_.Items, byName] {
+    data_.SlotsMade = std::async(std::launch::async, [&items = data_.Items, order = byName.get()] {
                           SlotLists all;
-                          FillSlotListsInOrder(items, *byName, all, nullptr);
+                          FillSlotListsInOrder(items, *order, all, nullptr);
                           return all;
                       }).share();
     pages_.Spells->ShowLoadedRows(spells, false);
