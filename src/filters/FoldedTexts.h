@@ -32,4 +32,16 @@ private:
     std::vector<Text> texts_;
 };
 
+// Records in the order of their names as CompareText gives it, those of one name as they came.
+template <class Record>
+std::vector<Record*> ByName(const std::vector<Record*>& records)
+{
+    FoldedTexts names(records.size());
+    for (const Record* record : records) names.Add(record->Name);
+    std::vector<Record*> ordered;
+    ordered.reserve(records.size());
+    for (const uint32_t at : names.Order(false)) ordered.push_back(records[at]);
+    return ordered;
+}
+
 }  // namespace vantor

@@ -71,18 +71,10 @@ void ManaBlessingPage::ShowAll() { Offer(Blessings(character_.CurrentProfile()))
 
 std::vector<TSpell*> ManaBlessingPage::Blessings(const Profile& profile) const
 {
-    // By name, those of one name in the file's order; thousands of them in a large database.
-    std::vector<TSpell*> kept;
-    FoldedTexts names;
-    for (TSpell& spell : data_.Spells)
-        if (IsBlessing(spell) && metSpellCastorFilter(spell, profile)) {
-            kept.push_back(&spell);
-            names.Add(spell.Name);
-        }
     std::vector<TSpell*> offered;
-    offered.reserve(kept.size());
-    for (const uint32_t at : names.Order(false)) offered.push_back(kept[at]);
-    return offered;
+    for (TSpell& spell : data_.Spells)
+        if (IsBlessing(spell) && metSpellCastorFilter(spell, profile)) offered.push_back(&spell);
+    return ByName(offered);  // thousands in a large database
 }
 
 void ManaBlessingPage::Offer(std::vector<TSpell*> blessings)

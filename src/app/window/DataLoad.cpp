@@ -114,21 +114,18 @@ std::vector<TSpell*> DataLoad::DisplayLists(const std::function<void()>& pump)
     // meanwhile the spells and the armour list (the first in sight, measured as its rows are
     // made); then, while a thread puts the armour list in that order, the blessings and the other
     // items.
-    using Order = std::shared_ptr<const std::vector<uint32_t>>;
-    const std::shared_future<Order> byName =
+    const std::shared_future<std::vector<uint32_t>> byName =
         std::async(std::launch::async, [this] {
-            return std::make_shared<const std::vector<uint32_t>>(
-                ItemsByName(data_.Items, [](const TItem& item) { return item.ItemType == 0 || item.ItemType == 1; }));
+            return ItemsByName(data_.Items, [](const TItem& item) { return item.ItemType == 0 || item.ItemType == 1; });
         }).share();
-    auto weaponsMade = std::async(std::launch::async, [this, byName] {
-        return pages_.Weapons->AllRows(true, nullptr, nullptr, byName.get().get());
-    });
+    auto weaponsMade = std::async(
+        std::launch::async, [this, byName] { return pages_.Weapons->AllRows(true, nullptr, nullptr, &byName.get()); });
     std::vector<ListRow> spells = pages_.Spells->AllRows(false);
     const ByteAdvances advances = pages_.Armor->Advances();
     ListPage::WidestRows widestArmour;
     std::vector<ListRow> armour = pages_.Armor->AllRows(false, &advances, &widestArmour);
     auto armourSorted =
-        std::async(std::launch::async, [this, byName, &armour] { pages_.Armor->SortRows(armour, byName.get().get()); });
+        std::async(std::launch::async, [this, byName, &armour] { pages_.Armor->SortRows(armour, &byName.get()); });
     std::vector<TSpell*> blessings = pages_.Blessings->Blessings(pages_.Panel->CurrentProfile());
     std::vector<ListRow> other = pages_.Other->AllRows(false);
     WaitFor(armourSorted, pump);
@@ -136,9 +133,9 @@ std::vector<TSpell*> DataLoad::DisplayLists(const std::function<void()>& pump)
     WaitFor(weaponsMade, pump);
     std::vector<ListRow> weapons = weaponsMade.get();
     // The slot lists' items, in the same order, while the player looks at the lists.
-    data_.SlotsMade = std::async(std::launch::async, [&items = data_.Items, order = byName.get()] {
+    data_.SlotsMade = std::async(std::launch::async, [&items = data_.Items, byName] {
                           SlotLists all;
-                          FillSlotListsInOrder(items, *order, all, nullptr);
+                          FillSlotListsInOrder(items, byName.get(), all, nullptr);
                           return all;
                       }).share();
     pages_.Spells->ShowLoadedRows(spells, false);
