@@ -3,45 +3,66 @@
 #include <algorithm>
 
 namespace vantor::bestset {
+namespace {
+
+struct Step {
+    int64_t Load;
+    SetScore Score;
+};
+
+// Of a unit's choices, the loads and scores a ceiling by load needs: a choice that another as
+// light or lighter scores as high as cannot raise the most within any room. Lightest first, each
+// scoring more than the one before.
+std::vector<Step> StepsOf(const std::vector<Choice>& choices)
+{
+    std::vector<Step> all;
+    all.reserve(choices.size());
+    for (const Choice& c : choices) all.push_back({c.Load, c.Score});
+    std::sort(all.begin(), all.end(),
+              [](const Step& a, const Step& b) { return a.Load != b.Load ? a.Load < b.Load : a.Score > b.Score; });
+    std::vector<Step> steps;
+    for (const Step& s : all)
+        if (steps.empty() || s.Score > steps.back().Score) steps.push_back(s);
+    return steps;
+}
+
+}  // namespace
 
 Ceiling::Ceiling(const std::vector<std::vector<Choice>>& units, bool byLoad, int64_t maxTable)
     : least_(units.size() + 1, 0), most_(units.size() + 1, 0), best_(units.size() + 1, 0), table_(units.size() + 1)
 {
+    std::vector<std::vector<Step>> steps(units.size());
     // The table's size in whole loads: a row per unit, as wide as the loads of the units from it on span.
     int64_t span = 0, rowSpan = 0;
     for (size_t u = units.size(); u-- > 0;) {
-        const Extent e = ExtentOf(units[u]);
-        best_[u] = best_[u + 1] + e.BestScore;
-        rowSpan += e.MostLoad - e.LeastLoad;
+        steps[u] = StepsOf(units[u]);
+        best_[u] = best_[u + 1] + steps[u].back().Score;
+        rowSpan += steps[u].back().Load - steps[u].front().Load;
         span += rowSpan + 1;
     }
     byLoad_ = byLoad;
     if (!byLoad_) return;
     unit_ = span <= maxTable ? 1 : span / maxTable + 1;
     for (size_t u = units.size(); u-- > 0;) {
-        int64_t least = InUnits(units[u].front().Load), most = least;
-        for (const Choice& c : units[u]) {
-            least = std::min(least, InUnits(c.Load));
-            most = std::max(most, InUnits(c.Load));
-        }
-        least_[u] = least_[u + 1] + least;
-        most_[u] = most_[u + 1] + most;
+        least_[u] = least_[u + 1] + InUnits(steps[u].front().Load);
+        most_[u] = most_[u + 1] + InUnits(steps[u].back().Load);
     }
     table_.back() = {0};
     for (size_t u = units.size(); u-- > 0;) {
         std::vector<SetScore>& row = table_[u];
         row.assign(static_cast<size_t>(most_[u] - least_[u] + 1), kUnreachable);
-        for (size_t i = 0; i < row.size(); ++i)
-            for (const Choice& c : units[u]) {
-                const int64_t rest = least_[u] + static_cast<int64_t>(i) - InUnits(c.Load);
-                if (rest < least_[u + 1]) continue;
+        for (const Step& c : steps[u]) {
+            // The rooms in which this step leaves the units after it at least their least load.
+            const int64_t shift = least_[u] - InUnits(c.Load) - least_[u + 1];
+            for (size_t i = static_cast<size_t>(std::max<int64_t>(0, -shift)); i < row.size(); ++i) {
+                const int64_t rest = static_cast<int64_t>(i) + shift;  // in the next row
                 const SetScore after =
-                    rest >= most_[u + 1] ? best_[u + 1] : table_[u + 1][static_cast<size_t>(rest - least_[u + 1])];
-                if (after != kUnreachable) row[i] = std::max(row[i], c.Score + after);
+                    rest + least_[u + 1] >= most_[u + 1] ? best_[u + 1] : table_[u + 1][static_cast<size_t>(rest)];
+                row[i] = std::max(row[i], c.Score + after);
             }
+        }
     }
 }
-
 Rest::Rest(const std::vector<std::vector<Choice>>& units, size_t caps)
     : Rise(units.size() + 1), Fall(units.size() + 1), Least(units.size() + 1)
 {
