@@ -83,8 +83,8 @@ TEST(Search, LayersFindTheBestAndTheBestBarredTheClimbEndsAtALocalBest)
                 ASSERT_EQ(space.Final(*other), *expected) << "round " << round << " unit " << u;
             }
         }
-        // The climb from the best set stays there; from the lightest set it ends where no single
-        // offered choice does better.
+        // The climb from the best set stays there; from the lightest set it ends where no change
+        // of one offered choice, or of two, does better.
         std::vector<Choice> start = *best;
         EXPECT_EQ(Climb(space, start), *truth);
         std::vector<Choice> light(space.UnitList().size());
@@ -93,12 +93,15 @@ TEST(Search, LayersFindTheBestAndTheBestBarredTheClimbEndsAtALocalBest)
         const SetScore climbed = Climb(space, light);
         EXPECT_EQ(climbed, space.Final(light));
         for (size_t u = 0; u < light.size(); ++u)
-            for (const Choice& c : space.Offered(u)) {
-                std::vector<Choice> near = light;
-                near[u] = c;
-                if (space.Admissible(space.Whole(near))) {
-                    EXPECT_LE(space.Final(near), climbed) << "round " << round;
-                }
-            }
+            for (size_t v = u; v < light.size(); ++v)
+                for (const Choice& c : space.Offered(u))
+                    for (const Choice& d : space.Offered(v)) {
+                        std::vector<Choice> near = light;
+                        near[u] = c;
+                        near[v] = v == u ? c : d;
+                        if (space.Admissible(space.Whole(near))) {
+                            EXPECT_LE(space.Final(near), climbed) << "round " << round;
+                        }
+                    }
     }
 }
