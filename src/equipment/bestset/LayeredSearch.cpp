@@ -27,9 +27,9 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
     const bool bounded = bounding.Bounded;
     const Ceiling ceiling(bounding.Units, bounded);
     const Partial root{q_.MiscEncumbrance, 0, 0, {}, -1, -1};
-    std::vector<Lagrange> lagrange;
+    std::optional<Lagrange> lagrange;
     if (const std::vector<int32_t>& l = Multipliers(); !l.empty())
-        lagrange.push_back({l, Ceiling(Scored(bounding.Units, l), bounded), RestOf(l)});
+        lagrange = Lagrange{l, Ceiling(Scored(bounding.Units, l), bounded), RestOf(l)};
     // Whether a partial set can still reach floor under each ceiling: one that cannot, or a set
     // known to be admissible, is dropped.
     const auto reaches = [&](size_t u, const Partial& p) {
@@ -37,12 +37,10 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
         const SetScore uncapped = bounded ? ceiling.Within(u, room) : ceiling.Unbounded(u);
         if (uncapped == kUnreachable || p.Score + uncapped + space_.CappedCeiling(p.Totals, rest, u) < floor)
             return false;
-        for (const Lagrange& g : lagrange) {
-            SetScore bound = p.Score + (bounded ? g.Table.Within(u, room) : g.Table.Unbounded(u)) + g.Rest;
-            for (size_t k = 0; k < capped_.size(); ++k) bound += SetScore{g.Weights[k]} * p.Totals[k];
-            if (bound < floor) return false;
-        }
-        return true;
+        return !lagrange || lagrange->Weighed(p.Score, p.Totals) +
+                                    (bounded ? lagrange->Table.Within(u, room) : lagrange->Table.Unbounded(u)) +
+                                    lagrange->Rest >=
+                                floor;
     };
     // While bonuses compare and nothing is capped, the best set that stays within the load the
     // least bonus allows is admissible whatever its bonus: nothing scoring below it is needed.
@@ -64,8 +62,18 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
         }
         const std::vector<Partial>& from = steps.back();
         std::vector<Partial> next;
-        for (size_t p = 0; p < from.size(); ++p)
+        // Under the multipliers' ceiling a partial set and a choice each add their own weighed
+        // score (the capped totals kept only up to a bound count no more): the choices that fall
+        // short of what a partial set needs are passed over before their sums are made.
+        std::vector<SetScore> weighed;
+        if (lagrange)
+            for (const Choice& x : taken[u]) weighed.push_back(lagrange->Weighed(x.Score, x.Totals));
+        for (size_t p = 0; p < from.size(); ++p) {
+            const SetScore needed = lagrange ? floor - (lagrange->Weighed(from[p].Score, from[p].Totals) +
+                                                        lagrange->Table.Unbounded(u + 1) + lagrange->Rest)
+                                             : kUnreachable;
             for (size_t c = 0; c < taken[u].size(); ++c) {
+                if (lagrange && weighed[c] < needed) continue;
                 const Choice& x = taken[u][c];
                 Partial q{from[p].Load + x.Load, from[p].Bonus + x.Bonus, from[p].Score + x.Score,
                           from[p].Totals,        static_cast<int>(p),     static_cast<int>(c)};
@@ -75,6 +83,7 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
                 if (held + next.size() >= q_.MaxPartials) throw ESearchTooLarge();
                 next.push_back(q);
             }
+        }
         steps.push_back(capped_.empty() ? Frontier(std::move(next), compareBonus_, better_)
                                         : Prune(std::move(next), rest, u + 1));
         held += steps.back().size();
