@@ -63,6 +63,7 @@ Ceiling::Ceiling(const std::vector<std::vector<Choice>>& units, bool byLoad, int
         }
     }
 }
+
 Rest::Rest(const std::vector<std::vector<Choice>>& units, size_t caps)
     : Rise(units.size() + 1), Fall(units.size() + 1), Least(units.size() + 1)
 {

@@ -62,9 +62,10 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
         }
         const std::vector<Partial>& from = steps.back();
         std::vector<Partial> next;
-        // Under the multipliers' ceiling a partial set and a choice each add their own weighed
-        // score (the capped totals kept only up to a bound count no more): the choices that fall
-        // short of what a partial set needs are passed over before their sums are made.
+        // Under the multipliers' ceiling, a partial set grown by a choice reaches at most the
+        // weighed scores of both and the most the units after it add (its totals, kept only up to
+        // a bound, count no more than their sums): a choice whose weighed score falls short of
+        // what the partial set needs is passed over before its sums are made.
         std::vector<SetScore> weighed;
         if (lagrange)
             for (const Choice& x : taken[u]) weighed.push_back(lagrange->Weighed(x.Score, x.Totals));
