@@ -34,6 +34,13 @@ struct Partial {
     int Parent = -1, Choice = -1;
 };
 
+// A score with capped totals added at the multipliers l, one per capped total.
+inline SetScore Weighed(SetScore score, const Capped& totals, const std::vector<int32_t>& l)
+{
+    for (size_t k = 0; k < l.size(); ++k) score += SetScore{l[k]} * totals[k];
+    return score;
+}
+
 struct Extent {
     int64_t LeastLoad, MostLoad, LeastBonus, MostBonus;
     SetScore BestScore;

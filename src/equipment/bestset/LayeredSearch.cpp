@@ -37,7 +37,7 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
         const SetScore uncapped = bounded ? ceiling.Within(u, room) : ceiling.Unbounded(u);
         if (uncapped == kUnreachable || p.Score + uncapped + space_.CappedCeiling(p.Totals, rest, u) < floor)
             return false;
-        return !lagrange || lagrange->Weighed(p.Score, p.Totals) +
+        return !lagrange || Weighed(p.Score, p.Totals, lagrange->Weights) +
                                     (bounded ? lagrange->Table.Within(u, room) : lagrange->Table.Unbounded(u)) +
                                     lagrange->Rest >=
                                 floor;
@@ -68,9 +68,9 @@ std::optional<std::vector<Choice>> LayeredSearch::Best(int without, const Choice
         // what the partial set needs is passed over before its sums are made.
         std::vector<SetScore> weighed;
         if (lagrange)
-            for (const Choice& x : taken[u]) weighed.push_back(lagrange->Weighed(x.Score, x.Totals));
+            for (const Choice& x : taken[u]) weighed.push_back(Weighed(x.Score, x.Totals, lagrange->Weights));
         for (size_t p = 0; p < from.size(); ++p) {
-            const SetScore needed = lagrange ? floor - (lagrange->Weighed(from[p].Score, from[p].Totals) +
+            const SetScore needed = lagrange ? floor - (Weighed(from[p].Score, from[p].Totals, lagrange->Weights) +
                                                         lagrange->Table.Unbounded(u + 1) + lagrange->Rest)
                                              : kUnreachable;
             for (size_t c = 0; c < taken[u].size(); ++c) {
@@ -112,8 +112,7 @@ std::vector<std::vector<Choice>> LayeredSearch::Scored(std::vector<std::vector<C
                                                        const std::vector<int32_t>& l) const
 {
     for (auto& unit : units)
-        for (Choice& c : unit)
-            for (size_t k = 0; k < l.size(); ++k) c.Score += SetScore{l[k]} * c.Totals[k];
+        for (Choice& c : unit) c.Score = Weighed(c.Score, c.Totals, l);
     return units;
 }
 

@@ -31,13 +31,6 @@ private:
         std::vector<int32_t> Weights;  // l for each capped total
         Ceiling Table;
         SetScore Rest;  // the sum of (w - l) x cap
-
-        // A score with the capped totals added at l (each l is 0 or more).
-        SetScore Weighed(SetScore score, const Capped& totals) const
-        {
-            for (size_t k = 0; k < Weights.size(); ++k) score += SetScore{Weights[k]} * totals[k];
-            return score;
-        }
     };
     // The choices as the ceilings count their loads, and what a partial set leaves the units from
     // u on (RoomOf): where the bound is in force, effective loads when they are counted (a bonus

@@ -106,7 +106,7 @@ public:
             Unit unit = capped.units_[u];
             unit.All = capped.Offered(u);
             for (Choice& c : unit.All) {
-                for (size_t k = 0; k < l.size(); ++k) c.Score += SetScore{l[k]} * c.Totals[k];
+                c.Score = Weighed(c.Score, c.Totals, l);
                 c.Totals = {};
             }
             units_.push_back(std::move(unit));
