@@ -114,15 +114,13 @@ public:
         codes_.fill(-1);
     }
 
-    // Texts that cannot be wider than this need not be measured: Text gives them as this wide.
+    // Cells that cannot be wider than this need not be measured: Text gives them as this wide.
+    // Only a whole cell's text is measured against it; the parts of a cell are measured exactly.
     void SetFloor(int64_t floor) { floor_ = floor; }
 
     int64_t Text(std::string_view text) const
     {
-        if (static_cast<int64_t>(text.size()) * widestByte_ <= floor_) return floor_;
-        int64_t w = 0;
-        for (const char b : text) w += a_[static_cast<unsigned char>(b)];
-        return w;
+        return static_cast<int64_t>(text.size()) * widestByte_ <= floor_ ? floor_ : Exact(text);
     }
     int64_t Whole(long long v) const
     {
@@ -141,9 +139,9 @@ public:
             codes_.fill(-1);
             table_ = name;
         }
-        if (code < 0 || code >= static_cast<int32_t>(codes_.size())) return Text(name(code));
+        if (code < 0 || code >= static_cast<int32_t>(codes_.size())) return Exact(name(code));
         int64_t& w = codes_[static_cast<size_t>(code)];
-        if (w < 0) w = Text(name(code));
+        if (w < 0) w = Exact(name(code));
         return w;
     }
     int64_t Byte(char b) const { return a_[static_cast<unsigned char>(b)]; }
@@ -151,7 +149,7 @@ public:
     int64_t Real(double v, char sep) const
     {
         const double tenths = std::nearbyint(v * 10);
-        if (!(std::fabs(tenths) < 1e15 && tenths / 10 == v)) return Text(FormatReal(v, sep));
+        if (!(std::fabs(tenths) < 1e15 && tenths / 10 == v)) return Exact(FormatReal(v, sep));
         const long long t = static_cast<long long>(tenths);
         int64_t w = (t < 0 && t > -10 ? Byte('-') : 0) + Whole(t / 10);
         if (t % 10 != 0) w += Byte(sep) + Byte(static_cast<char>('0' + (t < 0 ? -(t % 10) : t % 10)));
@@ -164,7 +162,7 @@ public:
         const double hundredths = std::fabs(v) * 100;
         const double nearest = std::nearbyint(hundredths);
         if (!(hundredths < 1e15) || std::fabs(std::fabs(hundredths - nearest) - 0.5) < 1e-3)
-            return Text(FormatRatio(v, sep));
+            return Exact(FormatRatio(v, sep));
         const long long n = std::llround(hundredths);
         const bool minus = std::signbit(v);
         int64_t w = (minus ? Byte('-') : 0) + Whole(n / 100) + Byte(sep) + Byte(static_cast<char>('0' + n / 10 % 10)) +
@@ -175,6 +173,13 @@ public:
     }
 
 private:
+    int64_t Exact(std::string_view text) const
+    {
+        int64_t w = 0;
+        for (const char b : text) w += a_[static_cast<unsigned char>(b)];
+        return w;
+    }
+
     const ByteAdvances& a_;
     int64_t widestByte_;
     int64_t floor_ = -1;

@@ -257,3 +257,36 @@ TEST(ListRow, CellWidthsAreTheWidthsOfTheCellsWritten)
         }
     }
 }
+
+TEST(ListRow, WidestCellsMadeOfParts)
+{
+    // Cells measured part by part: a spell's caster and magic level, a weapon's armour class and
+    // damage resistance. Three wide cells raise the floor first; a narrow cell whose parts come
+    // after must not be taken for a wide one.
+    std::deque<TSpell> spells;
+    for (const int32_t caster : {20, 21, 22, 1, 1}) {
+        TSpell& p = spells.emplace_back();
+        p.CasterType = caster;
+        p.MagicLevel = 5;
+    }
+    std::deque<TItem> items;
+    for (const double ac : {1234.5, 2345.5, 3456.5, 0.5, 0.5}) {
+        TItem& i = items.emplace_back();
+        i.ArmourClass = ac;
+        i.DamageResist = ac < 1 ? 0.1 + 0.2 : 1;  // written in full, not in tenths
+    }
+    ByteAdvances advances;
+    advances.fill(6);
+    const auto check = [&](const std::vector<ListRow>& rows, size_t column) {
+        const std::vector<std::vector<size_t>> widest = WidestCells(rows, column + 1, advances, 3);
+        int64_t most = 0;
+        for (const ListRow& row : rows) most = std::max(most, CellWidth(row, column, advances));
+        ASSERT_FALSE(widest[column].empty());
+        EXPECT_EQ(CellWidth(rows[widest[column][0]], column, advances), most) << column;
+    };
+    std::vector<ListRow> spellRows, weaponRows;
+    for (const TSpell& p : spells) spellRows.emplace_back(p, '.');
+    for (const TItem& i : items) weaponRows.emplace_back(i, ListKind::Weapons, '.');
+    check(spellRows, 2);
+    check(weaponRows, 4);
+}
