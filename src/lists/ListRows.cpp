@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <iterator>
 #include <optional>
@@ -29,32 +30,7 @@ ListRow& ListRow::operator=(const ListRow& other)
     return *this;
 }
 
-ListRow& ListRow::operator=(ListRow&& other) noexcept
-{
-    if (this != &other) {
-        Release();
-        Take(other);
-    }
-    return *this;
-}
-
-void ListRow::Take(ListRow& other) noexcept
-{
-    at_ = other.at_;
-    kind_ = other.kind_;
-    decimalSep_ = other.decimalSep_;
-    holds_ = other.holds_;
-    level_ = other.level_;
-    other.at_ = nullptr;
-    other.holds_ = Holds::Nothing;
-}
-
-void ListRow::Release() noexcept
-{
-    if (holds_ == Holds::Texts) delete Texts();
-    at_ = nullptr;
-    holds_ = Holds::Nothing;
-}
+void ListRow::DeleteTexts() noexcept { delete Texts(); }
 
 namespace {
 
@@ -145,8 +121,20 @@ public:
         return w;
     }
     int64_t Byte(char b) const { return a_[static_cast<unsigned char>(b)]; }
+    // As AppendReal writes v, and as AppendRatio writes it. A column holds few numbers, so their
+    // widths are remembered by their bits.
+    int64_t Real(double v, char sep) { return Remembered(v, sep, false); }
+    int64_t Ratio(double v, char sep) { return Remembered(v, sep, true); }
+
+private:
+    int64_t Exact(std::string_view text) const
+    {
+        int64_t w = 0;
+        for (const char b : text) w += a_[static_cast<unsigned char>(b)];
+        return w;
+    }
     // As AppendReal writes v: its quick path for tenths, else the written text.
-    int64_t Real(double v, char sep) const
+    int64_t RealWidth(double v, char sep) const
     {
         const double tenths = std::nearbyint(v * 10);
         if (!(std::fabs(tenths) < 1e15 && tenths / 10 == v)) return Exact(FormatReal(v, sep));
@@ -157,7 +145,7 @@ public:
     }
     // As AppendRatio writes v ("%10.2f"): from v rounded to hundredths, unless v lies so near a
     // half hundredth (or so far out) that only the written text tells.
-    int64_t Ratio(double v, char sep) const
+    int64_t RatioWidth(double v, char sep) const
     {
         const double hundredths = std::fabs(v) * 100;
         const double nearest = std::nearbyint(hundredths);
@@ -172,19 +160,27 @@ public:
         return w + (chars < 10 ? (10 - chars) * Byte(' ') : 0);
     }
 
-private:
-    int64_t Exact(std::string_view text) const
+    int64_t Remembered(double v, char sep, bool ratio)
     {
-        int64_t w = 0;
-        for (const char b : text) w += a_[static_cast<unsigned char>(b)];
-        return w;
+        const auto bits = std::bit_cast<uint64_t>(v);
+        Known& known = known_[(bits * 0x9E3779B97F4A7C15ULL) >> 56];
+        if (known.Set && known.Bits == bits && known.Sep == sep && known.Ratio == ratio) return known.Width;
+        known = {bits, ratio ? RatioWidth(v, sep) : RealWidth(v, sep), sep, ratio, true};
+        return known.Width;
     }
 
+    struct Known {
+        uint64_t Bits = 0;
+        int64_t Width = 0;
+        char Sep = 0;
+        bool Ratio = false, Set = false;
+    };
     const ByteAdvances& a_;
     int64_t widestByte_;
     int64_t floor_ = -1;
     std::array<int64_t, 256> codes_;
     std::string (*table_)(int32_t) = nullptr;  // the code table codes_ holds widths of
+    std::array<Known, 256> known_{};           // by a hash of the number's bits
 };
 
 // A column: its caption, alignment, sort kind and tool tip, how its cell is written, and its
@@ -542,12 +538,17 @@ const std::string& KindCode(ListKind kind)
     return kCodes[static_cast<int>(kind)];
 }
 
+bool MakeItemRow(ListKind list, const TItem& item, char sep, ListRow& row)
+{
+    if (list == ListKind::Spells) return false;
+    row = ListRow(item, list, sep);
+    return list != ListKind::Armor || item.WornSlot > 0;
+}
+
 bool MakeItemRow(const std::string& kind, const TItem& item, char sep, ListRow& row)
 {
     const ListKind list = kind == "A" ? ListKind::Armor : kind == "W" ? ListKind::Weapons : ListKind::Other;
-    row = ListRow(item, list, sep);
-    if (kind == "A") return item.WornSlot > 0;
-    return kind == "W" || kind == "O";
+    return MakeItemRow(list, item, sep, row) && (list != ListKind::Other || kind == "O");
 }
 
 bool MakeSpellRow(const std::string& kind, const TSpell& spell, char sep, ListRow& row)
@@ -574,12 +575,11 @@ std::vector<ListRow> AllRows(ListKind kind, const ItemList& items, const SpellLi
         for (const TSpell& spell : spells)
             if (MakeSpellRow("S", spell, sep, row)) add(std::move(row));
     } else {
-        const std::string& letter = KindCode(kind);
         bool (*const takes)(const TItem&) = kind == ListKind::Armor     ? IsArmour
                                             : kind == ListKind::Weapons ? IsWeapon
                                                                         : IsOtherItem;
         for (const TItem& item : items)
-            if (takes(item) && MakeItemRow(letter, item, sep, row)) add(std::move(row));
+            if (takes(item) && MakeItemRow(kind, item, sep, row)) add(std::move(row));
     }
     if (finder) *widest = finder->Rows();
     return rows;

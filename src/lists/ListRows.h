@@ -51,7 +51,14 @@ public:
     ListRow(const ListRow& other);
     ListRow& operator=(const ListRow& other);
     ListRow(ListRow&& other) noexcept { Take(other); }
-    ListRow& operator=(ListRow&& other) noexcept;
+    ListRow& operator=(ListRow&& other) noexcept
+    {
+        if (this != &other) {
+            Release();
+            Take(other);
+        }
+        return *this;
+    }
     ~ListRow() { Release(); }
 
     // The record of an item row, of a spell row; none for the other rows.
@@ -71,8 +78,25 @@ public:
 
 private:
     enum class Holds : uint8_t { Nothing, Item, Spell, Texts };
-    void Take(ListRow& other) noexcept;
-    void Release() noexcept;
+    // Rows are moved by the hundred thousand when a list is filled or sorted, so these two are
+    // written where every mover sees them.
+    void Take(ListRow& other) noexcept
+    {
+        at_ = other.at_;
+        kind_ = other.kind_;
+        decimalSep_ = other.decimalSep_;
+        holds_ = other.holds_;
+        level_ = other.level_;
+        other.at_ = nullptr;
+        other.holds_ = Holds::Nothing;
+    }
+    void Release() noexcept
+    {
+        if (holds_ == Holds::Texts) DeleteTexts();
+        at_ = nullptr;
+        holds_ = Holds::Nothing;
+    }
+    void DeleteTexts() noexcept;
 
     const void* at_ = nullptr;  // the record, or the texts the row owns
     ListKind kind_ = ListKind::Armor;
@@ -107,6 +131,8 @@ const std::string& KindCode(ListKind kind);
 // The row of item for the list named by kind: "A" armour (only items worn somewhere), "W"
 // weapons, "O" other items. False when that kind adds no row.
 bool MakeItemRow(const std::string& kind, const TItem& item, char decimalSep, ListRow& row);
+// The same for the list itself; false for the spells.
+bool MakeItemRow(ListKind list, const TItem& item, char decimalSep, ListRow& row);
 
 // The row of spell for kind "S"; false for any other kind.
 bool MakeSpellRow(const std::string& kind, const TSpell& spell, char decimalSep, ListRow& row);

@@ -206,7 +206,7 @@ void ListPage::OnSelectedItem(const std::function<void(const TItem&)>& action)
 void ListPage::AddRow(const TItem& item)
 {
     ListRow row;
-    if (MakeItemRow(KindCode(kind_), item, decimalSep_, row)) rows_->Append(std::move(row));
+    if (MakeItemRow(kind_, item, decimalSep_, row)) rows_->Append(std::move(row));
 }
 
 void ListPage::AddRow(const TSpell& spell)
