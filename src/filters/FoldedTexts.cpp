@@ -10,53 +10,90 @@
 namespace vantor {
 namespace {
 
+// Sixteen bytes of a text at a time, as two numbers.
+constexpr uint32_t kKeyBytes = 16;
+
 struct Entry {
-    uint64_t Key;   // eight bytes of the text from where the run is, big end first, zeros past its end
-    uint32_t Left;  // bytes of the text from there: 9 for more than eight
+    uint64_t High, Low;  // sixteen bytes of the text from where the run is, big end first, zeros past its end
+    uint32_t Left;       // bytes of the text from there: 17 for more than sixteen
     uint32_t Index;
 };
 
-// Sorts n entries by Key, then Left, in the direction asked, keeping equal ones in their order:
-// a radix sort, a byte at a time from the last, that skips the bytes all of them share. Passes:
-// Left, then the key's bytes from its lowest, as many as are left to sort by. Many entries are
-// first split by their highest byte, so that the passes over each part stay in the nearer caches.
-void RadixSort(Entry* first, size_t n, std::vector<Entry>& scratch, bool desc, int passes = 9)
+// Whether x goes before y: by High, Low, then Left, in the direction asked; equal ones by Index.
+bool Before(const Entry& x, const Entry& y, bool desc)
 {
-    const auto digit = [desc](const Entry& e, int pass) {
-        const unsigned d = pass == 0 ? e.Left : static_cast<unsigned>(e.Key >> (8 * (pass - 1)) & 0xff);
-        return desc ? 255 - d : d;
-    };
-    constexpr size_t kInCache = 4096;
-    if (n > kInCache && passes > 1) {
-        const int top = passes - 1;
-        std::array<size_t, 256> count{};
-        for (size_t i = 0; i < n; ++i) ++count[digit(first[i], top)];
-        if (std::find(count.begin(), count.end(), n) == count.end()) {
-            std::array<size_t, 256> at{};
-            for (size_t d = 1; d < 256; ++d) at[d] = at[d - 1] + count[d - 1];
-            scratch.resize(n);
-            for (size_t i = 0; i < n; ++i) scratch[at[digit(first[i], top)]++] = first[i];
-            std::copy(scratch.begin(), scratch.begin() + static_cast<ptrdiff_t>(n), first);
+    if (x.High != y.High) return (x.High < y.High) != desc;
+    if (x.Low != y.Low) return (x.Low < y.Low) != desc;
+    if (x.Left != y.Left) return (x.Left < y.Left) != desc;
+    return x.Index < y.Index;
+}
+
+// Byte b of the sixteen (15 the highest), or Left for -1.
+unsigned Digit(const Entry& e, int b)
+{
+    if (b < 0) return e.Left;
+    return static_cast<unsigned>((b >= 8 ? e.High >> (8 * (b - 8)) : e.Low >> (8 * b)) & 0xff);
+}
+
+// Sorts n entries by their sixteen bytes, then Left, in the direction asked, keeping equal ones in
+// their order: a radix sort a byte at a time from the highest, each part by the next byte that
+// tells its entries apart, and Left last. Parts of a few entries are sorted by inserting. byte:
+// the highest that may differ (15 the highest; -1 for Left), those above it shared by all n.
+void RadixSort(Entry* first, size_t n, std::vector<Entry>& scratch, bool desc, int byte = kKeyBytes - 1)
+{
+    constexpr size_t kFew = 32;
+    if (n <= kFew) {
+        for (size_t i = 1; i < n; ++i) {
+            const Entry e = first[i];
+            size_t j = i;
+            for (; j > 0 && Before(e, first[j - 1], desc); --j) first[j] = first[j - 1];
+            first[j] = e;
         }
-        for (size_t d = 0, at = 0; d < 256; at += count[d++])
-            if (count[d] > 1) RadixSort(first + at, count[d], scratch, desc, top);
         return;
     }
-    std::array<std::array<size_t, 256>, 9> counts{};
-    for (size_t i = 0; i < n; ++i)
-        for (int pass = 0; pass < passes; ++pass) ++counts[pass][digit(first[i], pass)];
-    scratch.resize(n);
-    Entry* from = first;
-    Entry* to = scratch.data();
-    for (int pass = 0; pass < passes; ++pass) {
-        auto& count = counts[pass];
-        if (std::find(count.begin(), count.end(), n) != count.end()) continue;  // one digit for all
-        size_t at = 0;
-        for (size_t& c : count) at += std::exchange(c, at);
-        for (size_t i = 0; i < n; ++i) to[count[digit(from[i], pass)]++] = from[i];
-        std::swap(from, to);
+    // The bytes the entries share need no pass: the highest that differs is found at once.
+    uint64_t high = 0, low = 0;
+    bool lefts = false;
+    for (size_t i = 1; i < n; ++i) {
+        high |= first[i].High ^ first[0].High;
+        low |= first[i].Low ^ first[0].Low;
+        lefts |= first[i].Left != first[0].Left;
     }
-    if (from != first) std::copy(from, from + n, first);
+    if (high != 0)
+        byte = std::min(byte, 8 + (63 - std::countl_zero(high)) / 8);
+    else if (low != 0)
+        byte = std::min(byte, (63 - std::countl_zero(low)) / 8);
+    else if (lefts)
+        byte = -1;
+    else
+        return;  // equal in all
+    const auto digit = [desc, byte](const Entry& e) {
+        const unsigned d = Digit(e, byte);
+        return desc ? 255 - d : d;
+    };
+    std::array<size_t, 256> count{};
+    for (size_t i = 0; i < n; ++i) ++count[digit(first[i])];
+    std::array<size_t, 256> at{};
+    for (size_t d = 1; d < 256; ++d) at[d] = at[d - 1] + count[d - 1];
+    scratch.resize(std::max(scratch.size(), n));
+    for (size_t i = 0; i < n; ++i) scratch[at[digit(first[i])]++] = first[i];
+    std::copy(scratch.begin(), scratch.begin() + static_cast<ptrdiff_t>(n), first);
+    if (byte >= 0)
+        for (size_t d = 0, from = 0; d < 256; from += count[d++])
+            if (count[d] > 1) RadixSort(first + from, count[d], scratch, desc, byte - 1);
+}
+
+// Eight bytes from bytes, big end first, zeros past the left there are.
+uint64_t BigEnd(const char* bytes, uint32_t left)
+{
+    uint64_t key = 0;
+    if (left >= 8) {
+        std::memcpy(&key, bytes, 8);
+        if constexpr (std::endian::native == std::endian::little) key = __builtin_bswap64(key);
+        return key;
+    }
+    for (uint32_t i = 0; i < 8; ++i) key = key << 8 | (i < left ? static_cast<unsigned char>(bytes[i]) : 0u);
+    return key;
 }
 
 }  // namespace
@@ -83,10 +120,10 @@ void FoldedTexts::Add(std::string_view text)
 
 std::vector<uint32_t> FoldedTexts::Order(bool desc, const FoldedTexts* ties) const
 {
-    // Sorted by eight bytes at a time, held in a number: every text's first eight, then each run
-    // of texts that agree so far by the next eight, and so on; runs of equal texts then by their
-    // ties the same way. Each sort compares numbers only, and no text is read twice at the same
-    // place.
+    // Sorted by sixteen bytes at a time, held in two numbers: every text's first sixteen, then
+    // each run of texts that agree so far by the next sixteen, and so on; runs of equal texts then
+    // by their ties the same way. Each sort compares numbers only, and no text is read twice at
+    // the same place.
     std::vector<Entry> entries(texts_.size());
     for (size_t i = 0; i < entries.size(); ++i) entries[i].Index = static_cast<uint32_t>(i);
     struct Run {
@@ -105,36 +142,21 @@ std::vector<uint32_t> FoldedTexts::Order(bool desc, const FoldedTexts* ties) con
             const Text t = texts.texts_[e.Index];
             const uint32_t left = t.Size - run.Offset;
             const char* bytes = texts.folded_.data() + t.At + run.Offset;
-            if (left >= 8) {
-                std::memcpy(&e.Key, bytes, 8);
-                if constexpr (std::endian::native == std::endian::little) e.Key = __builtin_bswap64(e.Key);
-            } else {
-                e.Key = 0;
-                for (uint32_t i = 0; i < 8; ++i)
-                    e.Key = e.Key << 8 | (i < left ? static_cast<unsigned char>(bytes[i]) : 0u);
-            }
-            e.Left = std::min<uint32_t>(left, 9);
+            e.High = BigEnd(bytes, left);
+            e.Low = left > 8 ? BigEnd(bytes + 8, left - 8) : 0;
+            e.Left = std::min(left, kKeyBytes + 1);
         }
-        const auto begin = entries.begin() + static_cast<ptrdiff_t>(run.Begin);
-        const auto end = entries.begin() + static_cast<ptrdiff_t>(run.End);
         // The entries of a run are in the order added (as the run before left them), so an order
         // that keeps equal ones where they are breaks ties by that order.
-        const size_t size = run.End - run.Begin;
-        if (size >= 256) {
-            RadixSort(&*begin, size, spare, desc);
-        } else {
-            std::sort(begin, end, [desc](const Entry& x, const Entry& y) {
-                if (x.Key != y.Key) return (x.Key < y.Key) != desc;
-                if (x.Left != y.Left) return (x.Left < y.Left) != desc;
-                return x.Index < y.Index;
-            });
-        }
+        RadixSort(entries.data() + run.Begin, run.End - run.Begin, spare, desc);
+        const auto same = [](const Entry& x, const Entry& y) {
+            return x.High == y.High && x.Low == y.Low && x.Left == y.Left;
+        };
         for (size_t a = run.Begin, b; a < run.End; a = b) {
-            for (b = a + 1; b < run.End && entries[b].Key == entries[a].Key && entries[b].Left == entries[a].Left;
-                 ++b) {}
+            for (b = a + 1; b < run.End && same(entries[b], entries[a]); ++b) {}
             if (b - a < 2) continue;
-            if (entries[a].Left > 8)
-                runs.push_back({a, b, run.Offset + 8, run.Ties});  // the texts go on: the next eight bytes
+            if (entries[a].Left > kKeyBytes)
+                runs.push_back({a, b, run.Offset + kKeyBytes, run.Ties});  // the texts go on: the next sixteen bytes
             else if (!run.Ties && ties)
                 runs.push_back({a, b, 0, true});  // equal texts: their ties
         }
