@@ -15,8 +15,8 @@ namespace vantor {
 using Pump = std::function<void()>;
 
 // Waits for work done on another thread, calling pump meanwhile (when there is one).
-template <class T>
-void WaitFor(std::future<T>& work, const Pump& pump)
+template <class Future>
+void WaitFor(const Future& work, const Pump& pump)
 {
     while (work.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
         if (pump) pump();

@@ -110,10 +110,9 @@ void DataLoad::FinishFreeing()
 std::vector<TSpell*> DataLoad::DisplayLists(const std::function<void()>& pump)
 {
     // The items' order by name is worked out once, on a second thread, for the armour and weapon
-    // lists and the slot lists; the weapon list follows on a thread that waits for it. Here
-    // meanwhile the spells and the armour list (the first in sight, measured as its rows are
-    // made); then, while a thread puts the armour list in that order, the blessings and the other
-    // items.
+    // lists and the slot lists; the weapon list follows on its heels. Here meanwhile the spells
+    // and the armour list (the first in sight, measured as its rows are made), the blessings, the
+    // other items, and then the armour list put in that order.
     const std::shared_future<std::vector<uint32_t>> byName =
         std::async(std::launch::async, [this] {
             return ItemsByName(data_.Items, [](const TItem& item) { return item.ItemType == 0 || item.ItemType == 1; });
@@ -124,12 +123,10 @@ std::vector<TSpell*> DataLoad::DisplayLists(const std::function<void()>& pump)
     const ByteAdvances advances = pages_.Armor->Advances();
     ListPage::WidestRows widestArmour;
     std::vector<ListRow> armour = pages_.Armor->AllRows(false, &advances, &widestArmour);
-    auto armourSorted =
-        std::async(std::launch::async, [this, byName, &armour] { pages_.Armor->SortRows(armour, &byName.get()); });
     std::vector<TSpell*> blessings = pages_.Blessings->Blessings(pages_.Panel->CurrentProfile());
     std::vector<ListRow> other = pages_.Other->AllRows(false);
-    WaitFor(armourSorted, pump);
-    armourSorted.get();
+    WaitFor(byName, pump);
+    pages_.Armor->SortRows(armour, &byName.get());
     WaitFor(weaponsMade, pump);
     std::vector<ListRow> weapons = weaponsMade.get();
     // The slot lists' items, in the same order, while the player looks at the lists.
